@@ -1,0 +1,55 @@
+// Switching all commands on and off, and ending the program.
+
+#include "app/frmTransfer.h"
+#include "app/frmInfo.h"
+#include "app/frmWait.h"
+#include "charts/frmChartG.h"
+#include "table/frmProjekt.h"
+#include "table/frmWerte.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kivo {
+
+// The commands that must not start while a transfer or an export runs.
+std::vector<QWidget*> frmTransfer::commandControls() const
+{
+    return {optNFE,   optFE,    optOnline, cmdOpen,    cmdSave,    cmdprint,
+            cmdWord,  cmdClipboard, cmdExcel, cmdLesNFE, cmdLesFE, cmdLesen,
+            cmdEnde,  cmdWerte, cmdProjekt, cmdFlexTabelleloeschen, cmdFlexZeileLoeschen, cmdSort,
+            cmdChart, cmdAbs,   cmdGross};
+}
+
+void frmTransfer::DisableCommands()
+{
+    for (QWidget* w : commandControls()) w->setEnabled(false);
+}
+
+void frmTransfer::EnableCommands()
+{
+    for (QWidget* w : commandControls()) w->setEnabled(true);
+}
+
+void frmTransfer::ClearRecordTexts()
+{
+    zeilen.clear();
+}
+
+void frmTransfer::cmdEnde_Click() { EndProgram(); }
+
+void frmTransfer::mnuEnd_Click() { EndProgram(); }
+
+void frmTransfer::EndProgram()
+{
+    if (programEnded) return;
+    programEnded = true;
+    for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow})
+        w->hide();
+    hide();
+    emit programEnd();
+    QCoreApplication::exit(0);
+}
+
+} // namespace kivo

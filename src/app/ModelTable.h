@@ -1,0 +1,36 @@
+#pragma once
+// The six gauge models an installation can be set up for, as data. Adding
+// a model means adding a row here (and its picture and test data).
+
+#include <QString>
+#include <optional>
+
+namespace kivo {
+
+// Fixed codes other parts of the program consult about the model.
+struct ModelProfile {
+    QString speicherlayout; // "1", "2" (refined to "2E"/"2N"), "3", "X"
+    QString schnittstelle;  // "B" Bluetooth serial port, "K" cable
+    QString onlineart;      // "E" 27-character records, "V" lines
+    QString materialart;    // "0", "1", "2"
+    QString vorzeichen;     // "-" readings carry a sign, "+" they don't
+};
+
+struct ModelRow {
+    const char* code;
+    bool wholeCode; // the code must stand alone; otherwise its first 3 characters decide
+    const char* pgmname;
+    const char* picture; // in the program folder
+    bool styleB;         // the larger, light-grey status field
+    ModelProfile profile;
+};
+
+// The row whose title, picture and status-field look apply to `geraet`:
+// the rows are tried in order and a later match overrides an earlier one.
+const ModelRow* titleRowFor(const QString& geraet);
+
+// The model profile of `geraet`, from the first three characters of the
+// trimmed code; nullopt for an unknown model.
+std::optional<ModelProfile> profileFor(const QString& geraet);
+
+} // namespace kivo

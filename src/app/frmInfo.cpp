@@ -1,0 +1,39 @@
+#include "app/frmInfo.h"
+
+#include "app/Controls.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kivo {
+
+frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmInfo"));
+    frmInfoFrame = makeControl<QGroupBox>(this, "frmInfo", "frame", QStringLiteral("Info "));
+    auto* grid = new QGridLayout(frmInfoFrame);
+    int row = 0;
+    auto addPair = [&](QLabel*& label, const char* labelName, const char* caption, QLineEdit*& box,
+                       const char* boxName) {
+        label = makeControl<QLabel>(frmInfoFrame, labelName, "label", QString::fromUtf8(caption));
+        box = makeControl<QLineEdit>(frmInfoFrame, boxName, "text");
+        box->setReadOnly(true);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        ++row;
+    };
+    addPair(lblGeraet, "lblGeraet", "Geraet", txtGeraet, "txtGeraet");
+    addPair(lblGeraetSoft, "lblGeraetSoft", "Version Geraetesoftware", txtGeraeteSoft, "txtGeraeteSoft");
+    addPair(lblPCSoft, "lblPCSoft", "Version PC Software", txtPCSoft, "txtPCSoft");
+    addPair(lblMacAdr, "lblMacAdr", "MacAdresse", txtMacAdr, "txtMacAdr");
+    addPair(lblSondentyp, "lblSondentyp", "Sondentyp", txtSondentyp, "txtSondentyp");
+    addPair(lblSondenversion, "lblSondenversion", "Sondenversion", txtSondenversion, "txtSondenversion");
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frmInfoFrame);
+    setMinimumWidth(380);
+}
+
+} // namespace kivo

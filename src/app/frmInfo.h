@@ -1,0 +1,32 @@
+#pragma once
+// The info window: program version and what the gauge told about itself.
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+
+namespace kivo {
+
+class frmInfo : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmInfo(QWidget* parent = nullptr);
+
+    QGroupBox* frmInfoFrame; // the frame is named frmInfo, like its window
+    QLabel* lblGeraet;
+    QLineEdit* txtGeraet;
+    QLabel* lblGeraetSoft;
+    QLineEdit* txtGeraeteSoft;
+    QLabel* lblPCSoft;
+    QLineEdit* txtPCSoft;
+    QLabel* lblMacAdr;
+    QLineEdit* txtMacAdr;
+    QLabel* lblSondentyp;
+    QLineEdit* txtSondentyp;
+    QLabel* lblSondenversion;
+    QLineEdit* txtSondenversion;
+};
+
+} // namespace kivo

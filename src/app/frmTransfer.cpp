@@ -1,0 +1,290 @@
+#include "app/frmTransfer.h"
+
+#include "app/Controls.h"
+#include "app/frmInfo.h"
+#include "app/frmWait.h"
+#include "charts/frmChartG.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
+#include "platform/SingleInstance.h"
+#include "table/frmProjekt.h"
+#include "table/frmWerte.h"
+
+#include <QChartView>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+namespace kivo {
+
+namespace {
+
+// "Lucida Console" where the system has it, else the system's fixed font.
+QFont fixedFont(int pointSize)
+{
+    QFont font(QStringLiteral("Lucida Console"), pointSize);
+    if (!QFontDatabase::families().contains(font.family())) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPointSize(pointSize);
+    }
+    font.setStyleHint(QFont::TypeWriter);
+    return font;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption)
+{
+    auto* b = makeControl<QPushButton>(parent, name, "button", caption);
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder, QWidget* parent)
+    : QMainWindow(parent), platform(platform_)
+{
+    setObjectName(QStringLiteral("frmTransfer"));
+    identity.programFolder = programFolder;
+    createMenus();
+    createControls();
+    layoutControls();
+    connectHandlers();
+
+    waitWindow = new frmWait(this);
+    werteWindow = new frmWerte(this);
+    projektWindow = new frmProjekt(this);
+    chartWindow = new frmChartG(this);
+    infoWindow = new frmInfo(this);
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+}
+
+frmTransfer::~frmTransfer() = default;
+
+void frmTransfer::createMenus()
+{
+    mnuDatei = menuBar()->addMenu(QStringLiteral("Datei"));
+    mnuDatei->menuAction()->setObjectName(QStringLiteral("mnuDatei"));
+    mnuDatei->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
+    mnuEnd = makeMenuItem(this, "mnuEnd", QStringLiteral("Programm beenden"));
+    mnuDatei->addAction(mnuEnd);
+
+    Language = menuBar()->addMenu(QStringLiteral("Sprache"));
+    Language->menuAction()->setObjectName(QStringLiteral("Language"));
+    Language->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
+    English = makeMenuItem(this, "English", QStringLiteral("Englisch"), true);
+    German = makeMenuItem(this, "German", QStringLiteral("Deutsch"), true);
+    Language->addAction(English);
+    Language->addAction(German);
+
+    mnuHelp = menuBar()->addMenu(QStringLiteral("Hilfe"));
+    mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
+    mnuHelp->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
+    mnuInfo = makeMenuItem(this, "mnuInfo", QStringLiteral("Info"));
+    mnuHelp1 = makeMenuItem(this, "mnuHelp1", QStringLiteral("Bedienungsanleitung"));
+    mnuHelp->addAction(mnuInfo);
+    mnuHelp->addAction(mnuHelp1);
+}
+
+void frmTransfer::createControls()
+{
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("centralWidget"));
+    setCentralWidget(central);
+
+    Frame1 = makeControl<QGroupBox>(central, "Frame1", "frame", QStringLiteral("Befehle"));
+    cmdOpen = button(Frame1, "cmdOpen", QString::fromUtf8("Datei öffnen"));
+    cmdSave = button(Frame1, "cmdSave", QStringLiteral("In Datei speichern"));
+    cmdEnde = button(Frame1, "cmdEnde", QStringLiteral("Programmende"));
+
+    Frame4 = makeControl<QGroupBox>(central, "Frame4", "frame", QStringLiteral("Daten kopieren nach"));
+    cmdClipboard = button(Frame4, "cmdClipboard", QStringLiteral("Clipboard"));
+    cmdprint = button(Frame4, "cmdprint", QStringLiteral("Drucken"));
+    cmdWord = button(Frame4, "cmdWord", QStringLiteral("MS Word"));
+    cmdExcel = button(Frame4, "cmdExcel", QStringLiteral("MS Excel"));
+
+    Frame3 = makeControl<QGroupBox>(central, "Frame3", "frame", QStringLiteral("Messwerte"));
+    optFE = makeControl<QRadioButton>(Frame3, "optFE", "option");
+    optNFE = makeControl<QRadioButton>(Frame3, "optNFE", "option");
+    optOnline = makeControl<QRadioButton>(Frame3, "optOnline", "option", QStringLiteral("Online"));
+    cmdStop = button(Frame3, "cmdStop", QStringLiteral("Stopp"));
+
+    Frame6 = makeControl<QGroupBox>(central, "Frame6", "frame", QStringLiteral("Tabelle"));
+    cmdSort = button(Frame6, "cmdSort", QStringLiteral("Sort"));
+    cmdFlexTabelleloeschen = button(Frame6, "cmdFlexTabelleloeschen", QString::fromUtf8("Tabelle löschen"));
+    cmdFlexZeileLoeschen = button(Frame6, "cmdFlexZeileLoeschen", QString::fromUtf8("Zeile löschen"));
+
+    MSFlex = makeControl<FlexGrid>(central, "MSFlex", "grid");
+    MSFlex->setFont(fixedFont(9));
+
+    Frame5 = makeControl<QGroupBox>(central, "Frame5", "frame", QStringLiteral("Brenvor GmbH"));
+    picKivo = makeControl<PictureBox>(Frame5, "picKivo", "picture");
+    lstStat = makeControl<QListWidget>(Frame5, "lstStat", "list");
+    lstStat->setFont(fixedFont(9));
+    lstStat->setSelectionMode(QAbstractItemView::NoSelection);
+    lstStat->setFocusPolicy(Qt::NoFocus);
+    MSChart1 = makeControl<QChartView>(Frame5, "MSChart1", "chart");
+    cmdChart = button(Frame5, "cmdChart", QStringLiteral("Chart"));
+    cmdAbs = button(Frame5, "cmdAbs", QStringLiteral("+/-"));
+    cmdGross = button(Frame5, "cmdGross", QStringLiteral("<=>"));
+    txtMittelwert = makeControl<QLineEdit>(Frame5, "txtMittelwert", "text");
+    txtMittelwert->setReadOnly(true);
+
+    Frame2 = makeControl<QGroupBox>(central, "Frame2", "frame", QStringLiteral("Com-Port"));
+    ComboPort = makeControl<QComboBox>(Frame2, "ComboPort", "combo");
+    ComboPort->setEditable(true);
+    ComboPort->setInsertPolicy(QComboBox::NoInsert);
+    ComboPort->setFont(QFont(QStringLiteral("Courier New")));
+    ComboPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboPort->setMinimumContentsLength(22);
+    cmdConnect = button(Frame2, "cmdConnect", QStringLiteral("Connect"));
+    picUsb = makeControl<PictureBox>(Frame2, "picUsb", "picture");
+    picBth = makeControl<PictureBox>(Frame2, "picBth", "picture");
+    picUsb->setPicture(QPixmap(QStringLiteral(":/pictures/usb.png")), true);
+    picBth->setPicture(QPixmap(QStringLiteral(":/pictures/bluetooth.png")), true);
+    picUsb->setFixedSize(28, 28);
+    picBth->setFixedSize(28, 28);
+
+    txtWait = makeControl<QLabel>(central, "txtWait", "label", QStringLiteral("Bitte warten...."));
+    txtSpeicher = makeControl<QLineEdit>(central, "txtSpeicher", "text", QStringLiteral("BEREIT"));
+    txtSpeicher->setReadOnly(true);
+    txtSpeicher->setAlignment(Qt::AlignCenter);
+    txtSpeicher->setFocusPolicy(Qt::NoFocus);
+    picVX = makeControl<PictureBox>(central, "picVX", "picture");
+    picVX->setPicture(QPixmap(QStringLiteral(":/pictures/gauge_default.png")), true);
+    picRahmen = makeControl<PictureBox>(central, "picRahmen", "picture");
+    Image2 = makeControl<PictureBox>(central, "Image2", "picture");
+    Image2->setPicture(QPixmap(QStringLiteral(":/pictures/decoration.png")), true);
+
+    cmdLesen = button(central, "cmdLesen", QStringLiteral("Speicher einlesen"));
+    cmdLesFE = button(central, "cmdLesFE", QStringLiteral("FE"));
+    cmdLesNFE = button(central, "cmdLesNFE", QStringLiteral("NFE"));
+    cmdWerte = button(central, "cmdWerte", QStringLiteral("Grenzwerte"));
+    cmdProjekt = button(central, "cmdProjekt", QStringLiteral("Projektdaten"));
+}
+
+void frmTransfer::layoutControls()
+{
+    // Left: status line, read buttons and the grid.
+    auto* statusRow = new QHBoxLayout;
+    statusRow->addWidget(txtWait, 1);
+    statusRow->addWidget(txtSpeicher);
+    auto* readRow = new QHBoxLayout;
+    readRow->addWidget(cmdLesen);
+    readRow->addWidget(cmdLesFE);
+    readRow->addWidget(cmdLesNFE);
+    readRow->addStretch();
+    auto* left = new QVBoxLayout;
+    left->addLayout(statusRow);
+    left->addLayout(readRow);
+    left->addWidget(MSFlex, 1);
+    MSFlex->setMinimumSize(int(5500 / kTwipsPerPixel), int(5200 / kTwipsPerPixel));
+
+    // Middle: the brand frame, where logo, statistics and chart take turns.
+    auto* stack = new QGridLayout;
+    stack->addWidget(picKivo, 0, 0);
+    stack->addWidget(lstStat, 0, 0);
+    stack->addWidget(MSChart1, 0, 0);
+    auto* chartRow = new QHBoxLayout;
+    chartRow->addWidget(cmdChart);
+    chartRow->addWidget(cmdAbs);
+    chartRow->addWidget(cmdGross);
+    chartRow->addWidget(txtMittelwert, 1);
+    auto* brand = new QVBoxLayout(Frame5);
+    brand->addLayout(stack, 1);
+    brand->addLayout(chartRow);
+    Frame5->setMinimumWidth(300);
+    auto* limitsRow = new QHBoxLayout;
+    limitsRow->addWidget(cmdWerte);
+    limitsRow->addWidget(cmdProjekt);
+    cmdWerte->setMinimumHeight(56);
+    cmdProjekt->setMinimumHeight(56);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(Frame5, 1);
+    middle->addLayout(limitsRow);
+    middle->addWidget(picVX);
+    picVX->setMinimumHeight(150);
+
+    // Right: port, data, table, copy and command frames.
+    auto* port = new QGridLayout(Frame2);
+    port->addWidget(ComboPort, 0, 0, 1, 3);
+    port->addWidget(cmdConnect, 1, 0);
+    port->addWidget(picUsb, 1, 1);
+    port->addWidget(picBth, 1, 2);
+    auto* data = new QVBoxLayout(Frame3);
+    data->addWidget(optFE);
+    data->addWidget(optNFE);
+    data->addWidget(optOnline);
+    data->addWidget(cmdStop);
+    auto* table = new QVBoxLayout(Frame6);
+    table->addWidget(cmdSort);
+    table->addWidget(cmdFlexTabelleloeschen);
+    table->addWidget(cmdFlexZeileLoeschen);
+    auto* copy = new QGridLayout(Frame4);
+    copy->addWidget(cmdClipboard, 0, 0);
+    copy->addWidget(cmdprint, 0, 1);
+    copy->addWidget(cmdWord, 1, 0);
+    copy->addWidget(cmdExcel, 1, 1);
+    auto* commands = new QVBoxLayout(Frame1);
+    commands->addWidget(cmdOpen);
+    commands->addWidget(cmdSave);
+    commands->addWidget(cmdEnde);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Frame2);
+    right->addWidget(Frame3);
+    right->addWidget(Frame6);
+    right->addWidget(Frame4);
+    right->addStretch();
+    right->addWidget(Frame1);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(left, 3);
+    columns->addLayout(middle, 2);
+    columns->addLayout(right, 0);
+
+    // Bottom: the frame picture as a band, with the decoration on it.
+    auto* band = new QHBoxLayout;
+    band->addWidget(picRahmen, 1);
+    band->addWidget(Image2);
+    picRahmen->setFixedHeight(36);
+    Image2->setFixedSize(120, 32);
+
+    auto* outer = new QVBoxLayout(centralWidget());
+    outer->addLayout(columns, 1);
+    outer->addLayout(band);
+    resize(1120, 720);
+}
+
+void frmTransfer::connectHandlers()
+{
+    connect(cmdEnde, &QPushButton::clicked, this, &frmTransfer::cmdEnde_Click);
+    connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
+    connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
+    connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
+    connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);
+    connect(ComboPort, qOverload<int>(&QComboBox::activated), this, &frmTransfer::ComboPort_Change);
+}
+
+MsgAnswer frmTransfer::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
+{
+    const QString title = caption.isEmpty() ? identity.applicationTitle : caption;
+    return platform.dialogs->MsgBox(this, text, buttons, icon, title);
+}
+
+void frmTransfer::closeEvent(QCloseEvent* event)
+{
+    // Closing the window is never refused.
+    event->accept();
+    EndProgram();
+}
+
+} // namespace kivo

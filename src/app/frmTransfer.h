@@ -1,0 +1,202 @@
+#pragma once
+// The main window: owns the program's state and coordinates every action.
+// Handlers stay thin: they read controls, call the pure functions of the
+// subsystems on the state, and write controls. The procedures of a
+// subsystem are implemented in that subsystem's folder.
+
+#include "app/ProgramState.h"
+#include "platform/Dialogs.h"
+#include "settings/LogFile.h"
+#include "table/Statistics.h"
+#include "texts/Texte.h"
+
+#include <QColor>
+#include <QMainWindow>
+#include <memory>
+#include <vector>
+
+class QAction;
+class QChartView;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace kivo {
+
+class FlexGrid;
+class PictureBox;
+class SingleInstance;
+class frmWait;
+class frmWerte;
+class frmProjekt;
+class frmChartG;
+class frmInfo;
+
+// What the main window needs of the machine, handed in so tests and the
+// driver can supply their own.
+struct Platform {
+    Dialogs* dialogs = nullptr;
+    // Checks for a running copy of the program; off for tests that start
+    // several windows side by side.
+    bool singleInstance = true;
+};
+
+class frmTransfer : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmTransfer(const Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
+    ~frmTransfer() override;
+
+    // Start-up. False when another copy of the program already runs: this
+    // one must then end without showing anything.
+    bool Form_Load();
+
+    // Common routines
+    void DisableCommands();
+    void EnableCommands();
+    std::vector<QWidget*> commandControls() const;
+    void ClearRecordTexts();
+    void Voreinstellungen(const QString& aktion);
+    void WriteLog(const QString& logtext) { log.WriteLog(logtext); }
+    void DeleteLog() { log.DeleteLog(); }
+
+    // Language
+    void ApplyLanguage();
+    void English_Click();
+    void German_Click();
+
+    // Table and statistics
+    void SetupGrid();
+    void ResetStatistics();
+    void ShowLimitsCaption();
+    void RelabelMemoryCaptions();
+    void RefreshTable();
+
+    // Port list
+    void ScanPorts();
+    void ComboPort_Change();
+
+    // Ending
+    void cmdEnde_Click();
+    void mnuEnd_Click();
+    // The program has ended (End button, menu or window closed).
+    bool ended() const { return programEnded; }
+
+    // A message box; without a caption of its own it carries the
+    // application title.
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
+                     const QString& caption = QString());
+
+    // State
+    ProgramIdentity identity;
+    ModelProfile profile;
+    ConnectionState link;
+    DeviceInfo device;
+    Limits limits;
+    Statistics stats;
+    Texte texte;
+    LogFile log;
+    QString Errortext;
+    QString aktion;
+    QString currentDate;
+    int satznr = 1;
+    int onlineZaehler = 1;
+    bool absolut = false;
+    bool onlineAutoSave = false;
+    QStringList zeilen; // lines of the last memory download
+
+    QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
+
+    // Menus
+    QMenu* mnuDatei;
+    QAction* mnuEnd;
+    QMenu* Language;
+    QAction* English;
+    QAction* German;
+    QMenu* mnuHelp;
+    QAction* mnuInfo;
+    QAction* mnuHelp1;
+
+    // Controls
+    QGroupBox* Frame1;
+    QPushButton* cmdEnde;
+    QPushButton* cmdOpen;
+    QPushButton* cmdSave;
+    QGroupBox* Frame4;
+    QPushButton* cmdClipboard;
+    QPushButton* cmdprint;
+    QPushButton* cmdWord;
+    QPushButton* cmdExcel;
+    QGroupBox* Frame3;
+    QRadioButton* optFE;
+    QRadioButton* optNFE;
+    QRadioButton* optOnline;
+    QPushButton* cmdStop;
+    QGroupBox* Frame6;
+    QPushButton* cmdSort;
+    QPushButton* cmdFlexTabelleloeschen;
+    QPushButton* cmdFlexZeileLoeschen;
+    FlexGrid* MSFlex;
+    QGroupBox* Frame5;
+    PictureBox* picKivo;
+    QPushButton* cmdChart;
+    QPushButton* cmdAbs;
+    QPushButton* cmdGross;
+    QLineEdit* txtMittelwert;
+    QChartView* MSChart1;
+    QListWidget* lstStat;
+    QGroupBox* Frame2;
+    QComboBox* ComboPort;
+    QPushButton* cmdConnect;
+    PictureBox* picUsb;
+    PictureBox* picBth;
+    QLabel* txtWait;
+    QLineEdit* txtSpeicher;
+    PictureBox* picVX;
+    PictureBox* picRahmen;
+    PictureBox* Image2;
+    QPushButton* cmdLesen;
+    QPushButton* cmdLesFE;
+    QPushButton* cmdLesNFE;
+    QPushButton* cmdWerte;
+    QPushButton* cmdProjekt;
+
+    // Other windows
+    frmWait* waitWindow;
+    frmWerte* werteWindow;
+    frmProjekt* projektWindow;
+    frmChartG* chartWindow;
+    frmInfo* infoWindow;
+
+signals:
+    // Emitted once when the program ends.
+    void programEnd();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void createMenus();
+    void layoutControls();
+    void connectHandlers();
+    void applyModelRow();
+    void applyBrand();
+    void setStatusFieldLook(int widthTwips, int heightTwips, const QColor& background, const QColor& text,
+                            int pointSize);
+    void composeDataFolders();
+    void writeStartLog();
+    void setLanguageTicks();
+    void EndProgram();
+
+    Platform platform;
+    std::unique_ptr<SingleInstance> instance;
+    bool programEnded = false;
+};
+
+} // namespace kivo

@@ -1,0 +1,51 @@
+#include "platform/Dialogs.h"
+
+#include <QMessageBox>
+
+namespace kivo {
+
+QStringList buttonNames(MsgButtons buttons)
+{
+    switch (buttons) {
+    case MsgButtons::OK: return {QStringLiteral("OK")};
+    case MsgButtons::OKCancel: return {QStringLiteral("OK"), QStringLiteral("Cancel")};
+    case MsgButtons::YesNo: return {QStringLiteral("Yes"), QStringLiteral("No")};
+    }
+    return {};
+}
+
+MsgAnswer defaultAnswer(MsgButtons buttons)
+{
+    return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+}
+
+MsgAnswer QtDialogs::MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
+                            const QString& caption)
+{
+    QMessageBox box(parent);
+    box.setWindowTitle(caption);
+    box.setText(text);
+    switch (icon) {
+    case MsgIcon::None: break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    }
+    switch (buttons) {
+    case MsgButtons::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OKCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return MsgAnswer::OK;
+    case QMessageBox::Yes: return MsgAnswer::Yes;
+    case QMessageBox::No: return MsgAnswer::No;
+    case QMessageBox::Cancel: return MsgAnswer::Cancel;
+    default: break; // closed by the window's close button
+    }
+    if (buttons == MsgButtons::OK) return MsgAnswer::OK;
+    return buttons == MsgButtons::YesNo ? MsgAnswer::No : MsgAnswer::Cancel;
+}
+
+} // namespace kivo

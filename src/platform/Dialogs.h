@@ -1,0 +1,33 @@
+#pragma once
+// Message boxes (and later file dialogs) go through this interface, so the
+// end-to-end driver can answer them the way an operator would.
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kivo {
+
+enum class MsgButtons { OK, OKCancel, YesNo };
+enum class MsgIcon { None, Information, Question, Warning, Critical };
+enum class MsgAnswer { OK, Cancel, Yes, No };
+
+QStringList buttonNames(MsgButtons buttons);
+MsgAnswer defaultAnswer(MsgButtons buttons);
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    virtual MsgAnswer MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
+                             const QString& caption) = 0;
+};
+
+// Real dialogs on screen.
+class QtDialogs : public Dialogs {
+public:
+    MsgAnswer MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
+                     const QString& caption) override;
+};
+
+} // namespace kivo

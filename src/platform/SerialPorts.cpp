@@ -1,0 +1,45 @@
+#include "platform/SerialPorts.h"
+
+#include <QSerialPortInfo>
+#include <algorithm>
+
+namespace kivo {
+
+namespace {
+
+QString classify(const QSerialPortInfo& info)
+{
+    const QString name = info.portName();
+    if (name.startsWith(QStringLiteral("rfcomm")) || info.description().contains(QStringLiteral("Bluetooth"), Qt::CaseInsensitive))
+        return QStringLiteral("BTH");
+    if (info.hasVendorIdentifier()) return QStringLiteral("VCP");
+    return QStringLiteral("COM");
+}
+
+} // namespace
+
+std::vector<PortInfo> availableSerialPorts()
+{
+    std::vector<PortInfo> ports;
+    const auto infos = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : infos) {
+        PortInfo p;
+        p.name = info.portName();
+        p.type = classify(info);
+        ports.push_back(p);
+    }
+    // The first built-in port (COM1, ttyS0) is offered for cable gauges.
+    auto isOnboard = [](const PortInfo& p) { return p.type == u"COM"; };
+    std::stable_sort(ports.begin(), ports.end(), [](const PortInfo& a, const PortInfo& b) {
+        if (a.name.size() != b.name.size() && a.name.left(3) == b.name.left(3)) return a.name.size() < b.name.size();
+        return a.name < b.name;
+    });
+    auto first = std::find_if(ports.begin(), ports.end(), isOnboard);
+    if (first != ports.end()) first->firstOnboard = true;
+
+    const auto extra = parseExtraPorts(qEnvironmentVariable("KIVO_EXTRA_PORTS"));
+    ports.insert(ports.end(), extra.begin(), extra.end());
+    return ports;
+}
+
+} // namespace kivo

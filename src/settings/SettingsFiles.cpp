@@ -1,0 +1,249 @@
+#include "settings/SettingsFiles.h"
+
+#include "device/PortList.h"
+
+#include <QRegularExpression>
+#include <cmath>
+
+namespace kivo {
+
+namespace {
+
+struct ActionInfo {
+    const char* aktion;
+    const char* fileName;
+    const char* german;
+    const char* english;
+};
+
+// The English texts keep their historical double blanks: logs and support
+// scripts search for them as they are.
+const ActionInfo kActions[] = {
+    {"KL", "Konfi.ini", "Probleme beim Lesen Datei Konfi.ini: ", "problems reading file Konfi.ini: "},
+    {"CL", "Port.ini", "Probleme beim Lesen Datei Port.ini: ", "problems reading file Port.ini: "},
+    {"CS", "Port.ini", "Probleme beim Schreiben Datei Port.ini: ", "problems writing file Port.ini: "},
+    {"LL", "Limit.ini", "Probleme beim Lesen Datei Limit.ini: ", "problems reading file  Limit.ini: "},
+    {"LS", "Limit.ini", "Probleme beim Schreiben Datei Limit.ini: ", "problems writing file  Limit.ini: "},
+    {"SL", "Language.ini", "Probleme beim Lesen Datei & Language.ini: ", "problems reading file Language.ini:"},
+    {"SS", "Language.ini", "Probleme beim Schreiben Datei Language.ini: ", "problems writing file Language.ini: "},
+    {"PI", "Projekt.ini", "Probleme beim Lesen Datei Projekt.ini: ", "problems reading file  Datei Projekt.ini: "},
+    {"PL", "Projektdaten.ini", "Probleme beim Lesen Datei Projektdaten.ini: ",
+     "problems reading file  Projektdaten.ini: "},
+    {"PS", "Projektdaten.ini", "Probleme beim Schreiben Datei Projektdaten.ini: ",
+     "problems writing file  Datei Projektdaten.ini: "},
+};
+
+const ActionInfo* findAction(const QString& aktion)
+{
+    for (const ActionInfo& a : kActions)
+        if (aktion == QLatin1String(a.aktion)) return &a;
+    return nullptr;
+}
+
+QString pastEnd() { return QStringLiteral("Input past end of file"); }
+
+QString missingSeparator(int lineNo) { return QStringLiteral("line %1: \";\" missing").arg(lineNo); }
+
+QString notANumber(int lineNo, const QString& text)
+{
+    return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(text);
+}
+
+QString leadingDigits(const QString& text)
+{
+    qsizetype n = 0;
+    while (n < text.size() && text[n].isDigit() && text[n].unicode() < 128) ++n;
+    return text.left(n);
+}
+
+} // namespace
+
+QString settingsFileName(const QString& aktion)
+{
+    const ActionInfo* a = findAction(aktion);
+    return a ? QString::fromLatin1(a->fileName) : QString();
+}
+
+QString settingsErrorText(const QString& aktion, int languageIndex)
+{
+    const ActionInfo* a = findAction(aktion);
+    if (!a) return {};
+    return QString::fromUtf8(languageIndex == 0 ? a->german : a->english);
+}
+
+ReadFailure readKonfi(const QStringList& lines, KonfiFields& fields)
+{
+    if (lines.isEmpty()) return pastEnd();
+    fields.geraet = lines[0].trimmed();
+    for (int i = 1; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty() || line == u"#") continue;
+        const QStringList parts = line.split(u';');
+        if (parts.size() < 4) return missingSeparator(i + 1);
+        fields.brandCode = parts[0];
+        fields.brandName = parts[1];
+        fields.kpgmname = parts[2];
+    }
+    return std::nullopt;
+}
+
+QString portDisplayName(const QString& stored)
+{
+    const QString t = stored.trimmed();
+    if (t.isEmpty() || (!kNumberedPorts && leadingDigits(t).isEmpty())) return t;
+    return QStringLiteral("COM") + t;
+}
+
+ReadFailure readPortIni(const QStringList& lines, PortIniFields& fields)
+{
+    for (const QString& raw : lines) {
+        const QString line = raw.trimmed();
+        if (line.isEmpty()) {
+            fields.askForPort = true;
+            continue;
+        }
+        const QString digits = leadingDigits(line);
+        if (!digits.isEmpty())
+            fields.portnr = QString::number(digits.toLongLong());
+        else
+            fields.portnr = kNumberedPorts ? QStringLiteral("0") : line; // ttyUSB0, rfcomm0, /dev/pts/3
+        fields.comboText = portDisplayName(line);
+    }
+    return std::nullopt;
+}
+
+QStringList writePortIni(const QString& portnr)
+{
+    const QString t = portnr.trimmed();
+    const QString digits = leadingDigits(t);
+    if (!digits.isEmpty()) return {QString::number(digits.toLongLong())};
+    return {t};
+}
+
+std::optional<double> parseLocaleNumber(const QString& text)
+{
+    static const QRegularExpression kNumber(
+        QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?$)"));
+    const QString t = text.trimmed();
+    if (!kNumber.match(t).hasMatch()) return std::nullopt;
+    QString c = t;
+    c.replace(u',', u'.');
+    bool ok = false;
+    const double v = QLocale::c().toDouble(c, &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+QString formatLimitNumber(double value, const QLocale& locale)
+{
+    QLocale l = locale;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    // Try the fewest digits first so 0.1 stays "0.1" and not 0.10000000000000001.
+    for (int precision = 1; precision <= 15; ++precision) {
+        const QString s = l.toString(value, 'g', precision);
+        if (QLocale::c().toDouble(QString(s).replace(l.decimalPoint(), QStringLiteral("."))) == value) return s;
+    }
+    return l.toString(value, 'g', 15);
+}
+
+ReadFailure readLimitIni(const QStringList& lines, LimitFields& fields, const QLocale& locale)
+{
+    struct Target {
+        double LimitFields::*value;
+        QString LimitFields::*text;
+    };
+    const Target targets[] = {
+        {&LimitFields::Emin, &LimitFields::EminStr},
+        {&LimitFields::Emax, &LimitFields::EmaxStr},
+        {&LimitFields::Esoll, &LimitFields::EsollStr},
+    };
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty()) continue;
+        qsizetype from = 0;
+        for (const Target& target : targets) {
+            const qsizetype sep = line.indexOf(u';', from);
+            if (sep < 0) return missingSeparator(i + 1);
+            const QString field = line.mid(from, sep - from);
+            const std::optional<double> v = parseLocaleNumber(field);
+            if (!v) return notANumber(i + 1, field);
+            fields.*target.value = *v;
+            fields.*target.text = formatLimitNumber(*v, locale);
+            from = sep + 1;
+        }
+    }
+    return std::nullopt;
+}
+
+QStringList writeLimitIni(const LimitFields& fields, const QLocale& locale)
+{
+    return {formatLimitNumber(fields.Emin, locale) + u';' + formatLimitNumber(fields.Emax, locale) + u';'
+            + formatLimitNumber(fields.Esoll, locale) + u';'};
+}
+
+ReadFailure readLanguageIni(const QStringList& lines, int& languageIndex)
+{
+    if (lines.isEmpty()) return pastEnd();
+    const QString line = lines[0].trimmed();
+    if (line.isEmpty()) {
+        languageIndex = 0;
+        return std::nullopt;
+    }
+    const std::optional<double> v = parseLocaleNumber(line);
+    if (!v || std::abs(*v) > 32767) return notANumber(1, line);
+    languageIndex = int(std::floor(*v));
+    return std::nullopt;
+}
+
+QStringList writeLanguageIni(int languageIndex) { return {QString::number(languageIndex)}; }
+
+int clampLanguage(int languageIndex) { return languageIndex > 1 ? 1 : (languageIndex < 0 ? 0 : languageIndex); }
+
+ReadFailure readProjektIni(const QStringList& lines, int languageIndex, ProjectCaptions& captions)
+{
+    int used = 0;
+    for (int i = 0; i < lines.size() && used < kProjectFields; ++i) {
+        const QString& line = lines[i];
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        const qsizetype first = line.indexOf(u';');
+        if (first < 0) return missingSeparator(i + 1);
+        if (languageIndex == 0) {
+            captions[size_t(used++)] = line.left(first);
+            continue;
+        }
+        const qsizetype second = line.indexOf(u';', first + 1);
+        if (second < 0) return missingSeparator(i + 1);
+        captions[size_t(used++)] = line.mid(first + 1, second - first - 1);
+    }
+    return std::nullopt;
+}
+
+ReadFailure readProjektdaten(const QStringList& lines, ProjectData& data)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (i < kProjectFields && !line.isEmpty()) data.felder[size_t(i)] = line.left(kProjectFieldLength);
+        if (!line.startsWith(QStringLiteral("DT"))) continue;
+        // A field text may start with "DT" too; only a real date makes the
+        // date-and-time line.
+        const QDate date = QDate::fromString(line.mid(3, 10), QStringLiteral("dd.MM.yyyy"));
+        if (!date.isValid()) continue;
+        data.date = date;
+        const QString timeText = line.mid(line.lastIndexOf(u';') + 1, 5);
+        const QTime time = QTime::fromString(timeText, QStringLiteral("hh:mm"));
+        if (!line.contains(u';') || !time.isValid())
+            return QStringLiteral("line %1: \"%2\" is not a time").arg(i + 1).arg(timeText);
+        data.time = time;
+    }
+    return std::nullopt;
+}
+
+QStringList writeProjektdaten(const ProjectData& data)
+{
+    QStringList lines(data.felder.begin(), data.felder.end());
+    lines.append(QStringLiteral("DT ") + data.date.toString(QStringLiteral("dd.MM.yyyy")) + u';'
+                 + data.time.toString(QStringLiteral("hh:mm")));
+    return lines;
+}
+
+} // namespace kivo

@@ -1,0 +1,111 @@
+#include "settings/TextFile.h"
+
+#include "settings/Cp1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace kivo {
+
+namespace {
+
+void setError(FileError* error, const QString& reason)
+{
+    if (error) error->reason = reason;
+}
+
+QByteArray joinLines(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += encodeCp1252(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+} // namespace
+
+QString describeFileError(const QString& path, const QString& systemText)
+{
+    const QFileInfo info(path);
+    if (!info.dir().exists()) return QStringLiteral("Path not found: %1").arg(info.absolutePath());
+    return QStringLiteral("%1 (%2)").arg(systemText, path);
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n') continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ++i;
+        start = i + 1;
+    }
+    if (start < n) lines.append(text.mid(start));
+    return lines;
+}
+
+std::optional<QStringList> readTextLines(const QString& path, FileError* error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        setError(error, QFileInfo(path).dir().exists() ? QStringLiteral("File not found: %1").arg(path)
+                                                        : QStringLiteral("Path not found: %1").arg(path));
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        setError(error, describeFileError(path, file.errorString()));
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        setError(error, describeFileError(path, file.errorString()));
+        return std::nullopt;
+    }
+    return splitLines(decodeText(bytes));
+}
+
+bool writeTextLines(const QString& path, const QStringList& lines, FileError* error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, describeFileError(path, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = joinLines(lines);
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        setError(error, describeFileError(path, file.errorString()));
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool createIfMissing(const QString& path, const QStringList& lines, FileError* error)
+{
+    if (QFileInfo::exists(path)) return true;
+    return writeTextLines(path, lines, error);
+}
+
+bool appendTextLine(const QString& path, const QString& line, FileError* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
+        setError(error, describeFileError(path, file.errorString()));
+        return false;
+    }
+    const QByteArray bytes = encodeCp1252(line) + "\r\n";
+    if (file.write(bytes) != bytes.size()) {
+        setError(error, describeFileError(path, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace kivo

@@ -1,0 +1,34 @@
+#pragma once
+// Reading and writing the program's line-oriented text files: Windows-1252,
+// CR LF line ends, written atomically so a failed write keeps the old file.
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace kivo {
+
+struct FileError {
+    QString reason; // the system's description, for the user and the log
+};
+
+// The lines of a file, without their line ends (CR LF, LF or CR).
+// A last line without a line end still counts; an empty file has no lines.
+std::optional<QStringList> readTextLines(const QString& path, FileError* error = nullptr);
+
+// Splits file content into lines as readTextLines does.
+QStringList splitLines(const QString& text);
+
+// Writes every line followed by CR LF, replacing the file as a whole.
+bool writeTextLines(const QString& path, const QStringList& lines, FileError* error = nullptr);
+
+// Creates an empty file (or one with `lines`) when none exists yet.
+bool createIfMissing(const QString& path, const QStringList& lines, FileError* error = nullptr);
+
+// Appends one line followed by CR LF.
+bool appendTextLine(const QString& path, const QString& line, FileError* error = nullptr);
+
+// The description of a failed file operation, worded for the operator.
+QString describeFileError(const QString& path, const QString& systemText);
+
+} // namespace kivo

@@ -1,0 +1,226 @@
+#include "Driver.h"
+
+#include "Dump.h"
+#include "app/frmTransfer.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+namespace kivo {
+
+namespace {
+
+void printLine(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+// "click  NAME" -> ("click", "NAME"); the rest of the line after the
+// second word is kept whole, blanks included, for `type` and `select`.
+QStringList splitCommand(const QString& line, int words)
+{
+    QStringList parts;
+    qsizetype pos = 0;
+    for (int i = 0; i < words - 1; ++i) {
+        while (pos < line.size() && line[pos] == u' ') ++pos;
+        const qsizetype end = line.indexOf(u' ', pos);
+        if (end < 0) {
+            parts << line.mid(pos);
+            pos = line.size();
+            break;
+        }
+        parts << line.mid(pos, end - pos);
+        pos = end + 1;
+    }
+    parts << line.mid(pos);
+    while (parts.size() < words) parts << QString();
+    return parts;
+}
+
+} // namespace
+
+Driver::Driver(QStringList script, QString programFolder) : lines(std::move(script)), folder(std::move(programFolder))
+{
+}
+
+Driver::~Driver() = default;
+
+void Driver::begin() { scheduleNext(); }
+
+void Driver::scheduleNext(int delayMs) { QTimer::singleShot(delayMs, this, &Driver::step); }
+
+void Driver::finish()
+{
+    // The program is left as it is, like a window nobody closes: the
+    // driver's process simply ends.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+void Driver::fail(const QString& message) { printLine(stderr, QStringLiteral("kivo-drive: ") + message); }
+
+void Driver::step()
+{
+    if (ended || (window && window->ended())) finish();
+    while (next < lines.size()) {
+        const QString line = lines[next++].trimmed();
+        if (line.isEmpty() || line.startsWith(u'#')) continue;
+        int delayMs = 0;
+        // The next command is due before this one runs: a click may not
+        // return until its handler's wait is over.
+        if (line.startsWith(QStringLiteral("wait-ms"))) {
+            delayMs = qMax(0, splitCommand(line, 2)[1].trimmed().toInt());
+            scheduleNext(delayMs);
+            return;
+        }
+        // Only a click or a key can start a wait; everything else, start-up
+        // included, is over before the operator's next action.
+        const bool mayWait = line.startsWith(QStringLiteral("click")) || line.startsWith(QStringLiteral("key"));
+        if (mayWait) scheduleNext();
+        execute(line, delayMs);
+        if (!mayWait) scheduleNext();
+        return;
+    }
+    finish();
+}
+
+bool Driver::execute(const QString& line, int&)
+{
+    const QStringList words = splitCommand(line, 3);
+    const QString command = words[0];
+    if (command == u"program-folder") {
+        folder = splitCommand(line, 2)[1].trimmed();
+    } else if (command == u"locale") {
+        QLocale::setDefault(QLocale(words[1].trimmed()));
+    } else if (command == u"start") {
+        doStart();
+    } else if (!window) {
+        fail(QStringLiteral("\"%1\" before start").arg(line));
+        return false;
+    } else if (command == u"click") {
+        doClick(splitCommand(line, 2)[1].trimmed());
+    } else if (command == u"type") {
+        doType(words[1], words[2]);
+    } else if (command == u"select") {
+        doSelect(words[1], words[2]);
+    } else if (command == u"key") {
+        doKey(words[1].trimmed());
+    } else if (command == u"answer") {
+        const QString a = words[1].trimmed();
+        dialogs.queueAnswer(a == u"Cancel" ? MsgAnswer::Cancel
+                            : a == u"Yes"  ? MsgAnswer::Yes
+                            : a == u"No"   ? MsgAnswer::No
+                                           : MsgAnswer::OK);
+    } else if (command == u"close") {
+        window->close();
+    } else if (command == u"dump") {
+        printLine(stdout, dumpState(*window, dialogs.takeMessages()));
+    } else {
+        fail(QStringLiteral("unknown command \"%1\"").arg(line));
+        return false;
+    }
+    return true;
+}
+
+void Driver::doStart()
+{
+    Platform platform;
+    platform.dialogs = &dialogs;
+    window = std::make_unique<frmTransfer>(platform, folder);
+    connect(window.get(), &frmTransfer::programEnd, this, [this] { ended = true; });
+    if (!window->Form_Load()) finish(); // another copy runs: end silently
+    window->show();
+}
+
+QObject* Driver::findControl(const QString& name) const
+{
+    QWidget* form = window.get();
+    QString control = name;
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot > 0) {
+        form = window->findChild<QWidget*>(name.left(dot));
+        control = name.mid(dot + 1);
+        if (!form) return nullptr;
+    }
+    const auto widgets = form->findChildren<QWidget*>(control);
+    for (QWidget* w : widgets)
+        if (w->window() == form) return w;
+    return form->findChild<QAction*>(control);
+}
+
+void Driver::doClick(const QString& name)
+{
+    QObject* target = findControl(name);
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (action->isEnabled() && action->isVisible()) action->trigger();
+        else fail(QStringLiteral("click %1: not available").arg(name));
+        return;
+    }
+    auto* w = qobject_cast<QWidget*>(target);
+    if (!w) {
+        fail(QStringLiteral("click %1: no such control").arg(name));
+        return;
+    }
+    if (!w->isEnabled() || !w->isVisible()) {
+        fail(QStringLiteral("click %1: not available").arg(name));
+        return;
+    }
+    // Focus first, as a mouse click gives it: leaving a field validates it.
+    if (w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        button->click();
+    else
+        QTest::mouseClick(w, Qt::LeftButton);
+}
+
+void Driver::doType(const QString& name, const QString& text)
+{
+    QWidget* w = qobject_cast<QWidget*>(findControl(name));
+    if (!w) {
+        fail(QStringLiteral("type %1: no such control").arg(name));
+        return;
+    }
+    w->setFocus(Qt::MouseFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->setText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(w)) combo->setEditText(text);
+    else if (auto* dt = qobject_cast<QDateTimeEdit*>(w)) dt->setDateTime(QLocale::c().toDateTime(text, dt->displayFormat()));
+    else fail(QStringLiteral("type %1: not a text box").arg(name));
+}
+
+void Driver::doSelect(const QString& name, const QString& text)
+{
+    auto* combo = qobject_cast<QComboBox*>(findControl(name));
+    if (!combo) {
+        fail(QStringLiteral("select %1: not a combo box").arg(name));
+        return;
+    }
+    combo->setFocus(Qt::MouseFocusReason);
+    combo->setEditText(text);
+}
+
+void Driver::doKey(const QString& key)
+{
+    if (key != u"Escape") {
+        fail(QStringLiteral("key %1: unknown key").arg(key));
+        return;
+    }
+    QWidget* target = QApplication::focusWidget();
+    if (!target) target = window.get();
+    QTest::keyClick(target, Qt::Key_Escape);
+}
+
+} // namespace kivo

@@ -1,0 +1,143 @@
+#include "Dump.h"
+
+#include "app/Controls.h"
+#include "app/frmTransfer.h"
+#include "platform/FlexGrid.h"
+#include "platform/PictureBox.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+
+namespace kivo {
+
+namespace {
+
+QString jsonBool(bool b) { return b ? QStringLiteral("true") : QStringLiteral("false"); }
+
+QString widgetText(QWidget* w)
+{
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return e->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return g->title();
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentText();
+    if (auto* d = qobject_cast<QDateTimeEdit*>(w)) return d->text();
+    if (auto* p = qobject_cast<QProgressBar*>(w)) return QString::number(p->value());
+    if (auto* p = qobject_cast<PictureBox*>(w))
+        return p->picture().isNull() ? QString() : QFileInfo(p->pictureFile()).fileName();
+    return {};
+}
+
+bool widgetChecked(QWidget* w)
+{
+    auto* b = qobject_cast<QAbstractButton*>(w);
+    return b && b->isCheckable() && b->isChecked();
+}
+
+QString controlEntry(const QString& name, const QString& kind, bool visible, bool enabled, const QString& text,
+                     bool checked)
+{
+    return jsonString(name) + QStringLiteral(": {\"kind\": ") + jsonString(kind) + QStringLiteral(", \"visible\": ")
+           + jsonBool(visible) + QStringLiteral(", \"enabled\": ") + jsonBool(enabled) + QStringLiteral(", \"text\": ")
+           + jsonString(text) + QStringLiteral(", \"checked\": ") + jsonBool(checked) + u'}';
+}
+
+// The tagged controls that belong to `form` itself (not to windows it owns).
+void addControls(QStringList& entries, QWidget* form, const QString& prefix)
+{
+    const auto widgets = form->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        const QVariant kind = w->property(kKindProperty);
+        if (!kind.isValid() || w->window() != form) continue;
+        entries << controlEntry(prefix + w->objectName(), kind.toString(), !w->isHidden(), w->isEnabled(),
+                                widgetText(w), widgetChecked(w));
+    }
+    const auto actions = form->findChildren<QAction*>();
+    for (QAction* a : actions) {
+        const QVariant kind = a->property(kKindProperty);
+        if (!kind.isValid()) continue;
+        QString text = a->text();
+        text.remove(u'&');
+        entries << controlEntry(prefix + a->objectName(), kind.toString(), a->isVisible(), a->isEnabled(), text,
+                                a->isChecked());
+    }
+}
+
+QString stringArray(const QStringList& items)
+{
+    QStringList quoted;
+    for (const QString& s : items) quoted << jsonString(s);
+    return u'[' + quoted.join(QStringLiteral(", ")) + u']';
+}
+
+} // namespace
+
+QString jsonString(const QString& text)
+{
+    QString out = QStringLiteral("\"");
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '"': out += QStringLiteral("\\\""); break;
+        case '\\': out += QStringLiteral("\\\\"); break;
+        case '\n': out += QStringLiteral("\\n"); break;
+        case '\r': out += QStringLiteral("\\r"); break;
+        case '\t': out += QStringLiteral("\\t"); break;
+        default:
+            if (c.unicode() < 0x20)
+                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+            else
+                out += c;
+        }
+    }
+    return out + u'"';
+}
+
+QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
+{
+    QStringList controls;
+    addControls(controls, &window, QString());
+    const auto forms = window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* form : forms)
+        if (form->isWindow() && form->objectName().startsWith(QStringLiteral("frm")))
+            addControls(controls, form, form->objectName() + u'.');
+
+    QStringList rows;
+    QStringList colours;
+    const FlexGrid* grid = window.MSFlex;
+    for (int r = 0; r < grid->Rows(); ++r) {
+        QStringList cells;
+        QStringList cellColours;
+        for (int c = 0; c < grid->Cols(); ++c) {
+            cells << grid->TextMatrix(r, c);
+            cellColours << grid->CellBackColor(r, c).name();
+        }
+        rows << stringArray(cells);
+        colours << stringArray(cellColours);
+    }
+
+    QStringList stat;
+    for (int i = 0; i < window.lstStat->count(); ++i) stat << window.lstStat->item(i)->text();
+    QStringList ports;
+    for (int i = 0; i < window.ComboPort->count(); ++i) ports << window.ComboPort->itemText(i);
+
+    QStringList shown;
+    for (const ShownMessage& m : messages)
+        shown << QStringLiteral("{\"caption\": ") + jsonString(m.caption) + QStringLiteral(", \"text\": ")
+                     + jsonString(m.text) + QStringLiteral(", \"buttons\": ") + stringArray(m.buttons) + u'}';
+
+    return QStringLiteral("{\"title\": ") + jsonString(window.windowTitle()) + QStringLiteral(", \"controls\": {")
+           + controls.join(QStringLiteral(", ")) + QStringLiteral("}, \"grid\": {\"rows\": [")
+           + rows.join(QStringLiteral(", ")) + QStringLiteral("], \"colours\": [") + colours.join(QStringLiteral(", "))
+           + QStringLiteral("]}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
+           + stringArray(ports) + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("]}");
+}
+
+} // namespace kivo
