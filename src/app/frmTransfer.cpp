@@ -256,6 +256,7 @@ void frmTransfer::layoutControls()
     band->addWidget(picRahmen, 1);
     band->addWidget(Image2);
     picRahmen->setFixedHeight(36);
+    picRahmen->setKeepAspect(false);
     Image2->setFixedSize(120, 32);
 
     auto* outer = new QVBoxLayout(centralWidget());

@@ -20,7 +20,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (pixmap.isNull()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QSize scaled = pixmap.size().scaled(size(), Qt::KeepAspectRatio);
+    const QSize scaled = pixmap.size().scaled(size(), keepAspect ? Qt::KeepAspectRatio : Qt::IgnoreAspectRatio);
     const QRect target(QPoint((width() - scaled.width()) / 2, (height() - scaled.height()) / 2), scaled);
     painter.drawPixmap(target, pixmap);
 }

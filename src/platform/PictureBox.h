@@ -18,6 +18,9 @@ public:
     QString pictureFile() const { return file; }
     void setPictureFile(const QString& path) { file = path; }
 
+    // A band picture fills the whole box; others keep their shape.
+    void setKeepAspect(bool keep) { keepAspect = keep; update(); }
+
     QSize sizeHint() const override;
 
 protected:
@@ -26,6 +29,7 @@ protected:
 private:
     QPixmap pixmap;
     QString file;
+    bool keepAspect = true;
 };
 
 // Loads a picture file into a box. A missing or unreadable file leaves the
