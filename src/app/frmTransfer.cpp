@@ -10,6 +10,7 @@
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
+#include <QApplication>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -277,7 +278,9 @@ void frmTransfer::connectHandlers()
 
 MsgAnswer frmTransfer::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& caption)
 {
-    const QString title = caption.isEmpty() ? identity.applicationTitle : caption;
+    // Before a model names the program, the system's name for it serves.
+    QString title = caption.isEmpty() ? identity.applicationTitle : caption;
+    if (title.isEmpty()) title = QCoreApplication::applicationName();
     return platform.dialogs->MsgBox(this, text, buttons, icon, title);
 }
 

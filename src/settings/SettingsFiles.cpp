@@ -138,9 +138,12 @@ QString formatLimitNumber(double value, const QLocale& locale)
 {
     QLocale l = locale;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
-    // Try the fewest digits first so 0.1 stays "0.1" and not 0.10000000000000001.
-    for (int precision = 1; precision <= 15; ++precision) {
-        const QString s = l.toString(value, 'g', precision);
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e15 || (magnitude != 0 && magnitude < 1e-4)) return l.toString(value, 'g', 15);
+    // The fewest decimals that give the value back: 10 stays "10", 0.1
+    // stays "0.1" and not 0.10000000000000001.
+    for (int decimals = 0; decimals <= 15; ++decimals) {
+        const QString s = l.toString(value, 'f', decimals);
         if (QLocale::c().toDouble(QString(s).replace(l.decimalPoint(), QStringLiteral("."))) == value) return s;
     }
     return l.toString(value, 'g', 15);

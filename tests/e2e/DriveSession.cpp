@@ -1,0 +1,135 @@
+#include "DriveSession.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QProcessEnvironment>
+#include <stdexcept>
+
+namespace kivo::e2e {
+
+QList<QStringList> Dump::gridRows() const
+{
+    QList<QStringList> rows;
+    const QJsonArray array = json.value(u"grid").toObject().value(u"rows").toArray();
+    for (const QJsonValue& row : array) {
+        QStringList cells;
+        for (const QJsonValue& cell : row.toArray()) cells << cell.toString();
+        rows << cells;
+    }
+    return rows;
+}
+
+QStringList Dump::list(const QString& name) const
+{
+    QStringList items;
+    for (const QJsonValue& item : json.value(u"lists").toObject().value(name).toArray()) items << item.toString();
+    return items;
+}
+
+QString installFolder() { return QStringLiteral(KIVO_INSTALL_DIR); }
+
+DriveSession::DriveSession(std::optional<QByteArray> konfi)
+{
+    if (!root.isValid()) throw std::runtime_error("no temporary folder");
+    QDir().mkpath(programFolder());
+    QDir().mkpath(configHome());
+    QDir().mkpath(dataHome());
+    QDir().mkpath(root.filePath(QStringLiteral("runtime")));
+    const QDir pictures(installFolder() + QStringLiteral("/pictures"));
+    for (const QString& name : pictures.entryList(QDir::Files))
+        QFile::copy(pictures.filePath(name), QDir(programFolder()).filePath(name));
+    if (konfi) writeFile(QDir(programFolder()).filePath(QStringLiteral("Konfi.ini")), *konfi);
+}
+
+QString DriveSession::appDataPath(const QString& brand, const QString& pgmname) const
+{
+    return configHome() + u'/' + brand + u'/' + pgmname;
+}
+
+QString DriveSession::messDataPath(const QString& brand, const QString& pgmname) const
+{
+    return dataHome() + u'/' + brand + u'/' + pgmname;
+}
+
+void DriveSession::writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+QByteArray DriveSession::readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QStringList DriveSession::lines(const QByteArray& crlfText)
+{
+    QStringList result = QString::fromLatin1(crlfText).split(QStringLiteral("\r\n"));
+    if (!result.isEmpty() && result.last().isEmpty()) result.removeLast();
+    return result;
+}
+
+std::unique_ptr<QProcess> DriveSession::start(const QString& script) const
+{
+    auto driver = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    driver->setProcessEnvironment(env);
+    driver->start(QStringLiteral(KIVO_DRIVE), {QStringLiteral("-")});
+    if (!driver->waitForStarted(10000)) throw std::runtime_error("kivo-drive did not start");
+    driver->write((QStringLiteral("program-folder ") + programFolder() + u'\n' + script).toUtf8());
+    // Nothing runs an event loop here: hand the script over before returning.
+    while (driver->bytesToWrite() > 0 && driver->waitForBytesWritten(10000)) {}
+    driver->closeWriteChannel();
+    return driver;
+}
+
+DriveResult DriveSession::finish(QProcess& driver, const std::function<void(int)>& onDump, int timeoutMs)
+{
+    DriveResult result;
+    const QDeadlineTimer deadline(timeoutMs);
+    int announced = 0;
+    auto announceDumps = [&] {
+        const int complete = int(result.output.count('\n'));
+        while (onDump && announced < complete) onDump(announced++);
+    };
+    while (driver.state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        driver.waitForReadyRead(50);
+        result.output += driver.readAllStandardOutput();
+        announceDumps();
+    }
+    if (driver.state() != QProcess::NotRunning) {
+        // A hanging program must not hang the suite.
+        driver.kill();
+        driver.waitForFinished(5000);
+    } else {
+        result.endedInTime = driver.exitStatus() == QProcess::NormalExit;
+        result.exitCode = driver.exitCode();
+    }
+    result.output += driver.readAllStandardOutput();
+    announceDumps();
+    result.errors = QString::fromUtf8(driver.readAllStandardError());
+    for (const QByteArray& line : result.output.split('\n')) {
+        if (line.trimmed().isEmpty()) continue;
+        const QJsonDocument doc = QJsonDocument::fromJson(line);
+        if (doc.isObject()) result.dumps << Dump(doc.object());
+    }
+    return result;
+}
+
+DriveResult DriveSession::run(const QString& script, const std::function<void(int)>& onDump, int timeoutMs) const
+{
+    const std::unique_ptr<QProcess> driver = start(script);
+    return finish(*driver, onDump, timeoutMs);
+}
+
+} // namespace kivo::e2e

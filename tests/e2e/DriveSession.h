@@ -1,0 +1,101 @@
+#pragma once
+// One installation of the program in a throw-away folder, played by
+// kivo-drive: a program folder with the pictures and a Konfi.ini, its own
+// settings and data folders, and a script of operator actions. What the
+// operator would have seen comes back as the parsed dumps.
+
+#include <QByteArray>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+// Readable failure messages for Qt's strings.
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) { *os << '"' << bytes.toStdString() << '"'; }
+
+namespace kivo::e2e {
+
+// One `dump` line of the driver.
+class Dump {
+public:
+    explicit Dump(QJsonObject object) : json(std::move(object)) {}
+
+    QString title() const { return json.value(u"title").toString(); }
+    bool has(const QString& control) const { return controls().contains(control); }
+    QJsonObject control(const QString& name) const { return controls().value(name).toObject(); }
+    QString text(const QString& name) const { return control(name).value(u"text").toString(); }
+    bool visible(const QString& name) const { return control(name).value(u"visible").toBool(); }
+    bool enabled(const QString& name) const { return control(name).value(u"enabled").toBool(); }
+    bool checked(const QString& name) const { return control(name).value(u"checked").toBool(); }
+    QList<QStringList> gridRows() const;
+    QStringList list(const QString& name) const;
+    QJsonArray messages() const { return json.value(u"messages").toArray(); }
+
+private:
+    QJsonObject controls() const { return json.value(u"controls").toObject(); }
+    QJsonObject json;
+};
+
+struct DriveResult {
+    bool endedInTime = false; // false: the driver was killed at the time limit
+    int exitCode = -1;
+    QByteArray output;        // standard output, whole
+    QString errors;           // standard error, whole
+    QList<Dump> dumps;
+};
+
+class DriveSession {
+public:
+    // `konfi` is written byte for byte as the program folder's Konfi.ini;
+    // without it the folder has no Konfi.ini at all.
+    explicit DriveSession(std::optional<QByteArray> konfi);
+
+    QString programFolder() const { return root.filePath(QStringLiteral("program")); }
+    QString configHome() const { return root.filePath(QStringLiteral("config")); }
+    QString dataHome() const { return root.filePath(QStringLiteral("data")); }
+
+    // The folders of settings and log, and of Projekt.ini and measurement
+    // files, for a brand folder and program name.
+    QString appDataPath(const QString& brand, const QString& pgmname) const;
+    QString messDataPath(const QString& brand, const QString& pgmname) const;
+
+    // Writes a file, creating its folder first.
+    static void writeFile(const QString& path, const QByteArray& bytes);
+    static QByteArray readFile(const QString& path);
+    static QStringList lines(const QByteArray& crlfText); // split at CR LF, last empty piece dropped
+
+    // Plays `script` (the program folder line is put in front) and waits at
+    // most `timeoutMs`. `onDump` runs as each dump line arrives, with its
+    // index, while the driver goes on with the script.
+    DriveResult run(const QString& script, const std::function<void(int)>& onDump = {},
+                    int timeoutMs = 20000) const;
+
+    // The same in two halves, for sessions that overlap.
+    std::unique_ptr<QProcess> start(const QString& script) const;
+    static DriveResult finish(QProcess& driver, const std::function<void(int)>& onDump = {}, int timeoutMs = 20000);
+
+private:
+    QTemporaryDir root;
+};
+
+// Control names written plainly: names({"cmdOpen", "cmdSave"}).
+inline QStringList names(std::initializer_list<const char*> list)
+{
+    QStringList result;
+    for (const char* name : list) result << QString::fromLatin1(name);
+    return result;
+}
+
+// The pictures of the installation, as copied into every program folder.
+QString installFolder();
+
+} // namespace kivo::e2e
