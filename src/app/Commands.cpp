@@ -45,6 +45,7 @@ void frmTransfer::EndProgram()
 {
     if (programEnded) return;
     programEnded = true;
+    SCom1->close();
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow})
         w->hide();
     hide();

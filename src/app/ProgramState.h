@@ -51,7 +51,7 @@ struct ConnectionState {
 // Identified gauge (filled by the identification reply).
 struct DeviceInfo {
     QString geraetesoftware;
-    QString speichernr;
+    int speichernr = 0;
     int anzahl1 = 0;
     int anzahl2 = 0;
     QString macadr;

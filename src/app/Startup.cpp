@@ -11,6 +11,7 @@
 #include "table/frmWerte.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
+#include "platform/PortWatcher.h"
 #include "platform/SingleInstance.h"
 #include "settings/SettingsFiles.h"
 #include "table/frmProjekt.h"
@@ -136,6 +137,7 @@ bool frmTransfer::Form_Load()
     projektWindow->DTPDate->setDateTime(QDateTime::currentDateTime());
     DisableCommands();
     absolut = true;
+    portWatcher->start(platform.portWatchIntervalMs);
     return true;
 }
 

@@ -6,6 +6,8 @@
 #include "charts/frmChartG.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
+#include "platform/PortWatcher.h"
+#include "platform/QtSerialLink.h"
 #include "platform/SingleInstance.h"
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
@@ -24,6 +26,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 namespace kivo {
@@ -67,9 +70,22 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+
+    SCom1 = platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>();
+    connect(SCom1.get(), &SerialLink::commEvent, this, &frmTransfer::SCom1_OnComm);
+    portWatcher = new PortWatcher(this);
+    connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
+    escapeHint = new QLabel(this);
+    escapeHint->setObjectName(QStringLiteral("escapeHint"));
+    statusBar()->addWidget(escapeHint);
+    escapeHint->setVisible(false);
+    qApp->installEventFilter(this);
 }
 
-frmTransfer::~frmTransfer() = default;
+frmTransfer::~frmTransfer()
+{
+    qApp->removeEventFilter(this);
+}
 
 void frmTransfer::createMenus()
 {
@@ -272,6 +288,7 @@ void frmTransfer::connectHandlers()
     connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
+    connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);
     connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);
     connect(ComboPort, qOverload<int>(&QComboBox::activated), this, &frmTransfer::ComboPort_Change);
 }

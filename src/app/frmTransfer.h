@@ -6,12 +6,14 @@
 
 #include "app/ProgramState.h"
 #include "platform/Dialogs.h"
+#include "platform/SerialLink.h"
 #include "settings/LogFile.h"
 #include "table/Statistics.h"
 #include "texts/Texte.h"
 
 #include <QColor>
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -29,6 +31,7 @@ class QRadioButton;
 namespace kivo {
 
 class FlexGrid;
+class PortWatcher;
 class PictureBox;
 class SingleInstance;
 class frmWait;
@@ -41,6 +44,11 @@ class frmInfo;
 // driver can supply their own.
 struct Platform {
     Dialogs* dialogs = nullptr;
+    // Makes the link to the gauge's port; the real serial port unless a
+    // test supplies its own.
+    std::function<std::unique_ptr<SerialLink>()> makeSerialLink;
+    // How often the port list is checked for plugged and unplugged ports.
+    int portWatchIntervalMs = 1000;
     // Checks for a running copy of the program; off for tests that start
     // several windows side by side.
     bool singleInstance = true;
@@ -81,6 +89,21 @@ public:
     void ScanPorts();
     void ComboPort_Change();
 
+    // Device link
+    void cmdConnect_Click();
+    void OpenPort(const QString& port);
+    void PingGeraet();
+    void SendCommand();
+    void SetupOnlineSingle();
+    void SetupOnlineLines();
+    void Delay(int nSekunden);
+    void ReadGeraet();
+    void SCom1_OnComm(int code);
+    void SCom1_PortChange(int kind, const QString& portName);
+    SerialLink& serial() { return *SCom1; }
+    // A wait for the gauge (or a Delay) is running.
+    bool waiting() const { return waitDepth > 0; }
+
     // Ending
     void cmdEnde_Click();
     void mnuEnd_Click();
@@ -109,6 +132,8 @@ public:
     bool absolut = false;
     bool onlineAutoSave = false;
     QStringList zeilen; // lines of the last memory download
+    QString auswertung;  // the part of the reply still to be parsed
+    bool alleSpeicher = false;
 
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
@@ -193,10 +218,27 @@ private:
     void writeStartLog();
     void setLanguageTicks();
     void EndProgram();
+    // Runs the event loop until `done` holds, Escape is pressed, the
+    // program ends or `timeoutMs` passes (never with a negative timeout).
+    // True when `done` ended it.
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = -1);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showConnected(const QString& port);
+    void showNotConnected();
+    void showDeviceUnavailable();
+    QString selectedPort() const;
+    QString openFailureText(OpenResult result, const QString& port, const QString& reason) const;
 
     Platform platform;
     std::unique_ptr<SingleInstance> instance;
     bool programEnded = false;
+    std::unique_ptr<SerialLink> SCom1;
+    PortWatcher* portWatcher = nullptr;
+    QString openPortName; // the port the link has open
+    int waitDepth = 0;
+    bool escapePressed = false;
+    bool escapeHintShown = false;
+    QLabel* escapeHint = nullptr;
 };
 
 } // namespace kivo

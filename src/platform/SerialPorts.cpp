@@ -1,5 +1,6 @@
 #include "platform/SerialPorts.h"
 
+#include <QFileInfo>
 #include <QSerialPortInfo>
 #include <algorithm>
 
@@ -37,8 +38,10 @@ std::vector<PortInfo> availableSerialPorts()
     auto first = std::find_if(ports.begin(), ports.end(), isOnboard);
     if (first != ports.end()) first->firstOnboard = true;
 
-    const auto extra = parseExtraPorts(qEnvironmentVariable("KIVO_EXTRA_PORTS"));
-    ports.insert(ports.end(), extra.begin(), extra.end());
+    // Extra ports count only while their device is there (a simulator's
+    // link disappears with it).
+    for (const PortInfo& p : parseExtraPorts(qEnvironmentVariable("KIVO_EXTRA_PORTS")))
+        if (QFileInfo::exists(p.name)) ports.push_back(p);
     return ports;
 }
 

@@ -20,6 +20,11 @@ constexpr std::array<char16_t, 32> kHigh = {
 QString decodeText(const QByteArray& bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
+    return decodeCp1252(bytes);
+}
+
+QString decodeCp1252(const QByteArray& bytes)
+{
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     for (char c : bytes) {

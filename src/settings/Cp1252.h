@@ -10,6 +10,9 @@ namespace kivo {
 // UTF-8 instead, so a settings file saved by a modern editor still reads.
 QString decodeText(const QByteArray& bytes);
 
+// Windows-1252 bytes to text, one character per byte.
+QString decodeCp1252(const QByteArray& bytes);
+
 // Text to Windows-1252 bytes; a character the code page lacks becomes "?".
 QByteArray encodeCp1252(const QString& text);
 

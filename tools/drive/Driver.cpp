@@ -70,6 +70,17 @@ void Driver::finish()
     std::_Exit(0);
 }
 
+void Driver::pollIdle()
+{
+    const bool idle = clickDepth == 0 && (!window || !window->waiting());
+    if (idle || idleDeadline.hasExpired()) {
+        if (!idle) fail(QStringLiteral("wait-until-idle: still busy"));
+        scheduleNext();
+        return;
+    }
+    QTimer::singleShot(20, this, &Driver::pollIdle);
+}
+
 void Driver::fail(const QString& message) { printLine(stderr, QStringLiteral("kivo-drive: ") + message); }
 
 void Driver::step()
@@ -81,6 +92,14 @@ void Driver::step()
         int delayMs = 0;
         // The next command is due before this one runs: a click may not
         // return until its handler's wait is over.
+        if (line.startsWith(QStringLiteral("wait-until-idle"))) {
+            // Until every click's handler has returned and no wait for the
+            // gauge runs; at most the given time (default 30 s).
+            const int bound = splitCommand(line, 2)[1].trimmed().toInt();
+            idleDeadline.setRemainingTime(bound > 0 ? bound : 30000);
+            pollIdle();
+            return;
+        }
         if (line.startsWith(QStringLiteral("wait-ms"))) {
             delayMs = qMax(0, splitCommand(line, 2)[1].trimmed().toInt());
             scheduleNext(delayMs);
@@ -165,8 +184,11 @@ void Driver::doClick(const QString& name)
 {
     QObject* target = findControl(name);
     if (auto* action = qobject_cast<QAction*>(target)) {
-        if (action->isEnabled() && action->isVisible()) action->trigger();
-        else fail(QStringLiteral("click %1: not available").arg(name));
+        if (action->isEnabled() && action->isVisible()) {
+            ++clickDepth;
+            action->trigger();
+            --clickDepth;
+        } else fail(QStringLiteral("click %1: not available").arg(name));
         return;
     }
     auto* w = qobject_cast<QWidget*>(target);
@@ -179,12 +201,14 @@ void Driver::doClick(const QString& name)
         return;
     }
     // Focus first, as a mouse click gives it: leaving a field validates it.
+    ++clickDepth;
     if (w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     if (auto* button = qobject_cast<QAbstractButton*>(w))
         button->click();
     else
         QTest::mouseClick(w, Qt::LeftButton);
+    --clickDepth;
 }
 
 void Driver::doType(const QString& name, const QString& text)

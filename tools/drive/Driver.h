@@ -7,6 +7,7 @@
 
 #include "DriverDialogs.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -27,6 +28,7 @@ public:
 
 private:
     void step();
+    void pollIdle();
     void scheduleNext(int delayMs = 0);
     void finish();
     bool execute(const QString& line, int& delayMs);
@@ -45,6 +47,8 @@ private:
     DriverDialogs dialogs;
     std::unique_ptr<frmTransfer> window;
     bool ended = false;
+    int clickDepth = 0;
+    QDeadlineTimer idleDeadline;
 };
 
 } // namespace kivo

@@ -1,0 +1,301 @@
+// Connecting to the gauge: port choice, opening, the presence test of cable
+// gauges, port set-ups for each kind of exchange, and the serial events.
+
+#include "app/frmTransfer.h"
+#include "device/ComboPortText.h"
+#include "device/PortList.h"
+#include "platform/PictureBox.h"
+#include "platform/PortWatcher.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kivo {
+
+namespace {
+
+constexpr char kEOT = 4;
+constexpr char kEM = 25;
+constexpr int kPingSeconds = 4;
+
+// Keeps the hourglass up for the life of a procedure, however it ends.
+struct Hourglass {
+    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Hourglass() { QApplication::restoreOverrideCursor(); }
+};
+
+} // namespace
+
+QString frmTransfer::selectedPort() const
+{
+    return portFromComboText(ComboPort->currentText(), kNumberedPorts).value_or(QString());
+}
+
+void frmTransfer::cmdConnect_Click()
+{
+    Hourglass hourglass;
+    if (!ComboPort->currentText().isEmpty()) {
+        if (const auto port = portFromComboText(ComboPort->currentText(), kNumberedPorts)) link.portnr = *port;
+        txtWait->setText(texte.MessageText(13));
+        txtWait->setVisible(true);
+        link.CheckConnect = false;
+        SCom1->close();
+        openPortName.clear();
+    }
+    // A gauge found switched off at the last attempt may be on now: try it.
+    link.abgeschaltet = false;
+    link.pruefenBeimVerbinden = true;
+    link.oeffnenVersuche = 0;
+    OpenPort(link.portnr);
+    if (link.CheckConnect) {
+        ReadGeraet();
+        if (identity.geraet.startsWith(QStringLiteral("FE"))) profile.speicherlayout = QStringLiteral("2E");
+        if (identity.geraet.startsWith(QStringLiteral("FN"))) profile.speicherlayout = QStringLiteral("2N");
+        Voreinstellungen(QStringLiteral("PI"));
+        Voreinstellungen(QStringLiteral("LL"));
+        Voreinstellungen(QStringLiteral("CS"));
+        link.oeffnenVersuche = 0;
+        EnableCommands();
+    }
+    ShowLimitsCaption();
+}
+
+QString frmTransfer::openFailureText(OpenResult result, const QString& port, const QString& reason) const
+{
+    const bool german = texte.languageIndex == kGerman;
+    switch (result) {
+    case OpenResult::PermissionDenied:
+        return german ? QStringLiteral("Keine Berechtigung für %1. Der Benutzer muss zur Gruppe \"dialout\" gehören "
+                                       "(sudo usermod -aG dialout $USER, dann neu anmelden).")
+                            .arg(port)
+                      : QStringLiteral("No permission to open %1. The user must be in the \"dialout\" group "
+                                       "(sudo usermod -aG dialout $USER, then log in again).")
+                            .arg(port);
+    case OpenResult::Busy:
+        return german ? QStringLiteral("%1 wird von einem anderen Programm benutzt.").arg(port)
+                      : QStringLiteral("%1 is in use by another program.").arg(port);
+    case OpenResult::NotFound:
+        return german ? QStringLiteral("%1 ist nicht vorhanden.").arg(port)
+                      : QStringLiteral("%1 does not exist.").arg(port);
+    default: return port + QStringLiteral(": ") + reason;
+    }
+}
+
+void frmTransfer::OpenPort(const QString& port)
+{
+    OpenResult failure = OpenResult::Opened;
+    QString reason;
+    if (!link.abgeschaltet) {
+        if (SCom1->isOpen()) {
+            link.CheckConnect = true;
+            txtWait->setText(texte.MenuText(53));
+        } else {
+            for (int attempt = 0; attempt < 5 && !SCom1->isOpen(); ++attempt) {
+                txtWait->setText(texte.MessageText(13));
+                txtWait->setVisible(true);
+                failure = SCom1->open(port, &reason);
+                if (failure != OpenResult::Opened) break;
+                openPortName = port;
+                if (profile.schnittstelle == u"K" && link.pruefenBeimVerbinden) PingGeraet();
+                link.CheckConnect = !link.abgeschaltet;
+            }
+        }
+        if (failure == OpenResult::Opened && !link.abgeschaltet) {
+            if (link.CheckConnect) showConnected(port);
+            else showNotConnected();
+            return;
+        }
+        if (failure == OpenResult::Opened) {
+            // The presence test found no gauge: not connected; the next
+            // attempt reports it as not available.
+            showNotConnected();
+            return;
+        }
+    }
+
+    // An open failure, or the gauge switched itself off.
+    if (failure != OpenResult::Opened && link.oeffnenVersuche < 1) {
+        ++link.oeffnenVersuche;
+        OpenPort(port);
+        return;
+    }
+    if (failure != OpenResult::Opened) {
+        const QString text = openFailureText(failure, port, reason);
+        WriteLog(texte.MessageText(29) + u' ' + text);
+        if (failure != OpenResult::NotFound) MsgBox(texte.MessageText(29) + QStringLiteral("\r\n") + text);
+        txtWait->setToolTip(text);
+    }
+    showDeviceUnavailable();
+}
+
+void frmTransfer::showConnected(const QString& port)
+{
+    ComboPort->setVisible(false);
+    txtWait->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
+    txtWait->setText(texte.MenuText(53));
+    txtWait->setToolTip(QString());
+    txtWait->setVisible(true);
+    Frame2->setTitle(QStringLiteral("Com-Port(") + portCaptionName(port, kNumberedPorts) + u')');
+    optOnline->setEnabled(true);
+    cmdOpen->setEnabled(true);
+    cmdConnect->setText(QStringLiteral(" "));
+    cmdConnect->setVisible(false);
+    txtSpeicher->setVisible(true);
+    picBth->setVisible(profile.schnittstelle == u"B");
+    picUsb->setVisible(profile.schnittstelle != u"B");
+    cmdLesen->setVisible(!profile.speicherlayout.startsWith(u'X'));
+}
+
+void frmTransfer::showNotConnected()
+{
+    cmdConnect->setText(texte.MenuText(50));
+    ComboPort->setVisible(true);
+    cmdLesFE->setEnabled(false);
+    cmdLesNFE->setEnabled(false);
+    Frame2->setTitle(QStringLiteral("Com-Port"));
+    txtWait->setText(texte.MenuText(55));
+    txtWait->setVisible(true);
+    optOnline->setEnabled(false);
+    cmdConnect->setVisible(true);
+    cmdConnect->setFocus();
+    txtSpeicher->setVisible(false);
+    picBth->setVisible(false);
+    picUsb->setVisible(false);
+}
+
+void frmTransfer::showDeviceUnavailable()
+{
+    txtWait->setText(texte.MessageText(29));
+    txtWait->setVisible(true);
+    cmdConnect->setText(texte.MenuText(50));
+    cmdConnect->setVisible(true);
+    ComboPort->setVisible(true);
+    cmdLesFE->setEnabled(false);
+    cmdLesNFE->setEnabled(false);
+    cmdLesen->setEnabled(false);
+    picBth->setVisible(false);
+    picUsb->setVisible(false);
+    cmdConnect->setFocus();
+    link.abgeschaltet = false;
+    link.CheckConnect = false;
+}
+
+void frmTransfer::PingGeraet()
+{
+    link.empfang.clear();
+    auswertung.clear();
+    link.eotErkannt = false;
+    DisableCommands();
+    txtWait->setVisible(true);
+    Hourglass hourglass;
+    link.messart = 3;
+    link.befehl = link.befehlKennung;
+    SendCommand();
+    // More than four whole seconds without the end character: switched off.
+    QElapsedTimer clock;
+    clock.start();
+    const bool answered = waitFor([&] { return link.eotErkannt || clock.elapsed() / 1000 > kPingSeconds; });
+    if (answered && !link.eotErkannt) {
+        link.abgeschaltet = true;
+        return;
+    }
+    link.abgeschaltet = false;
+}
+
+void frmTransfer::SendCommand()
+{
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.setInBufferSize(8192);
+    s.setInputLen(0);
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setRThreshold(1);
+    s.setTriggers(QByteArray(1, kEOT) + QByteArray(1, kEM));
+    s.write(link.befehl.toLatin1());
+}
+
+void frmTransfer::SetupOnlineSingle()
+{
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.discardOutput();
+    s.setRThreshold(27); // one reading record: 25 columns and CR LF
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setTriggers(QByteArray(1, kEM));
+    s.discardOutput();
+    s.setInputLen(0);
+}
+
+void frmTransfer::SetupOnlineLines()
+{
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.discardOutput();
+    s.setInBufferSize(8192);
+    s.setRThreshold(1);
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setTriggers(QByteArray(1, kEM));
+    s.discardOutput();
+    s.setInputLen(1);
+}
+
+void frmTransfer::SCom1_OnComm(int code)
+{
+    if (code == kEvReceive) {
+        link.empfang += SCom1->read();
+        auswertung = link.empfang;
+    } else if (code == kEvTrigger) {
+        const QByteArray fired = SCom1->takeFiredTriggers();
+        for (char c : fired) {
+            if (c == kEOT) link.eotErkannt = true;
+            if (c == kEM) {
+                // The gauge switched itself off.
+                link.eotErkannt = true;
+                link.abgeschaltet = true;
+                link.oeffnenVersuche = 0;
+                OpenPort(link.portnr);
+                return;
+            }
+        }
+    } else if (code == kEvLinkFailure || code == kEvLinkFailure2) {
+        SCom1->close();
+        openPortName.clear();
+        cmdLesFE->setEnabled(false);
+        cmdLesNFE->setEnabled(false);
+        Frame2->setTitle(QStringLiteral("Com-Port"));
+        link.oeffnenVersuche = 1;
+        OpenPort(link.portnr);
+    }
+}
+
+void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
+{
+    // A port that vanished while open is a lost link.
+    if (kind == kPortUnplugged && SCom1->isOpen() && portName == openPortName) SCom1_OnComm(kEvLinkFailure);
+
+    QString text = portName;
+    if (kind == kPortPluggedIn) text += QStringLiteral(" plugged in");
+    else if (kind == kPortUnplugged) text += QStringLiteral(" Unplugged");
+    else if (kind == kPortReady) text += QStringLiteral(" ready");
+    else return;
+    text += QStringLiteral("\r\n");
+    if (portName != selectedPort()) return;
+    MsgBox(QStringLiteral("Verbindungsabbruch wegen ") + text);
+    cmdConnect->setText(texte.MenuText(50));
+    txtWait->setText(QString());
+    cmdConnect->setVisible(true);
+    picBth->setVisible(false);
+    picUsb->setVisible(false);
+    ComboPort->setVisible(true);
+    cmdLesFE->setEnabled(false);
+    cmdLesNFE->setEnabled(false);
+    cmdLesen->setEnabled(false);
+}
+
+} // namespace kivo

@@ -1,0 +1,46 @@
+// Asking the gauge who it is and how many readings its memories hold.
+
+#include "app/frmTransfer.h"
+#include "device/IdentReply.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace kivo {
+
+void frmTransfer::ReadGeraet()
+{
+    link.empfang.clear();
+    auswertung.clear();
+    link.eotErkannt = false;
+    DisableCommands();
+    txtWait->setVisible(true);
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    link.messart = 3;
+    link.befehl = link.befehlKennung;
+    SendCommand();
+    // No time limit: a Bluetooth gauge may take its time; Escape ends it.
+    waitFor([this] { return link.eotErkannt; });
+
+    auswertung = link.empfang;
+    IdentFields fields{identity.geraet, device.geraetesoftware, device.speichernr, device.anzahl1,
+                       device.anzahl2,  device.macadr,          device.sondentyp,  device.sondenversion};
+    const auto failure = parseIdentReply(auswertung, profile.speicherlayout, fields);
+    identity.geraet = fields.geraet;
+    device.geraetesoftware = fields.geraetesoftware;
+    device.speichernr = fields.speichernr;
+    device.anzahl1 = fields.anzahl1;
+    device.anzahl2 = fields.anzahl2;
+    device.macadr = fields.macadr;
+    device.sondentyp = fields.sondentyp;
+    device.sondenversion = fields.sondenversion;
+    auswertung.clear();
+    setWindowTitle(identity.titleText());
+    QApplication::restoreOverrideCursor();
+    if (!failure) return;
+    const QString text = QStringLiteral("ReadGeraet: ") + Errortext + *failure;
+    MsgBox(text);
+    WriteLog(text);
+}
+
+} // namespace kivo
