@@ -86,6 +86,12 @@ void Driver::fail(const QString& message) { printLine(stderr, QStringLiteral("ki
 void Driver::step()
 {
     if (ended || (window && window->ended())) finish();
+    // While a click is handled, the operator's next action comes only once
+    // the handler waits for the gauge; until then it waits its turn.
+    if (clickDepth > 0 && !window->waiting()) {
+        scheduleNext(5);
+        return;
+    }
     while (next < lines.size()) {
         const QString line = lines[next++].trimmed();
         if (line.isEmpty() || line.startsWith(u'#')) continue;
