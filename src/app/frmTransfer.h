@@ -5,6 +5,7 @@
 // subsystem are implemented in that subsystem's folder.
 
 #include "app/ProgramState.h"
+#include "device/Records.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
@@ -25,6 +26,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -78,12 +80,40 @@ public:
     void English_Click();
     void German_Click();
 
-    // Table and statistics
-    void SetupGrid();
-    void ResetStatistics();
-    void ShowLimitsCaption();
+    // Readings and the table
+    void FillMessdaten();
+    void AppendReadingRow();
+    void ColourLimitCell(int slot);
+    void RebuildTable();
+    void ScrollToLastRow();
+    void ReadGridBack(int rowCount);
+    void MSFlex_Click(int row);
+    void optFE_Click();
+    void optNFE_Click();
+    void optOnline_Click();
+    void SetMemoryNames();
+    void ResetMemoryCaption();
+    void UpdateMemoryCaption();
     void RelabelMemoryCaptions();
+    void SelectTableAfterDownload();
+    void SetupGrid();
+
+    // Statistics and limits
+    void ResetStatistics();
+    void UpdateStatistics();
+    void ShowLimitsCaption();
     void RefreshTable();
+    void cmdAbs_Click();
+    void cmdWerte_Click();
+    void cmdWerte_LostFocus();
+
+    // Memory download
+    void ReadAllMemories();
+    void cmdLesFE_Click();
+    void cmdLesNFE_Click();
+    void ReadMemory();
+    void ShowEmptyNotice();
+    void SetupMemoryButtons();
 
     // Port list
     void ScanPorts();
@@ -134,6 +164,16 @@ public:
     QStringList zeilen; // lines of the last memory download
     QString auswertung;  // the part of the reply still to be parsed
     bool alleSpeicher = false;
+    Records records;
+    QString zeile;           // the record line being parsed
+    QString currentTime;     // "hh:nn:ss" of the reading being parsed
+    QString countSuffix = QStringLiteral(" (0)");
+    QString speichername1;
+    QString speichername2;
+    QString formattedValue;
+    double currentValue = 0;
+    QString currentUnit;
+    bool loadingFile = false;
 
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
@@ -237,8 +277,19 @@ private:
     QString openPortName; // the port the link has open
     int waitDepth = 0;
     bool escapePressed = false;
-    bool escapeHintShown = false;
     QLabel* escapeHint = nullptr;
+    QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
+    QProgressBar* progressBar = nullptr;   // readings received of those announced
+    // Set while many rows are written at once: the statistics list and the
+    // grid's view are brought up to date once at the end.
+    bool tableBatch = false;
+    void beginTableBatch();
+    void endTableBatch();
+    void showStatistics();
+    QRadioButton* optionOf(int kind) const;
+    void selectTable(QRadioButton* option);
+    void downloadSplit();
+    void showDownloadProgress();
 };
 
 } // namespace kivo

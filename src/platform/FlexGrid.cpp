@@ -50,10 +50,37 @@ void GridModel::setCols(int n)
     endResetModel();
 }
 
+void GridModel::beginBatch()
+{
+    if (batching) return;
+    beginResetModel();
+    batching = true;
+}
+
+void GridModel::endBatch()
+{
+    if (!batching) return;
+    batching = false;
+    endResetModel();
+}
+
+void GridModel::fillBody(const QColor& colour)
+{
+    std::fill(colours.begin() + std::min<qsizetype>(colTotal, qsizetype(colours.size())), colours.end(), colour);
+    if (!batching && rowTotal > 1 && colTotal > 0)
+        emit dataChanged(index(0, 0), index(rowTotal - 2, colTotal - 1), {Qt::BackgroundRole});
+}
+
 void GridModel::setRows(int n)
 {
     n = std::max(n, 1);
     if (n == rowTotal) return;
+    if (batching) {
+        texts.resize(size_t(n) * size_t(colTotal));
+        colours.resize(texts.size(), bodyColour);
+        rowTotal = n;
+        return;
+    }
     if (n > rowTotal) {
         beginInsertRows({}, rowTotal - 1, n - 2);
         texts.resize(size_t(n) * size_t(colTotal));
@@ -79,6 +106,7 @@ void GridModel::setText(int row, int col, const QString& text)
 {
     if (row < 0 || row >= rowTotal || col < 0 || col >= colTotal) return;
     texts[at(row, col)] = text;
+    if (batching) return;
     if (row == 0)
         emit headerDataChanged(Qt::Horizontal, col, col);
     else
@@ -95,7 +123,7 @@ void GridModel::setBackground(int row, int col, const QColor& colour)
 {
     if (row < 0 || row >= rowTotal || col < 0 || col >= colTotal) return;
     colours[at(row, col)] = colour;
-    if (row > 0) emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::BackgroundRole});
+    if (row > 0 && !batching) emit dataChanged(index(row - 1, col), index(row - 1, col), {Qt::BackgroundRole});
 }
 
 void GridModel::setAlignment(int col, Qt::Alignment alignment)
@@ -115,6 +143,7 @@ void GridModel::setHeadingAlignment(int col, Qt::Alignment alignment)
 void GridModel::clearTexts()
 {
     for (QString& t : texts) t.clear();
+    if (batching) return;
     emit headerDataChanged(Qt::Horizontal, 0, std::max(0, colTotal - 1));
     if (rowTotal > 1 && colTotal > 0) emit dataChanged(index(0, 0), index(rowTotal - 2, colTotal - 1));
 }

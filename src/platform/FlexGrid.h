@@ -34,11 +34,17 @@ public:
     void setHeadingAlignment(int col, Qt::Alignment alignment);
     // Empties every cell text, keeping rows, columns and colours.
     void clearTexts();
+    // Paints every body cell in `colour`.
+    void fillBody(const QColor& colour);
+    // Many changes at once: the view is told once, at endBatch().
+    void beginBatch();
+    void endBatch();
     void setBodyColour(const QColor& colour) { bodyColour = colour; }
     void setHeadingColour(const QColor& colour) { headingColour = colour; }
 
 private:
     size_t at(int row, int col) const { return size_t(row) * size_t(colTotal) + size_t(col); }
+    bool batching = false;
     int rowTotal = 1;
     int colTotal = 0;
     std::vector<QString> texts;

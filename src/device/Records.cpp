@@ -1,0 +1,29 @@
+#include "device/Records.h"
+
+namespace kivo {
+
+Records::Records()
+{
+    for (auto& kind : kinds) kind.resize(kMaxReadings + 1);
+}
+
+void Records::ClearRecords(int kind)
+{
+    for (int slot = 1; slot <= kMaxReadings; ++slot) {
+        Record& r = at(kind, slot);
+        r.datum = QStringLiteral(" ");
+        r.zeit = QStringLiteral(" ");
+        r.nr = 0;
+        r.wert = 0;
+        r.einheit = QStringLiteral(" ");
+    }
+}
+
+int Records::count(int kind) const
+{
+    int n = 0;
+    while (n < kMaxReadings && (at(kind, n + 1).nr != 0 || at(kind, n + 1).wert != 0)) ++n;
+    return n;
+}
+
+} // namespace kivo
