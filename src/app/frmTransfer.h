@@ -237,8 +237,8 @@ private:
     QString openPortName; // the port the link has open
     int waitDepth = 0;
     bool escapePressed = false;
-    bool escapeHintShown = false;
     QLabel* escapeHint = nullptr;
+    QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
 };
 
 } // namespace kivo
