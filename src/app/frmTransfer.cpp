@@ -75,10 +75,16 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     connect(SCom1.get(), &SerialLink::commEvent, this, &frmTransfer::SCom1_OnComm);
     portWatcher = new PortWatcher(this);
     connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
-    escapeHint = new QLabel(this);
-    escapeHint->setObjectName(QStringLiteral("escapeHint"));
+    // While the program waits for the gauge, the status bar says how to
+    // cancel, and offers a button for it.
+    escapeHint = makeControl<QLabel>(this, "escapeHint", "label");
+    cancelButton = makeControl<QPushButton>(this, "cancelButton", "button");
+    cancelButton->setFocusPolicy(Qt::NoFocus);
+    connect(cancelButton, &QPushButton::clicked, this, [this] { escapePressed = true; });
     statusBar()->addWidget(escapeHint);
+    statusBar()->addWidget(cancelButton);
     escapeHint->setVisible(false);
+    cancelButton->setVisible(false);
     qApp->installEventFilter(this);
 }
 
@@ -161,7 +167,7 @@ void frmTransfer::createControls()
     ComboPort->setEditable(true);
     ComboPort->setInsertPolicy(QComboBox::NoInsert);
     ComboPort->setFont(QFont(QStringLiteral("Courier New")));
-    ComboPort->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboPort->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboPort->setMinimumContentsLength(22);
     cmdConnect = button(Frame2, "cmdConnect", QStringLiteral("Connect"));
     picUsb = makeControl<PictureBox>(Frame2, "picUsb", "picture");

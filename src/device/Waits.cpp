@@ -9,6 +9,7 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
 #include <cmath>
@@ -30,6 +31,8 @@ bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
         escapeHint->setText(texte.languageIndex == kGerman ? QStringLiteral("Warten auf das Gerät – Esc bricht ab")
                                                            : QStringLiteral("Waiting for the gauge – Esc cancels"));
         escapeHint->setVisible(true);
+        cancelButton->setText(texte.languageIndex == kGerman ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
+        cancelButton->setVisible(true);
     }
     QElapsedTimer clock;
     clock.start();
@@ -43,7 +46,10 @@ bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
     });
     tick.start(5);
     loop.exec();
-    if (--waitDepth == 0) escapeHint->setVisible(false);
+    if (--waitDepth == 0) {
+        escapeHint->setVisible(false);
+        cancelButton->setVisible(false);
+    }
     return result;
 }
 

@@ -8,7 +8,11 @@ namespace kivo {
 
 QString bytesToText(const QByteArray& bytes) { return decodeCp1252(bytes); }
 
-void SerialLink::setRThreshold(int n) { rThreshold = n == kNoThreshold ? 0 : n; }
+void SerialLink::setRThreshold(int n)
+{
+    if (n == kNoThreshold) return; // re-arms the threshold set before
+    rThreshold = n;
+}
 
 QString SerialLink::read()
 {

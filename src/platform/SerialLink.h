@@ -37,8 +37,8 @@ public:
 
     // Receive configuration.
     void setInBufferSize(int size) { inBufferSize = size; }
-    // A receive notification when at least `n` characters wait; 0 or the
-    // special value -2 switch it off.
+    // A receive notification when at least `n` characters wait; 0 switches
+    // it off, the special value -2 re-arms the threshold set before.
     void setRThreshold(int n);
     // 0: reading returns everything waiting; 1: one character.
     void setInputLen(int n) { inputLen = n; }

@@ -83,6 +83,7 @@ std::unique_ptr<QProcess> DriveSession::start(const QString& script) const
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    for (const auto& [name, value] : extraEnv) env.insert(name, value);
     driver->setProcessEnvironment(env);
     driver->start(QStringLiteral(KIVO_DRIVE), {QStringLiteral("-")});
     if (!driver->waitForStarted(10000)) throw std::runtime_error("kivo-drive did not start");

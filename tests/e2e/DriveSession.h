@@ -79,12 +79,17 @@ public:
     DriveResult run(const QString& script, const std::function<void(int)>& onDump = {},
                     int timeoutMs = 20000) const;
 
+    // An environment variable for the program (KIVO_EXTRA_PORTS, ...).
+    void setEnv(const QString& name, const QString& value) { extraEnv.append({name, value}); }
+    QString path(const QString& name) const { return root.filePath(name); }
+
     // The same in two halves, for sessions that overlap.
     std::unique_ptr<QProcess> start(const QString& script) const;
     static DriveResult finish(QProcess& driver, const std::function<void(int)>& onDump = {}, int timeoutMs = 20000);
 
 private:
     QTemporaryDir root;
+    QList<std::pair<QString, QString>> extraEnv;
 };
 
 // Control names written plainly: names({"cmdOpen", "cmdSave"}).
