@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedLayout>
@@ -81,8 +82,13 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     cancelButton = makeControl<QPushButton>(this, "cancelButton", "button");
     cancelButton->setFocusPolicy(Qt::NoFocus);
     connect(cancelButton, &QPushButton::clicked, this, [this] { escapePressed = true; });
+    progressBar = makeControl<QProgressBar>(this, "progressBar", "progress");
+    progressBar->setFormat(QStringLiteral("%v / %m"));
+    progressBar->setMaximumWidth(220);
     statusBar()->addWidget(escapeHint);
+    statusBar()->addWidget(progressBar);
     statusBar()->addWidget(cancelButton);
+    progressBar->setVisible(false);
     escapeHint->setVisible(false);
     cancelButton->setVisible(false);
     qApp->installEventFilter(this);
@@ -295,6 +301,15 @@ void frmTransfer::connectHandlers()
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
     connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);
+    connect(cmdLesen, &QPushButton::clicked, this, &frmTransfer::ReadAllMemories);
+    connect(cmdLesFE, &QPushButton::clicked, this, &frmTransfer::cmdLesFE_Click);
+    connect(cmdLesNFE, &QPushButton::clicked, this, &frmTransfer::cmdLesNFE_Click);
+    connect(optFE, &QRadioButton::clicked, this, &frmTransfer::optFE_Click);
+    connect(optNFE, &QRadioButton::clicked, this, &frmTransfer::optNFE_Click);
+    connect(optOnline, &QRadioButton::clicked, this, &frmTransfer::optOnline_Click);
+    connect(cmdAbs, &QPushButton::clicked, this, &frmTransfer::cmdAbs_Click);
+    connect(cmdWerte, &QPushButton::clicked, this, &frmTransfer::cmdWerte_Click);
+    connect(MSFlex, &FlexGrid::cellClicked, this, [this](int row, int) { MSFlex_Click(row); });
     connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);
     connect(ComboPort, qOverload<int>(&QComboBox::activated), this, &frmTransfer::ComboPort_Change);
 }

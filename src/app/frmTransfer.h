@@ -174,6 +174,8 @@ public:
     double currentValue = 0;
     QString currentUnit;
     bool loadingFile = false;
+    int onlineAnzahl = 1;      // lines of a line-style gauge received
+    int onlineVerarbeitet = 1; // of those, parsed
 
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
@@ -283,13 +285,17 @@ private:
     // Set while many rows are written at once: the statistics list and the
     // grid's view are brought up to date once at the end.
     bool tableBatch = false;
+    int statisticsCount = 0; // readings folded into the statistics
+    // Progress of a download: data lines seen of those announced.
+    bool dumpStxSeen = false;
+    int dumpLinesSeen = 0;
     void beginTableBatch();
     void endTableBatch();
     void showStatistics();
     QRadioButton* optionOf(int kind) const;
     void selectTable(QRadioButton* option);
     void downloadSplit();
-    void showDownloadProgress();
+    void showDownloadProgress(const QString& received);
 };
 
 } // namespace kivo

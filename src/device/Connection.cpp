@@ -13,6 +13,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,9 +58,13 @@ void frmTransfer::cmdConnect_Click()
         ReadGeraet();
         if (identity.geraet.startsWith(QStringLiteral("FE"))) profile.speicherlayout = QStringLiteral("2E");
         if (identity.geraet.startsWith(QStringLiteral("FN"))) profile.speicherlayout = QStringLiteral("2N");
+        SetupMemoryButtons();
+        SetupMemoryButtons();
         Voreinstellungen(QStringLiteral("PI"));
         Voreinstellungen(QStringLiteral("LL"));
         Voreinstellungen(QStringLiteral("CS"));
+        if (profile.speicherlayout.startsWith(u'X')) optOnline_Click();
+        else ReadAllMemories();
         link.oeffnenVersuche = 0;
         EnableCommands();
     }
@@ -248,8 +253,10 @@ void frmTransfer::SetupOnlineLines()
 void frmTransfer::SCom1_OnComm(int code)
 {
     if (code == kEvReceive) {
-        link.empfang += SCom1->read();
+        const QString received = SCom1->read();
+        link.empfang += received;
         auswertung = link.empfang;
+        if ((link.messart == kFE || link.messart == kNFE) && progressBar->isVisible()) showDownloadProgress(received);
     } else if (code == kEvTrigger) {
         const QByteArray fired = SCom1->takeFiredTriggers();
         for (char c : fired) {
@@ -263,7 +270,12 @@ void frmTransfer::SCom1_OnComm(int code)
                 return;
             }
         }
-    } else if (code == kEvLinkFailure || code == kEvLinkFailure2) {
+    }
+    if (code == kEvReceive || code == kEvTrigger) {
+        if (link.messart == kFE || link.messart == kNFE) downloadSplit();
+        return;
+    }
+    if (code == kEvLinkFailure || code == kEvLinkFailure2) {
         SCom1->close();
         openPortName.clear();
         cmdLesFE->setEnabled(false);

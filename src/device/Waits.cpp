@@ -20,6 +20,7 @@ bool frmTransfer::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
         escapePressed = true;
+    if (watched == cmdWerte && event->type() == QEvent::FocusOut) cmdWerte_LostFocus();
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -1,0 +1,211 @@
+// Downloading the gauge's memories into the FE and NFE tables.
+
+#include "app/frmTransfer.h"
+#include "device/DumpSplit.h"
+#include "platform/FlexGrid.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kivo {
+
+void frmTransfer::SetupMemoryButtons()
+{
+    SetMemoryNames();
+    const QString layout = profile.speicherlayout.trimmed();
+    if (layout == u"2E" || layout == u"2N") {
+        cmdLesFE->setText(layout == u"2E" ? QStringLiteral("FE 1") : QStringLiteral("FE"));
+        cmdLesNFE->setText(layout == u"2E" ? QStringLiteral("FE 2") : QStringLiteral("NFE"));
+        cmdLesFE->setVisible(true);
+        cmdLesNFE->setVisible(true);
+    } else if (layout == u"1" || layout == u"3") {
+        cmdLesFE->setVisible(false);
+        cmdLesNFE->setVisible(false);
+        cmdLesen->setVisible(true);
+        optFE->setVisible(true);
+        optNFE->setVisible(false);
+    } else if (layout == u"X") {
+        for (QWidget* w : std::initializer_list<QWidget*>{cmdLesFE, cmdLesNFE, cmdLesen, optFE, optNFE})
+            w->setVisible(false);
+    }
+    cmdLesen->setText(texte.MessageText(30));
+    optFE->setText(speichername1 + QStringLiteral(" (0)"));
+    optNFE->setText(speichername2 + QStringLiteral(" (0)"));
+}
+
+void frmTransfer::ReadAllMemories()
+{
+    link.SchalterStop = true;
+    alleSpeicher = true;
+    link.oeffnenVersuche = 0;
+    OpenPort(link.portnr);
+    if (!link.CheckConnect) {
+        link.SchalterStop = false;
+        return;
+    }
+    ReadGeraet();
+    ResetMemoryCaption();
+    cmdLesFE_Click();
+    if (profile.speicherlayout.startsWith(u'2')) cmdLesNFE_Click();
+    SelectTableAfterDownload();
+    link.SchalterStop = false;
+}
+
+void frmTransfer::cmdLesFE_Click()
+{
+    link.oeffnenVersuche = 0;
+    OpenPort(link.portnr);
+    if (!link.CheckConnect) return;
+    if (!alleSpeicher) ReadGeraet();
+    link.messart = kFE;
+    if (device.anzahl1 != 0) {
+        link.befehl = link.befehlSpeicher1;
+        ReadMemory();
+        if (!alleSpeicher) SelectTableAfterDownload();
+        return;
+    }
+    records.ClearRecords(kFE);
+    ResetMemoryCaption();
+    ShowEmptyNotice();
+}
+
+void frmTransfer::cmdLesNFE_Click()
+{
+    if (!alleSpeicher) {
+        link.oeffnenVersuche = 0;
+        OpenPort(link.portnr);
+        if (!link.CheckConnect) return;
+        ReadGeraet();
+    }
+    link.messart = kNFE;
+    if (device.anzahl2 != 0) {
+        link.befehl = link.befehlSpeicher2;
+        ReadMemory();
+        if (alleSpeicher) alleSpeicher = false;
+        else SelectTableAfterDownload();
+        return;
+    }
+    records.ClearRecords(kNFE);
+    ResetMemoryCaption();
+    ShowEmptyNotice();
+    if (alleSpeicher) alleSpeicher = false;
+}
+
+void frmTransfer::ReadMemory()
+{
+    ClearRecordTexts();
+    const QDateTime now = QDateTime::currentDateTime();
+    currentTime = now.toString(QStringLiteral("HH:mm:ss"));
+    currentDate = now.toString(QStringLiteral("dd.MM.yyyy"));
+    lstStat->clear();
+    MSFlex->Clear();
+    MSFlex->setRows(1);
+    lstStat->setVisible(true);
+    ResetStatistics();
+    SetupGrid();
+    records.ClearRecords(link.messart);
+    link.oeffnenVersuche = 0;
+    OpenPort(link.portnr);
+    if (!link.CheckConnect) return;
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    link.empfang.clear();
+    auswertung.clear();
+    link.eotErkannt = false;
+    satznr = 1;
+    DisableCommands();
+    dumpStxSeen = false;
+    dumpLinesSeen = 0;
+    const int announced = link.messart == kFE ? device.anzahl1 : device.anzahl2;
+    progressBar->setRange(0, qMax(1, announced));
+    progressBar->setValue(0);
+    progressBar->setVisible(true);
+    SendCommand();
+    const bool complete = waitFor([this] { return link.eotErkannt; });
+    progressBar->setVisible(false);
+
+    if (complete) {
+        // Every reading at once: the grid and the statistics list are
+        // brought up to date when the last one is in.
+        beginTableBatch();
+        for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
+            if (link.messart != kFE && link.messart != kNFE) break;
+            zeile = zeilen[i];
+            FillMessdaten();
+        }
+        endTableBatch();
+        EnableCommands();
+    }
+    link.empfang.clear();
+    auswertung.clear();
+    link.eotErkannt = false;
+    QApplication::restoreOverrideCursor();
+    lstStat->setVisible(true);
+}
+
+void frmTransfer::downloadSplit()
+{
+    if (auswertung.isEmpty() || !link.eotErkannt) return;
+    if (escapePressed) return; // the operator cancelled: the lines are dropped
+    const DumpLines dump = splitDump(auswertung, kMaxReadings);
+    zeilen = dump.lines;
+    if (dump.exceeded) MsgBox(texte.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings));
+    if (MSFlex->Rows() > 2) ScrollToLastRow();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
+}
+
+void frmTransfer::showDownloadProgress(const QString& received)
+{
+    // Counted on what arrives, so a long dump costs no more per chunk.
+    const QString stxLine = QStringLiteral("\x02\r\n");
+    if (!dumpStxSeen) {
+        const qsizetype stx = link.empfang.indexOf(stxLine, qMax<qsizetype>(0, link.empfang.size() - received.size() - 3));
+        if (stx < 0) return;
+        dumpStxSeen = true;
+        dumpLinesSeen = int(QStringView(link.empfang).mid(stx + stxLine.size()).count(QStringLiteral("\r\n")));
+    } else {
+        // a CR LF split across two chunks is counted with the second
+        const bool split = received.startsWith(u'\n') && link.empfang.size() > received.size()
+                           && link.empfang[link.empfang.size() - received.size() - 1] == u'\r';
+        dumpLinesSeen += int(received.count(QStringLiteral("\r\n"))) + (split ? 1 : 0);
+    }
+    progressBar->setValue(qMin(dumpLinesSeen, progressBar->maximum()));
+}
+
+void frmTransfer::ShowEmptyNotice()
+{
+    if (txtSpeicher->width() == int(1125 / kTwipsPerPixel + 0.5))
+        txtSpeicher->setFixedWidth(int(1400 / kTwipsPerPixel + 0.5));
+    const QString layout = profile.speicherlayout.trimmed();
+    if (layout == u"1" || layout == u"3") {
+        txtSpeicher->setText(texte.MessageText(33));
+        txtSpeicher->setVisible(true);
+        EnableCommands();
+        selectTable(optOnline);
+        return;
+    }
+    if (alleSpeicher && device.anzahl1 == 0 && device.anzahl2 == 0) {
+        txtSpeicher->setText(texte.MessageText(47));
+        txtSpeicher->setVisible(true);
+        Delay(2);
+        txtSpeicher->setText(texte.MessageText(42));
+        EnableCommands();
+        selectTable(optOnline);
+        return;
+    }
+    int message = 0;
+    if (link.messart == kFE) message = layout == u"2N" ? 18 : layout == u"2E" ? 27 : 0;
+    if (link.messart == kNFE) message = layout == u"2N" ? 19 : layout == u"2E" ? 28 : 0;
+    if (message) txtSpeicher->setText(texte.MessageText(message));
+    txtSpeicher->setVisible(true);
+    Delay(1);
+    txtSpeicher->setText(texte.MessageText(42));
+    EnableCommands();
+}
+
+} // namespace kivo

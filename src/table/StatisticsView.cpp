@@ -1,0 +1,107 @@
+// The statistics list beside the grid, the "+/-" switch and the limits
+// button.
+
+#include "app/frmTransfer.h"
+#include "platform/PictureBox.h"
+#include "table/Align.h"
+#include "table/NumberFormat.h"
+#include "table/StatisticsList.h"
+#include "table/frmWerte.h"
+
+#include <QChartView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kivo {
+
+void frmTransfer::ResetStatistics()
+{
+    lstStat->clear();
+    stats.reset();
+    satznr = 1;
+    statisticsCount = 0;
+}
+
+void frmTransfer::UpdateStatistics()
+{
+    statisticsCount = satznr;
+    foldIn(stats, currentValue, currentUnit, identity.geraet.startsWith(QStringLiteral("RK")), absolut);
+    // Many rows at once: the list is drawn once, at the end of the batch.
+    if (!tableBatch) showStatistics();
+}
+
+void frmTransfer::showStatistics()
+{
+    const int n = statisticsCount;
+    SetMemoryNames();
+    const QString name = link.messart == kFE    ? speichername1
+                         : link.messart == kNFE ? speichername2
+                                                : QStringLiteral("ONLINE");
+    const bool absHeading = profile.vorzeichen == u"-" && absolut;
+    lstStat->clear();
+    if (n < 1) {
+        lstStat->addItems(statisticsLines(Statistics{}, 0, name, absHeading, texte).mid(0, 4));
+        picKivo->setVisible(true);
+        for (QWidget* w : std::initializer_list<QWidget*>{lstStat, MSChart1, cmdChart, cmdGross, cmdAbs, txtMittelwert})
+            w->setVisible(false);
+        return;
+    }
+    computeDisplay(stats, n, absolut, QLocale());
+    lstStat->addItems(statisticsLines(stats, n, name, absHeading, texte));
+    stats.statCount = n;
+    if (n > kMaxReadings) ResetStatistics();
+    picKivo->setVisible(false);
+    lstStat->setVisible(true);
+    MSChart1->setVisible(false);
+    cmdChart->setVisible(true);
+    cmdAbs->setVisible(profile.vorzeichen == u"-");
+    cmdGross->setVisible(false);
+    cmdChart->setText(QStringLiteral("Chart"));
+    txtMittelwert->setVisible(false);
+}
+
+void frmTransfer::ShowLimitsCaption()
+{
+    const bool decimals = GetDecimalsInt(limits.Emin) != 0 || GetDecimalsInt(limits.Emax) != 0
+                          || GetDecimalsInt(limits.Esoll) != 0;
+    const QLocale locale;
+    auto text = [&](double v) {
+        return Ausrichten(7, formatFixed(v, decimals ? 1 : 0, locale), QStringLiteral(" "), false);
+    };
+    cmdWerte->setText(u'>' + text(limits.Emin) + QStringLiteral("\r\n<") + text(limits.Emax)
+                      + QStringLiteral("\r\n=") + text(limits.Esoll));
+}
+
+void frmTransfer::RefreshTable()
+{
+    if (link.messart == kFE) optFE_Click();
+    else if (link.messart == kNFE) optNFE_Click();
+    else if (link.messart == kOnline) optOnline_Click();
+}
+
+void frmTransfer::cmdAbs_Click()
+{
+    absolut = !absolut;
+    RefreshTable();
+}
+
+void frmTransfer::cmdWerte_Click()
+{
+    werteWindow->setWindowTitle(texte.MessageText(14));
+    werteWindow->show();
+    werteWindow->raise();
+    limits.wertechanged = false;
+}
+
+void frmTransfer::cmdWerte_LostFocus()
+{
+    if (limits.wertechanged) {
+        RefreshTable(); // recolour the rows against the new limits
+        Voreinstellungen(QStringLiteral("LS"));
+    }
+    ShowLimitsCaption();
+}
+
+} // namespace kivo
