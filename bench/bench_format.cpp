@@ -14,4 +14,4 @@ static void BM_FormatValue5000(benchmark::State& state)
 }
 BENCHMARK(BM_FormatValue5000)->Unit(benchmark::kMillisecond);
 
-BENCHMARK_MAIN();
+

@@ -112,6 +112,8 @@ public:
     void cmdLesFE_Click();
     void cmdLesNFE_Click();
     void ReadMemory();
+    // Parses the lines of a download (`zeilen`) into the table on show.
+    void ParseDownloadedLines();
     void ShowEmptyNotice();
     void SetupMemoryButtons();
 
@@ -289,6 +291,7 @@ private:
     // Progress of a download: data lines seen of those announced.
     bool dumpStxSeen = false;
     int dumpLinesSeen = 0;
+    void applyColumnLayout();
     void beginTableBatch();
     void endTableBatch();
     void showStatistics();

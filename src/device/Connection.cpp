@@ -254,8 +254,9 @@ void frmTransfer::SCom1_OnComm(int code)
 {
     if (code == kEvReceive) {
         const QString received = SCom1->read();
+        // The reply is parsed from the receive buffer once it is complete;
+        // copying it at every chunk would cost a long dump dearly.
         link.empfang += received;
-        auswertung = link.empfang;
         if ((link.messart == kFE || link.messart == kNFE) && progressBar->isVisible()) showDownloadProgress(received);
     } else if (code == kEvTrigger) {
         const QByteArray fired = SCom1->takeFiredTriggers();

@@ -130,15 +130,7 @@ void frmTransfer::ReadMemory()
     progressBar->setVisible(false);
 
     if (complete) {
-        // Every reading at once: the grid and the statistics list are
-        // brought up to date when the last one is in.
-        beginTableBatch();
-        for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
-            if (link.messart != kFE && link.messart != kNFE) break;
-            zeile = zeilen[i];
-            FillMessdaten();
-        }
-        endTableBatch();
+        ParseDownloadedLines();
         EnableCommands();
     }
     link.empfang.clear();
@@ -148,11 +140,24 @@ void frmTransfer::ReadMemory()
     lstStat->setVisible(true);
 }
 
+void frmTransfer::ParseDownloadedLines()
+{
+    // Every reading at once: the grid and the statistics list are brought
+    // up to date when the last one is in.
+    beginTableBatch();
+    for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
+        if (link.messart != kFE && link.messart != kNFE) break;
+        zeile = zeilen[i];
+        FillMessdaten();
+    }
+    endTableBatch();
+}
+
 void frmTransfer::downloadSplit()
 {
-    if (auswertung.isEmpty() || !link.eotErkannt) return;
+    if (link.empfang.isEmpty() || !link.eotErkannt) return;
     if (escapePressed) return; // the operator cancelled: the lines are dropped
-    const DumpLines dump = splitDump(auswertung, kMaxReadings);
+    const DumpLines dump = splitDump(link.empfang, kMaxReadings);
     zeilen = dump.lines;
     if (dump.exceeded) MsgBox(texte.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings));
     if (MSFlex->Rows() > 2) ScrollToLastRow();

@@ -31,7 +31,7 @@ constexpr GridColumn kGridColumns[] = {
 
 } // namespace
 
-void frmTransfer::SetupGrid()
+void frmTransfer::applyColumnLayout()
 {
     MSFlex->setCols(4);
     for (int c = 0; c < 4; ++c) {
@@ -39,6 +39,11 @@ void frmTransfer::SetupGrid()
         MSFlex->setColAlignment(c, kGridColumns[c].alignment);
         MSFlex->grid().setHeadingAlignment(c, kGridColumns[c].alignment);
     }
+}
+
+void frmTransfer::SetupGrid()
+{
+    applyColumnLayout();
     MSFlex->setTextMatrix(0, 0, currentDate);
     MSFlex->setTextMatrix(0, 1, texte.MessageText(0));
     MSFlex->setTextMatrix(0, 2, texte.MessageText(1));
@@ -56,7 +61,7 @@ void frmTransfer::endTableBatch()
     if (!tableBatch) return;
     tableBatch = false;
     MSFlex->grid().endBatch();
-    SetupGrid(); // column widths survive the model reset this way
+    applyColumnLayout(); // the view forgets its column widths when told all at once
     if (satznr >= 1 && records.count(link.messart) >= 1) showStatistics();
     ScrollToLastRow();
 }

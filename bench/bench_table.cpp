@@ -1,0 +1,101 @@
+// The table on 5000 readings: a whole memory dump taken in, and the grid
+// rebuilt (as a table switch, a limits change or "+/-" does).
+
+#include "app/ModelTable.h"
+#include "app/frmTransfer.h"
+#include "device/DumpSplit.h"
+#include "platform/FakeSerialLink.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using namespace kivo;
+
+class SilentDialogs : public Dialogs {
+public:
+    MsgAnswer MsgBox(QWidget*, const QString&, MsgButtons buttons, MsgIcon, const QString&) override
+    {
+        return defaultAnswer(buttons);
+    }
+};
+
+// A dump as an RK-SIVAR sends it: header, STX line, 5000 records, EOT.
+QString dump5000()
+{
+    QString dump = QStringLiteral("RK-SIVAR M1 5000\r\n\x02\r\n");
+    for (int i = 1; i <= 5000; ++i) {
+        const double value = 40.0 + (i % 97) * 0.37 - (i % 13 == 0 ? 60.0 : 0.0);
+        dump += QStringLiteral("%1  %2 µm     \r\n").arg(i, 4).arg(value, 10, 'f', 2);
+    }
+    return dump + u'\x04';
+}
+
+struct Program {
+    Program()
+    {
+        qputenv("XDG_CONFIG_HOME", QDir(folder.path()).filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_DATA_HOME", QDir(folder.path()).filePath(QStringLiteral("data")).toUtf8());
+        Platform platform;
+        platform.dialogs = &dialogs;
+        platform.singleInstance = false;
+        platform.makeSerialLink = [] { return std::make_unique<FakeSerialLink>(); };
+        window = std::make_unique<frmTransfer>(platform, folder.path());
+        window->Form_Load();
+        window->identity.geraet = QStringLiteral("RKS");
+        window->profile = *profileFor(QStringLiteral("RKS"));
+        window->limits.Emin = 40;
+        window->limits.Emax = 60;
+        window->link.messart = kFE;
+        window->show();
+    }
+    QTemporaryDir folder;
+    SilentDialogs dialogs;
+    std::unique_ptr<frmTransfer> window;
+};
+
+void BM_IngestDump5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    const QString dump = dump5000();
+    for (auto _ : state) {
+        w.ResetStatistics();
+        w.records.ClearRecords(kFE);
+        w.zeilen = splitDump(dump, kMaxReadings).lines;
+        w.ParseDownloadedLines();
+        QCoreApplication::processEvents(); // the view catches up, as on screen
+    }
+    if (w.records.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
+}
+BENCHMARK(BM_IngestDump5000)->Unit(benchmark::kMillisecond);
+
+void BM_RebuildTable5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    w.zeilen = splitDump(dump5000(), kMaxReadings).lines;
+    w.ParseDownloadedLines();
+    for (auto _ : state) {
+        w.ResetStatistics();
+        w.RebuildTable();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_RebuildTable5000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
