@@ -296,6 +296,7 @@ private:
     void endTableBatch();
     void showStatistics();
     QRadioButton* optionOf(int kind) const;
+    void showMemoryTable(int kind);
     void selectTable(QRadioButton* option);
     void downloadSplit();
     void showDownloadProgress(const QString& received);

@@ -174,25 +174,11 @@ QRadioButton* frmTransfer::optionOf(int kind) const
     return kind == kFE ? optFE : kind == kNFE ? optNFE : optOnline;
 }
 
-void frmTransfer::optFE_Click()
-{
-    cmdStop->setVisible(false);
-    txtSpeicher->setText(texte.MessageText(42));
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
-    EnableCommands();
-    ResetStatistics();
-    lstStat->clear();
-    link.messart = kFE;
-    RebuildTable();
-    lstStat->setVisible(true);
-    MSFlex->setVisible(true);
-    EnableCommands();
-    optFE->setChecked(true);
-    optFE->setFocus();
-}
+void frmTransfer::optFE_Click() { showMemoryTable(kFE); }
 
-void frmTransfer::optNFE_Click()
+void frmTransfer::optNFE_Click() { showMemoryTable(kNFE); }
+
+void frmTransfer::showMemoryTable(int kind)
 {
     cmdStop->setVisible(false);
     txtSpeicher->setText(texte.MessageText(42));
@@ -201,12 +187,14 @@ void frmTransfer::optNFE_Click()
     EnableCommands();
     ResetStatistics();
     lstStat->clear();
-    link.messart = kNFE;
+    link.messart = kind;
     RebuildTable();
+    if (kind == kFE) lstStat->setVisible(true);
     MSFlex->setVisible(true);
     EnableCommands();
-    optNFE->setChecked(true);
-    optNFE->setFocus();
+    QRadioButton* option = optionOf(kind);
+    option->setChecked(true);
+    option->setFocus();
 }
 
 void frmTransfer::SetMemoryNames()
