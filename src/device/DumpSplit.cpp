@@ -34,11 +34,4 @@ DumpLines splitDump(const QString& dump, int limit)
     return out;
 }
 
-int countDataLines(const QString& partialDump)
-{
-    const qsizetype stx = partialDump.indexOf(kStxLine);
-    if (stx < 0) return 0;
-    return int(QStringView(partialDump).mid(stx + kStxLine.size()).count(kLineEnd));
-}
-
 } // namespace kivo

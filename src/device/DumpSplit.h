@@ -15,7 +15,4 @@ struct DumpLines {
 
 DumpLines splitDump(const QString& dump, int limit);
 
-// Data lines complete so far in a dump still arriving (for progress).
-int countDataLines(const QString& partialDump);
-
 } // namespace kivo

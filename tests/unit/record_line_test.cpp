@@ -135,20 +135,20 @@ TEST(ParseRecordLine, CutsTheColumns)
         {"signed value", recordLine("6", " - 3.5", "µm"), 0, "0", 6, -3.5, "µm  ", none, ""},
         {"exponent", recordLine("7", "1.2E3", "mVs"), 0, "0", 7, 1200, "mVs ", none, ""},
         {"blank value", recordLine("0", "", "µm"), 0, "0", 0, 0, "µm  ", none, ""},
-        {"largest number", recordLine("3.2E4", "1", "G"), 0, "0", 32000, 1, "G   ", none, ""},
+        {"largest number", recordLine("32E3", "1", "G"), 0, "0", 32000, 1, "G   ", none, ""},
         {"negative number", recordLine("-1E4", "1", "G"), 0, "0", -10000, 1, "G   ", none, ""},
         {"number overflow", recordLine("4E4", "1", "G"), 0, "0", none, 1, "G   ", none, "6Overflow"},
         {"negative overflow", recordLine("-4E4", "1", "G"), 1, "0", none, 1, "G   ", none, "6Overflow"},
         // Online the number is the running online number; the gauge's one is not read at all.
         {"online ignores number", recordLine("9E9", "1", "G"), 2, "0", none, 1, "G   ", none, ""},
         {"CR LF in unit", recordLine("8", "7", "Oe\r\n"), 0, "0", 8, 7, "G   ", none, ""},
-        {"CR LF in value", QStringLiteral("   9  12\r\n5    µm  "), 0, "0", 9, 125, "µm  ", none, ""},
+        {"CR LF in value", recordLine("9", "12\r\n5", "µm"), 0, "0", 9, 125, "µm  ", none, ""},
         {"online line with CR LF", recordLine("1", "2.5", "µm", "NFe") + QStringLiteral("\r\n"), 2, "1", none, 2.5,
          "µm  ", text("NFe"), ""},
         {"empty line", QString(), 0, "2", 0, 0, "", text(""), ""},
         {"number only", QStringLiteral("  12"), 0, "1", 12, 0, "", text(" Fe"), ""},
-        {"cut in the unit", QStringLiteral("  12     3.25 µ"), 0, "0", 12, 3.25, "µ", none, ""},
-        {"cut in the material", QStringLiteral("  12     3.25 µm   N"), 2, "1", none, 3.25, "µm  ", text("N"), ""},
+        {"cut in the unit", recordLine("12", "3.25", "µm", "NFe").left(18), 0, "0", 12, 3.25, "µ", none, ""},
+        {"cut in the material", recordLine("12", "3.25", "µm", "NFe").left(23), 2, "1", none, 3.25, "µm  ", text("N"), ""},
     };
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.what);

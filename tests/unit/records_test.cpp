@@ -1,0 +1,65 @@
+// The record set of the three tables: clearing a table and where it ends.
+
+#include "QtPrinters.h"
+#include "device/Records.h"
+
+#include <gtest/gtest.h>
+
+using namespace kivo;
+
+namespace {
+
+void fill(Records& records, int kind, int slot, int nr, double wert)
+{
+    Record& r = records.at(kind, slot);
+    r.datum = QStringLiteral("01.02.2024");
+    r.zeit = QStringLiteral("10:11:12");
+    r.nr = nr;
+    r.wert = wert;
+    r.einheit = QStringLiteral("µm  ");
+    r.material = QStringLiteral(" Fe");
+}
+
+TEST(Records, ClearRecordsKeepsTheMaterialAndOtherTables)
+{
+    Records records;
+    for (int slot = 1; slot <= 3; ++slot) fill(records, kFE, slot, slot, 10.0 * slot);
+    fill(records, kFE, kMaxReadings, 99, 1);
+    fill(records, kNFE, 1, 7, 7);
+
+    records.ClearRecords(kFE);
+
+    for (int slot : {1, 2, 3, kMaxReadings}) {
+        SCOPED_TRACE(slot);
+        const Record& r = records.at(kFE, slot);
+        EXPECT_EQ(r.datum, u" ");
+        EXPECT_EQ(r.zeit, u" ");
+        EXPECT_EQ(r.nr, 0);
+        EXPECT_EQ(r.wert, 0);
+        EXPECT_EQ(r.einheit, u" ");
+        EXPECT_EQ(r.material, u" Fe");
+    }
+    EXPECT_EQ(records.count(kFE), 0);
+    EXPECT_EQ(records.count(kNFE), 1);
+    EXPECT_EQ(records.at(kNFE, 1).nr, 7);
+}
+
+TEST(Records, TheFirstEmptySlotEndsATable)
+{
+    Records records;
+    EXPECT_EQ(records.count(kOnline), 0);
+
+    fill(records, kOnline, 1, 1, 12.3);
+    fill(records, kOnline, 2, 0, 4.5);  // number 0 with a value is a reading
+    fill(records, kOnline, 3, 3, 0);    // so is value 0 with a number
+    fill(records, kOnline, 5, 5, 55.5); // beyond the gap: not part of the table
+    EXPECT_EQ(records.count(kOnline), 3);
+
+    fill(records, kOnline, 4, 4, -1);
+    EXPECT_EQ(records.count(kOnline), 5);
+
+    for (int slot = 1; slot <= kMaxReadings; ++slot) fill(records, kNFE, slot, slot % 30000, 1);
+    EXPECT_EQ(records.count(kNFE), kMaxReadings);
+}
+
+} // namespace
