@@ -297,6 +297,9 @@ private:
     void showStatistics();
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
+    // The option that got the focus from an empty-memory notice: focusing it
+    // again after the download selects nothing, so the notice stays.
+    QRadioButton* focusedOption = nullptr;
     void selectTable(QRadioButton* option);
     void downloadSplit();
     void showDownloadProgress(const QString& received);

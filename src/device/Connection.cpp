@@ -56,6 +56,10 @@ void frmTransfer::cmdConnect_Click()
     OpenPort(link.portnr);
     if (link.CheckConnect) {
         ReadGeraet();
+    }
+    // A gauge that switched itself off while it was identified is not
+    // available: nothing more to ask it.
+    if (link.CheckConnect) {
         if (identity.geraet.startsWith(QStringLiteral("FE"))) profile.speicherlayout = QStringLiteral("2E");
         if (identity.geraet.startsWith(QStringLiteral("FN"))) profile.speicherlayout = QStringLiteral("2N");
         SetupMemoryButtons();

@@ -40,6 +40,7 @@ void frmTransfer::SetupMemoryButtons()
 
 void frmTransfer::ReadAllMemories()
 {
+    focusedOption = nullptr;
     link.SchalterStop = true;
     alleSpeicher = true;
     link.oeffnenVersuche = 0;
@@ -49,6 +50,10 @@ void frmTransfer::ReadAllMemories()
         return;
     }
     ReadGeraet();
+    if (!link.CheckConnect) { // the gauge switched itself off meanwhile
+        link.SchalterStop = false;
+        return;
+    }
     ResetMemoryCaption();
     cmdLesFE_Click();
     if (profile.speicherlayout.startsWith(u'2')) cmdLesNFE_Click();
@@ -58,6 +63,7 @@ void frmTransfer::ReadAllMemories()
 
 void frmTransfer::cmdLesFE_Click()
 {
+    if (!alleSpeicher) focusedOption = nullptr;
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
     if (!link.CheckConnect) return;
@@ -77,6 +83,7 @@ void frmTransfer::cmdLesFE_Click()
 void frmTransfer::cmdLesNFE_Click()
 {
     if (!alleSpeicher) {
+        focusedOption = nullptr;
         link.oeffnenVersuche = 0;
         OpenPort(link.portnr);
         if (!link.CheckConnect) return;
@@ -191,7 +198,8 @@ void frmTransfer::ShowEmptyNotice()
         txtSpeicher->setText(texte.MessageText(33));
         txtSpeicher->setVisible(true);
         EnableCommands();
-        selectTable(optOnline);
+        optOnline->setFocus(); // the notice stays until the operator chooses
+        focusedOption = optOnline;
         return;
     }
     if (alleSpeicher && device.anzahl1 == 0 && device.anzahl2 == 0) {
@@ -200,7 +208,8 @@ void frmTransfer::ShowEmptyNotice()
         Delay(2);
         txtSpeicher->setText(texte.MessageText(42));
         EnableCommands();
-        selectTable(optOnline);
+        optOnline->setFocus();
+        focusedOption = optOnline;
         return;
     }
     int message = 0;

@@ -19,6 +19,7 @@ void frmTransfer::optOnline_Click()
     lstStat->clear();
     RebuildTable();
     optOnline->setChecked(true);
+    focusedOption = optOnline;
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
     if (!link.CheckConnect) return;

@@ -195,6 +195,7 @@ void frmTransfer::showMemoryTable(int kind)
     QRadioButton* option = optionOf(kind);
     option->setChecked(true);
     option->setFocus();
+    focusedOption = option;
 }
 
 void frmTransfer::SetMemoryNames()
@@ -274,6 +275,7 @@ void frmTransfer::RelabelMemoryCaptions()
 
 void frmTransfer::selectTable(QRadioButton* option)
 {
+    if (option == focusedOption) return; // the focus is there already
     if (option == optFE) optFE_Click();
     else if (option == optNFE) optNFE_Click();
     else optOnline_Click();

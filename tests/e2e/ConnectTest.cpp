@@ -42,8 +42,8 @@ TEST(Connect, CableGaugeAnswersAndIsIdentified)
     EXPECT_TRUE(d.visible(QStringLiteral("picUsb")));
     EXPECT_TRUE(d.enabled(QStringLiteral("cmdOpen")));
     EXPECT_TRUE(d.messages().isEmpty());
-    // presence test, then identification
-    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand, kCommand}));
+    // presence test, identification, then the memory is read
+    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand, kCommand, kCommand, QStringLiteral("$kivo10$")}));
     const QString port = DriveSession::readFile(
         bench.session.appDataPath(QStringLiteral("Brenvor"), QStringLiteral("RK-SIVAR RIDIVORI")) + "/Port.ini");
     EXPECT_EQ(port, bench.link + QStringLiteral("\r\n"));
@@ -80,7 +80,8 @@ TEST(Connect, BluetoothGaugeIsNotTestedFirst)
     ASSERT_EQ(result.dumps.size(), 1) << result.errors.toStdString();
     EXPECT_EQ(result.dumps[0].text(QStringLiteral("txtWait")), QStringLiteral("Verbunden"));
     EXPECT_TRUE(result.dumps[0].visible(QStringLiteral("picBth")));
-    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand}));
+    // no presence test: identification, then the memory is read
+    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand, kCommand, QStringLiteral("$kivo10$")}));
 }
 
 TEST(Connect, EscapeEndsTheWaitForASilentBluetoothGauge)
@@ -88,13 +89,16 @@ TEST(Connect, EscapeEndsTheWaitForASilentBluetoothGauge)
     Bench bench("RKT\r\n", {QStringLiteral("--silent")}, "BTH");
     ASSERT_TRUE(bench.sim->ready());
     const DriveResult result = bench.session.run(
-        bench.connectScript() + QStringLiteral("wait-ms 500\ndump\nkey Escape\nwait-until-idle 5000\ndump\n"));
+        bench.connectScript()
+        + QStringLiteral("wait-ms 500\ndump\nkey Escape\nwait-ms 300\nkey Escape\nwait-until-idle 5000\ndump\n"));
     ASSERT_EQ(result.dumps.size(), 2) << result.errors.toStdString();
     // While it waits the operator is told how to cancel.
     EXPECT_TRUE(result.dumps[0].text(QStringLiteral("escapeHint")).contains(QStringLiteral("Esc")));
     EXPECT_TRUE(result.dumps[0].visible(QStringLiteral("cancelButton")));
+    // Escape ended the identification at Connect and again before the read.
     EXPECT_FALSE(result.dumps[1].visible(QStringLiteral("escapeHint")));
     EXPECT_EQ(result.dumps[1].text(QStringLiteral("txtWait")), QStringLiteral("Verbunden"));
+    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand, kCommand}));
 }
 
 TEST(Connect, SwitchOffDuringIdentification)

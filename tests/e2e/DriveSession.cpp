@@ -10,10 +10,12 @@
 
 namespace kivo::e2e {
 
-QList<QStringList> Dump::gridRows() const
+namespace {
+
+QList<QStringList> gridTable(const QJsonObject& json, QStringView key)
 {
     QList<QStringList> rows;
-    const QJsonArray array = json.value(u"grid").toObject().value(u"rows").toArray();
+    const QJsonArray array = json.value(u"grid").toObject().value(key).toArray();
     for (const QJsonValue& row : array) {
         QStringList cells;
         for (const QJsonValue& cell : row.toArray()) cells << cell.toString();
@@ -21,6 +23,12 @@ QList<QStringList> Dump::gridRows() const
     }
     return rows;
 }
+
+} // namespace
+
+QList<QStringList> Dump::gridRows() const { return gridTable(json, u"rows"); }
+
+QList<QStringList> Dump::gridColours() const { return gridTable(json, u"colours"); }
 
 QStringList Dump::list(const QString& name) const
 {

@@ -37,6 +37,8 @@ public:
     bool enabled(const QString& name) const { return control(name).value(u"enabled").toBool(); }
     bool checked(const QString& name) const { return control(name).value(u"checked").toBool(); }
     QList<QStringList> gridRows() const;
+    // Background colours of the grid cells, "#rrggbb", row by row.
+    QList<QStringList> gridColours() const;
     QStringList list(const QString& name) const;
     QJsonArray messages() const { return json.value(u"messages").toArray(); }
 

@@ -34,9 +34,10 @@ void WindowFixture::start(const QString& model)
 void WindowFixture::answerIdentification(const QByteArray& reply)
 {
     link->onWrite = [this, reply](const QByteArray& bytes) {
-        if (bytes != "$kivo00$\r\n") return;
-        // The gauge answers a moment later, as over a real wire.
-        QTimer::singleShot(5, link, [this, reply] { link->receive(reply + '\x04'); });
+        // The gauge answers a moment later, as over a real wire; its
+        // memories are empty.
+        const QByteArray answer = bytes == "$kivo00$\r\n" ? reply + '\x04' : QByteArray("header\r\n\x02\r\n\x04");
+        QTimer::singleShot(5, link, [this, answer] { link->receive(answer); });
     };
 }
 

@@ -38,8 +38,8 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     connectTo(QStringLiteral("ttyUSB0          VCP"));
 
     EXPECT_EQ(link->openedPort, u"ttyUSB0");
-    // presence test and identification each ask once
-    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n"));
+    // presence test, identification, then the memory is read
+    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n"));
     EXPECT_TRUE(window->link.CheckConnect);
     EXPECT_EQ(window->txtWait->text(), u"Verbunden");
     EXPECT_EQ(window->Frame2->title(), u"Com-Port(ttyUSB0)");
@@ -87,9 +87,10 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
 TEST_F(Connection, BluetoothGaugeHasNoPresenceTestAndEscapeEndsTheWait)
 {
     start(QStringLiteral("RKT"));
-    pressEscapeSoon(300);
+    pressEscapeSoon(300); // ends the identification at Connect
+    pressEscapeSoon(700); // and the one before the memory is read
     connectTo(QStringLiteral("rfcomm0"));
-    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n")); // identification only
+    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n")); // no presence test
     EXPECT_TRUE(window->link.CheckConnect);
     EXPECT_EQ(window->txtWait->text(), u"Verbunden");
     EXPECT_FALSE(window->waiting());
