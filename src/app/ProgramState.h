@@ -3,6 +3,7 @@
 // Plain data, named as the rest of the program names it.
 
 #include "app/ModelTable.h"
+#include "device/IdentReply.h"
 
 #include <QString>
 
@@ -46,17 +47,6 @@ struct ConnectionState {
     bool eotErkannt = false;
     int messart = 0;
     bool SchalterStop = false;
-};
-
-// Identified gauge (filled by the identification reply).
-struct DeviceInfo {
-    QString geraetesoftware;
-    int speichernr = 0;
-    int anzahl1 = 0;
-    int anzahl2 = 0;
-    QString macadr;
-    QString sondentyp;
-    QString sondenversion;
 };
 
 struct Limits {

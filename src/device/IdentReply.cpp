@@ -22,7 +22,8 @@ std::optional<QString> deviceCode(const QString& line)
     return line.left(dash) + line.mid(dash + 1, 1);
 }
 
-std::optional<QString> parseIdentReply(const QString& reply, const QString& speicherlayout, IdentFields& fields)
+std::optional<QString> parseIdentReply(const QString& reply, const QString& speicherlayout, QString& geraet,
+                                       DeviceInfo& fields)
 {
     const QString layout = speicherlayout.trimmed();
     QString rest = reply;
@@ -34,7 +35,7 @@ std::optional<QString> parseIdentReply(const QString& reply, const QString& spei
         if (n == 1) {
             const auto code = deviceCode(line);
             if (!code) return QStringLiteral("line 1 \"%1\" has no \"-\"").arg(line);
-            fields.geraet = *code;
+            geraet = *code;
             continue;
         }
         const bool keyLine = line.startsWith(QStringLiteral("VD")) || line.startsWith(u'M')

@@ -8,8 +8,8 @@
 
 namespace kivo {
 
-struct IdentFields {
-    QString geraet;
+// What the gauge tells about itself besides its name.
+struct DeviceInfo {
     QString geraetesoftware;
     int speichernr = 0;
     int anzahl1 = 0;
@@ -19,11 +19,12 @@ struct IdentFields {
     QString sondenversion;
 };
 
-// Reads `reply` line by line into `fields`; a key the reply lacks leaves its
-// field as it was. Returns why a line could not be read; the fields set
+// Reads `reply` line by line into the device name `geraet` and `device`; a
+// key the reply lacks leaves its field as it was. Returns why a line could not be read; the fields set
 // before that line keep their new values. `speicherlayout` decides which
 // counts the "M" lines give.
-std::optional<QString> parseIdentReply(const QString& reply, const QString& speicherlayout, IdentFields& fields);
+std::optional<QString> parseIdentReply(const QString& reply, const QString& speicherlayout, QString& geraet,
+                                       DeviceInfo& device);
 
 // The device code of a first reply line: the text before its first "-" and
 // the one character after it ("RK-TALO" gives "RKT", "FE-B" gives "FEB").

@@ -23,17 +23,7 @@ void frmTransfer::ReadGeraet()
     waitFor([this] { return link.eotErkannt; });
 
     auswertung = link.empfang;
-    IdentFields fields{identity.geraet, device.geraetesoftware, device.speichernr, device.anzahl1,
-                       device.anzahl2,  device.macadr,          device.sondentyp,  device.sondenversion};
-    const auto failure = parseIdentReply(auswertung, profile.speicherlayout, fields);
-    identity.geraet = fields.geraet;
-    device.geraetesoftware = fields.geraetesoftware;
-    device.speichernr = fields.speichernr;
-    device.anzahl1 = fields.anzahl1;
-    device.anzahl2 = fields.anzahl2;
-    device.macadr = fields.macadr;
-    device.sondentyp = fields.sondentyp;
-    device.sondenversion = fields.sondenversion;
+    const auto failure = parseIdentReply(auswertung, profile.speicherlayout, identity.geraet, device);
     auswertung.clear();
     setWindowTitle(identity.titleText());
     QApplication::restoreOverrideCursor();

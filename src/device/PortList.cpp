@@ -28,10 +28,10 @@ QStringList portListItems(const std::vector<PortInfo>& ports, bool numberedPorts
     return items;
 }
 
-std::vector<PortInfo> parseExtraPorts(const QString& spec)
+std::vector<PortInfo> parseExtraPorts(const QString& entries)
 {
     std::vector<PortInfo> out;
-    for (const QString& entry : spec.split(u';', Qt::SkipEmptyParts)) {
+    for (const QString& entry : entries.split(u';', Qt::SkipEmptyParts)) {
         const qsizetype colon = entry.lastIndexOf(u':');
         PortInfo p;
         if (colon <= 0) {

@@ -31,6 +31,6 @@ std::vector<PortInfo> suitablePorts(const std::vector<PortInfo>& ports, const QS
 QStringList portListItems(const std::vector<PortInfo>& ports, bool numberedPorts);
 
 // Ports the system does not list, from "path:TYPE;path:TYPE" (KIVO_EXTRA_PORTS).
-std::vector<PortInfo> parseExtraPorts(const QString& spec);
+std::vector<PortInfo> parseExtraPorts(const QString& entries);
 
 } // namespace kivo

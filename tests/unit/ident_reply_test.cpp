@@ -9,14 +9,18 @@ using namespace kivo;
 
 namespace {
 
-IdentFields parsed(const QString& reply, const QString& layout, std::optional<QString>* failure = nullptr)
+struct Parsed : DeviceInfo {
+    QString geraet;
+};
+
+Parsed parsed(const QString& reply, const QString& layout, std::optional<QString>* failure = nullptr)
 {
-    IdentFields f;
+    Parsed f;
     f.geraet = QStringLiteral("old");
     f.geraetesoftware = QStringLiteral("old");
     f.anzahl1 = 99;
     f.anzahl2 = 98;
-    const auto result = parseIdentReply(reply, layout, f);
+    const auto result = parseIdentReply(reply, layout, f.geraet, f);
     if (failure) *failure = result;
     return f;
 }
@@ -26,7 +30,7 @@ IdentFields parsed(const QString& reply, const QString& layout, std::optional<QS
 TEST(IdentReply, FullReplyOfACableGauge)
 {
     std::optional<QString> failure;
-    const IdentFields f = parsed(QStringLiteral("RK-SIVAR 2.0\r\nVD:  1.23 \r\nM1:12\r\nAD:00:11:22\r\nPT: F5 \r\n"
+    const Parsed f = parsed(QStringLiteral("RK-SIVAR 2.0\r\nVD:  1.23 \r\nM1:12\r\nAD:00:11:22\r\nPT: F5 \r\n"
                                                 "VP:3\r\nXX:ignored\r\n\x04"),
                                  QStringLiteral("1"), &failure);
     EXPECT_FALSE(failure);
@@ -42,7 +46,7 @@ TEST(IdentReply, FullReplyOfACableGauge)
 
 TEST(IdentReply, FirstLineOnlyChangesTheDeviceOnly)
 {
-    const IdentFields f = parsed(QStringLiteral("FE-B\r\n\x04"), QStringLiteral("2"));
+    const Parsed f = parsed(QStringLiteral("FE-B\r\n\x04"), QStringLiteral("2"));
     EXPECT_EQ(f.geraet, u"FEB");
     EXPECT_EQ(f.geraetesoftware, u"old");
     EXPECT_EQ(f.anzahl1, 99);
@@ -66,7 +70,7 @@ TEST(IdentReply, MemoryCountsFollowTheLayout)
         {"X", "M3:5\r\n", 99, 98, 3},
     };
     for (const Case& c : cases) {
-        const IdentFields f = parsed(QStringLiteral("DOR-X\r\n") + QString::fromLatin1(c.lines) + u'\x04',
+        const Parsed f = parsed(QStringLiteral("DOR-X\r\n") + QString::fromLatin1(c.lines) + u'\x04',
                                      QString::fromLatin1(c.layout));
         EXPECT_EQ(f.anzahl1, c.anzahl1) << c.layout << " " << c.lines;
         EXPECT_EQ(f.anzahl2, c.anzahl2) << c.layout << " " << c.lines;
@@ -77,7 +81,7 @@ TEST(IdentReply, MemoryCountsFollowTheLayout)
 TEST(IdentReply, ABadLineStopsTheReadingAndKeepsWhatCameBefore)
 {
     std::optional<QString> failure;
-    IdentFields f = parsed(QStringLiteral("RKS 2.0\r\nVD:1\r\n\x04"), QStringLiteral("1"), &failure);
+    Parsed f = parsed(QStringLiteral("RKS 2.0\r\nVD:1\r\n\x04"), QStringLiteral("1"), &failure);
     EXPECT_TRUE(failure);
     EXPECT_EQ(f.geraet, u"old");
 
@@ -99,7 +103,7 @@ TEST(IdentReply, ABadLineStopsTheReadingAndKeepsWhatCameBefore)
 TEST(IdentReply, NoCompleteLineIsNoFailure)
 {
     std::optional<QString> failure;
-    const IdentFields f = parsed(QString(), QStringLiteral("1"), &failure);
+    const Parsed f = parsed(QString(), QStringLiteral("1"), &failure);
     EXPECT_FALSE(failure);
     EXPECT_EQ(f.geraet, u"old");
     parsed(QStringLiteral("RK-SIV"), QStringLiteral("1"), &failure);
