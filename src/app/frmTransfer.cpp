@@ -308,6 +308,11 @@ void frmTransfer::connectHandlers()
     connect(optNFE, &QRadioButton::clicked, this, &frmTransfer::optNFE_Click);
     connect(optOnline, &QRadioButton::clicked, this, &frmTransfer::optOnline_Click);
     connect(cmdAbs, &QPushButton::clicked, this, &frmTransfer::cmdAbs_Click);
+    connect(cmdStop, &QPushButton::clicked, this, &frmTransfer::cmdStop_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmTransfer::cmdSave_Click);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmTransfer::cmdOpen_Click);
+    connect(cmdClipboard, &QPushButton::clicked, this, &frmTransfer::cmdClipboard_Click);
+    connect(cmdprint, &QPushButton::clicked, this, &frmTransfer::cmdprint_Click);
     connect(cmdWerte, &QPushButton::clicked, this, &frmTransfer::cmdWerte_Click);
     connect(MSFlex, &FlexGrid::cellClicked, this, [this](int row, int) { MSFlex_Click(row); });
     connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);

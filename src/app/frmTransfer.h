@@ -107,6 +107,16 @@ public:
     void cmdWerte_Click();
     void cmdWerte_LostFocus();
 
+    // Reports and files
+    void BuildReportText(const QString& mode);
+    void cmdClipboard_Click();
+    void cmdprint_Click();
+    void cmdSave_Click();
+    void cmdOpen_Click();
+
+    // Online mode
+    void cmdStop_Click();
+
     // Memory download
     void ReadAllMemories();
     void cmdLesFE_Click();
@@ -176,6 +186,9 @@ public:
     double currentValue = 0;
     QString currentUnit;
     bool loadingFile = false;
+    QString ReportText;
+    QStringList onlineZeilen;  // lines of a line-style gauge, from index 2
+    bool onlineSaveFailed = false; // the automatic save said so once already
     int onlineAnzahl = 1;      // lines of a line-style gauge received
     int onlineVerarbeitet = 1; // of those, parsed
 
@@ -297,6 +310,10 @@ private:
     void showStatistics();
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
+    QString measurementFolder();
+    void onlineRecords();
+    void onlineLines();
+    void narrowStatusField();
     // The option that got the focus from an empty-memory notice: focusing it
     // again after the download selects nothing, so the notice stays.
     QRadioButton* focusedOption = nullptr;

@@ -256,7 +256,9 @@ void frmTransfer::SetupOnlineLines()
 
 void frmTransfer::SCom1_OnComm(int code)
 {
-    if (code == kEvReceive) {
+    if (code == kEvReceive && link.messart == kOnline && profile.onlineart == u"V") {
+        onlineLines();
+    } else if (code == kEvReceive) {
         const QString received = SCom1->read();
         // The reply is parsed from the receive buffer once it is complete;
         // copying it at every chunk would cost a long dump dearly.
@@ -278,6 +280,7 @@ void frmTransfer::SCom1_OnComm(int code)
     }
     if (code == kEvReceive || code == kEvTrigger) {
         if (link.messart == kFE || link.messart == kNFE) downloadSplit();
+        if (link.messart == kOnline && profile.onlineart != u"V") onlineRecords();
         return;
     }
     if (code == kEvLinkFailure || code == kEvLinkFailure2) {

@@ -1,6 +1,9 @@
 #include "platform/Dialogs.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace kivo {
 
@@ -17,6 +20,28 @@ QStringList buttonNames(MsgButtons buttons)
 MsgAnswer defaultAnswer(MsgButtons buttons)
 {
     return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::OK;
+}
+
+QString Dialogs::saveFileName(QWidget*, const QString&, const QString&) { return {}; }
+
+QString Dialogs::openFileName(QWidget*, const QString&, const QString&) { return {}; }
+
+bool Dialogs::choosePrinter(QWidget*, QPrinter&) { return false; }
+
+QString QtDialogs::saveFileName(QWidget* parent, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, QString(), folder, filter);
+}
+
+QString QtDialogs::openFileName(QWidget* parent, const QString& folder, const QString& filter)
+{
+    return QFileDialog::getOpenFileName(parent, QString(), folder, filter);
+}
+
+bool QtDialogs::choosePrinter(QWidget* parent, QPrinter& printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 MsgAnswer QtDialogs::MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,

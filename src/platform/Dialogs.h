@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+class QPrinter;
 class QWidget;
 
 namespace kivo {
@@ -21,6 +22,11 @@ public:
     virtual ~Dialogs() = default;
     virtual MsgAnswer MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                              const QString& caption) = 0;
+    // The file chosen to save to or to open; "" when cancelled.
+    virtual QString saveFileName(QWidget* parent, const QString& folder, const QString& filter);
+    virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter);
+    // Lets the operator choose and set up a printer; false when cancelled.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
 };
 
 // Real dialogs on screen.
@@ -28,6 +34,9 @@ class QtDialogs : public Dialogs {
 public:
     MsgAnswer MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                      const QString& caption) override;
+    QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
 };
 
 } // namespace kivo

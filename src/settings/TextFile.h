@@ -22,6 +22,10 @@ QStringList splitLines(const QString& text);
 // Writes every line followed by CR LF, replacing the file as a whole.
 bool writeTextLines(const QString& path, const QStringList& lines, FileError* error = nullptr);
 
+// Writes `text` as it stands (its line ends included), replacing the file
+// as a whole.
+bool writeTextFile(const QString& path, const QString& text, FileError* error = nullptr);
+
 // Creates an empty file (or one with `lines`) when none exists yet.
 bool createIfMissing(const QString& path, const QStringList& lines, FileError* error = nullptr);
 

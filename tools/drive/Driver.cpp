@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
@@ -149,8 +150,15 @@ bool Driver::execute(const QString& line, int&)
                             : a == u"Yes"  ? MsgAnswer::Yes
                             : a == u"No"   ? MsgAnswer::No
                                            : MsgAnswer::OK);
+    } else if (command == u"save" || command == u"open") {
+        dialogs.queueFile(splitCommand(line, 2)[1].trimmed());
+    } else if (command == u"print-to-pdf") {
+        dialogs.queuePdf(splitCommand(line, 2)[1].trimmed());
     } else if (command == u"close") {
         window->close();
+    } else if (command == u"clipboard") {
+        // The clipboard's text, as one JSON string on one line.
+        printLine(stdout, jsonString(QApplication::clipboard()->text()));
     } else if (command == u"dump") {
         printLine(stdout, dumpState(*window, dialogs.takeMessages()));
     } else {

@@ -1,5 +1,6 @@
 #include "DriverDialogs.h"
 
+#include <QPrinter>
 #include <utility>
 
 namespace kivo {
@@ -17,6 +18,31 @@ MsgAnswer DriverDialogs::MsgBox(QWidget*, const QString& text, MsgButtons button
                            : answer == MsgAnswer::Yes ? QStringLiteral("Yes")
                                                       : QStringLiteral("No");
     return names.contains(wanted) ? answer : defaultAnswer(buttons);
+}
+
+namespace {
+
+QString takeFront(std::deque<QString>& queue)
+{
+    if (queue.empty()) return {}; // nobody chose: the dialog was cancelled
+    QString front = queue.front();
+    queue.pop_front();
+    return front;
+}
+
+} // namespace
+
+QString DriverDialogs::saveFileName(QWidget*, const QString&, const QString&) { return takeFront(files); }
+
+QString DriverDialogs::openFileName(QWidget*, const QString&, const QString&) { return takeFront(files); }
+
+bool DriverDialogs::choosePrinter(QWidget*, QPrinter& printer)
+{
+    const QString pdf = takeFront(pdfs);
+    if (pdf.isEmpty()) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
 }
 
 QList<ShownMessage> DriverDialogs::takeMessages() { return std::exchange(shown, {}); }

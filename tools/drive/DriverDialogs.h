@@ -20,12 +20,22 @@ public:
     MsgAnswer MsgBox(QWidget* parent, const QString& text, MsgButtons buttons, MsgIcon icon,
                      const QString& caption) override;
 
+    QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
+    bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+
     void queueAnswer(MsgAnswer answer) { answers.push_back(answer); }
+    // The next file dialog returns `path`; the next printer dialog prints
+    // to the PDF file `pdf`.
+    void queueFile(const QString& path) { files.push_back(path); }
+    void queuePdf(const QString& pdf) { pdfs.push_back(pdf); }
     // The boxes shown since the last call.
     QList<ShownMessage> takeMessages();
 
 private:
     std::deque<MsgAnswer> answers;
+    std::deque<QString> files;
+    std::deque<QString> pdfs;
     QList<ShownMessage> shown;
 };
 

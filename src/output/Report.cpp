@@ -1,0 +1,77 @@
+// The report of the table on show, for the clipboard, the printer and the
+// measurement files.
+
+#include "app/frmTransfer.h"
+#include "output/ReportText.h"
+#include "platform/FlexGrid.h"
+#include "platform/TextPrinter.h"
+#include "table/frmProjekt.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <QTimeEdit>
+
+namespace kivo {
+
+void frmTransfer::BuildReportText(const QString& mode)
+{
+    ReportInput in;
+    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    in.projectDate = QLocale().toString(projektWindow->DTPDate->date(), QLocale::ShortFormat);
+    in.projectTime = projektWindow->DTPTime->time().toString(QStringLiteral("HH:mm"));
+    for (size_t i = 0; i < in.projectTexts.size(); ++i) {
+        in.projectLabels[i] = projektWindow->lblFelder[i]->text();
+        in.projectTexts[i] = projektWindow->txtFelder[i]->text();
+    }
+    SetMemoryNames();
+    const int kind = link.messart;
+    in.memoryName = kind == kFE ? speichername1 : kind == kNFE ? speichername2 : kind == kOnline ? texte.MessageText(8) : QString();
+    in.statisticsTitle = texte.StatText(6) + (profile.vorzeichen == u"-" && absolut ? texte.StatText(11) : QString());
+    for (int i = 0; i < lstStat->count(); ++i) in.statistics << lstStat->item(i)->text();
+    in.Emin = limits.Emin;
+    in.Emax = limits.Emax;
+    in.Esoll = limits.Esoll;
+    in.EminStr = limits.EminStr;
+    in.EmaxStr = limits.EmaxStr;
+    in.EsollStr = limits.EsollStr;
+    in.firstUnit = stats.firstUnit;
+    in.targetLabel = texte.StatText(10);
+    for (int c = 0; c < 3; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
+    if (kind >= kFE && kind <= kOnline) {
+        const int n = records.count(kind);
+        in.rows.reserve(size_t(n));
+        for (int slot = 1; slot <= n; ++slot) {
+            const Record& r = records.at(kind, slot);
+            in.rows.push_back({r.zeit, r.nr, r.wert, r.einheit, r.material});
+        }
+    }
+    ReportText = buildReportText(in, mode.isEmpty() ? 'A' : mode[0].toLatin1());
+}
+
+void frmTransfer::cmdClipboard_Click()
+{
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->clear();
+    BuildReportText(QStringLiteral("A"));
+    clipboard->setText(ReportText);
+}
+
+void frmTransfer::cmdprint_Click()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!platform.dialogs->choosePrinter(this, printer)) return; // cancelled: nothing is built or printed
+    BuildReportText(QStringLiteral("A"));
+    if (!printText(printer, ReportText + QStringLiteral("\r\n"))) {
+        const QString text = texte.languageIndex == kGerman ? QStringLiteral("Drucken nicht möglich: ") + printer.printerName()
+                                                            : QStringLiteral("Printing failed: ") + printer.printerName();
+        MsgBox(text);
+        WriteLog(text);
+    }
+}
+
+} // namespace kivo
