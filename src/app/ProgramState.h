@@ -4,6 +4,7 @@
 
 #include "app/ModelTable.h"
 #include "device/IdentReply.h"
+#include "settings/SettingsFiles.h"
 
 #include <QString>
 
@@ -49,14 +50,9 @@ struct ConnectionState {
     bool SchalterStop = false;
 };
 
-struct Limits {
-    double Emin = 0;
-    double Emax = 0;
-    double Esoll = 0;
-    QString EminStr;
-    QString EmaxStr;
-    QString EsollStr;
-    bool wertechanged = false;
+// Lower limit, upper limit and target value (0 = not set) with their texts.
+struct Limits : LimitFields {
+    bool wertechanged = false; // the limits window changed them
 };
 
 } // namespace kivo

@@ -33,12 +33,7 @@ void frmTransfer::BuildReportText(const QString& mode)
     in.memoryName = kind == kFE ? speichername1 : kind == kNFE ? speichername2 : kind == kOnline ? texte.MessageText(8) : QString();
     in.statisticsTitle = texte.StatText(6) + (profile.vorzeichen == u"-" && absolut ? texte.StatText(11) : QString());
     for (int i = 0; i < lstStat->count(); ++i) in.statistics << lstStat->item(i)->text();
-    in.Emin = limits.Emin;
-    in.Emax = limits.Emax;
-    in.Esoll = limits.Esoll;
-    in.EminStr = limits.EminStr;
-    in.EmaxStr = limits.EmaxStr;
-    in.EsollStr = limits.EsollStr;
+    in.limits = limits;
     in.firstUnit = stats.firstUnit;
     in.targetLabel = texte.StatText(10);
     for (int c = 0; c < 3; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);

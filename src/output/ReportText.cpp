@@ -45,11 +45,12 @@ QString buildReportText(const ReportInput& in, char mode)
     const auto limitLine = [&](const QString& label, const QString& value) {
         line(label + QString(5, u' ') + Ausrichten(8, value, kBlank, false) + u' ' + in.firstUnit);
     };
-    if (in.Emin != 0 || in.Emax != 0) {
-        limitLine(QStringLiteral("Min Limit   "), in.EminStr);
-        limitLine(QStringLiteral("Max Limit   "), in.EmaxStr);
+    const LimitFields& l = in.limits;
+    if (l.Emin != 0 || l.Emax != 0) {
+        limitLine(QStringLiteral("Min Limit   "), l.EminStr);
+        limitLine(QStringLiteral("Max Limit   "), l.EmaxStr);
     }
-    if (in.Esoll != 0) limitLine(in.targetLabel, in.EsollStr);
+    if (l.Esoll != 0) limitLine(in.targetLabel, l.EsollStr);
 
     line({});
     line(in.heading[0] + QString(7, u' ') + in.heading[1] + QString(6, u' ') + in.heading[2]);

@@ -3,6 +3,8 @@
 // measurement files, which the program reads back, so it is kept to the
 // character: CR LF after every line.
 
+#include "settings/SettingsFiles.h"
+
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -28,12 +30,7 @@ struct ReportInput {
     QString memoryName;       // the caption line
     QString statisticsTitle;  // "Statistik:", maybe with "  mit Absolutwerten"
     QStringList statistics;   // the statistics list as shown, heading included
-    double Emin = 0;
-    double Emax = 0;
-    double Esoll = 0;
-    QString EminStr;
-    QString EmaxStr;
-    QString EsollStr;
+    LimitFields limits;
     QString firstUnit;
     QString targetLabel;      // "Sollwert    " / "Target value"
     std::array<QString, 3> heading; // grid heading cells: date, number, value

@@ -70,17 +70,9 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
         if (!writeTextLines(path, writePortIni(link.portnr), &fileError)) failure = fileError.reason;
         setWindowTitle(texte.MessageText(14));
     } else if (aktion == u"LL") {
-        LimitFields f{limits.Emin, limits.Emax, limits.Esoll, limits.EminStr, limits.EmaxStr, limits.EsollStr};
-        failure = readLimitIni(lines, f, locale);
-        limits.Emin = f.Emin;
-        limits.Emax = f.Emax;
-        limits.Esoll = f.Esoll;
-        limits.EminStr = f.EminStr;
-        limits.EmaxStr = f.EmaxStr;
-        limits.EsollStr = f.EsollStr;
+        failure = readLimitIni(lines, limits, locale);
     } else if (aktion == u"LS") {
-        const LimitFields f{limits.Emin, limits.Emax, limits.Esoll, {}, {}, {}};
-        if (!writeTextLines(path, writeLimitIni(f, locale), &fileError)) failure = fileError.reason;
+        if (!writeTextLines(path, writeLimitIni(limits, locale), &fileError)) failure = fileError.reason;
     } else if (aktion == u"SL") {
         failure = readLanguageIni(lines, texte.languageIndex);
     } else if (aktion == u"SS") {
