@@ -52,12 +52,12 @@ ReportInput savedTable(bool german)
     in.statisticsTitle = german ? u8("Statistik:") : u8("Statistics:");
     in.statistics = u8List({"FE-Speicher", " ", "Statistik:", " ", "Anzahl                 5",
                             "Std.Abweichung          1,0 µm  "});
-    in.Emin = 10.5;
-    in.EminStr = german ? u8("10,5") : u8("10.5");
-    in.Emax = 150;
-    in.EmaxStr = u8("150");
-    in.Esoll = 50;
-    in.EsollStr = u8("50");
+    in.limits.Emin = 10.5;
+    in.limits.EminStr = german ? u8("10,5") : u8("10.5");
+    in.limits.Emax = 150;
+    in.limits.EmaxStr = u8("150");
+    in.limits.Esoll = 50;
+    in.limits.EsollStr = u8("50");
     in.firstUnit = u8("µm  ");
     in.targetLabel = german ? u8("Sollwert    ") : u8("Target value");
     in.heading = {u8("07.12.2026"), german ? u8("Nr.") : u8("No."), german ? u8("Messwert") : u8("Value")};
