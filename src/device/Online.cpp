@@ -78,7 +78,13 @@ void frmTransfer::onlineRecords()
         }
         if (auswertung.isEmpty()) return;
         const qsizetype end = auswertung.indexOf(QStringLiteral("\r\n"));
-        if (end < 0 && auswertung.size() < 27) return; // the rest is still on its way
+        if (end < 0 && auswertung.size() < 27) {
+            // The rest is still on its way: it waits at the port with what
+            // comes next, so the next receive notification brings it whole.
+            SCom1->putBack(link.empfang);
+            link.empfang.clear();
+            return;
+        }
         const qsizetype length = end < 0 ? auswertung.size() : end + 2;
         zeile = auswertung.left(length);
         link.empfang = link.empfang.mid(length);

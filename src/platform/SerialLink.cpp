@@ -25,6 +25,8 @@ QString SerialLink::read()
     return bytesToText(std::exchange(inbound, {}));
 }
 
+void SerialLink::putBack(const QString& text) { inbound.prepend(encodeCp1252(text)); }
+
 QByteArray SerialLink::takeFiredTriggers() { return std::exchange(fired, {}); }
 
 void SerialLink::resetReceiveState()

@@ -47,6 +47,9 @@ public:
     void setTriggers(const QByteArray& characters) { triggers = characters; }
 
     QString read();
+    // Characters read but not yet usable (an unfinished record) go back in
+    // front of what waits, so the receive threshold counts them again.
+    void putBack(const QString& text);
     // The fired triggers not yet taken, oldest first.
     QByteArray takeFiredTriggers();
     int waiting() const { return int(inbound.size()); }

@@ -91,7 +91,9 @@ static bool writeBytes(const QString& path, const QByteArray& bytes, FileError* 
         setError(error, describeFileError(path, file.errorString()));
         return false;
     }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
+    // The buffer is flushed before the commit: a full disk shows there, and
+    // the commit would otherwise put a cut-off file in place of the old one.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
         setError(error, describeFileError(path, file.errorString()));
         file.cancelWriting();
         return false;

@@ -99,8 +99,8 @@ QStringList DownloadBench::gaugeCommands() const
 
 DriveResult DownloadBench::connect(const QString& afterConnect, const std::function<void(int)>& onDump, int timeoutMs)
 {
-    const QString script =
-        QStringLiteral("start\nselect ComboPort %1\nclick cmdConnect\n").arg(linkPath) + afterConnect;
+    const QString script = (locale.isEmpty() ? QString() : QStringLiteral("locale %1\n").arg(locale))
+                           + QStringLiteral("start\nselect ComboPort %1\nclick cmdConnect\n").arg(linkPath) + afterConnect;
     runStart = QDateTime::currentDateTime();
     DriveResult result = session.run(script, onDump, timeoutMs);
     runEnd = QDateTime::currentDateTime();

@@ -79,6 +79,10 @@ public:
     // A settings file (Limit.ini, ...) in the program's settings folder.
     void settingsFile(const QString& pgmname, const QString& name, const QByteArray& bytes) const;
 
+    // Number formats of the run ("de_DE": decimal comma, "en_US": point),
+    // set before the program starts.
+    void setLocale(const QString& code) { locale = code; }
+
     GaugeSim& startSim(const QStringList& options);
     RawGauge& startRawGauge();
     QStringList gaugeCommands() const;
@@ -98,6 +102,7 @@ public:
 
 private:
     QString linkPath;
+    QString locale;
     std::unique_ptr<GaugeSim> sim;
     std::unique_ptr<RawGauge> raw;
     QDateTime runStart;

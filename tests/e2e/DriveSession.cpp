@@ -6,7 +6,9 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QProcessEnvironment>
+#include <csignal>
 #include <stdexcept>
+#include <sys/resource.h>
 
 namespace kivo::e2e {
 
@@ -93,6 +95,16 @@ std::unique_ptr<QProcess> DriveSession::start(const QString& script) const
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     for (const auto& [name, value] : extraEnv) env.insert(name, value);
     driver->setProcessEnvironment(env);
+    if (fileSizeLimit) {
+        const rlim_t limit = rlim_t(*fileSizeLimit);
+        // In the child before it runs the driver: an ignored SIGXFSZ stays
+        // ignored, so a write past the limit fails with EFBIG.
+        driver->setChildProcessModifier([limit] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit bounds{limit, limit};
+            ::setrlimit(RLIMIT_FSIZE, &bounds);
+        });
+    }
     driver->start(QStringLiteral(KIVO_DRIVE), {QStringLiteral("-")});
     if (!driver->waitForStarted(10000)) throw std::runtime_error("kivo-drive did not start");
     driver->write((QStringLiteral("program-folder ") + programFolder() + u'\n' + script).toUtf8());
@@ -106,10 +118,16 @@ DriveResult DriveSession::finish(QProcess& driver, const std::function<void(int)
 {
     DriveResult result;
     const QDeadlineTimer deadline(timeoutMs);
+    // A dump line is a JSON object; a `clipboard` line is a JSON string.
+    qsizetype scanned = 0;
     int announced = 0;
     auto announceDumps = [&] {
-        const int complete = int(result.output.count('\n'));
-        while (onDump && announced < complete) onDump(announced++);
+        for (qsizetype end = result.output.indexOf('\n', scanned); end >= 0;
+             end = result.output.indexOf('\n', scanned)) {
+            const bool isDump = end > scanned && result.output.at(scanned) == '{';
+            scanned = end + 1;
+            if (isDump && onDump) onDump(announced++);
+        }
     };
     while (driver.state() != QProcess::NotRunning && !deadline.hasExpired()) {
         driver.waitForReadyRead(50);
@@ -129,6 +147,11 @@ DriveResult DriveSession::finish(QProcess& driver, const std::function<void(int)
     result.errors = QString::fromUtf8(driver.readAllStandardError());
     for (const QByteArray& line : result.output.split('\n')) {
         if (line.trimmed().isEmpty()) continue;
+        if (line.startsWith('"')) {
+            const QJsonDocument wrapped = QJsonDocument::fromJson('[' + line + ']');
+            if (wrapped.isArray()) result.clipboards << wrapped.array().at(0).toString();
+            continue;
+        }
         const QJsonDocument doc = QJsonDocument::fromJson(line);
         if (doc.isObject()) result.dumps << Dump(doc.object());
     }

@@ -53,6 +53,7 @@ struct DriveResult {
     QByteArray output;        // standard output, whole
     QString errors;           // standard error, whole
     QList<Dump> dumps;
+    QStringList clipboards;   // the texts `clipboard` printed, in order
 };
 
 class DriveSession {
@@ -77,13 +78,16 @@ public:
 
     // Plays `script` (the program folder line is put in front) and waits at
     // most `timeoutMs`. `onDump` runs as each dump line arrives, with its
-    // index, while the driver goes on with the script.
+    // index among the dumps, while the driver goes on with the script.
     DriveResult run(const QString& script, const std::function<void(int)>& onDump = {},
                     int timeoutMs = 20000) const;
 
     // An environment variable for the program (KIVO_EXTRA_PORTS, ...).
     void setEnv(const QString& name, const QString& value) { extraEnv.append({name, value}); }
     QString path(const QString& name) const { return root.filePath(name); }
+    // Files the program writes may grow to at most `bytes`; a write past
+    // that fails ("File too large") instead of ending the program.
+    void limitFileSize(qint64 bytes) { fileSizeLimit = bytes; }
 
     // The same in two halves, for sessions that overlap.
     std::unique_ptr<QProcess> start(const QString& script) const;
@@ -92,6 +96,7 @@ public:
 private:
     QTemporaryDir root;
     QList<std::pair<QString, QString>> extraEnv;
+    std::optional<qint64> fileSizeLimit;
 };
 
 // Control names written plainly: names({"cmdOpen", "cmdSave"}).

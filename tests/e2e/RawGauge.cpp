@@ -56,6 +56,22 @@ void RawGauge::answer(const QByteArray& command, QList<QByteArray> replies)
     answers[command] = std::move(replies);
 }
 
+void RawGauge::feed(const QByteArray& bytes)
+{
+    const std::lock_guard<std::mutex> guard(lock);
+    feeds << bytes;
+}
+
+void RawGauge::writeAll(const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size() && !stopping;) {
+        const ssize_t w = ::write(masterFd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (w > 0) done += w;
+        else if (w < 0 && errno != EAGAIN && errno != EINTR) break;
+        else ::usleep(1000);
+    }
+}
+
 QStringList RawGauge::commands() const
 {
     const std::lock_guard<std::mutex> guard(lock);
@@ -70,6 +86,13 @@ void RawGauge::serve()
 #ifdef TIOCNXCL
         ::ioctl(slaveFd, TIOCNXCL);
 #endif
+        QList<QByteArray> due;
+        {
+            const std::lock_guard<std::mutex> guard(lock);
+            due.swap(feeds);
+        }
+        for (const QByteArray& bytes : due) writeAll(bytes);
+
         pollfd fd{masterFd, POLLIN, 0};
         if (::poll(&fd, 1, 20) <= 0 || !(fd.revents & POLLIN)) continue;
         char buffer[512];
@@ -93,12 +116,7 @@ void RawGauge::serve()
                 }
             }
             pending.clear();
-            for (qsizetype done = 0; done < reply.size() && !stopping;) {
-                const ssize_t w = ::write(masterFd, reply.constData() + done, size_t(reply.size() - done));
-                if (w > 0) done += w;
-                else if (w < 0 && errno != EAGAIN && errno != EINTR) break;
-                else ::usleep(1000);
-            }
+            writeAll(reply);
         }
     }
 }

@@ -1,7 +1,8 @@
 #pragma once
 // A gauge whose answers are given byte for byte by the test, on a
 // pseudo-terminal reached through a symbolic link: for replies the simulator
-// never sends (a dump without its STX line, a dump that never ends).
+// never sends (a dump without its STX line, a dump that never ends) and for
+// online records sent at the moment the test chooses, together or split.
 
 #include <QByteArray>
 #include <QList>
@@ -29,11 +30,15 @@ public:
     // stays silent. Set them before the program connects.
     void answer(const QByteArray& command, QList<QByteArray> replies);
 
+    // Sends `bytes` in a single write, within about 20 ms.
+    void feed(const QByteArray& bytes);
+
     // The command lines received so far, in order.
     QStringList commands() const;
 
 private:
     void serve();
+    void writeAll(const QByteArray& bytes);
 
     QString linkPath;
     QByteArray slaveName;
@@ -41,6 +46,7 @@ private:
     int slaveFd = -1;
     std::map<QByteArray, QList<QByteArray>> answers;
     std::map<QByteArray, int> asked;
+    QList<QByteArray> feeds;
     mutable std::mutex lock;
     QStringList received;
     QByteArray pending;
