@@ -1,76 +1,118 @@
-// Connecting to a gauge over a fake link: presence test, identification,
-// switch-off, open failures, lost links and unplugged ports.
+// Connecting to a gauge over a fake link: what the window takes from the
+// identification, a gauge switched on after a failed Connect, a switch-off
+// after the presence test, open failures, lost links and ports plugged in.
+// The paths through the gauge simulator are the end-to-end tests'.
 
-#include "WindowFixture.h"
+#include "app/frmTransfer.h"
+#include "platform/FakeSerialLink.h"
+#include "platform/PictureBox.h"
+#include "settings/TextFile.h"
 
-#include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include "platform/PictureBox.h"
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 using namespace kivo;
 
 namespace {
 
-class Connection : public WindowFixture {};
+// Message boxes are recorded instead of shown.
+class RecordingDialogs : public Dialogs {
+public:
+    MsgAnswer MsgBox(QWidget*, const QString& text, MsgButtons buttons, MsgIcon, const QString&) override
+    {
+        texts << text;
+        return defaultAnswer(buttons);
+    }
+    QStringList texts;
+};
 
-void pressEscapeSoon(int ms)
-{
-    QTimer::singleShot(ms, [] {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-        QApplication::sendEvent(target ? static_cast<QObject*>(target) : qApp, &press);
-    });
-}
+// A main window on a fake serial link, with its own program and settings
+// folders.
+class Connection : public ::testing::Test {
+protected:
+    // Starts the program for `model` (the first line of Konfi.ini).
+    void start(const QString& model)
+    {
+        ASSERT_TRUE(folder.isValid());
+        const QDir dir(folder.path());
+        dir.mkpath("program");
+        qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+        qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+        ASSERT_TRUE(writeTextLines(dir.filePath("program/Konfi.ini"), {model}));
+        Platform platform;
+        platform.dialogs = &dialogs;
+        platform.singleInstance = false;
+        platform.makeSerialLink = [this] {
+            auto fake = std::make_unique<FakeSerialLink>();
+            link = fake.get();
+            return fake;
+        };
+        window = std::make_unique<frmTransfer>(platform, dir.filePath("program"));
+        ASSERT_TRUE(window->Form_Load());
+    }
+
+    // The gauge answers the identification with `reply` and EOT a moment
+    // later, as over a real wire; its memories are empty.
+    void answerIdentification(const QByteArray& reply)
+    {
+        link->onWrite = [this, reply](const QByteArray& bytes) {
+            const QByteArray answer = bytes == "$kivo00$\r\n" ? reply + '\x04' : QByteArray("header\r\n\x02\r\n\x04");
+            QTimer::singleShot(5, link, [this, answer] { link->receive(answer); });
+        };
+    }
+
+    void connectTo(const QString& port)
+    {
+        window->ComboPort->setEditText(port);
+        window->cmdConnect_Click();
+    }
+
+    QString settingsFile(const QString& name) const
+    {
+        QFile file(window->identity.AppDataPath + u'/' + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "<missing>";
+    }
+    QString logText() const { return settingsFile("Brenvor_TransferLog.txt"); }
+
+    QTemporaryDir folder;
+    RecordingDialogs dialogs;
+    FakeSerialLink* link = nullptr; // owned by the window
+    std::unique_ptr<frmTransfer> window;
+};
 
 } // namespace
 
 TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
 {
-    start(QStringLiteral("RKS"));
+    start("RKS");
     answerIdentification("RK-SIVAR 2.1\r\nVD: 1.07\r\nM1:25\r\n");
-    connectTo(QStringLiteral("ttyUSB0          VCP"));
+    connectTo("ttyUSB0          VCP");
 
     EXPECT_EQ(link->openedPort, u"ttyUSB0");
     // presence test, identification, then the memory is read
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n"));
     EXPECT_TRUE(window->link.CheckConnect);
-    EXPECT_EQ(window->txtWait->text(), u"Verbunden");
-    EXPECT_EQ(window->Frame2->title(), u"Com-Port(ttyUSB0)");
-    EXPECT_TRUE(window->cmdConnect->isHidden());
-    EXPECT_TRUE(window->ComboPort->isHidden());
-    EXPECT_FALSE(window->picUsb->isHidden());
     EXPECT_TRUE(window->picBth->isHidden());
-    EXPECT_TRUE(window->cmdOpen->isEnabled());
     EXPECT_EQ(window->identity.geraet, u"RKS");
     EXPECT_EQ(window->device.geraetesoftware, u"1.07");
     EXPECT_EQ(window->device.anzahl1, 25);
-    EXPECT_EQ(settingsFile(QStringLiteral("Port.ini")), u"ttyUSB0\r\n");
-    EXPECT_EQ(settingsFile(QStringLiteral("Limit.ini")), u"");
+    EXPECT_EQ(settingsFile("Port.ini"), u"ttyUSB0\r\n");
+    EXPECT_EQ(settingsFile("Limit.ini"), u"");
     EXPECT_TRUE(dialogs.texts.isEmpty());
-}
-
-TEST_F(Connection, TwoMemoryGaugesRefineTheLayout)
-{
-    start(QStringLiteral("VX"));
-    answerIdentification("FN-B\r\nM1:3\r\nM2:4\r\n");
-    connectTo(QStringLiteral("rfcomm0  BTH"));
-    EXPECT_EQ(window->profile.speicherlayout, u"2N");
-    EXPECT_EQ(window->device.anzahl1, 3);
-    EXPECT_EQ(window->device.anzahl2, 4);
-    EXPECT_FALSE(window->picBth->isHidden());
 }
 
 TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
 {
-    start(QStringLiteral("RKM"));
-    connectTo(QStringLiteral("ttyUSB1"));
+    start("RKM");
+    connectTo("ttyUSB1");
     EXPECT_FALSE(window->link.CheckConnect);
     EXPECT_EQ(window->txtWait->text(), u"Nicht Verbunden");
     EXPECT_FALSE(window->cmdConnect->isHidden());
@@ -80,32 +122,21 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
 
     // Switched on now: the next Connect tries again instead of giving up.
     answerIdentification("RK-MENO\r\nM1:0\r\n");
-    connectTo(QStringLiteral("ttyUSB1"));
+    connectTo("ttyUSB1");
     EXPECT_TRUE(window->link.CheckConnect);
-}
-
-TEST_F(Connection, BluetoothGaugeHasNoPresenceTestAndEscapeEndsTheWait)
-{
-    start(QStringLiteral("RKT"));
-    pressEscapeSoon(300); // ends the identification at Connect
-    pressEscapeSoon(700); // and the one before the memory is read
-    connectTo(QStringLiteral("rfcomm0"));
-    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n")); // no presence test
-    EXPECT_TRUE(window->link.CheckConnect);
-    EXPECT_EQ(window->txtWait->text(), u"Verbunden");
-    EXPECT_FALSE(window->waiting());
 }
 
 TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
 {
-    start(QStringLiteral("RKS"));
+    start("RKS");
     int asked = 0;
     link->onWrite = [&](const QByteArray&) {
         // Answers the presence test, then switches itself off.
         const QByteArray answer = ++asked == 1 ? QByteArray("RK-SIVAR\r\n\x04") : QByteArray("RK-SI\x19");
         QTimer::singleShot(5, link, [this, answer] { link->receive(answer); });
     };
-    connectTo(QStringLiteral("ttyUSB0"));
+    connectTo("ttyUSB0");
+    EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n")) << "asked further after switching off";
     EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
     EXPECT_FALSE(window->link.CheckConnect);
     EXPECT_FALSE(window->link.abgeschaltet);
@@ -115,33 +146,33 @@ TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
 
 TEST_F(Connection, MissingPortIsRetriedOnceAndShownAsNotAvailable)
 {
-    start(QStringLiteral("RKS"));
+    start("RKS");
     link->openResult = OpenResult::NotFound;
-    link->failureReason = QStringLiteral("No such file or directory");
-    connectTo(QStringLiteral("ttyUSB9"));
+    link->failureReason = "No such file or directory";
+    connectTo("ttyUSB9");
     EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
     EXPECT_TRUE(dialogs.texts.isEmpty());
-    EXPECT_TRUE(logText().contains(QStringLiteral("Gerät nicht verfügbar ! ttyUSB9")));
+    EXPECT_TRUE(logText().contains("Gerät nicht verfügbar ! ttyUSB9"));
 }
 
 TEST_F(Connection, ForbiddenPortSaysWhyAndIsLogged)
 {
-    start(QStringLiteral("RKS"));
+    start("RKS");
     window->English_Click();
     link->openResult = OpenResult::PermissionDenied;
-    connectTo(QStringLiteral("ttyUSB0"));
+    connectTo("ttyUSB0");
     ASSERT_EQ(dialogs.texts.size(), 1);
-    EXPECT_TRUE(dialogs.texts[0].startsWith(QStringLiteral("Device is not available !")));
-    EXPECT_TRUE(dialogs.texts[0].contains(QStringLiteral("dialout")));
+    EXPECT_TRUE(dialogs.texts[0].startsWith("Device is not available !"));
+    EXPECT_TRUE(dialogs.texts[0].contains("dialout"));
     EXPECT_EQ(window->txtWait->text(), u"Device is not available !");
-    EXPECT_TRUE(logText().contains(QStringLiteral("dialout")));
+    EXPECT_TRUE(logText().contains("dialout"));
 }
 
 TEST_F(Connection, LostLinkIsReopenedWithoutRetry)
 {
-    start(QStringLiteral("RKS"));
+    start("RKS");
     answerIdentification("RK-SIVAR\r\n");
-    connectTo(QStringLiteral("ttyUSB0"));
+    connectTo("ttyUSB0");
     ASSERT_TRUE(window->link.CheckConnect);
     link->fail();
     // The port could be opened again: still connected.
@@ -157,11 +188,11 @@ TEST_F(Connection, LostLinkIsReopenedWithoutRetry)
 
 TEST_F(Connection, UnpluggingTheSelectedPortIsReported)
 {
-    start(QStringLiteral("RKS"));
-    window->ComboPort->setEditText(QStringLiteral("ttyUSB0          VCP"));
-    window->SCom1_PortChange(kPortUnplugged, QStringLiteral("ttyUSB3"));
+    start("RKS");
+    window->ComboPort->setEditText("ttyUSB0          VCP");
+    window->SCom1_PortChange(kPortUnplugged, "ttyUSB3");
     EXPECT_TRUE(dialogs.texts.isEmpty());
-    window->SCom1_PortChange(kPortPluggedIn, QStringLiteral("ttyUSB0"));
+    window->SCom1_PortChange(kPortPluggedIn, "ttyUSB0");
     ASSERT_EQ(dialogs.texts.size(), 1);
     EXPECT_EQ(dialogs.texts[0], u"Verbindungsabbruch wegen ttyUSB0 plugged in\r\n");
     EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");

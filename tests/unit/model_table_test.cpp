@@ -31,72 +31,52 @@ const ModelCase kModels[] = {
 
 void expectProfile(const std::optional<ModelProfile>& actual, const ModelProfile& expected, const char* code)
 {
+    const auto fields = [](const ModelProfile& p) {
+        return QStringList({p.speicherlayout, p.schnittstelle, p.onlineart, p.materialart, p.vorzeichen});
+    };
     ASSERT_TRUE(actual.has_value()) << code;
-    EXPECT_EQ(actual->speicherlayout, expected.speicherlayout) << code;
-    EXPECT_EQ(actual->schnittstelle, expected.schnittstelle) << code;
-    EXPECT_EQ(actual->onlineart, expected.onlineart) << code;
-    EXPECT_EQ(actual->materialart, expected.materialart) << code;
-    EXPECT_EQ(actual->vorzeichen, expected.vorzeichen) << code;
+    EXPECT_EQ(fields(*actual), fields(expected)) << code;
 }
 
-class ModelRowTest : public ::testing::TestWithParam<ModelCase> {};
-
-TEST_P(ModelRowTest, TitlePictureStatusFieldAndProfile)
+TEST(ModelTable, TitlePictureStatusFieldAndProfileOfEachModel)
 {
-    const ModelCase& m = GetParam();
-    const ModelRow* row = titleRowFor(QString::fromLatin1(m.code));
-    ASSERT_NE(row, nullptr) << m.code;
-    EXPECT_STREQ(row->pgmname, m.pgmname);
-    EXPECT_STREQ(row->picture, m.picture);
-    EXPECT_EQ(row->styleB, m.styleB);
-    expectProfile(profileFor(QString::fromLatin1(m.code)), m.profile, m.code);
-}
-
-INSTANTIATE_TEST_SUITE_P(SixModels, ModelRowTest, ::testing::ValuesIn(kModels),
-                         [](const ::testing::TestParamInfo<ModelCase>& info) {
-                             return std::string(info.param.code);
-                         });
-
-TEST(ModelTable, RksWithMoreCharactersIsStillRkSivar)
-{
-    for (const char* code : {"RKS1", "RKSX", "RKS-2"}) {
-        const ModelRow* row = titleRowFor(QString::fromLatin1(code));
-        ASSERT_NE(row, nullptr) << code;
-        EXPECT_STREQ(row->pgmname, "RK-SIVAR RIDIVORI");
-        expectProfile(profileFor(QString::fromLatin1(code)), kModels[1].profile, code);
-    }
-    // The same rule holds for the other three-letter rows.
-    EXPECT_STREQ(titleRowFor(QStringLiteral("RKMENO"))->pgmname, "RK-MENO RIDIVORI");
-    EXPECT_STREQ(titleRowFor(QStringLiteral("DORNA"))->pgmname, "DORNA RIDIVORI");
-}
-
-TEST(ModelTable, RktNeedsTheWholeCodeForItsTitleButNotForItsProfile)
-{
-    for (const char* code : {"RKT1", "RKTX"}) {
-        EXPECT_EQ(titleRowFor(QString::fromLatin1(code)), nullptr) << code;
-        expectProfile(profileFor(QString::fromLatin1(code)), kModels[0].profile, code);
+    for (const ModelCase& m : kModels) {
+        const ModelRow* row = titleRowFor(m.code);
+        ASSERT_NE(row, nullptr) << m.code;
+        EXPECT_STREQ(row->pgmname, m.pgmname);
+        EXPECT_STREQ(row->picture, m.picture);
+        EXPECT_EQ(row->styleB, m.styleB) << m.code;
+        expectProfile(profileFor(m.code), m.profile, m.code);
     }
 }
 
-TEST(ModelTable, TwoLetterCodesOnlyStandingAlone)
+// Which code names which row: a three-letter code may carry more
+// characters, but RKT only for its profile, and a two-letter code must
+// stand alone; blanks around the code count for the title but not for the
+// profile.
+TEST(ModelTable, CodesWithMoreCharactersOrBlanks)
 {
-    for (const char* code : {"VX1", "VXX", "ZR2", "ZRX"}) {
-        EXPECT_EQ(titleRowFor(QString::fromLatin1(code)), nullptr) << code;
-        EXPECT_FALSE(profileFor(QString::fromLatin1(code)).has_value()) << code;
-    }
-}
-
-TEST(ModelTable, ProfileUsesTheTrimmedCode)
-{
-    expectProfile(profileFor(QStringLiteral("  VX  ")), kModels[5].profile, "VX with blanks");
-    expectProfile(profileFor(QStringLiteral(" RKM")), kModels[2].profile, "RKM with a blank");
-}
-
-TEST(ModelTable, UnknownCodeHasNoRowAndNoProfile)
-{
-    for (const char* code : {"", "RK", "R", "XYZ", "rks", "vx", "V X", "KIVO"}) {
-        EXPECT_EQ(titleRowFor(QString::fromLatin1(code)), nullptr) << code;
-        EXPECT_FALSE(profileFor(QString::fromLatin1(code)).has_value()) << code;
+    const std::tuple<const char*, const char*, int> cases[] = {
+        // code, program name of its title row (or none), its profile's row in kModels (or -1)
+        {"RKSX", "RK-SIVAR RIDIVORI", 1}, {"RKS-2", "RK-SIVAR RIDIVORI", 1}, {"RKMENO", "RK-MENO RIDIVORI", 2},
+        {"DORNA", "DORNA RIDIVORI", 3},   {"RKT1", nullptr, 0},              {"ZR2", nullptr, -1},
+        {"VXX", nullptr, -1},             {"  VX  ", nullptr, 5},            {" RKM", nullptr, 2},
+        {"", nullptr, -1},                {"RK", nullptr, -1},               {"rks", nullptr, -1},
+        {"V X", nullptr, -1},
+    };
+    for (const auto& [code, pgmname, profile] : cases) {
+        const ModelRow* row = titleRowFor(code);
+        if (pgmname) {
+            ASSERT_NE(row, nullptr) << code;
+            EXPECT_STREQ(row->pgmname, pgmname) << code;
+        } else {
+            EXPECT_EQ(row, nullptr) << code;
+        }
+        if (profile < 0) {
+            EXPECT_FALSE(profileFor(code).has_value()) << code;
+        } else {
+            expectProfile(profileFor(code), kModels[profile].profile, code);
+        }
     }
 }
 
@@ -104,16 +84,10 @@ TEST(ModelTable, UnknownCodeHasNoRowAndNoProfile)
 
 TEST(ColumnLetters, OneOrTwoLettersThenTheRow)
 {
-    struct Case {
-        int row;
-        int column;
-        const char* cell;
+    const std::tuple<int, int, const char*> cases[] = {
+        {5, 1, "A5"}, {1, 26, "Z1"}, {2, 27, "AA2"}, {10, 52, "AZ10"}, {1, 53, "BA1"}, {7, 702, "ZZ7"}, {0, 2, "B0"},
     };
-    const Case cases[] = {
-        {5, 1, "A5"},    {3, 28, "AB3"},  {1, 26, "Z1"},     {2, 27, "AA2"},  {10, 52, "AZ10"},
-        {1, 53, "BA1"},  {7, 702, "ZZ7"}, {5000, 3, "C5000"}, {0, 2, "B0"},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ColumnLetters(c.row, c.column), QString::fromLatin1(c.cell)) << c.cell;
+    for (const auto& [row, column, cell] : cases) EXPECT_EQ(ColumnLetters(row, column), cell) << cell;
 }
 
 // ---- data folders -------------------------------------------------------
@@ -121,16 +95,11 @@ TEST(ColumnLetters, OneOrTwoLettersThenTheRow)
 TEST(AppPaths, BaseBrandAndProgramName)
 {
     const QString sep = QDir::separator();
-    const QString base = QDir::toNativeSeparators(QStringLiteral("/data/common"));
-    EXPECT_EQ(composeDataPath(QStringLiteral("/data/common"), QStringLiteral("Brenvor"),
-                              QStringLiteral("RK-SIVAR RIDIVORI")),
-              base + sep + QStringLiteral("Brenvor") + sep + QStringLiteral("RK-SIVAR RIDIVORI"));
-}
-
-TEST(AppPaths, EmptyProgramNameEndsWithTheSeparator)
-{
-    const QString path = composeDataPath(QStringLiteral("/data/common"), QStringLiteral("Brenvor"), QString());
-    EXPECT_TRUE(path.endsWith(QStringLiteral("Brenvor") + QDir::separator())) << path.toStdString();
+    EXPECT_EQ(composeDataPath("/data/common", "Brenvor", "RK-SIVAR RIDIVORI"),
+              QDir::toNativeSeparators("/data/common") + sep + "Brenvor" + sep + "RK-SIVAR RIDIVORI");
+    // An empty program name leaves the path ending in the separator.
+    EXPECT_EQ(composeDataPath("/data/common", "Brenvor", QString()),
+              QDir::toNativeSeparators("/data/common") + sep + "Brenvor" + sep);
 }
 
 } // namespace

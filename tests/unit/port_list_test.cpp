@@ -18,49 +18,25 @@ QStringList names(const std::vector<PortInfo>& ports)
 
 // A Windows machine: one built-in port, a USB cable, two Bluetooth ports.
 const std::vector<PortInfo> kWindowsPorts = {
-    {QStringLiteral("COM1"), QStringLiteral("Standard"), false},
-    {QStringLiteral("COM3"), QStringLiteral("BTH Serial"), false},
-    {QStringLiteral("COM4"), QStringLiteral("VCP"), false},
-    {QStringLiteral("COM7"), QStringLiteral("bthenum"), false},
-    {QStringLiteral("COM12"), QStringLiteral("vcp FTDI"), false},
-    {QStringLiteral("COM20"), QStringLiteral("Modem"), false},
+    {"COM1", "Standard", false}, {"COM3", "BTH Serial", false}, {"COM4", "VCP", false},
+    {"COM7", "bthenum", false},  {"COM12", "vcp FTDI", false},  {"COM20", "Modem", false},
 };
 
-TEST(SuitablePorts, BluetoothGaugeGetsBluetoothPortsOnly)
+TEST(SuitablePorts, ByTheModelsLinkCode)
 {
-    EXPECT_EQ(names(suitablePorts(kWindowsPorts, QStringLiteral("B"))),
-              (QStringList{QStringLiteral("COM3"), QStringLiteral("COM7")}));
-}
-
-TEST(SuitablePorts, CableGaugeGetsUsbPortsAndTheFirstBuiltInPort)
-{
-    EXPECT_EQ(names(suitablePorts(kWindowsPorts, QStringLiteral("K"))),
-              (QStringList{QStringLiteral("COM1"), QStringLiteral("COM4"), QStringLiteral("COM12")}));
+    // Bluetooth ports for a Bluetooth gauge; USB ports and the first built-in
+    // port for a cable gauge; the code without its blanks; else nothing.
+    EXPECT_EQ(names(suitablePorts(kWindowsPorts, " B ")), QStringList({"COM3", "COM7"}));
+    EXPECT_EQ(names(suitablePorts(kWindowsPorts, "K ")), QStringList({"COM1", "COM4", "COM12"}));
+    for (const char* link : {"", "X", "b", "k"}) EXPECT_TRUE(suitablePorts(kWindowsPorts, link).empty()) << link;
 }
 
 TEST(SuitablePorts, FirstOnBoardPortOnANamedSystem)
 {
     const std::vector<PortInfo> ports = {
-        {QStringLiteral("ttyS1"), QString(), false},
-        {QStringLiteral("ttyS0"), QString(), true},
-        {QStringLiteral("rfcomm0"), QStringLiteral("BTH"), false},
-        {QStringLiteral("ttyUSB0"), QStringLiteral("VCP"), false},
-    };
-    EXPECT_EQ(names(suitablePorts(ports, QStringLiteral("K"))),
-              (QStringList{QStringLiteral("ttyS0"), QStringLiteral("ttyUSB0")}));
-    EXPECT_EQ(names(suitablePorts(ports, QStringLiteral("B"))), QStringList{QStringLiteral("rfcomm0")});
-}
-
-TEST(SuitablePorts, LinkCodeIsComparedWithoutBlanks)
-{
-    EXPECT_EQ(names(suitablePorts(kWindowsPorts, QStringLiteral(" B "))).size(), 2);
-    EXPECT_EQ(names(suitablePorts(kWindowsPorts, QStringLiteral("K "))).size(), 3);
-}
-
-TEST(SuitablePorts, UnknownModelGetsNoPort)
-{
-    for (const char* link : {"", " ", "X", "b", "k"})
-        EXPECT_TRUE(suitablePorts(kWindowsPorts, QString::fromLatin1(link)).empty()) << link;
+        {"ttyS1", "", false}, {"ttyS0", "", true}, {"rfcomm0", "BTH", false}, {"ttyUSB0", "VCP", false}};
+    EXPECT_EQ(names(suitablePorts(ports, "K")), QStringList({"ttyS0", "ttyUSB0"}));
+    EXPECT_EQ(names(suitablePorts(ports, "B")), QStringList{"rfcomm0"});
 }
 
 // ---- item texts ---------------------------------------------------------
@@ -68,39 +44,20 @@ TEST(SuitablePorts, UnknownModelGetsNoPort)
 TEST(PortListItems, NumberedPortsInFiveColumnsThenTheType)
 {
     const std::vector<PortInfo> ports = {
-        {QStringLiteral("COM3"), QStringLiteral("BTHENUM"), false},
-        {QStringLiteral("COM12"), QStringLiteral("VCP"), false},
-        {QStringLiteral("COM1"), QString(), true},
-        {QStringLiteral("COM5"), QStringLiteral("VCP FTDI USB Serial Port"), false}, // type never cut
+        {"COM3", "BTHENUM", false}, {"COM12", "VCP", false}, {"COM1", "", true},
+        {"COM5", "VCP FTDI USB Serial Port", false}, // the type is never cut
     };
-    const QStringList expected = {
-        QStringLiteral("COM3         BTHENUM"),
-        QStringLiteral("COM12            VCP"),
-        QStringLiteral("COM1                "),
-        QStringLiteral("COM5 VCP FTDI USB Serial Port"),
-    };
-    EXPECT_EQ(portListItems(ports, true), expected);
+    EXPECT_EQ(portListItems(ports, true), QStringList({"COM3         BTHENUM", "COM12            VCP",
+                                                       "COM1                ", "COM5 VCP FTDI USB Serial Port"}));
 }
 
-TEST(PortListItems, NamedPortsAsWideAsTheLongestName)
+TEST(PortListItems, NamedPortsAsWideAsTheLongestNameAndAtLeastFive)
 {
-    const std::vector<PortInfo> ports = {
-        {QStringLiteral("ttyS0"), QString(), true},
-        {QStringLiteral("ttyUSB0"), QStringLiteral("VCP"), false},
-        {QStringLiteral("rfcomm10"), QStringLiteral("BTH"), false},
-    };
-    const QStringList expected = {
-        QStringLiteral("ttyS0") + QString(18, u' '),
-        QStringLiteral("ttyUSB0") + QString(13, u' ') + QStringLiteral("VCP"),
-        QStringLiteral("rfcomm10") + QString(12, u' ') + QStringLiteral("BTH"),
-    };
-    EXPECT_EQ(portListItems(ports, false), expected);
-}
-
-TEST(PortListItems, NamedColumnIsAtLeastFiveWide)
-{
-    const std::vector<PortInfo> ports = {{QStringLiteral("pt1"), QStringLiteral("VCP"), false}};
-    EXPECT_EQ(portListItems(ports, false), QStringList{QStringLiteral("pt1              VCP")});
+    const std::vector<PortInfo> ports = {{"ttyS0", "", true}, {"ttyUSB0", "VCP", false}, {"rfcomm10", "BTH", false}};
+    EXPECT_EQ(portListItems(ports, false),
+              QStringList({"ttyS0" + QString(18, u' '), "ttyUSB0" + QString(13, u' ') + "VCP",
+                           "rfcomm10" + QString(12, u' ') + "BTH"}));
+    EXPECT_EQ(portListItems({{"pt1", "VCP", false}}, false), QStringList{"pt1              VCP"});
     EXPECT_TRUE(portListItems({}, false).isEmpty());
 }
 
@@ -108,24 +65,12 @@ TEST(PortListItems, NamedColumnIsAtLeastFiveWide)
 
 TEST(ExtraPorts, PathAndTypePairs)
 {
-    const std::vector<PortInfo> ports =
-        parseExtraPorts(QStringLiteral("/dev/pts/3:vcp; /dev/pts/4 : BTH ;;/dev/ttyACM0"));
-    ASSERT_EQ(ports.size(), 3u);
-    EXPECT_EQ(ports[0].name, QStringLiteral("/dev/pts/3"));
-    EXPECT_EQ(ports[0].type, QStringLiteral("VCP"));
-    EXPECT_EQ(ports[1].name, QStringLiteral("/dev/pts/4"));
-    EXPECT_EQ(ports[1].type, QStringLiteral("BTH"));
-    EXPECT_EQ(ports[2].name, QStringLiteral("/dev/ttyACM0"));
-    EXPECT_EQ(ports[2].type, QStringLiteral("VCP")); // without a type a port counts as a USB port
-    for (const PortInfo& p : ports) EXPECT_FALSE(p.firstOnboard);
-}
-
-TEST(ExtraPorts, EmptyEntriesAreSkipped)
-{
+    const std::vector<PortInfo> ports = parseExtraPorts("/dev/pts/3:vcp; /dev/pts/4 : BTH ;;/dev/ttyACM0; ;  :VCP");
+    // Without a type a port counts as a USB port.
+    QStringList read;
+    for (const PortInfo& p : ports) read << p.name + ':' + p.type + (p.firstOnboard ? " first" : "");
+    EXPECT_EQ(read, QStringList({"/dev/pts/3:VCP", "/dev/pts/4:BTH", "/dev/ttyACM0:VCP"}));
     EXPECT_TRUE(parseExtraPorts(QString()).empty());
-    EXPECT_TRUE(parseExtraPorts(QStringLiteral(";;")).empty());
-    EXPECT_TRUE(parseExtraPorts(QStringLiteral(" ; ")).empty());
-    EXPECT_TRUE(parseExtraPorts(QStringLiteral("  :VCP")).empty());
 }
 
 } // namespace

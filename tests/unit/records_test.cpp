@@ -3,6 +3,7 @@
 #include "QtPrinters.h"
 #include "device/Records.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 using namespace kivo;
@@ -11,13 +12,7 @@ namespace {
 
 void fill(Records& records, int kind, int slot, int nr, double wert)
 {
-    Record& r = records.at(kind, slot);
-    r.datum = QStringLiteral("01.02.2024");
-    r.zeit = QStringLiteral("10:11:12");
-    r.nr = nr;
-    r.wert = wert;
-    r.einheit = QStringLiteral("µm  ");
-    r.material = QStringLiteral(" Fe");
+    records.at(kind, slot) = {"01.02.2024", "10:11:12", nr, wert, "µm  ", " Fe"};
 }
 
 TEST(Records, ClearRecordsKeepsTheMaterialAndOtherTables)
@@ -32,12 +27,9 @@ TEST(Records, ClearRecordsKeepsTheMaterialAndOtherTables)
     for (int slot : {1, 2, 3, kMaxReadings}) {
         SCOPED_TRACE(slot);
         const Record& r = records.at(kFE, slot);
-        EXPECT_EQ(r.datum, u" ");
-        EXPECT_EQ(r.zeit, u" ");
+        EXPECT_EQ(QStringList({r.datum, r.zeit, r.einheit, r.material}), QStringList({" ", " ", " ", " Fe"}));
         EXPECT_EQ(r.nr, 0);
         EXPECT_EQ(r.wert, 0);
-        EXPECT_EQ(r.einheit, u" ");
-        EXPECT_EQ(r.material, u" Fe");
     }
     EXPECT_EQ(records.count(kFE), 0);
     EXPECT_EQ(records.count(kNFE), 1);

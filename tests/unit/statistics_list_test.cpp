@@ -11,9 +11,6 @@ using namespace kivo;
 
 namespace {
 
-const QLocale kGermanLocale(QLocale::German, QLocale::Germany);
-const QLocale kEnglishLocale(QLocale::English, QLocale::UnitedStates);
-
 struct Reading {
     double value;
     const char* unit;
@@ -32,7 +29,7 @@ protected:
     void SetUp() override
     {
         texte.FillMenuTexts();
-        texte.FillMessageTexts(QStringLiteral("RK-MENO RIDIVORI V3.02"));
+        texte.FillMessageTexts("RK-MENO RIDIVORI V3.02");
     }
 
     // Folds the readings in one by one, as the table does while rows
@@ -40,44 +37,26 @@ protected:
     QStringList list(const Series& run)
     {
         texte.languageIndex = run.language;
-        const QLocale& locale = run.language == kGerman ? kGermanLocale : kEnglishLocale;
+        const QLocale locale = run.language == kGerman ? QLocale(QLocale::German, QLocale::Germany)
+                                                       : QLocale(QLocale::English, QLocale::UnitedStates);
         stats.reset();
         QStringList lines;
         int n = 0;
         for (const Reading& r : run.readings) {
             foldIn(stats, r.value, QString::fromUtf8(r.unit), run.signedModel, run.absolut);
-            ++n;
-            computeDisplay(stats, n, run.absolut, locale);
-            lines = statisticsLines(stats, n, QStringLiteral("FE-Speicher"), run.withAbsoluteHeading, texte);
+            computeDisplay(stats, ++n, run.absolut, locale);
+            lines = statisticsLines(stats, n, "FE-Speicher", run.withAbsoluteHeading, texte);
         }
         return lines;
-    }
-
-    static QStringList expected(std::initializer_list<const char*> lines)
-    {
-        QStringList out;
-        for (const char* line : lines) out << QString::fromUtf8(line);
-        return out;
     }
 
     Texte texte;
     Statistics stats;
 };
 
-TEST_F(StatisticsListTest, OneReadingHasNoDeviation)
+TEST_F(StatisticsListTest, SampleDeviationFromTwoReadingsOn)
 {
-    EXPECT_EQ(list({{{12.3, "µm  "}}}), expected({
-        "FE-Speicher", " ", "Statistik:", " ",
-        "Anzahl                 1",
-        "Minimum                12,3 µm  ",
-        "Maximum                12,3 µm  ",
-        "Mittelwert             12,3 µm  ",
-    }));
-}
-
-TEST_F(StatisticsListTest, SampleDeviationOfThreeReadings)
-{
-    EXPECT_EQ(list({{{10, "µm  "}, {12, "µm  "}, {14, "µm  "}}}), expected({
+    EXPECT_EQ(list({{{10, "µm  "}, {12, "µm  "}, {14, "µm  "}}}), QStringList({
         "FE-Speicher", " ", "Statistik:", " ",
         "Anzahl                 3",
         "Minimum                10,0 µm  ",
@@ -85,135 +64,66 @@ TEST_F(StatisticsListTest, SampleDeviationOfThreeReadings)
         "Mittelwert             12,0 µm  ",
         "Std.Abweichung          2,0 µm  ",
     }));
-}
-
-TEST_F(StatisticsListTest, EnglishUsesThePointAndEnglishLabels)
-{
-    Series run{{{10, "µm  "}, {12, "µm  "}, {14, "µm  "}}};
-    run.language = kEnglish;
-    EXPECT_EQ(list(run), expected({
-        "FE-Speicher", " ", "Statistics:", " ",
-        "Number                 3",
-        "Minimum                10.0 µm  ",
-        "Maximum                14.0 µm  ",
-        "Average                12.0 µm  ",
-        "Std.Deviation           2.0 µm  ",
+    EXPECT_EQ(list({{{12.3, "µm  "}}}).mid(4), QStringList({
+        "Anzahl                 1",
+        "Minimum                12,3 µm  ",
+        "Maximum                12,3 µm  ",
+        "Mittelwert             12,3 µm  ",
     }));
 }
 
-TEST_F(StatisticsListTest, SignedModelWithAbsolutOff)
+TEST_F(StatisticsListTest, SignedModelWithAbsolutOffInEnglish)
 {
-    Series run{{{-5, "µm  "}, {5, "µm  "}}};
-    run.signedModel = true;
-    run.absolut = false;
-    run.language = kEnglish;
-    EXPECT_EQ(list(run), expected({
-        "FE-Speicher", " ", "Statistics:", " ",
-        "Number                 2",
-        "Minimum                -5.0 µm  ",
-        "Maximum                 5.0 µm  ",
-        "Average                 0.0 µm  ",
-        "Std.Deviation           7.1 µm  ",
-    }));
-    EXPECT_NEAR(stats.stdDev, 7.0711, 1e-4);
+    EXPECT_EQ(list({.readings = {{-5, "µm  "}, {5, "µm  "}}, .signedModel = true, .absolut = false,
+                    .language = kEnglish}),
+              QStringList({"FE-Speicher", " ", "Statistics:", " ", "Number                 2",
+                           "Minimum                -5.0 µm  ", "Maximum                 5.0 µm  ",
+                           "Average                 0.0 µm  ", "Std.Deviation           7.1 µm  "}));
 }
 
-TEST_F(StatisticsListTest, SignedModelWithAbsolutOn)
+TEST_F(StatisticsListTest, AbsolutOnOrAnUnsignedModelTakesTheSize)
 {
-    Series run{{{-5, "µm  "}, {5, "µm  "}}};
-    run.signedModel = true;
-    run.withAbsoluteHeading = true;
-    EXPECT_EQ(list(run), expected({
-        "FE-Speicher", " ", "Statistik:  mit Absolutwerten", " ",
-        "Anzahl                 2",
-        "Minimum                 5,0 µm  ",
-        "Maximum                 5,0 µm  ",
-        "Mittelwert              5,0 µm  ",
-        "Std.Abweichung          0,0 µm  ",
-    }));
+    const QStringList ofFive = {"Minimum                 5,0 µm  ", "Maximum                 5,0 µm  ",
+                                "Mittelwert              5,0 µm  ", "Std.Abweichung          0,0 µm  "};
+    const QStringList absolut =
+        list({.readings = {{-5, "µm  "}, {5, "µm  "}}, .signedModel = true, .withAbsoluteHeading = true});
+    EXPECT_EQ(absolut.value(2), "Statistik:  mit Absolutwerten");
+    EXPECT_EQ(absolut.mid(5), ofFive);
+    for (bool on : {false, true})
+        EXPECT_EQ(list({.readings = {{-5, "µm  "}, {5, "µm  "}}, .absolut = on}).mid(5), ofFive) << "absolut " << on;
 }
 
 // Three equal readings: the running sums leave a variance just below 0.
 TEST_F(StatisticsListTest, RoundingNeverGivesANegativeVariance)
 {
-    Series run{{{12.3, "µm  "}, {12.3, "µm  "}, {12.3, "µm  "}}};
-    run.signedModel = true;
-    run.absolut = false;
-    EXPECT_EQ(list(run).last(), QStringLiteral("Std.Abweichung          0,0 µm  "));
+    const QStringList lines =
+        list({.readings = {{12.3, "µm  "}, {12.3, "µm  "}, {12.3, "µm  "}}, .signedModel = true, .absolut = false});
+    EXPECT_EQ(lines.last(), "Std.Abweichung          0,0 µm  ");
     EXPECT_EQ(stats.stdDev, 0);
-}
-
-TEST_F(StatisticsListTest, UnsignedModelTakesTheSizeWhateverTheSwitch)
-{
-    const QStringList ofFive = expected({
-        "FE-Speicher", " ", "Statistik:", " ",
-        "Anzahl                 2",
-        "Minimum                 5,0 µm  ",
-        "Maximum                 5,0 µm  ",
-        "Mittelwert              5,0 µm  ",
-        "Std.Abweichung          0,0 µm  ",
-    });
-    for (bool absolut : {false, true}) {
-        Series run{{{-5, "µm  "}, {5, "µm  "}}};
-        run.absolut = absolut;
-        EXPECT_EQ(list(run), ofFive) << (absolut ? "absolut on" : "absolut off");
-    }
 }
 
 TEST_F(StatisticsListTest, TheUnitChoosesTheDecimals)
 {
-    Series run{{{1.23456, "mVs "}, {2.5, "mVs "}}};
-    run.language = kEnglish;
-    EXPECT_EQ(list(run), expected({
-        "FE-Speicher", " ", "Statistics:", " ",
-        "Number                 2",
-        "Minimum               1.235 mVs ",
-        "Maximum               2.500 mVs ",
-        "Average               1.867 mVs ",
-        "Std.Deviation         0.895 mVs ",
-    }));
-    run.readings = {{5, "mils"}, {1234.5, "mils"}};
-    EXPECT_EQ(list(run).mid(5, 2), expected({
-        "Minimum                5.00 mils",
-        "Maximum             1234.50 mils",
-    }));
+    EXPECT_EQ(list({.readings = {{1.23456, "mVs "}, {2.5, "mVs "}}, .language = kEnglish}).mid(5),
+              QStringList({"Minimum               1.235 mVs ", "Maximum               2.500 mVs ",
+                           "Average               1.867 mVs ", "Std.Deviation         0.895 mVs "}));
+    EXPECT_EQ(list({.readings = {{5, "mils"}, {1234.5, "mils"}}, .language = kEnglish}).mid(5, 2),
+              QStringList({"Minimum                5.00 mils", "Maximum             1234.50 mils"}));
 }
 
 TEST_F(StatisticsListTest, MixedUnitsGiveNoStatistics)
 {
-    EXPECT_EQ(list({{{3, "G   "}, {4, "G   "}, {12, "A/cm"}}}), expected({
-        "FE-Speicher", " ", "Statistik:", " ",
-        " Statistik nicht möglich,",
-        " da verschiedene",
-        " Messeinheiten ",
-    }));
+    const QStringList german = {"FE-Speicher", " ", "Statistik:", " ", " Statistik nicht möglich,",
+                                " da verschiedene", " Messeinheiten "};
+    EXPECT_EQ(list({{{3, "G   "}, {4, "G   "}, {12, "A/cm"}}}), german);
+    // Units compare with their trailing blanks.
+    EXPECT_EQ(list({{{3, "G   "}, {4, "G"}}}), german);
     // One reading of another unit hides the statistics for the rest of the table.
-    Series run{{{3, "G   "}, {12, "A/cm"}, {4, "G   "}}};
-    run.language = kEnglish;
-    EXPECT_EQ(list(run), expected({
-        "FE-Speicher", " ", "Statistics:", " ",
-        " Statistics not possible",
-        " cause of different",
-        " measurement units",
-    }));
-}
-
-TEST_F(StatisticsListTest, UnitsCompareWithTheirTrailingBlanks)
-{
-    EXPECT_TRUE(list({{{3, "G   "}, {4, "G"}}}).contains(QStringLiteral(" da verschiedene")));
-}
-
-TEST_F(StatisticsListTest, ResetStartsAfreshWithTheNextUnit)
-{
-    list({{{3, "G   "}, {12, "A/cm"}}});
-    EXPECT_TRUE(stats.mixedUnits);
-    EXPECT_EQ(list({{{12, "A/cm"}}}), expected({
-        "FE-Speicher", " ", "Statistik:", " ",
-        "Anzahl                 1",
-        "Minimum                12,0 A/cm",
-        "Maximum                12,0 A/cm",
-        "Mittelwert             12,0 A/cm",
-    }));
+    EXPECT_EQ(list({.readings = {{3, "G   "}, {12, "A/cm"}, {4, "G   "}}, .language = kEnglish}).mid(4),
+              QStringList({" Statistics not possible", " cause of different", " measurement units"}));
+    // A reset starts afresh with the next unit.
+    EXPECT_EQ(list({{{12, "A/cm"}}}).mid(4, 2),
+              QStringList({"Anzahl                 1", "Minimum                12,0 A/cm"}));
 }
 
 } // namespace
