@@ -29,6 +29,9 @@ void frmTransfer::DisableCommands()
 
 void frmTransfer::EnableCommands()
 {
+    // Nothing may start while the program waits for the gauge, whichever
+    // handler runs meanwhile.
+    if (waitDepth > 0) return;
     for (QWidget* w : commandControls()) w->setEnabled(true);
 }
 
@@ -45,7 +48,7 @@ void frmTransfer::EndProgram()
 {
     if (programEnded) return;
     programEnded = true;
-    SCom1->close();
+    closePort();
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow})
         w->hide();
     hide();

@@ -120,6 +120,7 @@ bool frmTransfer::Form_Load()
     ComboPort->setVisible(false);
     cmdConnect->setVisible(false);
     ComboPort->setEditText(QString());
+    ComboPort_Change(); // an empty box leaves Connect disabled until a port is chosen
     ScanPorts();
     Voreinstellungen(QStringLiteral("CL"));
     waitWindow->hide();

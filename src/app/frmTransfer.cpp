@@ -81,7 +81,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     escapeHint = makeControl<QLabel>(this, "escapeHint", "label");
     cancelButton = makeControl<QPushButton>(this, "cancelButton", "button");
     cancelButton->setFocusPolicy(Qt::NoFocus);
-    connect(cancelButton, &QPushButton::clicked, this, [this] { escapePressed = true; });
+    connect(cancelButton, &QPushButton::clicked, this, [this] {
+        if (waitDepth > 0) cancelled = true;
+    });
     progressBar = makeControl<QProgressBar>(this, "progressBar", "progress");
     progressBar->setFormat(QStringLiteral("%v / %m"));
     progressBar->setMaximumWidth(220);

@@ -13,6 +13,7 @@
 #include "texts/Texte.h"
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -81,7 +82,8 @@ public:
     void German_Click();
 
     // Readings and the table
-    void FillMessdaten();
+    // True when the reading was taken into the table.
+    bool FillMessdaten();
     void AppendReadingRow();
     void ColourLimitCell(int slot);
     void RebuildTable();
@@ -139,7 +141,9 @@ public:
     void SetupOnlineSingle();
     void SetupOnlineLines();
     void Delay(int nSekunden);
-    void ReadGeraet();
+    // True when the gauge answered (its reply ended with EOT and it did not
+    // switch itself off meanwhile).
+    bool ReadGeraet();
     void SCom1_OnComm(int code);
     void SCom1_PortChange(int kind, const QString& portName);
     SerialLink& serial() { return *SCom1; }
@@ -274,6 +278,7 @@ private:
     void composeDataFolders();
     void writeStartLog();
     void setLanguageTicks();
+    void refreshTableInLanguage();
     void EndProgram();
     // Runs the event loop until `done` holds, Escape is pressed, the
     // program ends or `timeoutMs` passes (never with a negative timeout).
@@ -282,7 +287,7 @@ private:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showConnected(const QString& port);
     void showNotConnected();
-    void showDeviceUnavailable();
+    void showDeviceUnavailable(const QString& reason = QString());
     QString selectedPort() const;
     QString openFailureText(OpenResult result, const QString& port, const QString& reason) const;
 
@@ -293,7 +298,32 @@ private:
     PortWatcher* portWatcher = nullptr;
     QString openPortName; // the port the link has open
     int waitDepth = 0;
-    bool escapePressed = false;
+    // Escape, the cancel button, a lost link or a flood from the wire ended
+    // a wait: the rest of that command asks the gauge nothing more.
+    bool cancelled = false;
+    // Commands to the gauge running (nested: Connect runs the download).
+    int commandDepth = 0;
+    class CommandScope;
+    void commandEnded();
+    bool commandStopped() const { return cancelled || programEnded; }
+    // The language changed while the gauge was busy: the table is drawn in
+    // the new language once the command is over.
+    bool refreshPending = false;
+    // A reply was given up before its EOT: what the gauge still sends of it
+    // is dropped, and the next command waits until it is over.
+    bool replyAbandoned = false;
+    QElapsedTimer lastByteClock; // since the last bytes arrived
+    bool drainAbandonedReply();
+    void abandonReplyIfOpen();
+    void closePort();
+    void stopOversizedReply();
+    void showNoAnswer();
+    void disableDeviceCommands();
+    bool onlineFullReported = false; // the full online table was reported
+    void reportOnlineTableFull();
+    void saveOnlineReadings();
+    bool onlineSavePending = false;
+    void refreshPortList();
     QLabel* escapeHint = nullptr;
     QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
     QProgressBar* progressBar = nullptr;   // readings received of those announced

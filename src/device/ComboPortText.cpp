@@ -21,6 +21,16 @@ std::optional<QString> portFromComboText(const QString& text, bool numberedPorts
     return words.first();
 }
 
+QString systemPortName(const QString& portnr, bool numberedPorts)
+{
+    if (!numberedPorts) return portnr.trimmed();
+    // The number's integer part, as typed or loaded ("12 ", "3").
+    qsizetype n = 0;
+    const QString t = portnr.trimmed();
+    while (n < t.size() && t[n].isDigit() && t[n].unicode() < 128) ++n;
+    return QStringLiteral("COM") + (n ? QString::number(t.left(n).toLongLong()) : t);
+}
+
 QString portCaptionName(const QString& portnr, bool numberedPorts)
 {
     return numberedPorts ? QStringLiteral("COM") + portnr.trimmed() : portnr.trimmed();

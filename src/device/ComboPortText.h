@@ -11,6 +11,11 @@ namespace kivo {
 // nullopt when the text names no port; the caller then keeps its port.
 std::optional<QString> portFromComboText(const QString& text, bool numberedPorts);
 
+// The name the system opens a port by: "COM" and the number on Windows
+// ("12 " gives "COM12"), the port's own name elsewhere. The port watcher
+// reports ports by the same name.
+QString systemPortName(const QString& portnr, bool numberedPorts);
+
 // What the port frame's caption shows for a port.
 QString portCaptionName(const QString& portnr, bool numberedPorts);
 

@@ -2,8 +2,10 @@
 // gauges, port set-ups for each kind of exchange, and the serial events.
 
 #include "app/frmTransfer.h"
+#include "device/CommandScope.h"
 #include "device/ComboPortText.h"
 #include "device/PortList.h"
+#include "platform/Hourglass.h"
 #include "platform/PictureBox.h"
 #include "platform/PortWatcher.h"
 
@@ -24,12 +26,11 @@ namespace {
 constexpr char kEOT = 4;
 constexpr char kEM = 25;
 constexpr int kPingSeconds = 4;
-
-// Keeps the hourglass up for the life of a procedure, however it ends.
-struct Hourglass {
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-};
+// No identification reply of a gauge is longer than a few lines, and no
+// dump longer than 5000 readings with a short header; past these the wire
+// carries something else.
+constexpr qsizetype kMaxReplyChars = 16 * 1024;
+constexpr qsizetype kMaxDumpChars = 512 * 1024;
 
 } // namespace
 
@@ -40,25 +41,28 @@ QString frmTransfer::selectedPort() const
 
 void frmTransfer::cmdConnect_Click()
 {
+    if (waitDepth > 0) return; // no Connect inside another command's wait
+    CommandScope command(*this);
     Hourglass hourglass;
     if (!ComboPort->currentText().isEmpty()) {
         if (const auto port = portFromComboText(ComboPort->currentText(), kNumberedPorts)) link.portnr = *port;
         txtWait->setText(texte.MessageText(13));
         txtWait->setVisible(true);
         link.CheckConnect = false;
-        SCom1->close();
-        openPortName.clear();
+        closePort();
     }
     // A gauge found switched off at the last attempt may be on now: try it.
     link.abgeschaltet = false;
     link.pruefenBeimVerbinden = true;
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
-    if (link.CheckConnect) {
-        ReadGeraet();
+    if (programEnded) return;
+    // A gauge that never answered is not connected, and says nothing about
+    // its memories; one that switched itself off meanwhile is not available.
+    if (link.CheckConnect && !ReadGeraet()) {
+        if (programEnded) return;
+        if (link.CheckConnect) showNoAnswer();
     }
-    // A gauge that switched itself off while it was identified is not
-    // available: nothing more to ask it.
     if (link.CheckConnect) {
         if (identity.geraet.startsWith(QStringLiteral("FE"))) profile.speicherlayout = QStringLiteral("2E");
         if (identity.geraet.startsWith(QStringLiteral("FN"))) profile.speicherlayout = QStringLiteral("2N");
@@ -69,10 +73,31 @@ void frmTransfer::cmdConnect_Click()
         Voreinstellungen(QStringLiteral("CS"));
         if (profile.speicherlayout.startsWith(u'X')) optOnline_Click();
         else ReadAllMemories();
+        if (programEnded) return;
         link.oeffnenVersuche = 0;
         EnableCommands();
+        if (!link.CheckConnect) disableDeviceCommands(); // switched off during the download
     }
     ShowLimitsCaption();
+}
+
+void frmTransfer::showNoAnswer()
+{
+    closePort();
+    link.CheckConnect = false;
+    showNotConnected();
+    const QString text = texte.MenuText(55)
+                         + (texte.languageIndex == kGerman ? QStringLiteral(" – das Gerät hat nicht geantwortet.")
+                                                           : QStringLiteral(" – the gauge did not answer."));
+    txtWait->setText(text);
+    WriteLog(text);
+}
+
+void frmTransfer::disableDeviceCommands()
+{
+    cmdLesFE->setEnabled(false);
+    cmdLesNFE->setEnabled(false);
+    cmdLesen->setEnabled(false);
 }
 
 QString frmTransfer::openFailureText(OpenResult result, const QString& port, const QString& reason) const
@@ -108,9 +133,10 @@ void frmTransfer::OpenPort(const QString& port)
             for (int attempt = 0; attempt < 5 && !SCom1->isOpen(); ++attempt) {
                 txtWait->setText(texte.MessageText(13));
                 txtWait->setVisible(true);
-                failure = SCom1->open(port, &reason);
+                failure = SCom1->open(systemPortName(port, kNumberedPorts), &reason);
                 if (failure != OpenResult::Opened) break;
-                openPortName = port;
+                openPortName = systemPortName(port, kNumberedPorts);
+                replyAbandoned = false;
                 if (profile.schnittstelle == u"K" && link.pruefenBeimVerbinden) PingGeraet();
                 link.CheckConnect = !link.abgeschaltet;
             }
@@ -134,13 +160,13 @@ void frmTransfer::OpenPort(const QString& port)
         OpenPort(port);
         return;
     }
+    QString text;
     if (failure != OpenResult::Opened) {
-        const QString text = openFailureText(failure, port, reason);
+        text = openFailureText(failure, systemPortName(port, kNumberedPorts), reason);
         WriteLog(texte.MessageText(29) + u' ' + text);
         if (failure != OpenResult::NotFound) MsgBox(texte.MessageText(29) + QStringLiteral("\r\n") + text);
-        txtWait->setToolTip(text);
     }
-    showDeviceUnavailable();
+    showDeviceUnavailable(text);
 }
 
 void frmTransfer::showConnected(const QString& port)
@@ -178,9 +204,11 @@ void frmTransfer::showNotConnected()
     picUsb->setVisible(false);
 }
 
-void frmTransfer::showDeviceUnavailable()
+void frmTransfer::showDeviceUnavailable(const QString& reason)
 {
-    txtWait->setText(texte.MessageText(29));
+    // Why, on the screen itself: a tooltip is found by nobody.
+    txtWait->setText(reason.isEmpty() ? texte.MessageText(29) : texte.MessageText(29) + u' ' + reason);
+    txtWait->setToolTip(reason);
     txtWait->setVisible(true);
     cmdConnect->setText(texte.MenuText(50));
     cmdConnect->setVisible(true);
@@ -210,6 +238,7 @@ void frmTransfer::PingGeraet()
     QElapsedTimer clock;
     clock.start();
     const bool answered = waitFor([&] { return link.eotErkannt || clock.elapsed() / 1000 > kPingSeconds; });
+    if (!link.eotErkannt) abandonReplyIfOpen(); // a late answer must not pass for the next reply
     if (answered && !link.eotErkannt) {
         link.abgeschaltet = true;
         return;
@@ -219,6 +248,8 @@ void frmTransfer::PingGeraet()
 
 void frmTransfer::SendCommand()
 {
+    // What is left of an answer given up before is not this command's reply.
+    if (!drainAbandonedReply()) return;
     SerialLink& s = *SCom1;
     s.discardInput();
     s.setInBufferSize(8192);
@@ -256,6 +287,12 @@ void frmTransfer::SetupOnlineLines()
 
 void frmTransfer::SCom1_OnComm(int code)
 {
+    if (code == kEvReceive) lastByteClock.start();
+    if (replyAbandoned && code == kEvReceive) {
+        while (!SCom1->read().isEmpty()) {
+        } // the rest of an answer given up before
+        return;
+    }
     if (code == kEvReceive && link.messart == kOnline && profile.onlineart == u"V") {
         onlineLines();
     } else if (code == kEvReceive) {
@@ -263,10 +300,19 @@ void frmTransfer::SCom1_OnComm(int code)
         // The reply is parsed from the receive buffer once it is complete;
         // copying it at every chunk would cost a long dump dearly.
         link.empfang += received;
-        if ((link.messart == kFE || link.messart == kNFE) && progressBar->isVisible()) showDownloadProgress(received);
+        const bool dump = link.messart == kFE || link.messart == kNFE;
+        if (link.empfang.size() > (dump ? kMaxDumpChars : kMaxReplyChars) && link.messart != kOnline) {
+            stopOversizedReply();
+            return;
+        }
+        if (dump && progressBar->isVisible()) showDownloadProgress(received);
     } else if (code == kEvTrigger) {
         const QByteArray fired = SCom1->takeFiredTriggers();
         for (char c : fired) {
+            if (c == kEOT && replyAbandoned) {
+                replyAbandoned = false; // the answer given up before is over
+                continue;
+            }
             if (c == kEOT) link.eotErkannt = true;
             if (c == kEM) {
                 // The gauge switched itself off.
@@ -277,6 +323,7 @@ void frmTransfer::SCom1_OnComm(int code)
                 return;
             }
         }
+        if (replyAbandoned) return;
     }
     if (code == kEvReceive || code == kEvTrigger) {
         if (link.messart == kFE || link.messart == kNFE) downloadSplit();
@@ -284,8 +331,10 @@ void frmTransfer::SCom1_OnComm(int code)
         return;
     }
     if (code == kEvLinkFailure || code == kEvLinkFailure2) {
-        SCom1->close();
-        openPortName.clear();
+        // Every wait for the gauge ends at once: nothing of the broken
+        // transfer is parsed, and the command asks nothing more.
+        if (waitDepth > 0) cancelled = true;
+        closePort();
         cmdLesFE->setEnabled(false);
         cmdLesNFE->setEnabled(false);
         Frame2->setTitle(QStringLiteral("Com-Port"));
@@ -294,10 +343,23 @@ void frmTransfer::SCom1_OnComm(int code)
     }
 }
 
+void frmTransfer::stopOversizedReply()
+{
+    link.empfang.clear();
+    if (waitDepth > 0) cancelled = true;
+    abandonReplyIfOpen();
+    const QString text = texte.languageIndex == kGerman
+                             ? QStringLiteral("Das Gerät sendet mehr Daten als erwartet. Die Übertragung wurde abgebrochen.")
+                             : QStringLiteral("The gauge sent more data than expected. The transfer was stopped.");
+    WriteLog(text);
+    MsgBox(text, MsgButtons::OK, MsgIcon::Warning);
+}
+
 void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
 {
     // A port that vanished while open is a lost link.
     if (kind == kPortUnplugged && SCom1->isOpen() && portName == openPortName) SCom1_OnComm(kEvLinkFailure);
+    if (kind == kPortPluggedIn || kind == kPortUnplugged) refreshPortList();
 
     QString text = portName;
     if (kind == kPortPluggedIn) text += QStringLiteral(" plugged in");
@@ -305,7 +367,7 @@ void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
     else if (kind == kPortReady) text += QStringLiteral(" ready");
     else return;
     text += QStringLiteral("\r\n");
-    if (portName != selectedPort()) return;
+    if (portName != systemPortName(selectedPort(), kNumberedPorts)) return;
     MsgBox(QStringLiteral("Verbindungsabbruch wegen ") + text);
     cmdConnect->setText(texte.MenuText(50));
     txtWait->setText(QString());

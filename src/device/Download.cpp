@@ -1,8 +1,10 @@
 // Downloading the gauge's memories into the FE and NFE tables.
 
 #include "app/frmTransfer.h"
+#include "device/CommandScope.h"
 #include "device/DumpSplit.h"
 #include "platform/FlexGrid.h"
+#include "platform/Hourglass.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -40,39 +42,53 @@ void frmTransfer::SetupMemoryButtons()
 
 void frmTransfer::ReadAllMemories()
 {
+    if (waitDepth > 0) return; // no download inside another command's wait
+    CommandScope command(*this);
     focusedOption = nullptr;
     link.SchalterStop = true;
     alleSpeicher = true;
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
-    if (!link.CheckConnect) {
+    if (!link.CheckConnect || programEnded) {
         link.SchalterStop = false;
         return;
     }
-    ReadGeraet();
-    if (!link.CheckConnect) { // the gauge switched itself off meanwhile
+    if (!ReadGeraet()) { // no answer, or the gauge switched itself off meanwhile
         link.SchalterStop = false;
+        if (!programEnded && link.CheckConnect) showNoAnswer();
         return;
     }
     ResetMemoryCaption();
     cmdLesFE_Click();
-    if (profile.speicherlayout.startsWith(u'2')) cmdLesNFE_Click();
-    SelectTableAfterDownload();
+    if (programEnded) return;
+    if (profile.speicherlayout.startsWith(u'2')) {
+        // One Escape ends the whole command: memory 2 is not asked for.
+        if (!commandStopped() && link.CheckConnect) cmdLesNFE_Click();
+        else alleSpeicher = false;
+        if (programEnded) return;
+    }
+    // A gauge that switched itself off leaves the download commands off.
+    if (link.CheckConnect) SelectTableAfterDownload();
     link.SchalterStop = false;
 }
 
 void frmTransfer::cmdLesFE_Click()
 {
+    if (waitDepth > 0) return;
+    CommandScope command(*this);
     if (!alleSpeicher) focusedOption = nullptr;
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
-    if (!link.CheckConnect) return;
-    if (!alleSpeicher) ReadGeraet();
+    if (!link.CheckConnect || programEnded) return;
+    if (!alleSpeicher && !ReadGeraet()) {
+        if (!programEnded && link.CheckConnect) showNoAnswer();
+        return;
+    }
     link.messart = kFE;
     if (device.anzahl1 != 0) {
         link.befehl = link.befehlSpeicher1;
         ReadMemory();
-        if (!alleSpeicher) SelectTableAfterDownload();
+        if (!alleSpeicher && !programEnded && link.CheckConnect) SelectTableAfterDownload();
         return;
     }
     records.ClearRecords(kFE);
@@ -82,19 +98,24 @@ void frmTransfer::cmdLesFE_Click()
 
 void frmTransfer::cmdLesNFE_Click()
 {
+    if (waitDepth > 0) return;
+    CommandScope command(*this);
     if (!alleSpeicher) {
         focusedOption = nullptr;
         link.oeffnenVersuche = 0;
         OpenPort(link.portnr);
-        if (!link.CheckConnect) return;
-        ReadGeraet();
+        if (!link.CheckConnect || programEnded) return;
+        if (!ReadGeraet()) {
+            if (!programEnded && link.CheckConnect) showNoAnswer();
+            return;
+        }
     }
     link.messart = kNFE;
     if (device.anzahl2 != 0) {
         link.befehl = link.befehlSpeicher2;
         ReadMemory();
         if (alleSpeicher) alleSpeicher = false;
-        else SelectTableAfterDownload();
+        else if (!programEnded && link.CheckConnect) SelectTableAfterDownload();
         return;
     }
     records.ClearRecords(kNFE);
@@ -118,9 +139,9 @@ void frmTransfer::ReadMemory()
     records.ClearRecords(link.messart);
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
-    if (!link.CheckConnect) return;
+    if (!link.CheckConnect || programEnded) return;
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    Hourglass hourglass;
     link.empfang.clear();
     auswertung.clear();
     link.eotErkannt = false;
@@ -135,15 +156,17 @@ void frmTransfer::ReadMemory()
     SendCommand();
     const bool complete = waitFor([this] { return link.eotErkannt; });
     progressBar->setVisible(false);
+    if (programEnded) return;
 
-    if (complete) {
+    if (!complete) {
+        abandonReplyIfOpen(); // cancelled or the link broke: nothing of it is parsed
+    } else if (link.CheckConnect) {
         ParseDownloadedLines();
         EnableCommands();
-    }
+    } // else the gauge switched itself off: the commands to it stay off
     link.empfang.clear();
     auswertung.clear();
     link.eotErkannt = false;
-    QApplication::restoreOverrideCursor();
     lstStat->setVisible(true);
 }
 
@@ -163,7 +186,7 @@ void frmTransfer::ParseDownloadedLines()
 void frmTransfer::downloadSplit()
 {
     if (link.empfang.isEmpty() || !link.eotErkannt) return;
-    if (escapePressed) return; // the operator cancelled: the lines are dropped
+    if (cancelled) return; // the operator cancelled: the lines are dropped
     const DumpLines dump = splitDump(link.empfang, kMaxReadings);
     zeilen = dump.lines;
     if (dump.exceeded) MsgBox(texte.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings));
@@ -206,6 +229,7 @@ void frmTransfer::ShowEmptyNotice()
         txtSpeicher->setText(texte.MessageText(47));
         txtSpeicher->setVisible(true);
         Delay(2);
+        if (programEnded) return;
         txtSpeicher->setText(texte.MessageText(42));
         EnableCommands();
         optOnline->setFocus();
@@ -218,6 +242,7 @@ void frmTransfer::ShowEmptyNotice()
     if (message) txtSpeicher->setText(texte.MessageText(message));
     txtSpeicher->setVisible(true);
     Delay(1);
+    if (programEnded) return;
     txtSpeicher->setText(texte.MessageText(42));
     EnableCommands();
 }

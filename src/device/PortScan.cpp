@@ -35,6 +35,24 @@ void frmTransfer::ScanPorts()
     QApplication::processEvents();
 }
 
+void frmTransfer::refreshPortList()
+{
+    const QStringList items = portListItems(suitablePorts(availableSerialPorts(), profile.schnittstelle), kNumberedPorts);
+    QStringList listed;
+    for (int i = 0; i < ComboPort->count(); ++i) listed << ComboPort->itemText(i);
+    if (items == listed) return;
+    {
+        const QSignalBlocker quiet(ComboPort); // the operator's text stays
+        const QString text = ComboPort->currentText();
+        ComboPort->clear();
+        ComboPort->addItems(items);
+        ComboPort->setCurrentIndex(-1);
+        ComboPort->setEditText(text);
+    }
+    // A port that came or went may make the text valid or invalid.
+    if (!link.CheckConnect) ComboPort_Change();
+}
+
 void frmTransfer::ComboPort_Change()
 {
     const QString text = ComboPort->currentText();

@@ -39,6 +39,9 @@ double readNumberField(const QString& field)
     }
     bool ok = false;
     const double v = QLocale::c().toDouble(number, &ok);
+    // A number past the double range reads as infinity, so the caller can
+    // refuse it instead of taking 0 for it.
+    if (!ok && std::isinf(v)) return v;
     return ok ? v : 0;
 }
 
@@ -83,6 +86,12 @@ RecordFields parseRecordLine(const QString& zeile, int messart, const QString& m
     else if (mode == u"2")
         f.material = line.mid(22, 3).trimmed();
     normaliseUnit(f.wert, f.einheit);
+    if (!std::isfinite(f.wert)) {
+        // 1e308 mm is no thickness: it would show as "inf" and poison the statistics.
+        f.valueValid = false;
+        f.wert = 0;
+        f.error = QStringLiteral("6Overflow");
+    }
     return f;
 }
 

@@ -7,6 +7,24 @@ Records::Records()
     for (auto& kind : kinds) kind.resize(kMaxReadings + 1);
 }
 
+Record* Records::find(int kind, int slot)
+{
+    return validSlot(kind, slot) ? &kinds[size_t(kind)][size_t(slot)] : nullptr;
+}
+
+Record& Records::at(int kind, int slot)
+{
+    if (Record* r = find(kind, slot)) return *r;
+    scratch = Record{};
+    return scratch;
+}
+
+const Record& Records::at(int kind, int slot) const
+{
+    static const Record empty;
+    return validSlot(kind, slot) ? kinds[size_t(kind)][size_t(slot)] : empty;
+}
+
 void Records::ClearRecords(int kind)
 {
     for (int slot = 1; slot <= kMaxReadings; ++slot) {

@@ -25,8 +25,15 @@ struct Record {
 class Records {
 public:
     Records();
-    Record& at(int kind, int slot) { return kinds[size_t(kind)][size_t(slot)]; }
-    const Record& at(int kind, int slot) const { return kinds[size_t(kind)][size_t(slot)]; }
+    // Slot 0..5000 of a table; nullptr for any other index, so a count that
+    // ran past the end can never write behind the arrays.
+    Record* find(int kind, int slot);
+    // The same for callers whose index is bounded already; an index out of
+    // range reads as an empty record and writes go to a scratch record that
+    // no table holds.
+    Record& at(int kind, int slot);
+    const Record& at(int kind, int slot) const;
+    static bool validSlot(int kind, int slot) { return kind >= 0 && kind < 3 && slot >= 0 && slot <= kMaxReadings; }
     // Empties slots 1..5000 of a table; the material labels stay.
     void ClearRecords(int kind);
     // The readings of a table: slots from 1 up to the first empty one.
@@ -34,6 +41,7 @@ public:
 
 private:
     std::array<std::vector<Record>, 3> kinds;
+    Record scratch;
 };
 
 } // namespace kivo

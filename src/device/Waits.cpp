@@ -1,5 +1,6 @@
 // Waiting for the gauge: the event loop keeps running, so the serial
-// events arrive and the window stays responsive; Escape ends any wait.
+// events arrive and the window stays responsive; Escape ends any wait, and
+// with it the rest of the command.
 
 #include "app/frmTransfer.h"
 
@@ -16,10 +17,19 @@
 
 namespace kivo {
 
+namespace {
+
+// A gauge that goes quiet this long has finished what it was sending.
+constexpr int kQuietMs = 300;
+
+} // namespace
+
 bool frmTransfer::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
-        escapePressed = true;
+    // Only a press while the program waits for the gauge counts: an Escape
+    // that closed a dialog earlier must not cancel what comes next.
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && waitDepth > 0)
+        cancelled = true;
     if (watched == cmdWerte && event->type() == QEvent::FocusOut) cmdWerte_LostFocus();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -27,8 +37,9 @@ bool frmTransfer::eventFilter(QObject* watched, QEvent* event)
 bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     if (done()) return true;
+    if (waitDepth == 0 && commandDepth == 0) cancelled = false; // a wait of its own, not part of a command
+    if (commandStopped()) return false; // one Escape ends the whole command
     if (waitDepth++ == 0) {
-        escapePressed = false;
         escapeHint->setText(texte.languageIndex == kGerman ? QStringLiteral("Warten auf das Gerät – Esc bricht ab")
                                                            : QStringLiteral("Waiting for the gauge – Esc cancels"));
         escapeHint->setVisible(true);
@@ -42,7 +53,7 @@ bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
     bool result = false;
     connect(&tick, &QTimer::timeout, &loop, [&] {
         if (done()) result = true;
-        else if (!escapePressed && !programEnded && (timeoutMs < 0 || clock.elapsed() < timeoutMs)) return;
+        else if (!commandStopped() && (timeoutMs < 0 || clock.elapsed() < timeoutMs)) return;
         loop.quit();
     });
     tick.start(5);
@@ -68,6 +79,40 @@ void frmTransfer::Delay(int nSekunden)
     connect(this, &frmTransfer::programEnd, &loop, &QEventLoop::quit);
     loop.exec();
     --waitDepth;
+}
+
+void frmTransfer::commandEnded()
+{
+    if (!refreshPending || programEnded) return;
+    refreshPending = false;
+    if (link.CheckConnect) RefreshTable();
+}
+
+void frmTransfer::abandonReplyIfOpen()
+{
+    if (!SCom1->isOpen()) return;
+    replyAbandoned = true;
+    lastByteClock.start();
+}
+
+bool frmTransfer::drainAbandonedReply()
+{
+    if (!replyAbandoned) return true;
+    // The gauge answers one command after the other: the next command is
+    // sent only when the answer given up before has ended with its EOT, or
+    // the line has gone quiet.
+    const bool quiet = waitFor([this] { return !replyAbandoned || lastByteClock.elapsed() >= kQuietMs; });
+    if (!quiet) return false;
+    replyAbandoned = false;
+    SCom1->discardInput();
+    return true;
+}
+
+void frmTransfer::closePort()
+{
+    SCom1->close();
+    openPortName.clear();
+    replyAbandoned = false;
 }
 
 } // namespace kivo

@@ -179,7 +179,20 @@ void FlexGrid::setColWidthTwips(int col, int twips)
 
 void FlexGrid::scrollToLastRow()
 {
-    if (model.rows() > 1) scrollTo(model.index(model.rows() - 2, 0), QAbstractItemView::PositionAtBottom);
+    if (model.rows() <= 1) return;
+    // Rows just added are laid out only when the view next paints, and the
+    // scroll range would still end before them: lay them out first, so the
+    // last row is shown whole.
+    executeDelayedItemsLayout();
+    updateGeometries();
+    scrollToBottom();
+}
+
+bool FlexGrid::lastRowShown() const
+{
+    if (model.rows() <= 1) return true;
+    const QRect row = visualRect(model.index(model.rows() - 2, 0));
+    return viewport()->rect().contains(row);
 }
 
 } // namespace kivo

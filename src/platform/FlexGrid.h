@@ -76,6 +76,8 @@ public:
     void Clear() { model.clearTexts(); }
     // Brings the last row into view.
     void scrollToLastRow();
+    // The last row stands whole inside the visible part of the grid.
+    bool lastRowShown() const;
 
 signals:
     // A click on a body cell: grid row (1-based) and column.

@@ -75,6 +75,11 @@ void QtSerialLink::write(const QByteArray& bytes)
     serial.flush();
 }
 
+void QtSerialLink::discardDeviceInput()
+{
+    if (serial.isOpen()) serial.clear(QSerialPort::Input);
+}
+
 void QtSerialLink::discardOutput()
 {
     if (serial.isOpen()) serial.clear(QSerialPort::Output);

@@ -18,6 +18,9 @@ public:
     void write(const QByteArray& bytes) override;
     void discardOutput() override;
 
+protected:
+    void discardDeviceInput() override;
+
 private:
     QSerialPort serial;
 };

@@ -42,7 +42,9 @@ public:
     void setRThreshold(int n);
     // 0: reading returns everything waiting; 1: one character.
     void setInputLen(int n) { inputLen = n; }
-    void discardInput() { inbound.clear(); }
+    // Drops what has arrived and not been read, also what the port itself
+    // still holds, and the triggers not yet taken.
+    void discardInput();
     virtual void discardOutput() {}
     void setTriggers(const QByteArray& characters) { triggers = characters; }
 
@@ -52,7 +54,7 @@ public:
     void putBack(const QString& text);
     // The fired triggers not yet taken, oldest first.
     QByteArray takeFiredTriggers();
-    int waiting() const { return int(inbound.size()); }
+    int waiting() const { return int(inbound.size() - head); }
 
 signals:
     void commEvent(int code);
@@ -61,9 +63,13 @@ protected:
     // Implementations hand every received chunk here.
     void deliver(const QByteArray& bytes);
     void resetReceiveState();
+    // Implementations drop what the device holds and has not delivered yet.
+    virtual void discardDeviceInput() {}
 
 private:
+    void compact();
     QByteArray inbound;
+    qsizetype head = 0; // read position in `inbound`
     QByteArray fired;
     QByteArray triggers;
     int rThreshold = 0;

@@ -28,6 +28,7 @@ bool isReadAction(const QString& aktion)
 
 void frmTransfer::Voreinstellungen(const QString& aktion_)
 {
+    if (programEnded) return; // nothing is written after the program has ended
     aktion = aktion_;
     const QString fileName = settingsFileName(aktion);
     if (fileName.isEmpty()) return;

@@ -180,6 +180,7 @@ void frmTransfer::optNFE_Click() { showMemoryTable(kNFE); }
 
 void frmTransfer::showMemoryTable(int kind)
 {
+    if (waitDepth > 0) return; // the table being downloaded is not switched meanwhile
     cmdStop->setVisible(false);
     txtSpeicher->setText(texte.MessageText(42));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);

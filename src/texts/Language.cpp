@@ -57,7 +57,7 @@ void frmTransfer::English_Click()
         ShowLimitsCaption();
     else
         cmdWerte->setText(texte.MessageText(39));
-    if (link.CheckConnect) RefreshTable();
+    refreshTableInLanguage();
     setLanguageTicks();
 }
 
@@ -71,7 +71,16 @@ void frmTransfer::German_Click()
     Voreinstellungen(QStringLiteral("PI"));
     ShowLimitsCaption();
     setLanguageTicks();
-    if (link.CheckConnect) RefreshTable();
+    refreshTableInLanguage();
+}
+
+void frmTransfer::refreshTableInLanguage()
+{
+    if (!link.CheckConnect) return;
+    // While the gauge is busy the table is not touched and no command is
+    // enabled: it is drawn anew when the command is over.
+    if (waitDepth > 0 || commandDepth > 0) refreshPending = true;
+    else RefreshTable();
 }
 
 } // namespace kivo

@@ -95,10 +95,17 @@ TEST(Connect, EscapeEndsTheWaitForASilentBluetoothGauge)
     // While it waits the operator is told how to cancel.
     EXPECT_TRUE(result.dumps[0].text(QStringLiteral("escapeHint")).contains(QStringLiteral("Esc")));
     EXPECT_TRUE(result.dumps[0].visible(QStringLiteral("cancelButton")));
-    // Escape ended the identification at Connect and again before the read.
-    EXPECT_FALSE(result.dumps[1].visible(QStringLiteral("escapeHint")));
-    EXPECT_EQ(result.dumps[1].text(QStringLiteral("txtWait")), QStringLiteral("Verbunden"));
-    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand, kCommand}));
+    // One Escape ends the whole Connect; a gauge that never answered is
+    // neither connected nor reported empty.
+    const Dump& after = result.dumps[1];
+    EXPECT_FALSE(after.visible(QStringLiteral("escapeHint")));
+    EXPECT_EQ(after.text(QStringLiteral("txtWait")), QStringLiteral("Nicht Verbunden – das Gerät hat nicht geantwortet."));
+    EXPECT_TRUE(after.visible(QStringLiteral("cmdConnect")));
+    EXPECT_TRUE(after.visible(QStringLiteral("ComboPort")));
+    EXPECT_FALSE(after.visible(QStringLiteral("picBth")));
+    EXPECT_FALSE(after.text(QStringLiteral("txtSpeicher")).contains(QStringLiteral("leer")));
+    EXPECT_FALSE(after.text(QStringLiteral("optFE")).contains(QStringLiteral("(0)")));
+    EXPECT_EQ(bench.sim->commands(), QStringList({kCommand}));
 }
 
 TEST(Connect, SwitchOffDuringIdentification)

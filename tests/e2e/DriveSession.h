@@ -39,6 +39,8 @@ public:
     QList<QStringList> gridRows() const;
     // Background colours of the grid cells, "#rrggbb", row by row.
     QList<QStringList> gridColours() const;
+    // The grid's last row stands whole in its visible part.
+    bool lastRowShown() const { return json.value(u"grid").toObject().value(u"lastRowShown").toBool(); }
     QStringList list(const QString& name) const;
     QJsonArray messages() const { return json.value(u"messages").toArray(); }
 

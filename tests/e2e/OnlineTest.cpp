@@ -358,4 +358,83 @@ TEST(OnlineV, LineBeginningWithALetterEndsTheReadings)
     }
 }
 
+// --- A full table, lines that come together, Escape ------------------------------
+
+// A measurement file of 5000 readings, for the online table.
+QString fullFile(DownloadBench& bench)
+{
+    QList<QByteArray> lines = {"Online", "", "Statistik:", "", "", "", "01.02.2024       Nr.      Messwert", ""};
+    for (int n = 1; n <= 5000; ++n) lines << toCp1252(fileRow(u"10:00:01"_s, n, u"12,5"_s, u"µm"_s, u"Fe"_s));
+    return bench.gaugeFile(u"full.mes"_s, lines);
+}
+
+TEST(OnlineE, AFullTableTakesNoMoreReadings)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = startZorma(bench);
+    ASSERT_TRUE(gauge.ready());
+    const QString path = fullFile(bench);
+    const DriveResult result = bench.connect(kUntilIdle + kOnline + openScript(path) + looks(1, 800), [&](int index) {
+        if (index == 0) gauge.feed(onWire(kZormaReadings.mid(0, 3)));
+    }, 40000);
+    ASSERT_EQ(result.dumps.size(), 2);
+    EXPECT_EQ(result.dumps[0].text(u"optOnline"_s), u"Online (5000)"_s);
+    const Dump& d = result.dumps[1];
+    EXPECT_EQ(messageTexts(d), QStringList({u"Maximale Werteanzahl überschritten 5000"_s}));
+    EXPECT_EQ(d.gridRows().size(), 5001);
+    EXPECT_EQ(d.text(u"optOnline"_s), u"Online (5000)"_s);
+    EXPECT_EQ(result.exitCode, 0);
+}
+
+TEST(OnlineV, AFullTableTakesNoMoreLines)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
+    const QString path = fullFile(bench);
+    QByteArray wire;
+    for (const QByteArray& line : dornaLines(3)) wire += line + "\r\n";
+    const DriveResult result = bench.connect(kUntilIdle + openScript(path) + looks(1, 800), [&](int index) {
+        if (index == 0) gauge.feed(wire);
+    }, 40000);
+    ASSERT_EQ(result.dumps.size(), 2);
+    const Dump& d = result.dumps[1];
+    EXPECT_EQ(messageTexts(d), QStringList({u"Maximale Werteanzahl überschritten 5000"_s}));
+    EXPECT_EQ(d.gridRows().size(), 5001);
+    EXPECT_EQ(d.text(u"optOnline"_s), u"Online (5000)"_s);
+}
+
+TEST(OnlineV, LinesArrivingTogetherAreAllTakenAndSaved)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
+    QByteArray wire;
+    for (const QByteArray& line : dornaLines(200)) wire += line + "\r\n";
+    // An Escape pressed while nothing waits for the gauge cancels nothing.
+    const DriveResult result = bench.connect(kUntilIdle + u"key Escape\n"_s + looks(1, 200) + looks(1, 1500),
+                                             [&](int index) {
+                                                 if (index == 0) gauge.feed(wire);
+                                             });
+    ASSERT_EQ(result.dumps.size(), 2);
+    const Dump& d = result.dumps[1];
+    const Grid rows = d.gridRows();
+    ASSERT_EQ(rows.size(), 201);
+    for (int n = 1; n <= 200; ++n) EXPECT_EQ(lineOf(rows[n]), n);
+    EXPECT_EQ(d.text(u"optOnline"_s), u"Online (200)"_s);
+    EXPECT_TRUE(d.lastRowShown());
+    EXPECT_TRUE(d.messages().isEmpty());
+    // Kept on disk as they come, as the record-sending gauges' readings are.
+    const QStringList saved = DriveSession::lines(
+        DriveSession::readFile(bench.session.messDataPath(kBrand, kDorna) + u"/Online.mes"_s));
+    qsizetype rowsSaved = 0;
+    for (const QString& line : saved) rowsSaved += line.indexOf(u':') == 2 && line.contains(u" mVs"_s) ? 1 : 0;
+    EXPECT_EQ(rowsSaved, 200);
+}
+
 } // namespace

@@ -102,10 +102,11 @@ TEST_F(StartupState, EveryCommandIsDisabledUntilConnected)
 
 TEST_F(StartupState, PortChoiceConnectAndMenusAreUsable)
 {
-    for (const QString& name : names({"ComboPort", "cmdConnect"})) {
-        EXPECT_TRUE(dump().visible(name)) << name.toStdString();
-        EXPECT_TRUE(dump().enabled(name)) << name.toStdString();
-    }
+    for (const QString& name : names({"ComboPort", "cmdConnect"})) EXPECT_TRUE(dump().visible(name)) << name.toStdString();
+    // No port listed or saved: Connect waits until the operator chooses one.
+    EXPECT_TRUE(dump().enabled(QStringLiteral("ComboPort")));
+    EXPECT_EQ(dump().text(QStringLiteral("ComboPort")), QString());
+    EXPECT_FALSE(dump().enabled(QStringLiteral("cmdConnect")));
     EXPECT_EQ(dump().text(QStringLiteral("cmdConnect")), QStringLiteral("Connect"));
     for (const QString& name :
          names({"mnuDatei", "mnuEnd", "Language", "English", "German", "mnuHelp", "mnuInfo", "mnuHelp1"})) {
@@ -129,7 +130,7 @@ TEST_F(StartupState, StatusPicturesAndMemoryOptionsAreReady)
 {
     EXPECT_TRUE(dump().visible(QStringLiteral("txtSpeicher")));
     EXPECT_EQ(dump().text(QStringLiteral("txtSpeicher")), QStringLiteral("BEREIT"));
-    EXPECT_EQ(dump().text(QStringLiteral("txtWait")), QStringLiteral("Bitte warten...."));
+    EXPECT_EQ(dump().text(QStringLiteral("txtWait")), QStringLiteral("Bitte gültigen COM-Port wählen !"));
     EXPECT_EQ(dump().text(QStringLiteral("picRahmen")), QStringLiteral("Rahmen.jpg"));
     EXPECT_TRUE(dump().visible(QStringLiteral("picRahmen")));
     EXPECT_TRUE(dump().visible(QStringLiteral("picKivo")));

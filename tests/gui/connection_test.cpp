@@ -150,7 +150,8 @@ TEST_F(Connection, MissingPortIsRetriedOnceAndShownAsNotAvailable)
     link->openResult = OpenResult::NotFound;
     link->failureReason = "No such file or directory";
     connectTo("ttyUSB9");
-    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
+    // The reason stands on the screen, not only in a tooltip.
+    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar ! ttyUSB9 ist nicht vorhanden.");
     EXPECT_TRUE(dialogs.texts.isEmpty());
     EXPECT_TRUE(logText().contains("Gerät nicht verfügbar ! ttyUSB9"));
 }
@@ -164,7 +165,7 @@ TEST_F(Connection, ForbiddenPortSaysWhyAndIsLogged)
     ASSERT_EQ(dialogs.texts.size(), 1);
     EXPECT_TRUE(dialogs.texts[0].startsWith("Device is not available !"));
     EXPECT_TRUE(dialogs.texts[0].contains("dialout"));
-    EXPECT_EQ(window->txtWait->text(), u"Device is not available !");
+    EXPECT_TRUE(window->txtWait->text().startsWith(u"Device is not available ! No permission to open ttyUSB0."));
     EXPECT_TRUE(logText().contains("dialout"));
 }
 
@@ -182,7 +183,7 @@ TEST_F(Connection, LostLinkIsReopenedWithoutRetry)
     link->openResult = OpenResult::NotFound;
     link->fail();
     EXPECT_FALSE(link->isOpen());
-    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
+    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar ! ttyUSB0 ist nicht vorhanden.");
     EXPECT_EQ(window->Frame2->title(), u"Com-Port");
 }
 

@@ -119,6 +119,20 @@ TEST(ComboPortText, NumberedPortsReadTheNumberAfterCom)
     EXPECT_FALSE(portFromComboText(QStringLiteral("abc"), true));
 }
 
+// The port is opened, and its unplugging recognised, by the system's name:
+// on Windows the number alone ("3") names no port.
+TEST(ComboPortText, TheSystemOpensAPortByItsFullName)
+{
+    for (const char* entry : {"COM3", "COM3            VCP", "COM12           BTH"}) {
+        const auto port = portFromComboText(QString::fromLatin1(entry), true);
+        ASSERT_TRUE(port) << entry;
+        EXPECT_EQ(systemPortName(*port, true), QString::fromLatin1(entry).left(5).trimmed()) << entry;
+    }
+    EXPECT_EQ(systemPortName(QStringLiteral("12 "), true), u"COM12"); // as Port.ini holds it
+    EXPECT_EQ(systemPortName(QStringLiteral("/dev/pts/3"), false), u"/dev/pts/3");
+    EXPECT_EQ(systemPortName(QStringLiteral("ttyUSB0"), false), u"ttyUSB0");
+}
+
 TEST(ComboPortText, NamedPortsTakeTheFirstWord)
 {
     EXPECT_EQ(portFromComboText(QStringLiteral("ttyUSB0          VCP"), false), u"ttyUSB0");

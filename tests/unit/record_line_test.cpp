@@ -93,6 +93,9 @@ TEST(ParseRecordLine, CutsTheColumns)
         {"empty line", QString(), 0, "2", 0, 0, "", text(""), ""},
         {"number only", QStringLiteral("  12"), 0, "1", 12, 0, "", text(" Fe"), ""},
         {"cut in the unit", recordLine("12", "3.25", "µm", "NFe").left(18), 0, "0", 12, 3.25, "µ", none, ""},
+        // A value past the double range is refused, whatever its unit makes of it.
+        {"value overflow", recordLine("7", "1e308", "mm"), 0, "0", 7, 0, "µm  ", none, "6Overflow"},
+        {"value out of range", recordLine("7", "1e999", "µm"), 2, "0", none, 0, "µm  ", none, "6Overflow"},
         {"cut in the material", recordLine("12", "3.25", "µm", "NFe").left(23), 2, "1", none, 3.25, "µm  ", text("N"),
          ""},
     };
@@ -104,6 +107,7 @@ TEST(ParseRecordLine, CutsTheColumns)
         EXPECT_EQ(f.einheit, c.einheit);
         EXPECT_EQ(f.material, c.material);
         EXPECT_EQ(f.error, c.error);
+        EXPECT_EQ(f.valueValid, std::isfinite(f.wert) && QString::fromUtf8(c.what).indexOf(u"value") != 0);
     }
 }
 

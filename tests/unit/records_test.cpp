@@ -54,4 +54,20 @@ TEST(Records, TheFirstEmptySlotEndsATable)
     EXPECT_EQ(records.count(kNFE), kMaxReadings);
 }
 
+TEST(Records, AnIndexPastTheTablesNeverWrites)
+{
+    Records records;
+    for (int slot = 1; slot <= kMaxReadings; ++slot) fill(records, kOnline, slot, slot % 30000, 1);
+    EXPECT_EQ(records.find(kOnline, kMaxReadings + 1), nullptr);
+    EXPECT_EQ(records.find(kOnline, -1), nullptr);
+    EXPECT_EQ(records.find(3, 1), nullptr);
+    ASSERT_NE(records.find(kOnline, kMaxReadings), nullptr);
+
+    fill(records, kOnline, kMaxReadings + 1, 9, 9); // lands in no table
+    fill(records, kNFE, kMaxReadings + 4, 9, 9);
+    EXPECT_EQ(records.at(kOnline, kMaxReadings + 1).nr, 0);
+    EXPECT_EQ(records.count(kOnline), kMaxReadings);
+    EXPECT_EQ(records.count(kNFE), 0);
+}
+
 } // namespace

@@ -136,7 +136,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
     return QStringLiteral("{\"title\": ") + jsonString(window.windowTitle()) + QStringLiteral(", \"controls\": {")
            + controls.join(QStringLiteral(", ")) + QStringLiteral("}, \"grid\": {\"rows\": [")
            + rows.join(QStringLiteral(", ")) + QStringLiteral("], \"colours\": [") + colours.join(QStringLiteral(", "))
-           + QStringLiteral("]}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
+           + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())
+           + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
            + stringArray(ports) + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("]}");
 }
 
