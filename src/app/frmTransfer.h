@@ -9,6 +9,7 @@
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
+#include "settings/Settings.h"
 #include "table/Statistics.h"
 #include "texts/Texte.h"
 
@@ -170,6 +171,7 @@ public:
     Statistics stats;
     Texte texte;
     LogFile log;
+    Settings settings;
     QString Errortext;
     QString aktion;
     QString currentDate;

@@ -159,6 +159,10 @@ bool Driver::execute(const QString& line, int&)
     } else if (command == u"clipboard") {
         // The clipboard's text, as one JSON string on one line.
         printLine(stdout, jsonString(QApplication::clipboard()->text()));
+    } else if (command == u"screenshot") {
+        // The main window as it is drawn, to look at.
+        const QString path = splitCommand(line, 2)[1].trimmed();
+        if (!window->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
     } else if (command == u"dump") {
         printLine(stdout, dumpState(*window, dialogs.takeMessages()));
     } else {

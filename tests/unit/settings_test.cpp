@@ -1,0 +1,84 @@
+// The settings subsystem without a window: where the files are, which are
+// made on first use, and what a failure says.
+
+#include "QtPrinters.h"
+#include "settings/Settings.h"
+#include "settings/TextFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kivo;
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(root.isValid());
+        for (const char* name : {"program", "app", "mess"}) QDir(root.path()).mkpath(QString::fromLatin1(name));
+        settings.setFolders(dir("program"), dir("app"), dir("mess"));
+    }
+    QString dir(const char* name) const { return QDir(root.path()).filePath(QString::fromLatin1(name)); }
+
+    QTemporaryDir root;
+    Settings settings;
+};
+
+TEST_F(SettingsTest, FilesAreMadeOnFirstUseExceptTheInstallations)
+{
+    KonfiFields konfi;
+    const SettingsOutcome missing = settings.readKonfi(konfi);
+    ASSERT_TRUE(missing);
+    EXPECT_EQ(missing->errortext, u"Probleme beim Lesen Datei Konfi.ini: ");
+    EXPECT_FALSE(QFileInfo::exists(dir("program") + QStringLiteral("/Konfi.ini")));
+
+    int language = 7;
+    EXPECT_FALSE(settings.readLanguage(language));
+    EXPECT_EQ(language, 0);
+    EXPECT_EQ(readTextLines(dir("app") + QStringLiteral("/Language.ini")), QStringList({"0"}));
+
+    ProjectCaptions captions;
+    EXPECT_FALSE(settings.readProjectCaptions(0, captions));
+    EXPECT_TRUE(QFileInfo::exists(dir("mess") + QStringLiteral("/Projekt.ini")));
+}
+
+TEST_F(SettingsTest, ValuesGoThereAndBack)
+{
+    EXPECT_FALSE(settings.writePort(QStringLiteral("/dev/ttyUSB0")));
+    PortIniFields port;
+    EXPECT_FALSE(settings.readPort(port));
+    EXPECT_EQ(port.portnr, u"/dev/ttyUSB0");
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    LimitFields limits;
+    limits.Emin = 10.5;
+    limits.Emax = 120;
+    EXPECT_FALSE(settings.writeLimits(limits, german));
+    LimitFields read;
+    EXPECT_FALSE(settings.readLimits(read, german));
+    EXPECT_EQ(read.Emin, 10.5);
+    EXPECT_EQ(read.EminStr, u"10,5");
+}
+
+TEST_F(SettingsTest, AFailureSaysWhichFileAndWhy)
+{
+    ASSERT_TRUE(writeTextLines(dir("app") + QStringLiteral("/Limit.ini"), {"1;zwei;3;"}));
+    settings.setLanguage(1);
+    LimitFields limits;
+    const SettingsOutcome bad = settings.readLimits(limits, QLocale::c());
+    ASSERT_TRUE(bad);
+    EXPECT_EQ(bad->errortext, u"problems reading file  Limit.ini: ");
+    EXPECT_TRUE(bad->reason.contains(u"zwei"));
+    EXPECT_EQ(limits.Emin, 1); // read before the bad field
+
+    QDir(dir("app")).removeRecursively();
+    const SettingsOutcome unwritable = settings.writeLanguage(1);
+    ASSERT_TRUE(unwritable);
+    EXPECT_FALSE(unwritable->reason.isEmpty());
+}
+
+} // namespace
