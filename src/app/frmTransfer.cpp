@@ -1,6 +1,6 @@
 #include "app/frmTransfer.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 #include "app/frmInfo.h"
 #include "app/frmWait.h"
 #include "charts/frmChartG.h"

@@ -1,6 +1,6 @@
 #include "app/frmWait.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 
 #include <QLabel>
 #include <QProgressBar>

@@ -1,6 +1,6 @@
 #include "charts/frmChartG.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 
 #include <QChartView>
 #include <QHBoxLayout>

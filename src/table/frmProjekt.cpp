@@ -1,6 +1,6 @@
 #include "table/frmProjekt.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 
 #include <QDateEdit>
 #include <QGridLayout>

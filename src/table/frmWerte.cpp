@@ -1,6 +1,6 @@
 #include "table/frmWerte.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 #include "Dump.h"
 
-#include "app/Controls.h"
+#include "platform/Controls.h"
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
