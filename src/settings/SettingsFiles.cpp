@@ -1,6 +1,7 @@
 #include "settings/SettingsFiles.h"
 
 #include "device/PortList.h"
+#include "shared/FieldExcerpt.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -46,7 +47,7 @@ QString missingSeparator(int lineNo) { return QStringLiteral("line %1: \";\" mis
 
 QString notANumber(int lineNo, const QString& text)
 {
-    return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(text);
+    return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(fieldExcerpt(text));
 }
 
 QString leadingDigits(const QString& text)
@@ -235,7 +236,7 @@ ReadFailure readProjektdaten(const QStringList& lines, ProjectData& data)
         const QString timeText = line.mid(line.lastIndexOf(u';') + 1, 5);
         const QTime time = QTime::fromString(timeText, QStringLiteral("hh:mm"));
         if (!line.contains(u';') || !time.isValid())
-            return QStringLiteral("line %1: \"%2\" is not a time").arg(i + 1).arg(timeText);
+            return QStringLiteral("line %1: \"%2\" is not a time").arg(i + 1).arg(fieldExcerpt(timeText));
         data.time = time;
     }
     return std::nullopt;
