@@ -50,6 +50,14 @@ QString notANumber(int lineNo, const QString& text)
     return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(fieldExcerpt(text));
 }
 
+// The brand name and the program name each become one folder of the data
+// paths; a separator or ".." would put the settings and the measurement
+// files somewhere else on the disk.
+bool isFolderName(const QString& name)
+{
+    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral(".."));
+}
+
 QString leadingDigits(const QString& text)
 {
     qsizetype n = 0;
@@ -81,6 +89,9 @@ ReadFailure readKonfi(const QStringList& lines, KonfiFields& fields)
         if (line.isEmpty() || line == u"#") continue;
         const QStringList parts = line.split(u';');
         if (parts.size() < 4) return missingSeparator(i + 1);
+        for (const QString& name : {parts[1], parts[2]})
+            if (!isFolderName(name))
+                return QStringLiteral("line %1: \"%2\" is no folder name").arg(i + 1).arg(fieldExcerpt(name));
         fields.brandCode = parts[0];
         fields.brandName = parts[1];
         fields.kpgmname = parts[2];
