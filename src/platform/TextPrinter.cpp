@@ -7,6 +7,21 @@
 
 namespace kivo {
 
+namespace {
+
+bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+
+} // namespace
+
+QStringList linesToPrint(const QString& text)
+{
+    QString body = text;
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = body.split(u'\n');
+    while (!lines.isEmpty() && isBlank(lines.last())) lines.removeLast();
+    return lines;
+}
+
 bool printText(QPrinter& printer, const QString& text)
 {
     QPainter painter;
@@ -20,10 +35,7 @@ bool printText(QPrinter& printer, const QString& text)
     const QFontMetrics metrics(painter.font(), &printer);
     const int pageHeight = painter.viewport().height();
     int y = 0;
-    QString body = text;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QStringList lines = body.split(u'\n');
-    for (const QString& line : lines) {
+    for (const QString& line : linesToPrint(text)) {
         if (y + metrics.height() > pageHeight && y > 0) {
             printer.newPage();
             y = 0;

@@ -3,10 +3,15 @@
 // whenever the next line would run past the bottom.
 
 #include <QString>
+#include <QStringList>
 
 class QPrinter;
 
 namespace kivo {
+
+// The lines a text prints as: split at its line ends, without the empty
+// (or blank) lines at its end, which would only start a page of nothing.
+QStringList linesToPrint(const QString& text);
 
 // Lucida Console 10 pt where the system has it, else its fixed-pitch font.
 // False when the printer could not be started.
