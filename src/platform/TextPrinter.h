@@ -14,7 +14,8 @@ namespace kivo {
 QStringList linesToPrint(const QString& text);
 
 // Lucida Console 10 pt where the system has it, else its fixed-pitch font.
-// False when the printer could not be started.
-bool printText(QPrinter& printer, const QString& text);
+// False when the print could not be done; `failure` then names the file or
+// printer and the reason.
+bool printText(QPrinter& printer, const QString& text, QString* failure = nullptr);
 
 } // namespace kivo
