@@ -1,5 +1,7 @@
 #include "device/IdentReply.h"
 
+#include "shared/FieldExcerpt.h"
+
 namespace kivo {
 
 namespace {
@@ -34,7 +36,7 @@ std::optional<QString> parseIdentReply(const QString& reply, const QString& spei
         rest = rest.mid(e + 2);
         if (n == 1) {
             const auto code = deviceCode(line);
-            if (!code) return QStringLiteral("line 1 \"%1\" has no \"-\"").arg(line);
+            if (!code) return QStringLiteral("line 1 \"%1\" has no \"-\"").arg(fieldExcerpt(line));
             geraet = *code;
             continue;
         }
@@ -43,15 +45,16 @@ std::optional<QString> parseIdentReply(const QString& reply, const QString& spei
                              || line.startsWith(QStringLiteral("VP"));
         if (!keyLine) continue;
         const qsizetype k = line.indexOf(u':');
-        if (k < 0) return QStringLiteral("line %1 \"%2\" has no \":\"").arg(n).arg(line);
+        if (k < 0) return QStringLiteral("line %1 \"%2\" has no \":\"").arg(n).arg(fieldExcerpt(line));
         const QString value = line.mid(k + 1);
         if (line.startsWith(QStringLiteral("VD"))) fields.geraetesoftware = value.trimmed();
         if (line.startsWith(u'M')) {
             const auto number = readInt16(line.mid(1, k - 1));
-            if (!number) return QStringLiteral("line %1 \"%2\": no memory number").arg(n).arg(line);
+            if (!number) return QStringLiteral("line %1 \"%2\": no memory number").arg(n).arg(fieldExcerpt(line));
             fields.speichernr = *number;
             const auto count = readInt16(value);
-            if (!count) return QStringLiteral("line %1 \"%2\": the count is not a number").arg(n).arg(line);
+            if (!count)
+                return QStringLiteral("line %1 \"%2\": the count is not a number").arg(n).arg(fieldExcerpt(line));
             if (fields.speichernr == 1 || layout == u"1" || layout == u"3") fields.anzahl1 = *count;
             if (fields.speichernr == 2 && layout.startsWith(u'2')) fields.anzahl2 = *count;
         }

@@ -61,9 +61,11 @@ void frmTransfer::cmdprint_Click()
     QPrinter printer(QPrinter::HighResolution);
     if (!platform.dialogs->choosePrinter(this, printer)) return; // cancelled: nothing is built or printed
     BuildReportText(QStringLiteral("A"));
-    if (!printText(printer, ReportText + QStringLiteral("\r\n"))) {
-        const QString text = texte.languageIndex == kGerman ? QStringLiteral("Drucken nicht möglich: ") + printer.printerName()
-                                                            : QStringLiteral("Printing failed: ") + printer.printerName();
+    QString failure;
+    if (!printText(printer, ReportText + QStringLiteral("\r\n"), &failure)) {
+        const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Drucken nicht möglich: ")
+                                                             : QStringLiteral("Printing failed: "))
+                             + failure;
         MsgBox(text);
         WriteLog(text);
     }

@@ -1,5 +1,7 @@
 #include "platform/TextPrinter.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
@@ -7,10 +9,53 @@
 
 namespace kivo {
 
-bool printText(QPrinter& printer, const QString& text)
+namespace {
+
+bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+
+// The printer gives no reason when it cannot start a file; opening the file
+// for appending shows the system's one and changes nothing in a file that
+// exists. A file the probe made is removed again.
+QString whyNotWritable(const QString& path)
+{
+    QFile probe(path);
+    const bool existed = probe.exists();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append)) return probe.errorString();
+    probe.close();
+    if (!existed) probe.remove();
+    return QStringLiteral("the file could not be written");
+}
+
+QString startFailure(const QPrinter& printer)
+{
+    const QString file = printer.outputFileName();
+    if (!file.isEmpty()) return QDir::toNativeSeparators(file) + QStringLiteral(": ") + whyNotWritable(file);
+    return printer.printerName() + QStringLiteral(": the printer could not be started");
+}
+
+void setFailure(QString* failure, const QString& text)
+{
+    if (failure) *failure = text;
+}
+
+} // namespace
+
+QStringList linesToPrint(const QString& text)
+{
+    QString body = text;
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QStringList lines = body.split(u'\n');
+    while (!lines.isEmpty() && isBlank(lines.last())) lines.removeLast();
+    return lines;
+}
+
+bool printText(QPrinter& printer, const QString& text, QString* failure)
 {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&printer)) {
+        setFailure(failure, startFailure(printer));
+        return false;
+    }
     QFont font(QStringLiteral("Lucida Console"));
     if (!QFontDatabase::families().contains(font.family())) font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setPointSize(10);
@@ -20,10 +65,7 @@ bool printText(QPrinter& printer, const QString& text)
     const QFontMetrics metrics(painter.font(), &printer);
     const int pageHeight = painter.viewport().height();
     int y = 0;
-    QString body = text;
-    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QStringList lines = body.split(u'\n');
-    for (const QString& line : lines) {
+    for (const QString& line : linesToPrint(text)) {
         if (y + metrics.height() > pageHeight && y > 0) {
             printer.newPage();
             y = 0;
@@ -31,7 +73,13 @@ bool printText(QPrinter& printer, const QString& text)
         painter.drawText(0, y + metrics.ascent(), line);
         y += metrics.lineSpacing();
     }
-    return painter.end();
+    if (!painter.end()) {
+        const QString file = printer.outputFileName();
+        setFailure(failure, (file.isEmpty() ? printer.printerName() : QDir::toNativeSeparators(file))
+                                + QStringLiteral(": the print could not be finished"));
+        return false;
+    }
+    return true;
 }
 
 } // namespace kivo

@@ -1,6 +1,7 @@
 #include "settings/Cp1252.h"
 
 #include <array>
+#include <utility>
 
 namespace kivo {
 
@@ -17,13 +18,61 @@ constexpr std::array<char16_t, 32> kHigh = {
 
 } // namespace
 
-QString decodeText(const QByteArray& bytes)
+void EncodingSniffer::feed(QByteArrayView bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
-    return decodeCp1252(bytes);
+    if (settled() || bytes.isEmpty()) return;
+    QByteArray data = std::exchange(pending, QByteArray());
+    data.append(bytes.data(), bytes.size());
+    if (!markTold) {
+        static constexpr QByteArrayView kMark("\xEF\xBB\xBF");
+        if (data.size() < kMark.size() && kMark.startsWith(data)) {
+            pending = data;
+            return;
+        }
+        markTold = true;
+        mark = data.startsWith(kMark);
+        if (mark) return;
+    }
+    // A sequence cut by the end of this piece is judged with the next one.
+    qsizetype lead = data.size() - 1;
+    while (lead >= 0 && data.size() - lead <= 3 && (uchar(data[lead]) & 0xC0) == 0x80) --lead;
+    if (lead >= 0) {
+        const uchar b = uchar(data[lead]);
+        const qsizetype length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+        if (length > data.size() - lead) {
+            pending = data.mid(lead);
+            data.truncate(lead);
+        }
+    }
+    for (char c : data) {
+        if (uchar(c) < 0x80) continue;
+        high = true;
+        break;
+    }
+    if (high && !QByteArrayView(data).isValidUtf8()) invalid = true;
 }
 
-QString decodeCp1252(const QByteArray& bytes)
+TextEncoding EncodingSniffer::encoding() const
+{
+    if (mark) return TextEncoding::Utf8;
+    // A sequence left unfinished at the end of the file is no UTF-8 either.
+    if (invalid || !pending.isEmpty() || !high) return TextEncoding::Cp1252;
+    return TextEncoding::Utf8;
+}
+
+QString decodeText(const QByteArray& bytes)
+{
+    EncodingSniffer sniffer;
+    sniffer.feed(bytes);
+    return decodeAs(QByteArrayView(bytes).sliced(sniffer.markLength()), sniffer.encoding());
+}
+
+QString decodeAs(QByteArrayView bytes, TextEncoding encoding)
+{
+    return encoding == TextEncoding::Utf8 ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
+}
+
+QString decodeCp1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();

@@ -1,6 +1,7 @@
 #include "settings/SettingsFiles.h"
 
 #include "device/PortList.h"
+#include "shared/FieldExcerpt.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -46,7 +47,15 @@ QString missingSeparator(int lineNo) { return QStringLiteral("line %1: \";\" mis
 
 QString notANumber(int lineNo, const QString& text)
 {
-    return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(text);
+    return QStringLiteral("line %1: \"%2\" is not a number").arg(lineNo).arg(fieldExcerpt(text));
+}
+
+// The brand name and the program name each become one folder of the data
+// paths; a separator or ".." would put the settings and the measurement
+// files somewhere else on the disk.
+bool isFolderName(const QString& name)
+{
+    return !name.contains(u'/') && !name.contains(u'\\') && !name.contains(QStringLiteral(".."));
 }
 
 QString leadingDigits(const QString& text)
@@ -80,6 +89,9 @@ ReadFailure readKonfi(const QStringList& lines, KonfiFields& fields)
         if (line.isEmpty() || line == u"#") continue;
         const QStringList parts = line.split(u';');
         if (parts.size() < 4) return missingSeparator(i + 1);
+        for (const QString& name : {parts[1], parts[2]})
+            if (!isFolderName(name))
+                return QStringLiteral("line %1: \"%2\" is no folder name").arg(i + 1).arg(fieldExcerpt(name));
         fields.brandCode = parts[0];
         fields.brandName = parts[1];
         fields.kpgmname = parts[2];
@@ -235,7 +247,7 @@ ReadFailure readProjektdaten(const QStringList& lines, ProjectData& data)
         const QString timeText = line.mid(line.lastIndexOf(u';') + 1, 5);
         const QTime time = QTime::fromString(timeText, QStringLiteral("hh:mm"));
         if (!line.contains(u';') || !time.isValid())
-            return QStringLiteral("line %1: \"%2\" is not a time").arg(i + 1).arg(timeText);
+            return QStringLiteral("line %1: \"%2\" is not a time").arg(i + 1).arg(fieldExcerpt(timeText));
         data.time = time;
     }
     return std::nullopt;

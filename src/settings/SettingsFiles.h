@@ -20,7 +20,9 @@ using ReadFailure = std::optional<QString>;
 QString settingsFileName(const QString& aktion);
 QString settingsErrorText(const QString& aktion, int languageIndex);
 
-// Konfi.ini: model code on line 1, brand lines "code;name;program;".
+// Konfi.ini: model code on line 1, brand lines "code;name;program;". The
+// brand name and the program name become folders: one with "/", "\" or
+// ".." fails its line.
 struct KonfiFields {
     QString geraet;
     QString brandCode;

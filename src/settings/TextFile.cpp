@@ -54,18 +54,25 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-std::optional<QStringList> readTextLines(const QString& path, FileError* error)
+bool openForReading(QFile& file, FileError* error)
 {
-    QFile file(path);
+    const QString path = file.fileName();
     if (!file.exists()) {
         setError(error, QFileInfo(path).dir().exists() ? QStringLiteral("File not found: %1").arg(path)
                                                         : QStringLiteral("Path not found: %1").arg(path));
-        return std::nullopt;
+        return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, describeFileError(path, file.errorString()));
-        return std::nullopt;
+        return false;
     }
+    return true;
+}
+
+std::optional<QStringList> readTextLines(const QString& path, FileError* error)
+{
+    QFile file(path);
+    if (!openForReading(file, error)) return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, describeFileError(path, file.errorString()));

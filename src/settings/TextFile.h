@@ -6,11 +6,16 @@
 #include <QStringList>
 #include <optional>
 
+class QFile;
+
 namespace kivo {
 
 struct FileError {
     QString reason; // the system's description, for the user and the log
 };
+
+// Opens an existing file for reading; the reason of a failure names it.
+bool openForReading(QFile& file, FileError* error = nullptr);
 
 // The lines of a file, without their line ends (CR LF, LF or CR).
 // A last line without a line end still counts; an empty file has no lines.

@@ -3,7 +3,7 @@
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
 #include "settings/TextFile.h"
-#include "table/MeasurementFile.h"
+#include "table/LoadMeasurementFile.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,26 +64,37 @@ void frmTransfer::cmdOpen_Click()
     const QString folder = measurementFolder();
     const QString path = platform.dialogs->openFileName(this, folder, kFilter);
     if (path.isEmpty() || path == u" ") return;
+    const bool german = texte.languageIndex == kGerman;
+    const QString shownPath = QDir::toNativeSeparators(path);
+    const auto tell = [this](const QString& text) {
+        MsgBox(text, MsgButtons::OK, MsgIcon::Warning);
+        WriteLog(text);
+    };
+
+    // The file is read before the table is touched: a file that gives
+    // nothing leaves the table on show as it was.
+    FileError error;
+    const std::optional<LoadedFile> file = loadMeasurementFile(path, profile.materialart, kMaxReadings, &error);
+    if (!file) {
+        tell((german ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2")
+                     : QStringLiteral("The file %1 could not be read: %2"))
+                 .arg(shownPath, error.reason));
+        return;
+    }
+    if (file->readings.empty()) {
+        tell((german ? QStringLiteral("Keine Messwerte in %1 gefunden") : QStringLiteral("No readings found in %1"))
+                 .arg(shownPath));
+        return;
+    }
 
     const int kind = link.messart;
     records.ClearRecords(kind);
     MSFlex->Clear();
     lstStat->clear();
     ResetStatistics();
-
-    FileError error;
-    const std::optional<QStringList> lines = readTextLines(path, &error);
-    if (!lines) {
-        const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2")
-                                                             : QStringLiteral("The file %1 could not be read: %2"))
-                                 .arg(QDir::toNativeSeparators(path), error.reason);
-        MsgBox(text, MsgButtons::OK, MsgIcon::Warning);
-        WriteLog(text);
-    }
-    const LoadedFile file = readMeasurementFile(lines.value_or(QStringList()), profile.materialart, kMaxReadings);
-    if (file.datum) records.at(kind, satznr).datum = *file.datum;
+    if (file->datum) records.at(kind, satznr).datum = *file->datum;
     int slot = 1;
-    for (const LoadedReading& reading : file.readings) {
+    for (const LoadedReading& reading : file->readings) {
         Record& r = records.at(kind, slot++);
         r.zeit = reading.zeit;
         r.nr = reading.nr;
@@ -91,15 +102,21 @@ void frmTransfer::cmdOpen_Click()
         r.einheit = reading.einheit;
         if (reading.material) r.material = *reading.material;
     }
-    const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file.rowsRead);
+    const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead);
     if (kind == kFE) optFE->setText(caption);
     if (kind == kNFE) optNFE->setText(caption);
     loadingFile = true;
     RebuildTable();
     loadingFile = false;
-    // Further online readings follow the loaded ones (also after an empty file).
+    // Further online readings follow the loaded ones.
     if (kind == kOnline) onlineZaehler = records.count(kind) + 1;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
+
+    // The table holds no more; the operator must know the rest was left out.
+    if (file->rowsRead > kMaxReadings)
+        tell((german ? QStringLiteral("Nur die ersten %3 von %2 Messwerten aus %1 wurden geladen")
+                     : QStringLiteral("Only the first %3 of %2 readings in %1 were loaded"))
+                 .arg(shownPath, QString::number(file->rowsRead), QString::number(kMaxReadings)));
 }
 
 } // namespace kivo

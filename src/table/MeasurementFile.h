@@ -3,8 +3,10 @@
 // the table date and the reading rows are taken; statistics and limits are
 // recomputed by the program.
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <optional>
 #include <vector>
 
@@ -24,9 +26,38 @@ struct LoadedFile {
     int rowsRead = 0;             // reading rows in the file, also those beyond the limit
 };
 
-// The project lines, the caption, statistics and limit lines are skipped.
-// A reading row is taken by its columns: time 1-8, number after the first
-// blank, value 21-31 (decimal comma or point), unit 33-36, material from 38.
+// What a line of the body is: a comment starts with "#"; the first "." of a
+// date line and the first ":" of a reading row are its third character.
+enum class LineKind { Comment, Date, Reading, Other };
+LineKind lineKind(QStringView line);
+// The same on the bytes of a line, for counting the rows past the limit
+// without decoding them; it agrees with the text wherever the first two
+// characters are plain ASCII, as in every row the program writes.
+LineKind lineKind(QByteArrayView line);
+
+// The reader, fed the lines of a file in their order. The project lines,
+// the caption, statistics and limit lines are skipped. A reading row is
+// taken by its columns: time 1-8, number after the first blank, value
+// 21-31 (decimal comma or point), unit 33-36, material from 38.
+class MeasurementFileReader {
+public:
+    MeasurementFileReader(QString materialart, int limit);
+
+    void add(const QString& line);
+    // True once `limit` readings are kept: further rows are only counted,
+    // and a caller may hand them to countRow undecoded.
+    bool full() const;
+    void countRow() { ++file.rowsRead; }
+    const LoadedFile& result() const { return file; }
+
+private:
+    QString materialart;
+    int limit;
+    bool inLeadingLines = true;
+    LoadedFile file;
+};
+
+// All lines of a file at once.
 LoadedFile readMeasurementFile(const QStringList& lines, const QString& materialart, int limit);
 
 // The file a chosen name stands for: ".mes" is added unless the name holds it.

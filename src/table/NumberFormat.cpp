@@ -73,7 +73,11 @@ int decimalsForUnit(const QString& unit)
 
 QString FormatValue(double value, const QString& unit, const QLocale& locale)
 {
-    return Ausrichten(11, formatFixed(value, decimalsForUnit(unit), locale), QStringLiteral(" "), false);
+    QString text = formatFixed(value, decimalsForUnit(unit), locale);
+    // A reading just below zero is still below zero: -0.04 µm shows "-0,0",
+    // so the table never shows a negative reading without its sign.
+    if (value < 0 && !text.startsWith(locale.negativeSign())) text.prepend(locale.negativeSign());
+    return Ausrichten(11, text, QStringLiteral(" "), false);
 }
 
 } // namespace kivo

@@ -20,7 +20,8 @@ int GetDecimalsInt(double value);
 // 2 for anything else.
 int decimalsForUnit(const QString& unit);
 
-// The 11-character value text of the table and the statistics.
+// The 11-character value text of the table and the statistics; a negative
+// value keeps its "-" even when it rounds to zero.
 QString FormatValue(double value, const QString& unit, const QLocale& locale);
 
 } // namespace kivo

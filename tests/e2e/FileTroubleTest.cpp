@@ -111,4 +111,60 @@ TEST(Files, FileThatCannotBeReadIsReported)
     EXPECT_EQ(log.count(onlyMessage(result.dumps[1], readPrefix(missing))), 1);
 }
 
+QString noReadings(const QString& path)
+{
+    return u"Keine Messwerte in "_s + QDir::toNativeSeparators(path) + u" gefunden"_s;
+}
+
+// A file from which no reading can be taken says so and leaves the table on
+// show as it was: junk, a report in UTF-16, a report without rows, and a
+// file that cannot be opened.
+TEST(Files, NothingReadIsReportedAndKeepsTheTable)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    QByteArray junk;
+    for (int i = 0; i < 4096; ++i) junk += char(i * 37 % 256 == ':' ? ';' : i * 37 % 256);
+    const QString report = u"Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n"_s;
+    const QString row = u"10:00:01          1        12,5 µm   \r\n\r\n"_s;
+    const QString rows = report + row;
+    const QString paths[] = {bench.session.path(u"junk.mes"_s), bench.session.path(u"utf16.mes"_s),
+                             bench.session.path(u"no rows.mes"_s)};
+    DriveSession::writeFile(paths[0], junk);
+    DriveSession::writeFile(paths[1], QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(rows.utf16()),
+                                                                          rows.size() * 2));
+    DriveSession::writeFile(paths[2], toCp1252(report));
+    const QString missing = bench.session.path(u"missing.mes"_s);
+
+    QString script = kUntilIdle + u"dump\n"_s;
+    for (const QString& path : paths) script += openScript(path);
+    script += openScript(missing) + u"click English\nwait-ms 300\ndump\n"_s + openScript(paths[0]);
+    const DriveResult result = bench.connect(script);
+    ASSERT_EQ(result.dumps.size(), 7);
+    ASSERT_EQ(result.dumps[0].gridRows().size(), 13);
+    const QString english = u"No readings found in "_s + QDir::toNativeSeparators(paths[0]);
+    // Each opening with the dump before it and its message.
+    const std::tuple<int, int, QString> opened[] = {
+        {1, 0, noReadings(paths[0])}, {2, 0, noReadings(paths[1])}, {3, 0, noReadings(paths[2])},
+        {4, 0, readPrefix(missing)},  {6, 5, english},
+    };
+    const QStringList log = logLines(bench.session, kSivar);
+    for (const auto& [after, before, text] : opened) {
+        SCOPED_TRACE(text.toStdString());
+        const Dump& d = result.dumps[after];
+        const QStringList texts = messageTexts(d);
+        ASSERT_EQ(texts.size(), 1) << texts.join(u'|').toStdString();
+        if (after == 4)
+            EXPECT_TRUE(texts[0].startsWith(text)) << texts[0].toStdString();
+        else
+            EXPECT_EQ(texts[0], text);
+        EXPECT_EQ(log.count(texts[0]), 1);
+        EXPECT_EQ(d.gridRows(), result.dumps[before].gridRows());
+        EXPECT_EQ(d.list(u"lstStat"_s), result.dumps[before].list(u"lstStat"_s));
+        EXPECT_EQ(d.text(u"optFE"_s), result.dumps[before].text(u"optFE"_s));
+    }
+    EXPECT_EQ(result.dumps[0].text(u"optFE"_s), u"Speicher (12)"_s);
+}
+
 } // namespace

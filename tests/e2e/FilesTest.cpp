@@ -55,8 +55,8 @@ TEST_P(FilesRoundTrip, SavedTableComesBackWhole)
     ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, memory1, u"--memory2"_s, memory2}))
                     .ready());
     const QString mes = bench.session.messDataPath(kBrand, kVelo) + u"/mes"_s;
-    // Saved under a name without ".mes"; an empty file in between shows
-    // that the table really comes from the saved one.
+    // Saved under a name without ".mes"; an empty file in between is
+    // reported and changes nothing.
     const DriveResult result = bench.connect(kUntilIdle + (trip.feTable ? u"click optFE\n"_s + kUntilIdle : QString())
                                              + u"dump\n"_s + saveScript(mes + u"/table"_s) + openScript(empty)
                                              + openScript(mes + u"/table.mes"_s));
@@ -94,9 +94,10 @@ TEST_P(FilesRoundTrip, SavedTableComesBackWhole)
         EXPECT_FALSE(bytes.endsWith("\r\n\r\n\r\n"));
     }
     {
-        SCOPED_TRACE("an empty file empties the table");
-        EXPECT_EQ(bench.grid(emptied), Grid({germanHeading()}));
-        EXPECT_EQ(emptied.text(option), u"empty.mes (0)"_s);
+        SCOPED_TRACE("an empty file leaves the table");
+        EXPECT_EQ(messageTexts(emptied), QStringList({u"Keine Messwerte in "_s + empty + u" gefunden"_s}));
+        EXPECT_EQ(emptied.gridRows(), before.gridRows());
+        EXPECT_EQ(emptied.text(option), before.text(option));
     }
     {
         SCOPED_TRACE("opened again");
@@ -106,7 +107,6 @@ TEST_P(FilesRoundTrip, SavedTableComesBackWhole)
         // Only the table on show changes.
         EXPECT_EQ(reopened.text(otherOption), before.text(otherOption));
         EXPECT_TRUE(reopened.checked(option));
-        EXPECT_TRUE(emptied.messages().isEmpty());
         EXPECT_TRUE(reopened.messages().isEmpty());
     }
 }
@@ -153,7 +153,8 @@ TEST(Files, SignedReadingsAndLimitsComeBack)
     EXPECT_EQ(reopened.gridColours(), before.gridColours());
     EXPECT_EQ(reopened.list(u"lstStat"_s), before.list(u"lstStat"_s));
     EXPECT_EQ(reopened.text(u"optFE"_s), u"signed.mes (5)"_s);
-    for (const Dump& d : result.dumps) EXPECT_TRUE(d.messages().isEmpty());
+    for (const Dump& d : {before, result.dumps[1], reopened}) EXPECT_TRUE(d.messages().isEmpty());
+    EXPECT_EQ(messageTexts(result.dumps[2]), QStringList({u"Keine Messwerte in "_s + empty + u" gefunden"_s}));
 }
 
 TEST(Files, ProjectBlockIsWrittenAndSkippedOnOpening)
@@ -195,9 +196,11 @@ TEST(Files, ProjectBlockIsWrittenAndSkippedOnOpening)
     EXPECT_EQ(bench.grid(reopened), bench.grid(before));
     EXPECT_EQ(reopened.list(u"lstStat"_s), before.list(u"lstStat"_s));
     EXPECT_EQ(reopened.text(u"optFE"_s), u"project.mes (2)"_s);
-    for (const Dump& d : result.dumps) EXPECT_TRUE(d.messages().isEmpty());
+    for (const Dump& d : {before, result.dumps[1], reopened}) EXPECT_TRUE(d.messages().isEmpty());
+    EXPECT_EQ(messageTexts(result.dumps[2]), QStringList({u"Keine Messwerte in "_s + empty + u" gefunden"_s}));
 }
 
+// The rows beyond the 5000th are counted for the message, not kept.
 TEST(Files, MoreThan5000RowsKeepTheFirst5000)
 {
     DownloadBench bench("RKS", PortType::Cable);
@@ -208,14 +211,22 @@ TEST(Files, MoreThan5000RowsKeepTheFirst5000)
         lines << toCp1252(fileRow(u"10:00:01"_s, n, n > 5000 ? u"99,9"_s : u"1,5"_s, u"µm"_s));
     lines << "";
     const QString path = bench.gaugeFile(u"long.mes"_s, lines);
-    const DriveResult result = bench.connect(kUntilIdle + openScript(path));
-    ASSERT_EQ(result.dumps.size(), 1);
+    const DriveResult result =
+        bench.connect(kUntilIdle + openScript(path) + u"click English\nwait-ms 300\n"_s + openScript(path));
+    ASSERT_EQ(result.dumps.size(), 2);
     const Dump& d = result.dumps[0];
     const Grid rows = d.gridRows();
     ASSERT_EQ(rows.size(), 5001);
     EXPECT_EQ(rows.last(), QStringList({u"10:00:01"_s, u"   5000"_s, u"        1,5"_s, u"µm      "_s}));
     EXPECT_EQ(d.text(u"optFE"_s), u"long.mes (5000)"_s);
     EXPECT_EQ(d.list(u"lstStat"_s).value(4), u"Anzahl              5000"_s);
+    const QStringList messages = {u"Nur die ersten 5000 von 5003 Messwerten aus "_s + path + u" wurden geladen"_s,
+                                  u"Only the first 5000 of 5003 readings in "_s + path + u" were loaded"_s};
+    EXPECT_EQ(messageTexts(d), QStringList{messages[0]});
+    EXPECT_EQ(messageTexts(result.dumps[1]), QStringList{messages[1]});
+    EXPECT_EQ(result.dumps[1].gridRows().size(), 5001);
+    const QStringList log = logLines(bench.session, kSivar);
+    for (const QString& message : messages) EXPECT_EQ(log.count(message), 1) << message.toStdString();
 }
 
 TEST(Files, NameHoldingMesIsUsedAsChosen)
@@ -240,6 +251,7 @@ struct HandWritten {
     QString caption;
     Grid rows;
     QStringList statistics; // empty: not compared
+    bool nothingRead = false; // no reading in it: reported, and the table stays as it was
 };
 
 void PrintTo(const HandWritten& file, std::ostream* os) { *os << file.name; }
@@ -267,6 +279,7 @@ std::vector<HandWritten> handWrittenFiles()
                                     cells[2].toString().rightJustified(11), cells[3].toString()};
         }
         for (const QJsonValue& line : c.value(u"statistics").toArray()) one.statistics << line.toString();
+        one.nothingRead = c.value(u"nothingRead").toBool();
         cases.push_back(one);
     }
     return cases;
@@ -290,6 +303,13 @@ TEST_P(FilesHandWritten, LoadsIntoTheTableOnShow)
     const Dump& d = result.dumps[1];
     const QString option = velo ? u"optNFE"_s : u"optFE"_s;
 
+    if (file.nothingRead) {
+        EXPECT_EQ(messageTexts(d), QStringList({u"Keine Messwerte in "_s + path + u" gefunden"_s}));
+        EXPECT_EQ(d.gridRows(), before.gridRows());
+        EXPECT_EQ(d.list(u"lstStat"_s), before.list(u"lstStat"_s));
+        EXPECT_EQ(d.text(option), before.text(option));
+        return;
+    }
     EXPECT_TRUE(d.messages().isEmpty()) << messageTexts(d).join(u'|').toStdString();
     EXPECT_EQ(d.text(option), file.caption);
     EXPECT_TRUE(d.checked(option));

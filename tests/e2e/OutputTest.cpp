@@ -3,7 +3,9 @@
 
 #include "MeasurementText.h"
 
+#include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -147,6 +149,39 @@ TEST(Output, CancelledPrinterDialogPrintsNothing)
     EXPECT_EQ(pdfsAfterCancel, QStringList());
     // The next print, with a printer chosen, prints.
     EXPECT_TRUE(DriveSession::readFile(pdf).startsWith("%PDF"));
+}
+
+// A print that cannot be written names the file and the system's reason,
+// and leaves nothing behind.
+TEST(Output, PrintFailureNamesTheFileAndTheReason)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const QString inMissingFolder = bench.session.path(u"missing/report.pdf"_s);
+    const QString aFolder = bench.session.path(u"folder.pdf"_s);
+    QDir().mkpath(aFolder);
+    const QString print = u"\nclick cmdprint\n"_s + kUntilIdle + u"dump\n"_s;
+    const DriveResult result =
+        bench.connect(kUntilIdle + u"print-to-pdf "_s + inMissingFolder + print + u"print-to-pdf "_s + aFolder + print
+                      + u"click English\nwait-ms 300\nprint-to-pdf "_s + inMissingFolder + print);
+    ASSERT_EQ(result.dumps.size(), 3);
+    const std::pair<QString, QString> cases[] = {
+        {u"Drucken nicht möglich: "_s, inMissingFolder},
+        {u"Drucken nicht möglich: "_s, aFolder},
+        {u"Printing failed: "_s, inMissingFolder},
+    };
+    const QStringList log = logLines(bench.session, kSivar);
+    for (int i = 0; i < 3; ++i) {
+        const auto& [prefix, file] = cases[i];
+        const QStringList texts = messageTexts(result.dumps[i]);
+        ASSERT_EQ(texts.size(), 1) << i;
+        const QString named = prefix + QDir::toNativeSeparators(file);
+        EXPECT_TRUE(texts[0].startsWith(named)) << texts[0].toStdString();
+        EXPECT_GT(texts[0].size(), named.size() + 2) << "no reason given: " << texts[0].toStdString();
+        EXPECT_EQ(log.count(texts[0]), 1) << texts[0].toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(bench.session.path(u"missing"_s)));
+    EXPECT_TRUE(folderEntries(aFolder).isEmpty());
 }
 
 } // namespace

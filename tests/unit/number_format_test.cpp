@@ -56,7 +56,10 @@ TEST(FormatValue, DecimalsByTheUnitElevenWideRightAligned)
         {1.23456, "mVs ", "      1.235", "      1,235"},
         {5, "Pa  ", "       5.00", "       5,00"},
         {-12.34, "µm  ", "      -12.3", "      -12,3"},
-        {-0.04, "µm  ", "        0.0", "        0,0"},
+        // A negative value keeps its sign when it rounds to zero; zero itself has none.
+        {-0.04, "µm  ", "       -0.0", "       -0,0"},
+        {-0.0004, "mVs ", "     -0.000", "     -0,000"},
+        {-0.0, "mm  ", "       0.00", "       0,00"},
         {123456789.125, "mm  ", "123456789.13", "123456789,13"}, // wider than 11: never cut
     };
     for (const auto& [value, unit, english, german] : cases) {

@@ -62,6 +62,35 @@ TEST(KonfiIni, ModelCodeThenTheLastBrandLine)
     }
 }
 
+// The brand name and the program name become folders: a name that climbs
+// out of them or names a folder of its own refuses its line, and the brand
+// lines before it stay read.
+TEST(KonfiIni, BrandOrProgramNameWithAPathIsRefused)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"SR;../../etc;Transfer;", "../../etc"},
+        {"SR;Selmar;..;", ".."},
+        {"SR;Selmar/Tools;Transfer;", "Selmar/Tools"},
+        {"SR;Selmar;C:\\Windows\\Transfer;", "C:\\Windows\\Transfer"},
+        {"SR;Sel..mar;Transfer;", "Sel..mar"},
+    };
+    for (const auto& [line, name] : cases) {
+        KonfiFields f{"old", "oldCode", "oldName", "oldProgram"};
+        const ReadFailure failure = readKonfi({"RKS", "XY;Other Co;Other Prog;", line, "ZZ;Late;Late Prog;"}, f);
+        ASSERT_TRUE(failure) << line;
+        EXPECT_TRUE(failure->startsWith(QStringLiteral("line 3: "))) << failure->toStdString();
+        EXPECT_TRUE(failure->contains(u'"' + QString::fromUtf8(name) + u'"')) << failure->toStdString();
+        EXPECT_EQ(QStringList({f.geraet, f.brandCode, f.brandName, f.kpgmname}).join(u'|'),
+                  "RKS|XY|Other Co|Other Prog")
+            << line;
+    }
+    // Dots inside a name are part of it.
+    KonfiFields f;
+    EXPECT_FALSE(readKonfi({"RKS", "SR;Selmar A.G.;Transfer 3.0;"}, f));
+    EXPECT_EQ(f.brandName, "Selmar A.G.");
+    EXPECT_EQ(f.kpgmname, "Transfer 3.0");
+}
+
 // ---- Port.ini -----------------------------------------------------------
 
 TEST(PortIni, LeadingNumberGivesPortNumberAndComText)

@@ -51,8 +51,27 @@ TEST(Cp1252, CharactersOfTheProgramsTexts)
 TEST(Cp1252, Utf8ByteOrderMarkSwitchesToUtf8)
 {
     EXPECT_EQ(decodeText("\xEF\xBB\xBF" "K\xC3\xA4se \xC2\xB5m"), "Käse µm");
-    // Without the mark the same bytes are code-page characters.
-    EXPECT_EQ(decodeText("K\xC3\xA4se"), "KÃ¤se");
+    // Without the mark, bytes that are no UTF-8 are code-page characters.
+    EXPECT_EQ(decodeText("K\xE4se"), "Käse");
+}
+
+// An editor that saves UTF-8 without the mark: the file is read as UTF-8 when
+// every byte of it fits UTF-8; one byte that does not makes it all code page.
+TEST(Cp1252, ValidUtf8WithoutTheMarkIsUtf8)
+{
+    const std::pair<QByteArray, const char*> cases[] = {
+        {"12,3 \xC2\xB5m", "12,3 µm"},
+        {"K\xC3\xA4se\r\n\xE2\x82\xAC 5", "Käse\r\n€ 5"},
+        {"\xF0\x9F\x98\x80", "😀"},
+        {"12,3 \xB5m", "12,3 µm"},                      // the program's own µ
+        {"\xC2\xB5m\r\n\xB5m", "Âµm\r\nµm"},            // mixed: not UTF-8 as a whole
+        {"\xC0\xB5", "Àµ"},                             // an overlong form is no UTF-8
+        {"\xED\xA0\x80", "í\u00A0€"},                    // nor is a surrogate
+        {"ab\xC2", "abÂ"},                               // nor a sequence cut at the end
+        {"plain ASCII", "plain ASCII"},
+    };
+    for (const auto& [bytes, text] : cases)
+        EXPECT_EQ(decodeText(bytes), QString::fromUtf8(text)) << bytes.toHex().toStdString();
 }
 
 TEST(TextLines, SplitAtEveryKindOfLineEnd)

@@ -1,0 +1,62 @@
+#include "table/LoadMeasurementFile.h"
+
+#include "settings/Cp1252.h"
+#include "settings/LineReader.h"
+
+#include <QFile>
+
+namespace kivo {
+
+namespace {
+
+// The encoding is one for the whole file, so it is told before the first
+// line is decoded. A file the program wrote settles it at its first "µ".
+std::optional<EncodingSniffer> sniffEncoding(QFile& file)
+{
+    constexpr qint64 kBlock = 64 * 1024;
+    EncodingSniffer sniffer;
+    QByteArray block(kBlock, Qt::Uninitialized);
+    while (!sniffer.settled()) {
+        const qint64 got = file.read(block.data(), kBlock);
+        if (got < 0) return std::nullopt;
+        if (got == 0) break;
+        sniffer.feed(QByteArrayView(block.constData(), got));
+    }
+    return sniffer;
+}
+
+} // namespace
+
+std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString& materialart, int limit,
+                                              FileError* error)
+{
+    QFile file(path);
+    if (!openForReading(file, error)) return std::nullopt;
+    const std::optional<EncodingSniffer> sniffer = sniffEncoding(file);
+    if (!sniffer || !file.seek(sniffer->markLength())) {
+        if (error) error->reason = describeFileError(path, file.errorString());
+        return std::nullopt;
+    }
+    const TextEncoding encoding = sniffer->encoding();
+
+    MeasurementFileReader reader(materialart, limit);
+    LineReader lines(file);
+    QByteArray line;
+    while (lines.next(line)) {
+        if (reader.full()) {
+            // Past the limit only the count of the rows is wanted, and a
+            // later date line; nothing else is decoded.
+            const LineKind kind = lineKind(QByteArrayView(line));
+            if (kind == LineKind::Reading) reader.countRow();
+            if (kind != LineKind::Date) continue;
+        }
+        reader.add(decodeAs(line, encoding));
+    }
+    if (lines.failed()) {
+        if (error) error->reason = describeFileError(path, file.errorString());
+        return std::nullopt;
+    }
+    return reader.result();
+}
+
+} // namespace kivo

@@ -1,0 +1,151 @@
+// Measurement files loaded from disk a line at a time: the same readings as
+// the reader takes from the whole text, in either encoding, and the rows
+// past the limit counted but not kept.
+
+#include "QtPrinters.h"
+#include "app/ProgramState.h"
+#include "settings/Cp1252.h"
+#include "settings/LineReader.h"
+#include "settings/TextFile.h"
+#include "table/LoadMeasurementFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kivo;
+
+namespace {
+
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
+QString row(int nr, const char* value, const char* material = " Fe")
+{
+    return u8("14:05:01      ") + QString::number(nr).rightJustified(5) + u' ' + u8(value).rightJustified(11)
+           + u8(" µm   ") + u8(material);
+}
+
+// A saved report: project lines, caption, statistics and the table.
+QStringList report(int rows)
+{
+    QStringList lines = {u8("#  07.12.26 14:30"), u8("#  Kunde Werft Nord"), u8(""), u8("FE-Speicher"), u8(""),
+                         u8("Statistik:"), u8(""), u8("Std.Abweichung          1,0 µm  "), u8(""),
+                         u8("07.12.2026       Nr.      Messwert"), u8("")};
+    for (int i = 1; i <= rows; ++i) lines << row(i, i % 2 ? "12,3" : "-0,5");
+    lines << u8("");
+    return lines;
+}
+
+void expectSame(const LoadedFile& loaded, const LoadedFile& expected)
+{
+    EXPECT_EQ(loaded.datum, expected.datum);
+    EXPECT_EQ(loaded.rowsRead, expected.rowsRead);
+    ASSERT_EQ(loaded.readings.size(), expected.readings.size());
+    for (size_t i = 0; i < loaded.readings.size(); ++i) {
+        const LoadedReading& a = loaded.readings[i];
+        const LoadedReading& b = expected.readings[i];
+        EXPECT_EQ(a.zeit, b.zeit) << i;
+        EXPECT_EQ(a.nr, b.nr) << i;
+        EXPECT_EQ(a.wert, b.wert) << i;
+        EXPECT_EQ(a.einheit, b.einheit) << i;
+        EXPECT_EQ(a.material, b.material) << i;
+    }
+}
+
+class LoadMeasurementFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        EXPECT_EQ(file.write(bytes), bytes.size());
+        return path;
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(LoadMeasurementFileTest, RowsPastTheLimitAreCountedNotKept)
+{
+    QStringList lines = report(kMaxReadings + 2);
+    // Past the limit: a commented row, a later date line (which counts, as
+    // everywhere in a file), and one more row.
+    lines << u8("#4:05:01      9999        99,9 µm    Fe") << u8("08.12.2026       No.      Value") << row(1, "1,0");
+    const QString path = write(u8("long.mes"), encodeCp1252(lines.join(u8("\r\n"))));
+    const std::optional<LoadedFile> loaded = loadMeasurementFile(path, u8("0"), kMaxReadings);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->rowsRead, kMaxReadings + 3);
+    ASSERT_EQ(int(loaded->readings.size()), kMaxReadings);
+    EXPECT_EQ(loaded->readings.back().nr, kMaxReadings);
+    EXPECT_EQ(loaded->datum, u8("08.12.2026       No.      Value"));
+    expectSame(*loaded, readMeasurementFile(lines, u8("0"), kMaxReadings));
+}
+
+// The encoding is the whole file's: UTF-8 with or without the mark, but one
+// byte that is no UTF-8, far past the part read first and past the limit,
+// makes every line Windows-1252; a UTF-8 "µ" cut by the edge of that part
+// is still UTF-8.
+TEST_F(LoadMeasurementFileTest, OneEncodingForTheWholeFile)
+{
+    const QByteArray utf8 = report(kMaxReadings + 1).join(u8("\r\n")).toUtf8();
+    for (const QByteArray& bytes : {utf8, "\xEF\xBB\xBF" + utf8}) {
+        const std::optional<LoadedFile> file = loadMeasurementFile(write(u8("utf8.mes"), bytes), u8("1"), kMaxReadings);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(file->readings.front().einheit, u8("µm  "));
+        EXPECT_EQ(file->readings.front().material, u8(" Fe"));
+    }
+    const std::optional<LoadedFile> mixed =
+        loadMeasurementFile(write(u8("mixed.mes"), utf8 + "\r\n# \xB5m\r\n"), u8("1"), kMaxReadings);
+    ASSERT_TRUE(mixed);
+    EXPECT_EQ(mixed->readings.front().einheit, u8("Âµm "));
+
+    const QByteArray straddling = "#" + QByteArray(65534, 'x') + "\xC2\xB5\r\n" + utf8;
+    ASSERT_EQ(straddling.indexOf("\xC2\xB5"), 65535);
+    const std::optional<LoadedFile> cut = loadMeasurementFile(write(u8("cut.mes"), straddling), u8("1"), kMaxReadings);
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->readings.front().einheit, u8("µm  "));
+    EXPECT_EQ(cut->rowsRead, kMaxReadings + 1);
+}
+
+// Lines read a block at a time split as the whole text splits, also where a
+// CR LF or a long line crosses the edge of a block.
+TEST(LineReader, SplitsAsTheWholeTextAcrossBlocks)
+{
+    const char* ends[] = {"\r\n", "\n", "\r", "\n\r", "\r\r\n"};
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 300'000; ++i) {
+        bytes += QByteArray((i * 7919) % 251, char('a' + i % 26));
+        bytes += ends[i % 5];
+    }
+    bytes += "last line without an end";
+    for (qsizetype cut : {qsizetype(65535), qsizetype(65536)}) {
+        // A CR as the last byte of a block and its LF as the first of the next.
+        QByteArray shifted = bytes;
+        shifted.insert(cut - 1, "\r\n");
+        QBuffer buffer(&shifted);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        LineReader reader(buffer);
+        QStringList lines;
+        QByteArray line;
+        while (reader.next(line)) lines << QString::fromLatin1(line);
+        EXPECT_FALSE(reader.failed());
+        EXPECT_EQ(lines, splitLines(QString::fromLatin1(shifted))) << cut;
+    }
+    // A line longer than the reader keeps is cut; the next one is whole.
+    QByteArray longLine = QByteArray(100'000, 'x') + "\r\nnext";
+    QBuffer buffer(&longLine);
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    LineReader reader(buffer, 1000);
+    QByteArray line;
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, QByteArray(1000, 'x'));
+    ASSERT_TRUE(reader.next(line));
+    EXPECT_EQ(line, "next");
+    EXPECT_FALSE(reader.next(line));
+}
+
+} // namespace
