@@ -5,6 +5,7 @@
 #include "device/CommandScope.h"
 #include "device/ComboPortText.h"
 #include "device/PortList.h"
+#include "shared/FieldExcerpt.h"
 #include "platform/Hourglass.h"
 #include "platform/PictureBox.h"
 #include "platform/PortWatcher.h"
@@ -103,21 +104,22 @@ void frmTransfer::disableDeviceCommands()
 QString frmTransfer::openFailureText(OpenResult result, const QString& port, const QString& reason) const
 {
     const bool german = texte.languageIndex == kGerman;
+    const QString name = fieldExcerpt(port); // Port.ini is outside data
     switch (result) {
     case OpenResult::PermissionDenied:
         return german ? QStringLiteral("Keine Berechtigung für %1. Der Benutzer muss zur Gruppe \"dialout\" gehören "
                                        "(sudo usermod -aG dialout $USER, dann neu anmelden).")
-                            .arg(port)
+                            .arg(name)
                       : QStringLiteral("No permission to open %1. The user must be in the \"dialout\" group "
                                        "(sudo usermod -aG dialout $USER, then log in again).")
-                            .arg(port);
+                            .arg(name);
     case OpenResult::Busy:
-        return german ? QStringLiteral("%1 wird von einem anderen Programm benutzt.").arg(port)
-                      : QStringLiteral("%1 is in use by another program.").arg(port);
+        return german ? QStringLiteral("%1 wird von einem anderen Programm benutzt.").arg(name)
+                      : QStringLiteral("%1 is in use by another program.").arg(name);
     case OpenResult::NotFound:
-        return german ? QStringLiteral("%1 ist nicht vorhanden.").arg(port)
-                      : QStringLiteral("%1 does not exist.").arg(port);
-    default: return port + QStringLiteral(": ") + reason;
+        return german ? QStringLiteral("%1 ist nicht vorhanden.").arg(name)
+                      : QStringLiteral("%1 does not exist.").arg(name);
+    default: return name + QStringLiteral(": ") + reason;
     }
 }
 

@@ -28,12 +28,14 @@ std::optional<QString> parseIdentReply(const QString& reply, const QString& spei
                                        DeviceInfo& fields)
 {
     const QString layout = speicherlayout.trimmed();
-    QString rest = reply;
+    // One pass over the reply: a position moves on, nothing is copied but
+    // the line at hand, so a long reply costs no more than its length.
+    qsizetype pos = 0;
     for (int n = 1;; ++n) {
-        const qsizetype e = rest.indexOf(QStringLiteral("\r\n"));
+        const qsizetype e = reply.indexOf(QStringLiteral("\r\n"), pos);
         if (e < 0) return std::nullopt; // what is left is EOT or an unfinished line
-        const QString line = rest.left(e);
-        rest = rest.mid(e + 2);
+        const QString line = reply.mid(pos, e - pos);
+        pos = e + 2;
         if (n == 1) {
             const auto code = deviceCode(line);
             if (!code) return QStringLiteral("line 1 \"%1\" has no \"-\"").arg(fieldExcerpt(line));
