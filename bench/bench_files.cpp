@@ -7,7 +7,7 @@
 // alone (--benchmark_filter=BM_LoadMeasurementFile) to read it.
 
 #include "app/ProgramState.h"
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 #include "table/LoadMeasurementFile.h"
 
 #include <QFile>

@@ -5,6 +5,7 @@
 #include "app/ModelTable.h"
 #include "device/IdentReply.h"
 #include "settings/SettingsFiles.h"
+#include "table/Records.h"
 
 #include <QString>
 
@@ -13,7 +14,6 @@ namespace kivo {
 inline constexpr const char* kVersnr = "V3.02";
 inline constexpr const char* kOwnBrand = "Brenvor";
 inline constexpr const char* kPartnerBrandCode = "SR";
-inline constexpr int kMaxReadings = 5000;
 
 // Commands of the wire protocol, each sent with CR LF.
 inline constexpr const char* kBefehlKennung = "$kivo00$\r\n";

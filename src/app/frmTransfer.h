@@ -5,7 +5,7 @@
 // subsystem are implemented in that subsystem's folder.
 
 #include "app/ProgramState.h"
-#include "device/Records.h"
+#include "table/Records.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"

@@ -1,6 +1,6 @@
 #include "device/PortList.h"
 
-#include "table/Align.h"
+#include "shared/Align.h"
 
 namespace kivo {
 
@@ -26,24 +26,6 @@ QStringList portListItems(const std::vector<PortInfo>& ports, bool numberedPorts
     for (const PortInfo& p : ports)
         items << AusrichtenL(width, p.name) + Ausrichten(15, p.type, QStringLiteral(" "), false);
     return items;
-}
-
-std::vector<PortInfo> parseExtraPorts(const QString& entries)
-{
-    std::vector<PortInfo> out;
-    for (const QString& entry : entries.split(u';', Qt::SkipEmptyParts)) {
-        const qsizetype colon = entry.lastIndexOf(u':');
-        PortInfo p;
-        if (colon <= 0) {
-            p.name = entry.trimmed();
-            p.type = QStringLiteral("VCP");
-        } else {
-            p.name = entry.left(colon).trimmed();
-            p.type = entry.mid(colon + 1).trimmed().toUpper();
-        }
-        if (!p.name.isEmpty()) out.push_back(p);
-    }
-    return out;
 }
 
 } // namespace kivo

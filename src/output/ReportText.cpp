@@ -1,6 +1,6 @@
 #include "output/ReportText.h"
 
-#include "table/Align.h"
+#include "shared/Align.h"
 #include "table/NumberFormat.h"
 
 #include <algorithm>

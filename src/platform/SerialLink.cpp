@@ -1,6 +1,6 @@
 #include "platform/SerialLink.h"
 
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 
 #include <utility>
 

@@ -19,6 +19,25 @@ QString classify(const QSerialPortInfo& info)
 
 } // namespace
 
+std::vector<PortInfo> parseExtraPorts(const QString& entries)
+{
+    std::vector<PortInfo> out;
+    for (const QString& entry : entries.split(u';', Qt::SkipEmptyParts)) {
+        const qsizetype colon = entry.lastIndexOf(u':');
+        PortInfo p;
+        if (colon <= 0) {
+            p.name = entry.trimmed();
+            p.type = QStringLiteral("VCP");
+        } else {
+            p.name = entry.left(colon).trimmed();
+            p.type = entry.mid(colon + 1).trimmed().toUpper();
+        }
+        if (!p.name.isEmpty()) out.push_back(p);
+    }
+    return out;
+}
+
+
 std::vector<PortInfo> availableSerialPorts()
 {
     std::vector<PortInfo> ports;

@@ -1,6 +1,8 @@
 #include "settings/SettingsFiles.h"
 
-#include "device/PortList.h"
+#include "shared/LocaleNumber.h"
+
+#include "platform/SerialPorts.h"
 #include "shared/FieldExcerpt.h"
 
 #include <QRegularExpression>
@@ -132,19 +134,6 @@ QStringList writePortIni(const QString& portnr)
     return {t};
 }
 
-std::optional<double> parseLocaleNumber(const QString& text)
-{
-    static const QRegularExpression kNumber(
-        QStringLiteral(R"(^[+-]?(\d+([.,]\d*)?|[.,]\d+)([eE][+-]?\d+)?$)"));
-    const QString t = text.trimmed();
-    if (!kNumber.match(t).hasMatch()) return std::nullopt;
-    QString c = t;
-    c.replace(u',', u'.');
-    bool ok = false;
-    const double v = QLocale::c().toDouble(c, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
-}
 
 QString formatLimitNumber(double value, const QLocale& locale)
 {

@@ -3,6 +3,8 @@
 // A reader fills the fields line by line and stops at the first bad line:
 // what it set before that line stays set, and it returns the reason.
 
+#include "shared/LocaleNumber.h"
+
 #include <QDate>
 #include <QLocale>
 #include <QString>
@@ -57,9 +59,6 @@ ReadFailure readLimitIni(const QStringList& lines, LimitFields& fields, const QL
 QStringList writeLimitIni(const LimitFields& fields, const QLocale& locale);
 // The shortest text (up to 15 significant digits) that gives the value back.
 QString formatLimitNumber(double value, const QLocale& locale);
-// A number written with either decimal separator; a second separator (a
-// thousands group) makes it no number.
-std::optional<double> parseLocaleNumber(const QString& text);
 
 // Language.ini: the language index on the first line.
 ReadFailure readLanguageIni(const QStringList& lines, int& languageIndex);

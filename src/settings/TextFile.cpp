@@ -1,6 +1,6 @@
 #include "settings/TextFile.h"
 
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "table/LoadMeasurementFile.h"
 
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 #include "settings/LineReader.h"
 
 #include <QFile>

@@ -1,16 +1,12 @@
 #pragma once
 // Number texts of the table, the statistics and the limits caption.
 
+#include "shared/LocaleNumber.h"
+
 #include <QLocale>
 #include <QString>
 
 namespace kivo {
-
-// `value` with exactly `decimals` decimals, halves away from zero, at least
-// one integer digit, no thousands separator, the locale's decimal separator.
-// The value is first taken at the precision a person reads it with, so
-// 2.675 rounds to 2.68 although the double lies just below it.
-QString formatFixed(double value, int decimals, const QLocale& locale);
 
 // The digits of the fractional part, rounded to three decimals, as a whole
 // number: 2.25 and -2.25 give 25, 0.5 gives 5, 7 and 0.0004 give 0.

@@ -1,6 +1,6 @@
 #include "table/StatisticsList.h"
 
-#include "table/Align.h"
+#include "shared/Align.h"
 #include "table/NumberFormat.h"
 
 #include <cmath>

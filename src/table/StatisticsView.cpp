@@ -3,7 +3,7 @@
 
 #include "app/frmTransfer.h"
 #include "platform/PictureBox.h"
-#include "table/Align.h"
+#include "shared/Align.h"
 #include "table/NumberFormat.h"
 #include "table/StatisticsList.h"
 #include "table/frmWerte.h"

@@ -4,7 +4,7 @@
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
-#include "table/Align.h"
+#include "shared/Align.h"
 #include "table/LimitCheck.h"
 #include "table/NumberFormat.h"
 

@@ -4,7 +4,7 @@
 
 #include "QtPrinters.h"
 #include "app/ProgramState.h"
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 #include "settings/LineReader.h"
 #include "settings/TextFile.h"
 #include "table/LoadMeasurementFile.h"

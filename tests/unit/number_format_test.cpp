@@ -2,7 +2,7 @@
 // limits caption.
 
 #include "QtPrinters.h"
-#include "table/Align.h"
+#include "shared/Align.h"
 #include "table/NumberFormat.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The record set of the three tables: clearing a table and where it ends.
 
 #include "QtPrinters.h"
-#include "device/Records.h"
+#include "table/Records.h"
 
 #include <QStringList>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The 8-bit code page, line-oriented text files and the log file.
 
 #include "QtPrinters.h"
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 #include "settings/LogFile.h"
 #include "settings/TextFile.h"
 

@@ -1,4 +1,4 @@
-#include "settings/Cp1252.h"
+#include "shared/Cp1252.h"
 
 #include <array>
 #include <utility>

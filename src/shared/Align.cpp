@@ -1,4 +1,4 @@
-#include "table/Align.h"
+#include "shared/Align.h"
 
 namespace kivo {
 

@@ -1,4 +1,4 @@
-#include "device/Records.h"
+#include "table/Records.h"
 
 namespace kivo {
 

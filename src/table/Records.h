@@ -3,13 +3,15 @@
 // online readings, 5000 slots each; slot 0 is not used. The first slot whose
 // number and value are both 0 ends a table.
 
-#include "app/ProgramState.h"
 
 #include <QString>
 #include <array>
 #include <vector>
 
 namespace kivo {
+
+// Readings a table holds, whatever fills it.
+inline constexpr int kMaxReadings = 5000;
 
 enum Messart : int { kFE = 0, kNFE = 1, kOnline = 2, kIdentification = 3 };
 
