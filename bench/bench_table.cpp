@@ -48,8 +48,10 @@ struct Program {
         window->Form_Load();
         window->identity.geraet = QStringLiteral("RKS");
         window->profile = *profileFor(QStringLiteral("RKS"));
-        window->limits.Emin = 40;
-        window->limits.Emax = 60;
+        LimitFields limits;
+        limits.Emin = 40;
+        limits.Emax = 60;
+        window->tables.setLimits(limits);
         window->link.messart = kFE;
         window->show();
     }
@@ -65,12 +67,12 @@ void BM_IngestDump5000(benchmark::State& state)
     const QString dump = dump5000();
     for (auto _ : state) {
         w.ResetStatistics();
-        w.records.ClearRecords(kFE);
+        w.tables.ClearRecords(kFE);
         w.zeilen = splitDump(dump, kMaxReadings).lines;
         w.ParseDownloadedLines();
         QCoreApplication::processEvents(); // the view catches up, as on screen
     }
-    if (w.records.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
+    if (w.tables.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
 }
 BENCHMARK(BM_IngestDump5000)->Unit(benchmark::kMillisecond);
 

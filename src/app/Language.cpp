@@ -53,7 +53,7 @@ void frmTransfer::English_Click()
     RelabelMemoryCaptions();
     Voreinstellungen(QStringLiteral("SS"));
     Voreinstellungen(QStringLiteral("PI"));
-    if (limits.Emin != 0 || limits.Emax != 0 || limits.Esoll != 0)
+    if (const Limits& limits = tables.limits(); limits.Emin != 0 || limits.Emax != 0 || limits.Esoll != 0)
         ShowLimitsCaption();
     else
         cmdWerte->setText(texte.MessageText(39));

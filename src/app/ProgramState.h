@@ -50,9 +50,4 @@ struct ConnectionState {
     bool SchalterStop = false;
 };
 
-// Lower limit, upper limit and target value (0 = not set) with their texts.
-struct Limits : LimitFields {
-    bool wertechanged = false; // the limits window changed them
-};
-
 } // namespace kivo

@@ -99,8 +99,8 @@ bool frmTransfer::Form_Load()
 
     // 14.-15.
     currentDate = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    satznr = 1;
-    onlineZaehler = 1;
+    tables.setSatznr(1);
+    tables.setOnlineZaehler(1);
     QApplication::clipboard()->clear();
 
     // 16. Language.
@@ -137,7 +137,7 @@ bool frmTransfer::Form_Load()
     onlineAutoSave = true;
     projektWindow->DTPDate->setDateTime(QDateTime::currentDateTime());
     DisableCommands();
-    absolut = true;
+    tables.setAbsolut(true);
     portWatcher->start(platform.portWatchIntervalMs);
     return true;
 }

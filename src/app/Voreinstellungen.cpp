@@ -43,9 +43,11 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
         failure = settings.writePort(link.portnr);
         setWindowTitle(texte.MessageText(14));
     } else if (aktion == u"LL") {
+        LimitFields limits = tables.limits();
         failure = settings.readLimits(limits, locale);
+        tables.setLimits(limits);
     } else if (aktion == u"LS") {
-        failure = settings.writeLimits(limits, locale);
+        failure = settings.writeLimits(tables.limits(), locale);
     } else if (aktion == u"SL") {
         failure = settings.readLanguage(texte.languageIndex);
     } else if (aktion == u"SS") {

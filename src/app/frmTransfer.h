@@ -5,12 +5,11 @@
 // subsystem are implemented in that subsystem's folder.
 
 #include "app/ProgramState.h"
-#include "table/Records.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
-#include "table/Statistics.h"
+#include "table/MeasurementTables.h"
 #include "texts/Texte.h"
 
 #include <QColor>
@@ -167,22 +166,17 @@ public:
     ModelProfile profile;
     ConnectionState link;
     DeviceInfo device;
-    Limits limits;
-    Statistics stats;
+    MeasurementTables tables;
     Texte texte;
     LogFile log;
     Settings settings;
     QString Errortext;
     QString aktion;
     QString currentDate;
-    int satznr = 1;
-    int onlineZaehler = 1;
-    bool absolut = false;
     bool onlineAutoSave = false;
     QStringList zeilen; // lines of the last memory download
     QString auswertung;  // the part of the reply still to be parsed
     bool alleSpeicher = false;
-    Records records;
     QString zeile;           // the record line being parsed
     QString currentTime;     // "hh:nn:ss" of the reading being parsed
     QString countSuffix = QStringLiteral(" (0)");
@@ -332,7 +326,6 @@ private:
     // Set while many rows are written at once: the statistics list and the
     // grid's view are brought up to date once at the end.
     bool tableBatch = false;
-    int statisticsCount = 0; // readings folded into the statistics
     // Progress of a download: data lines seen of those announced.
     bool dumpStxSeen = false;
     int dumpLinesSeen = 0;

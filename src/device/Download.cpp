@@ -91,7 +91,7 @@ void frmTransfer::cmdLesFE_Click()
         if (!alleSpeicher && !programEnded && link.CheckConnect) SelectTableAfterDownload();
         return;
     }
-    records.ClearRecords(kFE);
+    tables.ClearRecords(kFE);
     ResetMemoryCaption();
     ShowEmptyNotice();
 }
@@ -118,7 +118,7 @@ void frmTransfer::cmdLesNFE_Click()
         else if (!programEnded && link.CheckConnect) SelectTableAfterDownload();
         return;
     }
-    records.ClearRecords(kNFE);
+    tables.ClearRecords(kNFE);
     ResetMemoryCaption();
     ShowEmptyNotice();
     if (alleSpeicher) alleSpeicher = false;
@@ -136,7 +136,7 @@ void frmTransfer::ReadMemory()
     lstStat->setVisible(true);
     ResetStatistics();
     SetupGrid();
-    records.ClearRecords(link.messart);
+    tables.ClearRecords(link.messart);
     link.oeffnenVersuche = 0;
     OpenPort(link.portnr);
     if (!link.CheckConnect || programEnded) return;
@@ -145,7 +145,7 @@ void frmTransfer::ReadMemory()
     link.empfang.clear();
     auswertung.clear();
     link.eotErkannt = false;
-    satznr = 1;
+    tables.setSatznr(1);
     DisableCommands();
     dumpStxSeen = false;
     dumpLinesSeen = 0;

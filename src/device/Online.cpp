@@ -108,7 +108,7 @@ void frmTransfer::onlineRecords()
         zeile = rest.left(length).toString();
         pos += length;
         // The table holds 5000 readings, however they came into it.
-        if (onlineZaehler > kMaxReadings) reportOnlineTableFull();
+        if (tables.onlineFull()) reportOnlineTableFull();
         else FillMessdaten();
         txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("ym"), QStringLiteral("µm")));
         saveOnlineReadings();
@@ -131,7 +131,7 @@ void frmTransfer::onlineLines()
     }
     const QString line = std::exchange(link.empfang, QString());
     if (link.SchalterStop) return; // paused: the line is dropped
-    if (onlineAnzahl >= kMaxReadings || onlineZaehler > kMaxReadings) {
+    if (onlineAnzahl >= kMaxReadings || tables.onlineFull()) {
         reportOnlineTableFull();
         return;
     }
@@ -151,7 +151,7 @@ void frmTransfer::onlineLines()
         narrowStatusField();
         txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("Oe"), QStringLiteral("G ")));
         ++onlineVerarbeitet;
-        if (kept) ++onlineZaehler;
+        if (kept) tables.nextOnlineNumber();
         taken = taken || kept;
     }
     // Readings kept only on screen would be lost with the window. Lines

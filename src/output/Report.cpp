@@ -31,17 +31,17 @@ void frmTransfer::BuildReportText(const QString& mode)
     SetMemoryNames();
     const int kind = link.messart;
     in.memoryName = kind == kFE ? speichername1 : kind == kNFE ? speichername2 : kind == kOnline ? texte.MessageText(8) : QString();
-    in.statisticsTitle = texte.StatText(6) + (profile.vorzeichen == u"-" && absolut ? texte.StatText(11) : QString());
+    in.statisticsTitle = texte.StatText(6) + (profile.vorzeichen == u"-" && tables.absolut() ? texte.StatText(11) : QString());
     for (int i = 0; i < lstStat->count(); ++i) in.statistics << lstStat->item(i)->text();
-    in.limits = limits;
-    in.firstUnit = stats.firstUnit;
+    in.limits = tables.limits();
+    in.firstUnit = tables.statistics().firstUnit;
     in.targetLabel = texte.StatText(10);
     for (int c = 0; c < 3; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
     if (kind >= kFE && kind <= kOnline) {
-        const int n = records.count(kind);
+        const int n = tables.count(kind);
         in.rows.reserve(size_t(n));
         for (int slot = 1; slot <= n; ++slot) {
-            const Record& r = records.at(kind, slot);
+            const Record& r = tables.record(kind, slot);
             in.rows.push_back({r.zeit, r.nr, r.wert, r.einheit, r.material});
         }
     }

@@ -88,19 +88,20 @@ void frmTransfer::cmdOpen_Click()
     }
 
     const int kind = link.messart;
-    records.ClearRecords(kind);
+    tables.ClearRecords(kind);
     MSFlex->Clear();
     lstStat->clear();
     ResetStatistics();
-    if (file->datum) records.at(kind, satznr).datum = *file->datum;
+    if (file->datum) tables.setDatum(kind, tables.satznr(), *file->datum);
     int slot = 1;
     for (const LoadedReading& reading : file->readings) {
-        Record& r = records.at(kind, slot++);
+        Record r = tables.record(kind, slot);
         r.zeit = reading.zeit;
         r.nr = reading.nr;
         r.wert = reading.wert;
         r.einheit = reading.einheit;
         if (reading.material) r.material = *reading.material;
+        tables.setRecord(kind, slot++, r);
     }
     const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead);
     if (kind == kFE) optFE->setText(caption);
@@ -109,7 +110,7 @@ void frmTransfer::cmdOpen_Click()
     RebuildTable();
     loadingFile = false;
     // Further online readings follow the loaded ones.
-    if (kind == kOnline) onlineZaehler = records.count(kind) + 1;
+    if (kind == kOnline) tables.setOnlineZaehler(tables.count(kind) + 1);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
 
     // The table holds no more; the operator must know the rest was left out.

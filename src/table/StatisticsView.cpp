@@ -19,27 +19,24 @@ namespace kivo {
 void frmTransfer::ResetStatistics()
 {
     lstStat->clear();
-    stats.reset();
-    satznr = 1;
-    statisticsCount = 0;
+    tables.ResetStatistics();
 }
 
 void frmTransfer::UpdateStatistics()
 {
-    statisticsCount = satznr;
-    foldIn(stats, currentValue, currentUnit, identity.geraet.startsWith(QStringLiteral("RK")), absolut);
+    tables.UpdateStatistics(currentValue, currentUnit, identity.geraet.startsWith(QStringLiteral("RK")));
     // Many rows at once: the list is drawn once, at the end of the batch.
     if (!tableBatch) showStatistics();
 }
 
 void frmTransfer::showStatistics()
 {
-    const int n = statisticsCount;
+    const int n = tables.statisticsCount();
     SetMemoryNames();
     const QString name = link.messart == kFE    ? speichername1
                          : link.messart == kNFE ? speichername2
                                                 : QStringLiteral("ONLINE");
-    const bool absHeading = profile.vorzeichen == u"-" && absolut;
+    const bool absHeading = profile.vorzeichen == u"-" && tables.absolut();
     lstStat->clear();
     if (n < 1) {
         lstStat->addItems(statisticsLines(Statistics{}, 0, name, absHeading, texte).mid(0, 4));
@@ -48,9 +45,8 @@ void frmTransfer::showStatistics()
             w->setVisible(false);
         return;
     }
-    computeDisplay(stats, n, absolut, QLocale());
-    lstStat->addItems(statisticsLines(stats, n, name, absHeading, texte));
-    stats.statCount = n;
+    tables.computeDisplay(n, QLocale());
+    lstStat->addItems(statisticsLines(tables.statistics(), n, name, absHeading, texte));
     if (n > kMaxReadings) ResetStatistics();
     picKivo->setVisible(false);
     lstStat->setVisible(true);
@@ -64,6 +60,7 @@ void frmTransfer::showStatistics()
 
 void frmTransfer::ShowLimitsCaption()
 {
+    const Limits& limits = tables.limits();
     const bool decimals = GetDecimalsInt(limits.Emin) != 0 || GetDecimalsInt(limits.Emax) != 0
                           || GetDecimalsInt(limits.Esoll) != 0;
     const QLocale locale;
@@ -83,7 +80,7 @@ void frmTransfer::RefreshTable()
 
 void frmTransfer::cmdAbs_Click()
 {
-    absolut = !absolut;
+    tables.setAbsolut(!tables.absolut());
     RefreshTable();
 }
 
@@ -92,12 +89,12 @@ void frmTransfer::cmdWerte_Click()
     werteWindow->setWindowTitle(texte.MessageText(14));
     werteWindow->show();
     werteWindow->raise();
-    limits.wertechanged = false;
+    tables.setLimitsChanged(false);
 }
 
 void frmTransfer::cmdWerte_LostFocus()
 {
-    if (limits.wertechanged) {
+    if (tables.limits().wertechanged) {
         RefreshTable(); // recolour the rows against the new limits
         Voreinstellungen(QStringLiteral("LS"));
     }

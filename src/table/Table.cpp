@@ -62,13 +62,13 @@ void frmTransfer::endTableBatch()
     tableBatch = false;
     MSFlex->grid().endBatch();
     applyColumnLayout(); // the view forgets its column widths when told all at once
-    if (satznr >= 1 && records.count(link.messart) >= 1) showStatistics();
+    if (tables.satznr() >= 1 && tables.count(link.messart) >= 1) showStatistics();
     ScrollToLastRow();
 }
 
 void frmTransfer::ColourLimitCell(int slot)
 {
-    const LimitMark mark = evaluateLimits(records.at(link.messart, slot).wert, absolut, limits.Emin, limits.Emax);
+    const LimitMark mark = tables.evaluate(tables.record(link.messart, slot).wert);
     if (mark == LimitMark::None) return;
     const QColor colour = mark == LimitMark::Outside ? outOfLimitColour : inLimitColour;
     for (int c = 0; c < MSFlex->Cols(); ++c) MSFlex->setCellBackColor(slot, c, colour);
@@ -89,10 +89,11 @@ std::array<QString, 4> rowTexts(const Record& r, const QLocale& locale)
 void frmTransfer::AppendReadingRow()
 {
     MSFlex->setVisible(true);
-    if (link.messart == kOnline) satznr = onlineZaehler;
+    if (link.messart == kOnline) tables.setSatznr(tables.onlineZaehler());
+    const int satznr = tables.satznr();
     MSFlex->setRows(satznr + 1);
-    const Record& r = records.at(link.messart, satznr);
-    MSFlex->setTextMatrix(0, 0, records.at(link.messart, 1).datum);
+    const Record& r = tables.record(link.messart, satznr);
+    MSFlex->setTextMatrix(0, 0, tables.record(link.messart, 1).datum);
     for (int c = 0; c < 4; ++c) MSFlex->setCellBackColor(satznr, c, normalColour);
     ColourLimitCell(satznr);
     const auto texts = rowTexts(r, QLocale());
@@ -111,7 +112,7 @@ void frmTransfer::AppendReadingRow()
 
 void frmTransfer::RebuildTable()
 {
-    const int j = records.count(link.messart);
+    const int j = tables.count(link.messart);
     const bool outerBatch = tableBatch;
     if (!outerBatch) beginTableBatch();
     MSFlex->setRows(j + 1);
@@ -121,12 +122,12 @@ void frmTransfer::RebuildTable()
     MSFlex->setTextMatrix(0, 0, currentDate);
     const QLocale locale;
     for (int k = 1; k <= j; ++k) {
-        const Record& r = records.at(link.messart, k);
+        const Record& r = tables.record(link.messart, k);
         ColourLimitCell(k);
         const auto texts = rowTexts(r, locale);
         for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(k, c, texts[size_t(c)]);
         formattedValue = texts[2];
-        satznr = k;
+        tables.setSatznr(k);
         currentValue = r.wert;
         currentUnit = r.einheit;
         UpdateStatistics();
@@ -150,15 +151,16 @@ void frmTransfer::ScrollToLastRow()
 
 void frmTransfer::ReadGridBack(int rowCount)
 {
-    records.ClearRecords(link.messart);
-    records.at(link.messart, 0).datum = MSFlex->TextMatrix(0, 0);
+    tables.ClearRecords(link.messart);
+    tables.setTableDate(link.messart, MSFlex->TextMatrix(0, 0));
     const QLocale locale;
     for (int i = 1; i < rowCount; ++i) {
-        Record& r = records.at(link.messart, i);
+        Record r = tables.record(link.messart, i);
         r.zeit = MSFlex->TextMatrix(i, 0);
         r.nr = MSFlex->TextMatrix(i, 1).trimmed().toInt();
         r.wert = locale.toDouble(MSFlex->TextMatrix(i, 2).trimmed());
         r.einheit = MSFlex->TextMatrix(i, 3).left(4);
+        tables.setRecord(link.messart, i, r);
     }
 }
 

@@ -1,6 +1,7 @@
 // The record set of the three tables: clearing a table and where it ends.
 
 #include "QtPrinters.h"
+#include "table/MeasurementTables.h"
 #include "table/Records.h"
 
 #include <QStringList>
@@ -68,6 +69,32 @@ TEST(Records, AnIndexPastTheTablesNeverWrites)
     EXPECT_EQ(records.at(kOnline, kMaxReadings + 1).nr, 0);
     EXPECT_EQ(records.count(kOnline), kMaxReadings);
     EXPECT_EQ(records.count(kNFE), 0);
+}
+
+// The tables without a window: where a reading goes, what keeps it, and a
+// full online table.
+TEST(MeasurementTables, ReadingsGoToTheirSlotAndTheOnlineNumber)
+{
+    MeasurementTables tables;
+    const Reading r{7, 12.5, "µm  ", QStringLiteral("Fe")};
+    auto taken = tables.take(kFE, r, "01.02.2024", "10:11:12");
+    EXPECT_TRUE(taken.kept);
+    EXPECT_EQ(taken.slot, 1);
+    tables.advance(false);
+    taken = tables.take(kFE, Reading{0, 0, "µm  ", std::nullopt}, "01.02.2024", "10:11:13");
+    EXPECT_FALSE(taken.kept); // number and value 0 would end the table
+    EXPECT_EQ(tables.count(kFE), 1);
+    EXPECT_EQ(tables.record(kFE, 1).nr, 7);
+
+    tables.setOnlineZaehler(kMaxReadings);
+    taken = tables.take(kOnline, r, "01.02.2024", "10:11:14");
+    ASSERT_TRUE(taken.kept);
+    EXPECT_EQ(tables.record(kOnline, kMaxReadings).nr, kMaxReadings); // online readings take the running number
+    tables.advance(true);
+    EXPECT_TRUE(tables.onlineFull());
+    taken = tables.take(kOnline, r, "01.02.2024", "10:11:15");
+    EXPECT_TRUE(taken.full);
+    EXPECT_FALSE(taken.kept);
 }
 
 } // namespace
