@@ -47,12 +47,12 @@ struct Program {
         window = std::make_unique<frmTransfer>(platform, folder.path());
         window->Form_Load();
         window->identity.geraet = QStringLiteral("RKS");
-        window->profile = *profileFor(QStringLiteral("RKS"));
+        window->deviceLink().setProfile(*profileFor(QStringLiteral("RKS")));
         LimitFields limits;
         limits.Emin = 40;
         limits.Emax = 60;
         window->tables.setLimits(limits);
-        window->link.messart = kFE;
+        window->deviceLink().setMessart(kFE);
         window->show();
     }
     QTemporaryDir folder;
@@ -68,8 +68,7 @@ void BM_IngestDump5000(benchmark::State& state)
     for (auto _ : state) {
         w.ResetStatistics();
         w.tables.ClearRecords(kFE);
-        w.zeilen = splitDump(dump, kMaxReadings).lines;
-        w.ParseDownloadedLines();
+        w.ParseDownloadedLines(splitDump(dump, kMaxReadings).lines);
         QCoreApplication::processEvents(); // the view catches up, as on screen
     }
     if (w.tables.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
@@ -80,8 +79,7 @@ void BM_RebuildTable5000(benchmark::State& state)
 {
     Program program;
     frmTransfer& w = *program.window;
-    w.zeilen = splitDump(dump5000(), kMaxReadings).lines;
-    w.ParseDownloadedLines();
+    w.ParseDownloadedLines(splitDump(dump5000(), kMaxReadings).lines);
     for (auto _ : state) {
         w.ResetStatistics();
         w.RebuildTable();

@@ -31,13 +31,13 @@ void frmTransfer::EnableCommands()
 {
     // Nothing may start while the program waits for the gauge, whichever
     // handler runs meanwhile.
-    if (waitDepth > 0) return;
+    if (gauge->waiting()) return;
     for (QWidget* w : commandControls()) w->setEnabled(true);
 }
 
 void frmTransfer::ClearRecordTexts()
 {
-    zeilen.clear();
+    gauge->clearDumpLines();
 }
 
 void frmTransfer::cmdEnde_Click() { EndProgram(); }
@@ -48,7 +48,7 @@ void frmTransfer::EndProgram()
 {
     if (programEnded) return;
     programEnded = true;
-    closePort();
+    gauge->end();
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow})
         w->hide();
     hide();

@@ -34,7 +34,7 @@ void frmTransfer::ApplyLanguage()
     cmdFlexZeileLoeschen->setText(texte.MessageText(40));
     cmdFlexTabelleloeschen->setText(texte.MessageText(41));
 
-    txtWait->setText(link.CheckConnect ? texte.MenuText(53) : texte.MessageText(13));
+    txtWait->setText(gauge->CheckConnect() ? texte.MenuText(53) : texte.MessageText(13));
     txtSpeicher->setText(texte.MessageText(42));
 
     cmdStop->setText(texte.MessageText(55));
@@ -76,10 +76,10 @@ void frmTransfer::German_Click()
 
 void frmTransfer::refreshTableInLanguage()
 {
-    if (!link.CheckConnect) return;
+    if (!gauge->CheckConnect()) return;
     // While the gauge is busy the table is not touched and no command is
     // enabled: it is drawn anew when the command is over.
-    if (waitDepth > 0 || commandDepth > 0) refreshPending = true;
+    if (gauge->waiting() || gauge->commandRunning()) refreshPending = true;
     else RefreshTable();
 }
 

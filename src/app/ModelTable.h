@@ -2,19 +2,12 @@
 // The six gauge models an installation can be set up for, as data. Adding
 // a model means adding a row here (and its picture and test data).
 
+#include "device/ModelProfile.h"
+
 #include <QString>
 #include <optional>
 
 namespace kivo {
-
-// Fixed codes other parts of the program consult about the model.
-struct ModelProfile {
-    QString speicherlayout; // "1", "2" (refined to "2E"/"2N"), "3", "X"
-    QString schnittstelle;  // "B" Bluetooth serial port, "K" cable
-    QString onlineart;      // "E" 27-character records, "V" lines
-    QString materialart;    // "0", "1", "2"
-    QString vorzeichen;     // "-" readings carry a sign, "+" they don't
-};
 
 struct ModelRow {
     const char* code;

@@ -15,11 +15,6 @@ inline constexpr const char* kVersnr = "V3.02";
 inline constexpr const char* kOwnBrand = "Brenvor";
 inline constexpr const char* kPartnerBrandCode = "SR";
 
-// Commands of the wire protocol, each sent with CR LF.
-inline constexpr const char* kBefehlKennung = "$kivo00$\r\n";
-inline constexpr const char* kBefehlSpeicher1 = "$kivo10$\r\n";
-inline constexpr const char* kBefehlSpeicher2 = "$kivo11$\r\n";
-
 struct ProgramIdentity {
     QString versnr;
     QString geraet;      // model code of the installation; later the identified gauge
@@ -34,20 +29,5 @@ struct ProgramIdentity {
     QString titleText() const { return pgmname + u' ' + versnr; }
 };
 
-struct ConnectionState {
-    bool CheckConnect = false;
-    bool abgeschaltet = false;
-    QString portnr;
-    int oeffnenVersuche = 0;
-    bool pruefenBeimVerbinden = false;
-    QString befehl;
-    QString befehlKennung;
-    QString befehlSpeicher1;
-    QString befehlSpeicher2;
-    QString empfang;
-    bool eotErkannt = false;
-    int messart = 0;
-    bool SchalterStop = false;
-};
 
 } // namespace kivo

@@ -53,9 +53,6 @@ bool frmTransfer::Form_Load()
     normalColour = QColor(255, 255, 255);
     inLimitColour = QColor(158, 232, 155);
     outOfLimitColour = QColor(239, 162, 162);
-    link.befehlKennung = QString::fromLatin1(kBefehlKennung);
-    link.befehlSpeicher1 = QString::fromLatin1(kBefehlSpeicher1);
-    link.befehlSpeicher2 = QString::fromLatin1(kBefehlSpeicher2);
     identity.versnr = QString::fromLatin1(kVersnr);
 
     // 2. One copy per installation and user.
@@ -73,7 +70,7 @@ bool frmTransfer::Form_Load()
         w->setVisible(false);
     txtSpeicher->setVisible(true);
     txtWait->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
-    link.SchalterStop = false;
+    gauge->setSchalterStop(false);
 
     // 4.-7. Model and brand.
     Voreinstellungen(QStringLiteral("KL"));
@@ -86,7 +83,8 @@ bool frmTransfer::Form_Load()
     writeStartLog();
 
     // 10.-13.
-    if (const auto p = profileFor(identity.geraet)) profile = *p;
+    if (const auto p = profileFor(identity.geraet)) gauge->setProfile(*p);
+    gauge->setGeraet(identity.geraet);
     cmdStop->setVisible(false);
     setWindowTitle(identity.titleText());
     FitPicture(picRahmen, QDir(identity.programFolder).filePath(QStringLiteral("Rahmen.jpg")), true);
@@ -133,7 +131,6 @@ bool frmTransfer::Form_Load()
     cmdConnect->setVisible(true);
     setLanguageTicks();
     ResetStatistics();
-    link.eotErkannt = false;
     onlineAutoSave = true;
     projektWindow->DTPDate->setDateTime(QDateTime::currentDateTime());
     DisableCommands();

@@ -31,16 +31,16 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
         identity.brandName = f.brandName;
         identity.kpgmname = f.kpgmname;
     } else if (aktion == u"CL") {
-        PortIniFields f{link.portnr, ComboPort->currentText(), false};
+        PortIniFields f{gauge->portnr(), ComboPort->currentText(), false};
         failure = settings.readPort(f);
-        link.portnr = f.portnr;
+        gauge->setPortnr(f.portnr);
         if (!f.comboText.isEmpty()) ComboPort->setEditText(f.comboText);
         if (f.askForPort) {
             txtWait->setText(texte.MessageText(24));
             txtWait->setVisible(true);
         }
     } else if (aktion == u"CS") {
-        failure = settings.writePort(link.portnr);
+        failure = settings.writePort(gauge->portnr());
         setWindowTitle(texte.MessageText(14));
     } else if (aktion == u"LL") {
         LimitFields limits = tables.limits();

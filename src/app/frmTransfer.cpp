@@ -72,8 +72,8 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     infoWindow = new frmInfo(this);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
-    SCom1 = platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>();
-    connect(SCom1.get(), &SerialLink::commEvent, this, &frmTransfer::SCom1_OnComm);
+    gauge = new DeviceLink(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(),
+                           *this, texte, this);
     portWatcher = new PortWatcher(this);
     connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
     // While the program waits for the gauge, the status bar says how to
@@ -82,7 +82,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     cancelButton = makeControl<QPushButton>(this, "cancelButton", "button");
     cancelButton->setFocusPolicy(Qt::NoFocus);
     connect(cancelButton, &QPushButton::clicked, this, [this] {
-        if (waitDepth > 0) cancelled = true;
+        gauge->cancel();
     });
     progressBar = makeControl<QProgressBar>(this, "progressBar", "progress");
     progressBar->setFormat(QStringLiteral("%v / %m"));

@@ -1,10 +1,11 @@
 #pragma once
-// The main window: owns the program's state and coordinates every action.
-// Handlers stay thin: they read controls, call the pure functions of the
-// subsystems on the state, and write controls. The procedures of a
-// subsystem are implemented in that subsystem's folder.
+// The main window: holds the controls and coordinates. Its handlers read
+// controls, ask and tell the subsystems (the device link, the measurement
+// tables, the settings, the language texts) and write what they report onto
+// the screen. It is the device link's view.
 
 #include "app/ProgramState.h"
+#include "device/DeviceLink.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
@@ -13,7 +14,6 @@
 #include "texts/Texte.h"
 
 #include <QColor>
-#include <QElapsedTimer>
 #include <QMainWindow>
 #include <functional>
 #include <memory>
@@ -57,7 +57,7 @@ struct Platform {
     bool singleInstance = true;
 };
 
-class frmTransfer : public QMainWindow {
+class frmTransfer : public QMainWindow, private DeviceView {
     Q_OBJECT
 public:
     explicit frmTransfer(const Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
@@ -124,8 +124,8 @@ public:
     void cmdLesFE_Click();
     void cmdLesNFE_Click();
     void ReadMemory();
-    // Parses the lines of a download (`zeilen`) into the table on show.
-    void ParseDownloadedLines();
+    // Parses the lines of a download into the table on show.
+    void ParseDownloadedLines(const QStringList& zeilen);
     void ShowEmptyNotice();
     void SetupMemoryButtons();
 
@@ -133,22 +133,13 @@ public:
     void ScanPorts();
     void ComboPort_Change();
 
-    // Device link
+    // Connecting
     void cmdConnect_Click();
-    void OpenPort(const QString& port);
-    void PingGeraet();
-    void SendCommand();
-    void SetupOnlineSingle();
-    void SetupOnlineLines();
-    void Delay(int nSekunden);
-    // True when the gauge answered (its reply ended with EOT and it did not
-    // switch itself off meanwhile).
-    bool ReadGeraet();
-    void SCom1_OnComm(int code);
     void SCom1_PortChange(int kind, const QString& portName);
-    SerialLink& serial() { return *SCom1; }
+    DeviceLink& deviceLink() { return *gauge; }
+    const DeviceLink& deviceLink() const { return *gauge; }
     // A wait for the gauge (or a Delay) is running.
-    bool waiting() const { return waitDepth > 0; }
+    bool waiting() const { return gauge->waiting(); }
 
     // Ending
     void cmdEnde_Click();
@@ -163,9 +154,6 @@ public:
 
     // State
     ProgramIdentity identity;
-    ModelProfile profile;
-    ConnectionState link;
-    DeviceInfo device;
     MeasurementTables tables;
     Texte texte;
     LogFile log;
@@ -174,8 +162,6 @@ public:
     QString aktion;
     QString currentDate;
     bool onlineAutoSave = false;
-    QStringList zeilen; // lines of the last memory download
-    QString auswertung;  // the part of the reply still to be parsed
     bool alleSpeicher = false;
     QString zeile;           // the record line being parsed
     QString currentTime;     // "hh:nn:ss" of the reading being parsed
@@ -187,10 +173,7 @@ public:
     QString currentUnit;
     bool loadingFile = false;
     QString ReportText;
-    QStringList onlineZeilen;  // lines of a line-style gauge, from index 2
     bool onlineSaveFailed = false; // the automatic save said so once already
-    int onlineAnzahl = 1;      // lines of a line-style gauge received
-    int onlineVerarbeitet = 1; // of those, parsed
 
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
@@ -276,59 +259,12 @@ private:
     void setLanguageTicks();
     void refreshTableInLanguage();
     void EndProgram();
-    // Runs the event loop until `done` holds, Escape is pressed, the
-    // program ends or `timeoutMs` passes (never with a negative timeout).
-    // True when `done` ended it.
-    bool waitFor(const std::function<bool()>& done, int timeoutMs = -1);
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void showConnected(const QString& port);
-    void showNotConnected();
-    void showDeviceUnavailable(const QString& reason = QString());
     QString selectedPort() const;
-    QString openFailureText(OpenResult result, const QString& port, const QString& reason) const;
-
-    Platform platform;
-    std::unique_ptr<SingleInstance> instance;
-    bool programEnded = false;
-    std::unique_ptr<SerialLink> SCom1;
-    PortWatcher* portWatcher = nullptr;
-    QString openPortName; // the port the link has open
-    int waitDepth = 0;
-    // Escape, the cancel button, a lost link or a flood from the wire ended
-    // a wait: the rest of that command asks the gauge nothing more.
-    bool cancelled = false;
-    // Commands to the gauge running (nested: Connect runs the download).
-    int commandDepth = 0;
-    class CommandScope;
-    void commandEnded();
-    bool commandStopped() const { return cancelled || programEnded; }
-    // The language changed while the gauge was busy: the table is drawn in
-    // the new language once the command is over.
-    bool refreshPending = false;
-    // A reply was given up before its EOT: what the gauge still sends of it
-    // is dropped, and the next command waits until it is over.
-    bool replyAbandoned = false;
-    QElapsedTimer lastByteClock; // since the last bytes arrived
-    bool drainAbandonedReply();
-    void abandonReplyIfOpen();
-    void closePort();
-    void stopOversizedReply();
     void showNoAnswer();
     void disableDeviceCommands();
-    bool onlineFullReported = false; // the full online table was reported
-    void reportOnlineTableFull();
     void saveOnlineReadings();
-    bool onlineSavePending = false;
     void refreshPortList();
-    QLabel* escapeHint = nullptr;
-    QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
-    QProgressBar* progressBar = nullptr;   // readings received of those announced
-    // Set while many rows are written at once: the statistics list and the
-    // grid's view are brought up to date once at the end.
-    bool tableBatch = false;
-    // Progress of a download: data lines seen of those announced.
-    bool dumpStxSeen = false;
-    int dumpLinesSeen = 0;
     void applyColumnLayout();
     void beginTableBatch();
     void endTableBatch();
@@ -336,15 +272,51 @@ private:
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
     QString measurementFolder();
-    void onlineRecords();
-    void onlineLines();
     void narrowStatusField();
+    void selectTable(QRadioButton* option);
+
+    // What the device link shows and asks (DeviceView).
+    void showOpening() override;
+    void showStillConnected() override;
+    void showConnected(const QString& port) override;
+    void showNotConnected() override;
+    void showDeviceUnavailable(const QString& reason) override;
+    void showLinkLost() override;
+    void gaugeBusy() override;
+    void waitStarted() override;
+    void waitEnded() override;
+    MsgAnswer message(const QString& text, MsgIcon icon) override;
+    void writeLog(const QString& text) override { WriteLog(text); }
+    void identified(const std::optional<QString>& failure) override;
+    void downloadProgress(int linesSeen) override;
+    void dumpSplit(bool exceeded) override;
+    void onlineRecord(const QString& zeile) override;
+    bool onlineLine(const QString& zeile) override;
+    void onlineLinesTaken() override;
+    void notAReading() override;
+    bool onlineTableFull() const override { return tables.onlineFull(); }
+    void reportOnlineTableFull() override;
+    void commandEnded() override;
+
+    Platform platform;
+    std::unique_ptr<SingleInstance> instance;
+    bool programEnded = false;
+    DeviceLink* gauge = nullptr;
+    PortWatcher* portWatcher = nullptr;
+    // The language changed while the gauge was busy: the table is drawn in
+    // the new language once the command is over.
+    bool refreshPending = false;
+    bool onlineFullReported = false; // the full online table was reported
+    bool onlineSavePending = false;
+    QLabel* escapeHint = nullptr;
+    QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
+    QProgressBar* progressBar = nullptr;   // readings received of those announced
+    // Set while many rows are written at once: the statistics list and the
+    // grid's view are brought up to date once at the end.
+    bool tableBatch = false;
     // The option that got the focus from an empty-memory notice: focusing it
     // again after the download selects nothing, so the notice stays.
     QRadioButton* focusedOption = nullptr;
-    void selectTable(QRadioButton* option);
-    void downloadSplit();
-    void showDownloadProgress(const QString& received);
 };
 
 } // namespace kivo

@@ -4,6 +4,8 @@
 // number and value are both 0 ends a table.
 
 
+#include "shared/Messart.h"
+
 #include <QString>
 #include <array>
 #include <vector>
@@ -13,7 +15,6 @@ namespace kivo {
 // Readings a table holds, whatever fills it.
 inline constexpr int kMaxReadings = 5000;
 
-enum Messart : int { kFE = 0, kNFE = 1, kOnline = 2, kIdentification = 3 };
 
 struct Record {
     QString datum; // "dd.mm.yyyy"

@@ -99,11 +99,11 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     EXPECT_EQ(link->openedPort, u"ttyUSB0");
     // presence test, identification, then the memory is read
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n"));
-    EXPECT_TRUE(window->link.CheckConnect);
+    EXPECT_TRUE(window->deviceLink().CheckConnect());
     EXPECT_TRUE(window->picBth->isHidden());
     EXPECT_EQ(window->identity.geraet, u"RKS");
-    EXPECT_EQ(window->device.geraetesoftware, u"1.07");
-    EXPECT_EQ(window->device.anzahl1, 25);
+    EXPECT_EQ(window->deviceLink().device().geraetesoftware, u"1.07");
+    EXPECT_EQ(window->deviceLink().device().anzahl1, 25);
     EXPECT_EQ(settingsFile("Port.ini"), u"ttyUSB0\r\n");
     EXPECT_EQ(settingsFile("Limit.ini"), u"");
     EXPECT_TRUE(dialogs.texts.isEmpty());
@@ -113,7 +113,7 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
 {
     start("RKM");
     connectTo("ttyUSB1");
-    EXPECT_FALSE(window->link.CheckConnect);
+    EXPECT_FALSE(window->deviceLink().CheckConnect());
     EXPECT_EQ(window->txtWait->text(), u"Nicht Verbunden");
     EXPECT_FALSE(window->cmdConnect->isHidden());
     EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");
@@ -123,7 +123,7 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
     // Switched on now: the next Connect tries again instead of giving up.
     answerIdentification("RK-MENO\r\nM1:0\r\n");
     connectTo("ttyUSB1");
-    EXPECT_TRUE(window->link.CheckConnect);
+    EXPECT_TRUE(window->deviceLink().CheckConnect());
 }
 
 TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
@@ -138,8 +138,8 @@ TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
     connectTo("ttyUSB0");
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n")) << "asked further after switching off";
     EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
-    EXPECT_FALSE(window->link.CheckConnect);
-    EXPECT_FALSE(window->link.abgeschaltet);
+    EXPECT_FALSE(window->deviceLink().CheckConnect());
+    EXPECT_FALSE(window->deviceLink().switchedOff());
     EXPECT_FALSE(window->cmdConnect->isHidden());
     EXPECT_TRUE(window->ComboPort->isVisibleTo(window.get()));
 }
@@ -174,11 +174,11 @@ TEST_F(Connection, LostLinkIsReopenedWithoutRetry)
     start("RKS");
     answerIdentification("RK-SIVAR\r\n");
     connectTo("ttyUSB0");
-    ASSERT_TRUE(window->link.CheckConnect);
+    ASSERT_TRUE(window->deviceLink().CheckConnect());
     link->fail();
     // The port could be opened again: still connected.
     EXPECT_TRUE(link->isOpen());
-    EXPECT_TRUE(window->link.CheckConnect);
+    EXPECT_TRUE(window->deviceLink().CheckConnect());
 
     link->openResult = OpenResult::NotFound;
     link->fail();

@@ -2,16 +2,11 @@
 // events arrive and the window stays responsive; Escape ends any wait, and
 // with it the rest of the command.
 
-#include "app/frmTransfer.h"
+#include "device/DeviceLink.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
 #include <QTimer>
 #include <cmath>
 
@@ -24,28 +19,29 @@ constexpr int kQuietMs = 300;
 
 } // namespace
 
-bool frmTransfer::eventFilter(QObject* watched, QEvent* event)
+DeviceLink::Command::Command(DeviceLink& link_) : link(link_)
 {
-    // Only a press while the program waits for the gauge counts: an Escape
-    // that closed a dialog earlier must not cancel what comes next.
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && waitDepth > 0)
-        cancelled = true;
-    if (watched == cmdWerte && event->type() == QEvent::FocusOut) cmdWerte_LostFocus();
-    return QMainWindow::eventFilter(watched, event);
+    if (link.commandDepth++ == 0) link.cancelled = false;
 }
 
-bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
+DeviceLink::Command::~Command()
+{
+    if (--link.commandDepth == 0) link.view.commandEnded();
+}
+
+void DeviceLink::cancel()
+{
+    // Only a cancel while the program waits for the gauge counts: an Escape
+    // that closed a dialog earlier must not cancel what comes next.
+    if (waitDepth > 0) cancelled = true;
+}
+
+bool DeviceLink::waitFor(const std::function<bool()>& done, int timeoutMs)
 {
     if (done()) return true;
     if (waitDepth == 0 && commandDepth == 0) cancelled = false; // a wait of its own, not part of a command
     if (commandStopped()) return false; // one Escape ends the whole command
-    if (waitDepth++ == 0) {
-        escapeHint->setText(texte.languageIndex == kGerman ? QStringLiteral("Warten auf das Gerät – Esc bricht ab")
-                                                           : QStringLiteral("Waiting for the gauge – Esc cancels"));
-        escapeHint->setVisible(true);
-        cancelButton->setText(texte.languageIndex == kGerman ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
-        cancelButton->setVisible(true);
-    }
+    if (waitDepth++ == 0) view.waitStarted();
     QElapsedTimer clock;
     clock.start();
     QEventLoop loop;
@@ -58,44 +54,32 @@ bool frmTransfer::waitFor(const std::function<bool()>& done, int timeoutMs)
     });
     tick.start(5);
     loop.exec();
-    if (--waitDepth == 0) {
-        escapeHint->setVisible(false);
-        cancelButton->setVisible(false);
-    }
+    if (--waitDepth == 0) view.waitEnded();
     return result;
 }
 
-void frmTransfer::Delay(int nSekunden)
+void DeviceLink::Delay(int nSekunden)
 {
     // Whole seconds of the system clock, as the gauge's pauses were timed.
     const double start = QDateTime::currentMSecsSinceEpoch() / 1000.0;
     const double target = std::round(start + nSekunden);
     const int ms = int((target - start) * 1000.0) + 1;
-    QElapsedTimer clock;
-    clock.start();
     ++waitDepth;
     QEventLoop loop;
     QTimer::singleShot(qMax(0, ms), &loop, &QEventLoop::quit);
-    connect(this, &frmTransfer::programEnd, &loop, &QEventLoop::quit);
+    connect(this, &DeviceLink::programEnd, &loop, &QEventLoop::quit);
     loop.exec();
     --waitDepth;
 }
 
-void frmTransfer::commandEnded()
-{
-    if (!refreshPending || programEnded) return;
-    refreshPending = false;
-    if (link.CheckConnect) RefreshTable();
-}
-
-void frmTransfer::abandonReplyIfOpen()
+void DeviceLink::abandonReplyIfOpen()
 {
     if (!SCom1->isOpen()) return;
     replyAbandoned = true;
     lastByteClock.start();
 }
 
-bool frmTransfer::drainAbandonedReply()
+bool DeviceLink::drainAbandonedReply()
 {
     if (!replyAbandoned) return true;
     // The gauge answers one command after the other: the next command is
@@ -106,13 +90,6 @@ bool frmTransfer::drainAbandonedReply()
     replyAbandoned = false;
     SCom1->discardInput();
     return true;
-}
-
-void frmTransfer::closePort()
-{
-    SCom1->close();
-    openPortName.clear();
-    replyAbandoned = false;
 }
 
 } // namespace kivo

@@ -33,10 +33,10 @@ void frmTransfer::showStatistics()
 {
     const int n = tables.statisticsCount();
     SetMemoryNames();
-    const QString name = link.messart == kFE    ? speichername1
-                         : link.messart == kNFE ? speichername2
+    const QString name = gauge->messart() == kFE    ? speichername1
+                         : gauge->messart() == kNFE ? speichername2
                                                 : QStringLiteral("ONLINE");
-    const bool absHeading = profile.vorzeichen == u"-" && tables.absolut();
+    const bool absHeading = gauge->profile().vorzeichen == u"-" && tables.absolut();
     lstStat->clear();
     if (n < 1) {
         lstStat->addItems(statisticsLines(Statistics{}, 0, name, absHeading, texte).mid(0, 4));
@@ -52,7 +52,7 @@ void frmTransfer::showStatistics()
     lstStat->setVisible(true);
     MSChart1->setVisible(false);
     cmdChart->setVisible(true);
-    cmdAbs->setVisible(profile.vorzeichen == u"-");
+    cmdAbs->setVisible(gauge->profile().vorzeichen == u"-");
     cmdGross->setVisible(false);
     cmdChart->setText(QStringLiteral("Chart"));
     txtMittelwert->setVisible(false);
@@ -73,9 +73,9 @@ void frmTransfer::ShowLimitsCaption()
 
 void frmTransfer::RefreshTable()
 {
-    if (link.messart == kFE) optFE_Click();
-    else if (link.messart == kNFE) optNFE_Click();
-    else if (link.messart == kOnline) optOnline_Click();
+    if (gauge->messart() == kFE) optFE_Click();
+    else if (gauge->messart() == kNFE) optNFE_Click();
+    else if (gauge->messart() == kOnline) optOnline_Click();
 }
 
 void frmTransfer::cmdAbs_Click()

@@ -29,9 +29,9 @@ void frmTransfer::BuildReportText(const QString& mode)
         in.projectTexts[i] = projektWindow->txtFelder[i]->text();
     }
     SetMemoryNames();
-    const int kind = link.messart;
+    const int kind = gauge->messart();
     in.memoryName = kind == kFE ? speichername1 : kind == kNFE ? speichername2 : kind == kOnline ? texte.MessageText(8) : QString();
-    in.statisticsTitle = texte.StatText(6) + (profile.vorzeichen == u"-" && tables.absolut() ? texte.StatText(11) : QString());
+    in.statisticsTitle = texte.StatText(6) + (gauge->profile().vorzeichen == u"-" && tables.absolut() ? texte.StatText(11) : QString());
     for (int i = 0; i < lstStat->count(); ++i) in.statistics << lstStat->item(i)->text();
     in.limits = tables.limits();
     in.firstUnit = tables.statistics().firstUnit;

@@ -62,13 +62,13 @@ void frmTransfer::endTableBatch()
     tableBatch = false;
     MSFlex->grid().endBatch();
     applyColumnLayout(); // the view forgets its column widths when told all at once
-    if (tables.satznr() >= 1 && tables.count(link.messart) >= 1) showStatistics();
+    if (tables.satznr() >= 1 && tables.count(gauge->messart()) >= 1) showStatistics();
     ScrollToLastRow();
 }
 
 void frmTransfer::ColourLimitCell(int slot)
 {
-    const LimitMark mark = tables.evaluate(tables.record(link.messart, slot).wert);
+    const LimitMark mark = tables.evaluate(tables.record(gauge->messart(), slot).wert);
     if (mark == LimitMark::None) return;
     const QColor colour = mark == LimitMark::Outside ? outOfLimitColour : inLimitColour;
     for (int c = 0; c < MSFlex->Cols(); ++c) MSFlex->setCellBackColor(slot, c, colour);
@@ -89,19 +89,19 @@ std::array<QString, 4> rowTexts(const Record& r, const QLocale& locale)
 void frmTransfer::AppendReadingRow()
 {
     MSFlex->setVisible(true);
-    if (link.messart == kOnline) tables.setSatznr(tables.onlineZaehler());
+    if (gauge->messart() == kOnline) tables.setSatznr(tables.onlineZaehler());
     const int satznr = tables.satznr();
     MSFlex->setRows(satznr + 1);
-    const Record& r = tables.record(link.messart, satznr);
-    MSFlex->setTextMatrix(0, 0, tables.record(link.messart, 1).datum);
+    const Record& r = tables.record(gauge->messart(), satznr);
+    MSFlex->setTextMatrix(0, 0, tables.record(gauge->messart(), 1).datum);
     for (int c = 0; c < 4; ++c) MSFlex->setCellBackColor(satznr, c, normalColour);
     ColourLimitCell(satznr);
     const auto texts = rowTexts(r, QLocale());
     formattedValue = texts[2];
     for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(satznr, c, texts[size_t(c)]);
     countSuffix = QStringLiteral(" (%1)").arg(satznr);
-    if (!loadingFile && ((link.messart == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
-                         || (link.messart == kFE && optFE->text().contains(QStringLiteral(".mes")))))
+    if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
+                         || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
     UpdateMemoryCaption();
     currentValue = r.wert;
@@ -112,7 +112,7 @@ void frmTransfer::AppendReadingRow()
 
 void frmTransfer::RebuildTable()
 {
-    const int j = tables.count(link.messart);
+    const int j = tables.count(gauge->messart());
     const bool outerBatch = tableBatch;
     if (!outerBatch) beginTableBatch();
     MSFlex->setRows(j + 1);
@@ -122,7 +122,7 @@ void frmTransfer::RebuildTable()
     MSFlex->setTextMatrix(0, 0, currentDate);
     const QLocale locale;
     for (int k = 1; k <= j; ++k) {
-        const Record& r = tables.record(link.messart, k);
+        const Record& r = tables.record(gauge->messart(), k);
         ColourLimitCell(k);
         const auto texts = rowTexts(r, locale);
         for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(k, c, texts[size_t(c)]);
@@ -137,8 +137,8 @@ void frmTransfer::RebuildTable()
     lstStat->setVisible(j >= 1);
     countSuffix = QStringLiteral(" (%1)").arg(j);
     ScrollToLastRow();
-    if (!loadingFile && ((link.messart == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
-                         || (link.messart == kFE && optFE->text().contains(QStringLiteral(".mes")))))
+    if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
+                         || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
     UpdateMemoryCaption();
     MSFlex->setVisible(true);
@@ -151,16 +151,16 @@ void frmTransfer::ScrollToLastRow()
 
 void frmTransfer::ReadGridBack(int rowCount)
 {
-    tables.ClearRecords(link.messart);
-    tables.setTableDate(link.messart, MSFlex->TextMatrix(0, 0));
+    tables.ClearRecords(gauge->messart());
+    tables.setTableDate(gauge->messart(), MSFlex->TextMatrix(0, 0));
     const QLocale locale;
     for (int i = 1; i < rowCount; ++i) {
-        Record r = tables.record(link.messart, i);
+        Record r = tables.record(gauge->messart(), i);
         r.zeit = MSFlex->TextMatrix(i, 0);
         r.nr = MSFlex->TextMatrix(i, 1).trimmed().toInt();
         r.wert = locale.toDouble(MSFlex->TextMatrix(i, 2).trimmed());
         r.einheit = MSFlex->TextMatrix(i, 3).left(4);
-        tables.setRecord(link.messart, i, r);
+        tables.setRecord(gauge->messart(), i, r);
     }
 }
 
@@ -182,7 +182,7 @@ void frmTransfer::optNFE_Click() { showMemoryTable(kNFE); }
 
 void frmTransfer::showMemoryTable(int kind)
 {
-    if (waitDepth > 0) return; // the table being downloaded is not switched meanwhile
+    if (gauge->waiting()) return; // the table being downloaded is not switched meanwhile
     cmdStop->setVisible(false);
     txtSpeicher->setText(texte.MessageText(42));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);
@@ -190,7 +190,7 @@ void frmTransfer::showMemoryTable(int kind)
     EnableCommands();
     ResetStatistics();
     lstStat->clear();
-    link.messart = kind;
+    gauge->setMessart(kind);
     RebuildTable();
     if (kind == kFE) lstStat->setVisible(true);
     MSFlex->setVisible(true);
@@ -203,7 +203,7 @@ void frmTransfer::showMemoryTable(int kind)
 
 void frmTransfer::SetMemoryNames()
 {
-    const QString layout = profile.speicherlayout.trimmed();
+    const QString layout = gauge->profile().speicherlayout.trimmed();
     if (layout == u"2N") {
         speichername1 = texte.MessageText(6);
         speichername2 = texte.MessageText(7);
@@ -213,19 +213,19 @@ void frmTransfer::SetMemoryNames()
     } else if (layout == u"1") {
         speichername1 = texte.MessageText(32);
     } else if (layout == u"3") {
-        if (identity.geraet.startsWith(QStringLiteral("ZR")) && device.speichernr == 96)
+        if (identity.geraet.startsWith(QStringLiteral("ZR")) && gauge->device().speichernr == 96)
             speichername1 = QStringLiteral("Scan ");
         else
-            speichername1 = texte.MessageText(32) + QString::number(device.speichernr);
+            speichername1 = texte.MessageText(32) + QString::number(gauge->device().speichernr);
     }
 }
 
 void frmTransfer::ResetMemoryCaption()
 {
     SetMemoryNames();
-    if (link.messart == kFE) optFE->setText(speichername1 + QStringLiteral(" (0)"));
-    else if (link.messart == kNFE) optNFE->setText(speichername2 + QStringLiteral(" (0)"));
-    else if (link.messart == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
+    if (gauge->messart() == kFE) optFE->setText(speichername1 + QStringLiteral(" (0)"));
+    else if (gauge->messart() == kNFE) optNFE->setText(speichername2 + QStringLiteral(" (0)"));
+    else if (gauge->messart() == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
 }
 
 namespace {
@@ -242,21 +242,21 @@ QString withCount(const QString& caption, const QString& suffix)
 
 void frmTransfer::UpdateMemoryCaption()
 {
-    if (link.messart == kFE) {
+    if (gauge->messart() == kFE) {
         optFE->setText(withCount(optFE->text(), countSuffix));
-        if (profile.speicherlayout.trimmed() == u"3") {
+        if (gauge->profile().speicherlayout.trimmed() == u"3") {
             const bool zr = identity.geraet.startsWith(QStringLiteral("ZR"));
-            if (zr && device.speichernr == 96) {
+            if (zr && gauge->device().speichernr == 96) {
                 optFE->setText(QStringLiteral("Scan ") + countSuffix);
                 return;
             }
             if (zr) ResetMemoryCaption();
             const int keep = texte.languageIndex == kGerman ? 8 : 6;
-            optFE->setText(optFE->text().left(keep) + QString::number(device.speichernr) + countSuffix);
+            optFE->setText(optFE->text().left(keep) + QString::number(gauge->device().speichernr) + countSuffix);
         }
-    } else if (link.messart == kNFE) {
+    } else if (gauge->messart() == kNFE) {
         optNFE->setText(withCount(optNFE->text(), countSuffix));
-    } else if (link.messart == kOnline) {
+    } else if (gauge->messart() == kOnline) {
         optOnline->setText(texte.MessageText(8) + countSuffix);
     }
     countSuffix = QStringLiteral(" (0)");
@@ -286,28 +286,28 @@ void frmTransfer::selectTable(QRadioButton* option)
 
 void frmTransfer::SelectTableAfterDownload()
 {
-    const QString layout = profile.speicherlayout;
+    const QString layout = gauge->profile().speicherlayout;
     if (layout.startsWith(u'X')) {
         selectTable(optOnline);
     } else if (layout.startsWith(u'2')) {
         if (!alleSpeicher) {
-            if (link.messart == kFE) {
+            if (gauge->messart() == kFE) {
                 selectTable(optFE);
-            } else if (link.messart == kNFE) {
-                if (device.anzahl1 <= 0) {
+            } else if (gauge->messart() == kNFE) {
+                if (gauge->device().anzahl1 <= 0) {
                     selectTable(optNFE);
                 } else {
                     selectTable(optFE);
-                    if (device.anzahl2 > 0) selectTable(optNFE);
+                    if (gauge->device().anzahl2 > 0) selectTable(optNFE);
                 }
             }
-        } else if (device.anzahl1 > 0) {
+        } else if (gauge->device().anzahl1 > 0) {
             selectTable(optFE);
-        } else if (device.anzahl1 == 0 && device.anzahl2 > 0) {
+        } else if (gauge->device().anzahl1 == 0 && gauge->device().anzahl2 > 0) {
             selectTable(optNFE);
         }
     } else {
-        selectTable(device.anzahl1 != 0 ? optFE : optOnline);
+        selectTable(gauge->device().anzahl1 != 0 ? optFE : optOnline);
     }
 }
 

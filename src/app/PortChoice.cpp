@@ -15,7 +15,7 @@ namespace kivo {
 
 void frmTransfer::ScanPorts()
 {
-    const std::vector<PortInfo> ports = suitablePorts(availableSerialPorts(), profile.schnittstelle);
+    const std::vector<PortInfo> ports = suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle);
     const QStringList items = portListItems(ports, kNumberedPorts);
     const int steps = qMax(1, int(items.size()));
     {
@@ -37,7 +37,7 @@ void frmTransfer::ScanPorts()
 
 void frmTransfer::refreshPortList()
 {
-    const QStringList items = portListItems(suitablePorts(availableSerialPorts(), profile.schnittstelle), kNumberedPorts);
+    const QStringList items = portListItems(suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle), kNumberedPorts);
     QStringList listed;
     for (int i = 0; i < ComboPort->count(); ++i) listed << ComboPort->itemText(i);
     if (items == listed) return;
@@ -50,7 +50,7 @@ void frmTransfer::refreshPortList()
         ComboPort->setEditText(text);
     }
     // A port that came or went may make the text valid or invalid.
-    if (!link.CheckConnect) ComboPort_Change();
+    if (!gauge->CheckConnect()) ComboPort_Change();
 }
 
 void frmTransfer::ComboPort_Change()

@@ -12,8 +12,8 @@ bool frmTransfer::FillMessdaten()
     const QDateTime now = QDateTime::currentDateTime();
     currentTime = now.toString(QStringLiteral("HH:mm:ss"));
     currentDate = now.toString(QStringLiteral("dd.MM.yyyy"));
-    const int kind = link.messart;
-    const RecordFields f = parseRecordLine(zeile, kind, profile.materialart);
+    const int kind = gauge->messart();
+    const RecordFields f = parseRecordLine(zeile, kind, gauge->profile().materialart);
     QString error = f.error;
     bool kept = false;
     // A reading the gauge could not have measured never reaches the table.
@@ -23,7 +23,7 @@ bool frmTransfer::FillMessdaten()
         if (taken.full) error = QStringLiteral("9Subscript out of range"); // nothing was written
         if (taken.kept) {
             AppendReadingRow();
-            tables.advance(profile.onlineart == u"E" && kind == kOnline);
+            tables.advance(gauge->profile().onlineart == u"E" && kind == kOnline);
             kept = true;
         }
     }

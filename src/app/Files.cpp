@@ -74,7 +74,7 @@ void frmTransfer::cmdOpen_Click()
     // The file is read before the table is touched: a file that gives
     // nothing leaves the table on show as it was.
     FileError error;
-    const std::optional<LoadedFile> file = loadMeasurementFile(path, profile.materialart, kMaxReadings, &error);
+    const std::optional<LoadedFile> file = loadMeasurementFile(path, gauge->profile().materialart, kMaxReadings, &error);
     if (!file) {
         tell((german ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2")
                      : QStringLiteral("The file %1 could not be read: %2"))
@@ -87,7 +87,7 @@ void frmTransfer::cmdOpen_Click()
         return;
     }
 
-    const int kind = link.messart;
+    const int kind = gauge->messart();
     tables.ClearRecords(kind);
     MSFlex->Clear();
     lstStat->clear();

@@ -1,0 +1,210 @@
+// Opening the port, the presence test of cable gauges, the port set-ups for
+// each kind of exchange, and what the port says when it fails.
+
+#include "device/DeviceLink.h"
+
+#include "device/ComboPortText.h"
+#include "platform/Hourglass.h"
+#include "platform/SerialPorts.h"
+#include "shared/FieldExcerpt.h"
+#include "texts/Texte.h"
+
+#include <QElapsedTimer>
+
+namespace kivo {
+
+namespace {
+
+constexpr char kEOT = 4;
+constexpr char kEM = 25;
+constexpr int kPingSeconds = 4;
+
+} // namespace
+
+DeviceLink::DeviceLink(std::unique_ptr<SerialLink> serial, DeviceView& view_, const Texte& texte_, QObject* parent)
+    : QObject(parent), SCom1(std::move(serial)), view(view_), texte(texte_)
+{
+    connect(SCom1.get(), &SerialLink::commEvent, this, &DeviceLink::SCom1_OnComm);
+    lastByteClock.start();
+}
+
+DeviceLink::~DeviceLink() = default;
+
+void DeviceLink::refineLayout()
+{
+    if (geraetCode.startsWith(QStringLiteral("FE"))) model.speicherlayout = QStringLiteral("2E");
+    if (geraetCode.startsWith(QStringLiteral("FN"))) model.speicherlayout = QStringLiteral("2N");
+}
+
+void DeviceLink::prepareConnect()
+{
+    abgeschaltet = false;
+    pruefenBeimVerbinden = true;
+    oeffnenVersuche = 0;
+}
+
+void DeviceLink::closePort()
+{
+    SCom1->close();
+    openPortName.clear();
+    replyAbandoned = false;
+}
+
+QString DeviceLink::openFailureText(OpenResult result, const QString& portName, const QString& reason) const
+{
+    const bool german = texte.languageIndex == kGerman;
+    const QString name = fieldExcerpt(portName); // Port.ini is outside data
+    switch (result) {
+    case OpenResult::PermissionDenied:
+        return german ? QStringLiteral("Keine Berechtigung für %1. Der Benutzer muss zur Gruppe \"dialout\" gehören "
+                                       "(sudo usermod -aG dialout $USER, dann neu anmelden).")
+                            .arg(name)
+                      : QStringLiteral("No permission to open %1. The user must be in the \"dialout\" group "
+                                       "(sudo usermod -aG dialout $USER, then log in again).")
+                            .arg(name);
+    case OpenResult::Busy:
+        return german ? QStringLiteral("%1 wird von einem anderen Programm benutzt.").arg(name)
+                      : QStringLiteral("%1 is in use by another program.").arg(name);
+    case OpenResult::NotFound:
+        return german ? QStringLiteral("%1 ist nicht vorhanden.").arg(name)
+                      : QStringLiteral("%1 does not exist.").arg(name);
+    default: return name + QStringLiteral(": ") + reason;
+    }
+}
+
+void DeviceLink::OpenPort(const QString& portnr)
+{
+    OpenResult failure = OpenResult::Opened;
+    QString reason;
+    const QString systemName = systemPortName(portnr, kNumberedPorts);
+    if (!abgeschaltet) {
+        if (SCom1->isOpen()) {
+            checkConnect = true;
+            view.showStillConnected();
+        } else {
+            for (int attempt = 0; attempt < 5 && !SCom1->isOpen(); ++attempt) {
+                view.showOpening();
+                failure = SCom1->open(systemName, &reason);
+                if (failure != OpenResult::Opened) break;
+                openPortName = systemName;
+                replyAbandoned = false;
+                if (model.schnittstelle == u"K" && pruefenBeimVerbinden) PingGeraet();
+                checkConnect = !abgeschaltet;
+            }
+        }
+        if (failure == OpenResult::Opened && !abgeschaltet) {
+            if (checkConnect) view.showConnected(portnr);
+            else view.showNotConnected();
+            return;
+        }
+        if (failure == OpenResult::Opened) {
+            // The presence test found no gauge: not connected; the next
+            // attempt reports it as not available.
+            view.showNotConnected();
+            return;
+        }
+    }
+
+    // An open failure, or the gauge switched itself off.
+    if (failure != OpenResult::Opened && oeffnenVersuche < 1) {
+        ++oeffnenVersuche;
+        OpenPort(portnr);
+        return;
+    }
+    QString text;
+    if (failure != OpenResult::Opened) {
+        text = openFailureText(failure, systemName, reason);
+        view.writeLog(texte.MessageText(29) + u' ' + text);
+        if (failure != OpenResult::NotFound) view.message(texte.MessageText(29) + QStringLiteral("\r\n") + text);
+    }
+    view.showDeviceUnavailable(text);
+    abgeschaltet = false;
+    checkConnect = false;
+}
+
+void DeviceLink::PingGeraet()
+{
+    empfang.clear();
+    eotErkannt = false;
+    view.gaugeBusy();
+    Hourglass hourglass;
+    kind = kIdentification;
+    SendCommand(QString::fromLatin1(kBefehlKennung));
+    // More than four whole seconds without the end character: switched off.
+    QElapsedTimer clock;
+    clock.start();
+    const bool answered = waitFor([&] { return eotErkannt || clock.elapsed() / 1000 > kPingSeconds; });
+    if (!eotErkannt) abandonReplyIfOpen(); // a late answer must not pass for the next reply
+    abgeschaltet = answered && !eotErkannt;
+}
+
+void DeviceLink::SendCommand(const QString& befehl)
+{
+    // What is left of an answer given up before is not this command's reply.
+    if (!drainAbandonedReply()) return;
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.setInBufferSize(8192);
+    s.setInputLen(0);
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setRThreshold(1);
+    s.setTriggers(QByteArray(1, kEOT) + QByteArray(1, kEM));
+    s.write(befehl.toLatin1());
+}
+
+void DeviceLink::SetupOnlineSingle()
+{
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.discardOutput();
+    s.setRThreshold(27); // one reading record: 25 columns and CR LF
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setTriggers(QByteArray(1, kEM));
+    s.discardOutput();
+    s.setInputLen(0);
+}
+
+void DeviceLink::SetupOnlineLines()
+{
+    SerialLink& s = *SCom1;
+    s.discardInput();
+    s.discardOutput();
+    s.setInBufferSize(8192);
+    s.setRThreshold(1);
+    s.setRThreshold(SerialLink::kNoThreshold);
+    s.setTriggers(QByteArray(1, kEM));
+    s.discardOutput();
+    s.setInputLen(1);
+}
+
+bool DeviceLink::startOnline()
+{
+    // The rest of a download given up before is no online reading.
+    if (!drainAbandonedReply()) return false;
+    empfang.clear();
+    if (model.onlineart != u"V") {
+        SetupOnlineSingle();
+    } else {
+        onlineAnzahl = 1;
+        onlineVerarbeitet = 1;
+        onlineZeilen.clear();
+        SetupOnlineLines();
+    }
+    return true;
+}
+
+void DeviceLink::portChanged(int change, const QString& portName)
+{
+    // A port that vanished while open is a lost link.
+    if (change == kPortUnplugged && SCom1->isOpen() && portName == openPortName) SCom1_OnComm(kEvLinkFailure);
+}
+
+void DeviceLink::end()
+{
+    if (ended) return;
+    ended = true;
+    closePort();
+    emit programEnd();
+}
+
+} // namespace kivo

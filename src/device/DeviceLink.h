@@ -1,0 +1,185 @@
+#pragma once
+// The link to the gauge: the serial port, the connection state, what the
+// gauge said about itself, the waits for its answers, and what arrives from
+// the wire (identification replies, memory dumps, online readings). It
+// knows nothing of the window: what the operator must see goes through a
+// DeviceView, and the window coordinates the procedures.
+
+#include "device/DumpSplit.h"
+#include "device/IdentReply.h"
+#include "device/ModelProfile.h"
+#include "platform/Dialogs.h"
+#include "platform/SerialLink.h"
+#include "shared/Messart.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QStringList>
+#include <functional>
+#include <optional>
+#include <memory>
+
+namespace kivo {
+
+class Texte;
+
+
+// Commands of the wire protocol, each sent with CR LF.
+inline constexpr const char* kBefehlKennung = "$kivo00$\r\n";
+inline constexpr const char* kBefehlSpeicher1 = "$kivo10$\r\n";
+inline constexpr const char* kBefehlSpeicher2 = "$kivo11$\r\n";
+
+// What the link tells and asks the window.
+class DeviceView {
+public:
+    virtual ~DeviceView() = default;
+    // The port's state as the operator sees it.
+    virtual void showOpening() = 0;                              // "Bitte warten...."
+    virtual void showStillConnected() = 0;                       // the port was open already
+    virtual void showConnected(const QString& port) = 0;
+    virtual void showNotConnected() = 0;
+    virtual void showDeviceUnavailable(const QString& reason) = 0;
+    virtual void showLinkLost() = 0;                             // before the port is opened again
+    virtual void gaugeBusy() = 0; // the gauge is asked: commands off, the status line on show
+    virtual void waitStarted() = 0;                              // how to cancel
+    virtual void waitEnded() = 0;
+    virtual MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None) = 0;
+    virtual void writeLog(const QString& text) = 0;
+    // What arrives.
+    virtual void identified(const std::optional<QString>& failure) = 0; // the reply was read
+    virtual void downloadProgress(int linesSeen) = 0;
+    virtual void dumpSplit(bool exceeded) = 0;                   // the lines of a dump are there
+    virtual void onlineRecord(const QString& zeile) = 0;         // one fixed record
+    virtual bool onlineLine(const QString& zeile) = 0;           // one line; true when it was kept
+    virtual void onlineLinesTaken() = 0;                         // after the lines that came together
+    virtual void notAReading() = 0;                              // a line that is no reading
+    virtual bool onlineTableFull() const = 0;
+    virtual void reportOnlineTableFull() = 0;
+    virtual void commandEnded() = 0;                             // the outermost command is over
+};
+
+class DeviceLink : public QObject {
+    Q_OBJECT
+public:
+    DeviceLink(std::unique_ptr<SerialLink> serial, DeviceView& view, const Texte& texte, QObject* parent = nullptr);
+    ~DeviceLink() override;
+
+    SerialLink& serial() { return *SCom1; }
+
+    // The model and the gauge.
+    const ModelProfile& profile() const { return model; }
+    void setProfile(const ModelProfile& profile) { model = profile; }
+    // "FE..." and "FN..." gauges refine a two-memory layout.
+    void refineLayout();
+    const QString& geraet() const { return geraetCode; }
+    void setGeraet(const QString& code) { geraetCode = code; }
+    const DeviceInfo& device() const { return info; }
+
+    // Connection state.
+    bool CheckConnect() const { return checkConnect; }
+    const QString& portnr() const { return port; }
+    void setPortnr(const QString& portnr) { port = portnr; }
+    int messart() const { return kind; }
+    void setMessart(int messart) { kind = messart; }
+    bool SchalterStop() const { return schalterStop; }
+    void setSchalterStop(bool stop) { schalterStop = stop; }
+    void resetOpenAttempts() { oeffnenVersuche = 0; }
+    // Connect tries a gauge found switched off last time, and tests a cable
+    // gauge's presence.
+    void prepareConnect();
+    void closePort();
+    void markNotConnected() { checkConnect = false; }
+    // The gauge was found switched off (cleared once that was shown).
+    bool switchedOff() const { return abgeschaltet; }
+
+    // Procedures.
+    void OpenPort(const QString& port);
+    void PingGeraet();
+    // True when the gauge answered (EOT, and it did not switch itself off).
+    bool ReadGeraet();
+    // Sends a memory command and waits for the dump; true when it is
+    // complete. Its lines are then in dumpLines().
+    bool downloadMemory(const QString& befehl);
+    const QStringList& dumpLines() const { return zeilen; }
+    void clearDumpLines() { zeilen.clear(); }
+    // Configures the port for the model's online style; false when the rest
+    // of an answer given up before could not be waited out.
+    bool startOnline();
+    void Delay(int nSekunden);
+
+    // Waits and commands.
+    bool waiting() const { return waitDepth > 0; }
+    bool commandRunning() const { return commandDepth > 0; }
+    bool commandStopped() const { return cancelled || ended; }
+    bool programEnded() const { return ended; }
+    // Escape or the cancel button: only while a wait runs.
+    void cancel();
+    // The program ends: the port is closed and every wait ends.
+    void end();
+    // A port came or went; the open one going is a lost link.
+    void portChanged(int kind, const QString& portName);
+
+    // One command to the gauge from start to end, nested commands included:
+    // a new one starts uncancelled.
+    class Command {
+    public:
+        explicit Command(DeviceLink& link);
+        ~Command();
+        Command(const Command&) = delete;
+        Command& operator=(const Command&) = delete;
+
+    private:
+        DeviceLink& link;
+    };
+
+signals:
+    void programEnd();
+
+private:
+    void SCom1_OnComm(int code);
+    void SendCommand(const QString& befehl);
+    void SetupOnlineSingle();
+    void SetupOnlineLines();
+    bool waitFor(const std::function<bool()>& done, int timeoutMs = -1);
+    bool drainAbandonedReply();
+    void abandonReplyIfOpen();
+    void stopOversizedReply();
+    void downloadSplit();
+    void countDumpLines(const QString& received);
+    void onlineRecords();
+    void onlineLines();
+    QString openFailureText(OpenResult result, const QString& port, const QString& reason) const;
+
+    std::unique_ptr<SerialLink> SCom1;
+    DeviceView& view;
+    const Texte& texte;
+    ModelProfile model;
+    QString geraetCode;
+    DeviceInfo info;
+
+    bool checkConnect = false;
+    bool abgeschaltet = false;
+    QString port;
+    QString openPortName; // the system's name of the open port
+    int oeffnenVersuche = 0;
+    bool pruefenBeimVerbinden = false;
+    QString empfang;
+    bool eotErkannt = false;
+    int kind = kFE;
+    bool schalterStop = false;
+    QStringList zeilen; // lines of the last memory download
+    bool dumpStxSeen = false;
+    int dumpLinesSeen = 0;
+    QStringList onlineZeilen; // lines of a line-style gauge, from index 2
+    int onlineAnzahl = 1;      // lines of a line-style gauge received
+    int onlineVerarbeitet = 1; // of those, parsed
+
+    int waitDepth = 0;
+    bool cancelled = false;
+    int commandDepth = 0;
+    bool ended = false;
+    bool replyAbandoned = false;
+    QElapsedTimer lastByteClock;
+};
+
+} // namespace kivo

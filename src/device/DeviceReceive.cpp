@@ -1,0 +1,219 @@
+// What arrives from the gauge: the answers to the commands, split when they
+// are whole, and the online readings, handed on one by one.
+
+#include "device/DeviceLink.h"
+
+#include "platform/Hourglass.h"
+#include "texts/Texte.h"
+
+namespace kivo {
+
+namespace {
+
+constexpr char kEOT = 4;
+constexpr char kEM = 25;
+// No identification reply of a gauge is longer than a few lines, and no
+// dump longer than 5000 readings with a short header; past these the wire
+// carries something else.
+constexpr qsizetype kMaxReplyChars = 16 * 1024;
+constexpr qsizetype kMaxDumpChars = 512 * 1024;
+// No reading line is this long: what has no line end by then is noise.
+constexpr qsizetype kMaxOnlineLine = 4096;
+constexpr int kMaxDumpLines = 5000;
+
+bool startsLikeAReading(QStringView line) { return line.isEmpty() || line[0] == u' ' || line[0].isDigit(); }
+
+} // namespace
+
+bool DeviceLink::ReadGeraet()
+{
+    empfang.clear();
+    eotErkannt = false;
+    view.gaugeBusy();
+    Hourglass hourglass;
+    kind = kIdentification;
+    SendCommand(QString::fromLatin1(kBefehlKennung));
+    // No time limit: a Bluetooth gauge may take its time; Escape ends it.
+    const bool answered = waitFor([this] { return eotErkannt; });
+    if (!answered) {
+        abandonReplyIfOpen();
+        empfang.clear();
+        return false;
+    }
+    if (ended || !checkConnect) return false; // switched itself off meanwhile
+    const auto failure = parseIdentReply(empfang, model.speicherlayout, geraetCode, info);
+    empfang.clear();
+    view.identified(failure);
+    return true;
+}
+
+bool DeviceLink::downloadMemory(const QString& befehl)
+{
+    Hourglass hourglass;
+    empfang.clear();
+    eotErkannt = false;
+    dumpStxSeen = false;
+    dumpLinesSeen = 0;
+    SendCommand(befehl);
+    const bool complete = waitFor([this] { return eotErkannt; });
+    if (!complete && !ended) abandonReplyIfOpen(); // cancelled or the link broke: nothing of it is parsed
+    empfang.clear();
+    eotErkannt = false;
+    return complete;
+}
+
+void DeviceLink::SCom1_OnComm(int code)
+{
+    if (code == kEvReceive) lastByteClock.start();
+    if (replyAbandoned && code == kEvReceive) {
+        while (!SCom1->read().isEmpty()) {
+        } // the rest of an answer given up before
+        return;
+    }
+    if (code == kEvReceive && kind == kOnline && model.onlineart == u"V") {
+        onlineLines();
+    } else if (code == kEvReceive) {
+        const QString received = SCom1->read();
+        // The reply is parsed from the receive buffer once it is complete;
+        // copying it at every chunk would cost a long dump dearly.
+        empfang += received;
+        const bool dump = kind == kFE || kind == kNFE;
+        if (empfang.size() > (dump ? kMaxDumpChars : kMaxReplyChars) && kind != kOnline) {
+            stopOversizedReply();
+            return;
+        }
+        if (dump) countDumpLines(received);
+    } else if (code == kEvTrigger) {
+        const QByteArray fired = SCom1->takeFiredTriggers();
+        for (char c : fired) {
+            if (c == kEOT && replyAbandoned) {
+                replyAbandoned = false; // the answer given up before is over
+                continue;
+            }
+            if (c == kEOT) eotErkannt = true;
+            if (c == kEM) {
+                // The gauge switched itself off.
+                eotErkannt = true;
+                abgeschaltet = true;
+                oeffnenVersuche = 0;
+                OpenPort(port);
+                return;
+            }
+        }
+        if (replyAbandoned) return;
+    }
+    if (code == kEvReceive || code == kEvTrigger) {
+        if (kind == kFE || kind == kNFE) downloadSplit();
+        if (kind == kOnline && model.onlineart != u"V") onlineRecords();
+        return;
+    }
+    if (code == kEvLinkFailure || code == kEvLinkFailure2) {
+        // Every wait for the gauge ends at once: nothing of the broken
+        // transfer is parsed, and the command asks nothing more.
+        if (waitDepth > 0) cancelled = true;
+        closePort();
+        view.showLinkLost();
+        oeffnenVersuche = 1;
+        OpenPort(port);
+    }
+}
+
+void DeviceLink::stopOversizedReply()
+{
+    empfang.clear();
+    if (waitDepth > 0) cancelled = true;
+    abandonReplyIfOpen();
+    const QString text = texte.languageIndex == kGerman
+                             ? QStringLiteral("Das Gerät sendet mehr Daten als erwartet. Die Übertragung wurde abgebrochen.")
+                             : QStringLiteral("The gauge sent more data than expected. The transfer was stopped.");
+    view.writeLog(text);
+    view.message(text, MsgIcon::Warning);
+}
+
+void DeviceLink::downloadSplit()
+{
+    if (empfang.isEmpty() || !eotErkannt) return;
+    if (cancelled) return; // the operator cancelled: the lines are dropped
+    const DumpLines dump = splitDump(empfang, kMaxDumpLines);
+    zeilen = dump.lines;
+    view.dumpSplit(dump.exceeded);
+}
+
+void DeviceLink::countDumpLines(const QString& received)
+{
+    // Counted on what arrives, so a long dump costs no more per chunk.
+    const QString stxLine = QStringLiteral("\x02\r\n");
+    if (!dumpStxSeen) {
+        const qsizetype stx = empfang.indexOf(stxLine, qMax<qsizetype>(0, empfang.size() - received.size() - 3));
+        if (stx < 0) return;
+        dumpStxSeen = true;
+        dumpLinesSeen = int(QStringView(empfang).mid(stx + stxLine.size()).count(QStringLiteral("\r\n")));
+    } else {
+        // a CR LF split across two chunks is counted with the second
+        const bool split = received.startsWith(u'\n') && empfang.size() > received.size()
+                           && empfang[empfang.size() - received.size() - 1] == u'\r';
+        dumpLinesSeen += int(received.count(QStringLiteral("\r\n"))) + (split ? 1 : 0);
+    }
+    view.downloadProgress(dumpLinesSeen);
+}
+
+void DeviceLink::onlineRecords()
+{
+    // Each record is 25 columns and CR LF; records that arrived together are
+    // taken one by one, so none is lost.
+    const QString received = std::exchange(empfang, QString());
+    qsizetype pos = 0;
+    while (pos < received.size()) {
+        const QStringView rest = QStringView(received).mid(pos);
+        if (!startsLikeAReading(rest)) {
+            view.notAReading(); // dropped
+            return;
+        }
+        const qsizetype end = rest.indexOf(u"\r\n");
+        if (end < 0 && rest.size() < 27) {
+            // The rest is still on its way: it waits at the port with what
+            // comes next, so the next receive notification brings it whole.
+            SCom1->putBack(rest.toString());
+            return;
+        }
+        const qsizetype length = end < 0 ? rest.size() : end + 2;
+        pos += length;
+        view.onlineRecord(rest.left(length).toString());
+    }
+}
+
+void DeviceLink::onlineLines()
+{
+    // Characters one at a time up to the end of a line; a line cut between
+    // two arrivals is completed by the next.
+    while (!empfang.endsWith(QStringLiteral("\r\n"))) {
+        const QString c = SCom1->read();
+        if (c.isEmpty()) return;
+        empfang += c;
+        if (empfang.size() > kMaxOnlineLine) empfang = c; // noise without line ends
+    }
+    const QString line = std::exchange(empfang, QString());
+    if (schalterStop) return; // paused: the line is dropped
+    if (onlineAnzahl >= kMaxDumpLines || view.onlineTableFull()) {
+        view.reportOnlineTableFull();
+        return;
+    }
+    onlineZeilen.resize(qMax<qsizetype>(onlineZeilen.size(), onlineAnzahl + 2));
+    onlineZeilen[onlineAnzahl + 1] = line;
+    ++onlineAnzahl;
+
+    bool taken = false;
+    while (onlineVerarbeitet < onlineAnzahl) {
+        const QString zeile = onlineZeilen[onlineVerarbeitet + 1];
+        if (!startsLikeAReading(zeile)) {
+            view.notAReading(); // the line stays unparsed; later ones wait behind it
+            break;
+        }
+        const bool kept = view.onlineLine(zeile);
+        ++onlineVerarbeitet;
+        taken = taken || kept;
+    }
+    if (taken) view.onlineLinesTaken();
+}
+
+} // namespace kivo
