@@ -124,7 +124,6 @@ void frmTransfer::ReadMemory()
     const int kind = gauge->messart();
     ClearRecordTexts();
     const QDateTime now = QDateTime::currentDateTime();
-    currentTime = now.toString(QStringLiteral("HH:mm:ss"));
     currentDate = now.toString(QStringLiteral("dd.MM.yyyy"));
     lstStat->clear();
     MSFlex->Clear();
@@ -163,8 +162,7 @@ void frmTransfer::ParseDownloadedLines(const QStringList& zeilen)
     beginTableBatch();
     for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
         if (gauge->messart() != kFE && gauge->messart() != kNFE) break;
-        zeile = zeilen[i];
-        FillMessdaten();
+        FillMessdaten(zeilen[i]);
     }
     endTableBatch();
 }

@@ -42,7 +42,6 @@ void frmTransfer::optOnline_Click()
     gauge->resetOpenAttempts();
     gauge->OpenPort(gauge->portnr());
     if (!gauge->CheckConnect() || programEnded) return;
-    zeile.clear();
     if (gauge->profile().onlineart == u"V") {
         cmdStop->setVisible(true);
         showStopLook(cmdStop, texte, gauge->SchalterStop());
@@ -80,23 +79,20 @@ void frmTransfer::notAReading() { optOnline->setEnabled(false); }
 void frmTransfer::onlineRecord(const QString& record)
 {
     narrowStatusField();
-    zeile = record;
     // The table holds 5000 readings, however they came into it.
     if (tables.onlineFull()) reportOnlineTableFull();
-    else FillMessdaten();
-    txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("ym"), QStringLiteral("µm")));
+    else FillMessdaten(record);
+    txtSpeicher->setText(statusText(record).replace(QStringLiteral("ym"), QStringLiteral("µm")));
     saveOnlineReadings();
     if (MSFlex->Rows() > 2) ScrollToLastRow();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
-    zeile.clear();
     EnableCommands();
 }
 
-bool frmTransfer::onlineLine(const QString& line)
+bool frmTransfer::onlineLine(const QString& zeile)
 {
-    zeile = line;
     // A refused reading takes no slot, so the table has no gap.
-    const bool kept = FillMessdaten();
+    const bool kept = FillMessdaten(zeile);
     narrowStatusField();
     txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("Oe"), QStringLiteral("G ")));
     if (kept) tables.nextOnlineNumber();

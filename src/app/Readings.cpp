@@ -7,10 +7,10 @@
 
 namespace kivo {
 
-bool frmTransfer::FillMessdaten()
+bool frmTransfer::FillMessdaten(const QString& zeile)
 {
     const QDateTime now = QDateTime::currentDateTime();
-    currentTime = now.toString(QStringLiteral("HH:mm:ss"));
+    const QString currentTime = now.toString(QStringLiteral("HH:mm:ss"));
     currentDate = now.toString(QStringLiteral("dd.MM.yyyy"));
     const int kind = gauge->messart();
     const RecordFields f = parseRecordLine(zeile, kind, gauge->profile().materialart);

@@ -22,9 +22,9 @@ void frmTransfer::ResetStatistics()
     tables.ResetStatistics();
 }
 
-void frmTransfer::UpdateStatistics()
+void frmTransfer::UpdateStatistics(double value, const QString& unit)
 {
-    tables.UpdateStatistics(currentValue, currentUnit, identity.geraet.startsWith(QStringLiteral("RK")));
+    tables.UpdateStatistics(value, unit, identity.geraet.startsWith(QStringLiteral("RK")));
     // Many rows at once: the list is drawn once, at the end of the batch.
     if (!tableBatch) showStatistics();
 }

@@ -97,16 +97,12 @@ void frmTransfer::AppendReadingRow()
     for (int c = 0; c < 4; ++c) MSFlex->setCellBackColor(satznr, c, normalColour);
     ColourLimitCell(satznr);
     const auto texts = rowTexts(r, QLocale());
-    formattedValue = texts[2];
     for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(satznr, c, texts[size_t(c)]);
-    countSuffix = QStringLiteral(" (%1)").arg(satznr);
     if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
                          || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
-    UpdateMemoryCaption();
-    currentValue = r.wert;
-    currentUnit = r.einheit;
-    UpdateStatistics();
+    UpdateMemoryCaption(satznr);
+    UpdateStatistics(r.wert, r.einheit);
     if (!tableBatch) ScrollToLastRow();
 }
 
@@ -126,21 +122,17 @@ void frmTransfer::RebuildTable()
         ColourLimitCell(k);
         const auto texts = rowTexts(r, locale);
         for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(k, c, texts[size_t(c)]);
-        formattedValue = texts[2];
         tables.setSatznr(k);
-        currentValue = r.wert;
-        currentUnit = r.einheit;
-        UpdateStatistics();
+        UpdateStatistics(r.wert, r.einheit);
     }
     if (!outerBatch) endTableBatch();
     picKivo->setVisible(j < 1);
     lstStat->setVisible(j >= 1);
-    countSuffix = QStringLiteral(" (%1)").arg(j);
     ScrollToLastRow();
     if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
                          || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
-    UpdateMemoryCaption();
+    UpdateMemoryCaption(j);
     MSFlex->setVisible(true);
 }
 
@@ -240,8 +232,9 @@ QString withCount(const QString& caption, const QString& suffix)
 
 } // namespace
 
-void frmTransfer::UpdateMemoryCaption()
+void frmTransfer::UpdateMemoryCaption(int count)
 {
+    const QString countSuffix = QStringLiteral(" (%1)").arg(count);
     if (gauge->messart() == kFE) {
         optFE->setText(withCount(optFE->text(), countSuffix));
         if (gauge->profile().speicherlayout.trimmed() == u"3") {
@@ -259,7 +252,6 @@ void frmTransfer::UpdateMemoryCaption()
     } else if (gauge->messart() == kOnline) {
         optOnline->setText(texte.MessageText(8) + countSuffix);
     }
-    countSuffix = QStringLiteral(" (0)");
 }
 
 void frmTransfer::RelabelMemoryCaptions()

@@ -82,8 +82,9 @@ public:
     void German_Click();
 
     // Readings and the table
-    // True when the reading was taken into the table.
-    bool FillMessdaten();
+    // A record line into the table being filled; true when the reading was
+    // taken.
+    bool FillMessdaten(const QString& zeile);
     void AppendReadingRow();
     void ColourLimitCell(int slot);
     void RebuildTable();
@@ -95,14 +96,15 @@ public:
     void optOnline_Click();
     void SetMemoryNames();
     void ResetMemoryCaption();
-    void UpdateMemoryCaption();
+    // The option of the table on show with a new count.
+    void UpdateMemoryCaption(int count);
     void RelabelMemoryCaptions();
     void SelectTableAfterDownload();
     void SetupGrid();
 
     // Statistics and limits
     void ResetStatistics();
-    void UpdateStatistics();
+    void UpdateStatistics(double value, const QString& unit);
     void ShowLimitsCaption();
     void RefreshTable();
     void cmdAbs_Click();
@@ -163,14 +165,8 @@ public:
     QString currentDate;
     bool onlineAutoSave = false;
     bool alleSpeicher = false;
-    QString zeile;           // the record line being parsed
-    QString currentTime;     // "hh:nn:ss" of the reading being parsed
-    QString countSuffix = QStringLiteral(" (0)");
     QString speichername1;
     QString speichername2;
-    QString formattedValue;
-    double currentValue = 0;
-    QString currentUnit;
     bool loadingFile = false;
     QString ReportText;
     bool onlineSaveFailed = false; // the automatic save said so once already
