@@ -1,0 +1,153 @@
+// The device link alone, on a fake serial link, with a view that records
+// what it is told: no window, no widget.
+
+#include "device/DeviceLink.h"
+#include "platform/FakeSerialLink.h"
+#include "texts/Texte.h"
+
+#include <QTimer>
+#include <gtest/gtest.h>
+
+using namespace kivo;
+
+namespace {
+
+class RecordingView : public DeviceView {
+public:
+    void showOpening() override {}
+    void showStillConnected() override {}
+    void showConnected(const QString& port) override { said << "connected " + port; }
+    void showNotConnected() override { said << "not connected"; }
+    void showDeviceUnavailable(const QString& reason) override { said << "unavailable " + reason; }
+    void showLinkLost() override { said << "link lost"; }
+    void gaugeBusy() override {}
+    void waitStarted() override { ++waits; }
+    void waitEnded() override {}
+    MsgAnswer message(const QString& text, MsgIcon) override
+    {
+        said << "message " + text;
+        return MsgAnswer::OK;
+    }
+    void writeLog(const QString&) override {}
+    void identified(const std::optional<QString>& failure) override { said << "identified " + failure.value_or(""); }
+    void downloadProgress(int linesSeen) override { progress = linesSeen; }
+    void dumpSplit(bool exceeded) override { said << (exceeded ? "split, exceeded" : "split"); }
+    void onlineRecord(const QString& zeile) override { readings << zeile; }
+    bool onlineLine(const QString& zeile) override
+    {
+        readings << zeile;
+        return true;
+    }
+    void onlineLinesTaken() override { ++batches; }
+    void notAReading() override { said << "not a reading"; }
+    bool onlineTableFull() const override { return false; }
+    void reportOnlineTableFull() override { said << "full"; }
+    void commandEnded() override { said << "command ended"; }
+
+    QStringList said;
+    QStringList readings;
+    int waits = 0;
+    int progress = 0;
+    int batches = 0;
+};
+
+const QByteArray kIdentReply = "RK-SIVAR\r\nVD: 2.05\r\nM1:3\r\n\x04";
+const QByteArray kDump = "RK-SIVAR M1 3\r\n\x02\r\n   1      10.0 um\r\n   2      11.0 um\r\n   3      12.0 um\r\n\x04";
+
+class DeviceLinkTest : public ::testing::Test {
+protected:
+    DeviceLinkTest()
+    {
+        texte.FillMenuTexts();
+        texte.FillMessageTexts(QStringLiteral("RK-SIVAR RIDIVORI V3.02"));
+        auto fake = std::make_unique<FakeSerialLink>();
+        wire = fake.get();
+        link = std::make_unique<DeviceLink>(std::move(fake), view, texte);
+        link->setProfile({QStringLiteral("1 "), QStringLiteral("K"), QStringLiteral("V"), QStringLiteral("0"),
+                          QStringLiteral("-")});
+        link->setPortnr(QStringLiteral("ttyUSB0"));
+    }
+    // The gauge answers each command a moment later, as over a real wire.
+    void answer(const std::map<QByteArray, QByteArray>& replies)
+    {
+        wire->onWrite = [this, replies](const QByteArray& command) {
+            const auto it = replies.find(command);
+            if (it == replies.end()) return;
+            const QByteArray reply = it->second;
+            QTimer::singleShot(5, wire, [this, reply] { wire->receive(reply); });
+        };
+    }
+
+    Texte texte;
+    RecordingView view;
+    FakeSerialLink* wire = nullptr;
+    std::unique_ptr<DeviceLink> link;
+};
+
+TEST_F(DeviceLinkTest, ConnectsIdentifiesAndDownloads)
+{
+    answer({{"$kivo00$\r\n", kIdentReply}, {"$kivo10$\r\n", kDump}});
+    DeviceLink::Command command(*link);
+    link->prepareConnect();
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->CheckConnect()); // the cable gauge answered its presence test
+    ASSERT_TRUE(link->ReadGeraet());
+    EXPECT_EQ(link->geraet(), u"RKS");
+    EXPECT_EQ(link->device().anzahl1, 3);
+    link->setMessart(kFE);
+    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    EXPECT_EQ(link->dumpLines().size(), 3);
+    EXPECT_EQ(view.progress, 3);
+    EXPECT_EQ(view.said, QStringList({"connected ttyUSB0", "identified ", "split"}));
+    EXPECT_EQ(wire->written, "$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n");
+}
+
+TEST_F(DeviceLinkTest, OneCancelEndsTheWholeCommand)
+{
+    answer({{"$kivo00$\r\n", kIdentReply}}); // the dump never comes
+    {
+        DeviceLink::Command command(*link);
+        link->OpenPort(link->portnr());
+        link->setMessart(kFE);
+        QTimer::singleShot(50, link.get(), [this] { link->cancel(); });
+        EXPECT_FALSE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+        wire->written.clear();
+        EXPECT_FALSE(link->ReadGeraet()); // nothing more is asked in the same command
+        EXPECT_TRUE(wire->written.isEmpty());
+    }
+    EXPECT_EQ(view.said.last(), u"command ended");
+    link->cancel(); // no wait runs: counts for nothing
+    DeviceLink::Command next(*link);
+    EXPECT_TRUE(link->ReadGeraet());
+}
+
+TEST_F(DeviceLinkTest, ALostLinkEndsTheWait)
+{
+    answer({{"$kivo00$\r\n", kIdentReply}});
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kFE);
+    QTimer::singleShot(50, link.get(), [this] {
+        wire->openResult = OpenResult::NotFound; // the port is gone
+        wire->fail();
+    });
+    EXPECT_FALSE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    EXPECT_FALSE(link->CheckConnect());
+    EXPECT_TRUE(view.said.contains(u"link lost"));
+    EXPECT_TRUE(view.said.last().startsWith(u"unavailable "));
+}
+
+TEST_F(DeviceLinkTest, OnlineLinesThatCameTogetherAreEachHandedOn)
+{
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kOnline);
+    ASSERT_TRUE(link->startOnline());
+    wire->receive("   1      1.000 mVs\r\n   2      2.000 mVs\r\n   3      3.0");
+    EXPECT_EQ(view.readings.size(), 2);
+    wire->receive("00 mVs\r\nFehler\r\n");
+    EXPECT_EQ(view.readings, QStringList({"   1      1.000 mVs\r\n", "   2      2.000 mVs\r\n", "   3      3.000 mVs\r\n"}));
+    EXPECT_EQ(view.said.last(), u"not a reading");
+}
+
+} // namespace
