@@ -67,109 +67,49 @@ public:
     // one must then end without showing anything.
     bool Form_Load();
 
-    // Common routines
-    void DisableCommands();
-    void EnableCommands();
-    std::vector<QWidget*> commandControls() const;
-    void ClearRecordTexts();
-    void Voreinstellungen(const QString& aktion);
-    void WriteLog(const QString& logtext) { log.WriteLog(logtext); }
-    void DeleteLog() { log.DeleteLog(); }
-
-    // Language
-    void ApplyLanguage();
-    void English_Click();
-    void German_Click();
-
-    // Readings and the table
-    // A record line into the table being filled; true when the reading was
-    // taken.
-    bool FillMessdaten(const QString& zeile);
-    void AppendReadingRow();
-    void ColourLimitCell(int slot);
-    void RebuildTable();
-    void ScrollToLastRow();
-    void ReadGridBack(int rowCount);
-    void MSFlex_Click(int row);
+    // The operator's actions.
+    void cmdConnect_Click();
+    void ReadAllMemories();
+    void cmdLesFE_Click();
+    void cmdLesNFE_Click();
     void optFE_Click();
     void optNFE_Click();
     void optOnline_Click();
-    void SetMemoryNames();
-    void ResetMemoryCaption();
-    // The option of the table on show with a new count.
-    void UpdateMemoryCaption(int count);
-    void RelabelMemoryCaptions();
-    void SelectTableAfterDownload();
-    void SetupGrid();
-
-    // Statistics and limits
-    void ResetStatistics();
-    void UpdateStatistics(double value, const QString& unit);
-    void ShowLimitsCaption();
-    void RefreshTable();
+    void cmdStop_Click();
+    void MSFlex_Click(int row);
     void cmdAbs_Click();
     void cmdWerte_Click();
     void cmdWerte_LostFocus();
-
-    // Reports and files
-    void BuildReportText(const QString& mode);
     void cmdClipboard_Click();
     void cmdprint_Click();
     void cmdSave_Click();
     void cmdOpen_Click();
-
-    // Online mode
-    void cmdStop_Click();
-
-    // Memory download
-    void ReadAllMemories();
-    void cmdLesFE_Click();
-    void cmdLesNFE_Click();
-    void ReadMemory();
-    // Parses the lines of a download into the table on show.
-    void ParseDownloadedLines(const QStringList& zeilen);
-    void ShowEmptyNotice();
-    void SetupMemoryButtons();
-
-    // Port list
-    void ScanPorts();
     void ComboPort_Change();
-
-    // Connecting
-    void cmdConnect_Click();
-    void SCom1_PortChange(int kind, const QString& portName);
-    DeviceLink& deviceLink() { return *gauge; }
-    const DeviceLink& deviceLink() const { return *gauge; }
-    // A wait for the gauge (or a Delay) is running.
-    bool waiting() const { return gauge->waiting(); }
-
-    // Ending
+    void English_Click();
+    void German_Click();
     void cmdEnde_Click();
     void mnuEnd_Click();
-    // The program has ended (End button, menu or window closed).
-    bool ended() const { return programEnded; }
+    // Ports plugged in, pulled out or ready.
+    void SCom1_PortChange(int kind, const QString& portName);
 
-    // A message box; without a caption of its own it carries the
-    // application title.
-    MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
-                     const QString& caption = QString());
+    // Many readings into the table on show at once, and the table drawn
+    // anew (the benchmarks time these).
+    void ResetStatistics();
+    void ParseDownloadedLines(const QStringList& zeilen);
+    void RebuildTable();
 
-    // State
-    ProgramIdentity identity;
+    // The subsystems.
+    DeviceLink& deviceLink() { return *gauge; }
+    const DeviceLink& deviceLink() const { return *gauge; }
     MeasurementTables tables;
     Texte texte;
-    LogFile log;
     Settings settings;
-    QString Errortext;
-    QString aktion;
-    QString currentDate;
-    bool onlineAutoSave = false;
-    bool alleSpeicher = false;
-    QString speichername1;
-    QString speichername2;
-    bool loadingFile = false;
-    QString ReportText;
-    bool onlineSaveFailed = false; // the automatic save said so once already
+    ProgramIdentity identity;
+
+    // A wait for the gauge (or a Delay) is running.
+    bool waiting() const { return gauge->waiting(); }
+    // The program has ended (End button, menu or window closed).
+    bool ended() const { return programEnded; }
 
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
@@ -242,6 +182,59 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Common routines
+    void DisableCommands();
+    void EnableCommands();
+    std::vector<QWidget*> commandControls() const;
+    void ClearRecordTexts();
+    void Voreinstellungen(const QString& aktion);
+    void WriteLog(const QString& logtext) { log.WriteLog(logtext); }
+    void DeleteLog() { log.DeleteLog(); }
+    void ApplyLanguage();
+    // A message box; without a caption of its own it carries the
+    // application title.
+    MsgAnswer MsgBox(const QString& text, MsgButtons buttons = MsgButtons::OK, MsgIcon icon = MsgIcon::None,
+                     const QString& caption = QString());
+
+    // Readings and the table
+    // A record line into the table being filled; true when the reading was
+    // taken.
+    bool FillMessdaten(const QString& zeile);
+    void AppendReadingRow();
+    void ColourLimitCell(int slot);
+    void ScrollToLastRow();
+    void ReadGridBack(int rowCount);
+    void SetMemoryNames();
+    void ResetMemoryCaption();
+    // The option of the table on show with a new count.
+    void UpdateMemoryCaption(int count);
+    void RelabelMemoryCaptions();
+    void SelectTableAfterDownload();
+    void SetupGrid();
+    void UpdateStatistics(double value, const QString& unit);
+    void ShowLimitsCaption();
+    void RefreshTable();
+    void BuildReportText(const QString& mode);
+
+    // Memory download and ports
+    void ReadMemory();
+    void ShowEmptyNotice();
+    void SetupMemoryButtons();
+    void ScanPorts();
+
+    // State that lives with the window.
+    LogFile log;
+    QString Errortext;
+    QString aktion;
+    QString currentDate;
+    bool onlineAutoSave = false;
+    bool alleSpeicher = false;
+    QString speichername1;
+    QString speichername2;
+    bool loadingFile = false;
+    QString ReportText;
+    bool onlineSaveFailed = false; // the automatic save said so once already
+
     void createControls();
     void createMenus();
     void layoutControls();
