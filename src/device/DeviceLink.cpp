@@ -122,14 +122,19 @@ void DeviceLink::OpenPort(const QString& portnr)
     checkConnect = false;
 }
 
-void DeviceLink::PingGeraet()
+void DeviceLink::askWhoItIs()
 {
     empfang.clear();
     eotErkannt = false;
     view.gaugeBusy();
-    Hourglass hourglass;
     kind = kIdentification;
     SendCommand(QString::fromLatin1(kBefehlKennung));
+}
+
+void DeviceLink::PingGeraet()
+{
+    Hourglass hourglass;
+    askWhoItIs();
     // More than four whole seconds without the end character: switched off.
     QElapsedTimer clock;
     clock.start();

@@ -138,6 +138,8 @@ signals:
 private:
     void SCom1_OnComm(int code);
     void SendCommand(const QString& befehl);
+    // Sends the identification command, the gauge's answer still to come.
+    void askWhoItIs();
     void SetupOnlineSingle();
     void SetupOnlineLines();
     bool waitFor(const std::function<bool()>& done, int timeoutMs = -1);

@@ -27,12 +27,8 @@ bool startsLikeAReading(QStringView line) { return line.isEmpty() || line[0] == 
 
 bool DeviceLink::ReadGeraet()
 {
-    empfang.clear();
-    eotErkannt = false;
-    view.gaugeBusy();
     Hourglass hourglass;
-    kind = kIdentification;
-    SendCommand(QString::fromLatin1(kBefehlKennung));
+    askWhoItIs();
     // No time limit: a Bluetooth gauge may take its time; Escape ends it.
     const bool answered = waitFor([this] { return eotErkannt; });
     if (!answered) {

@@ -141,6 +141,10 @@ TEST(Download, GaugeSwitchedOffDuringTheDump)
     EXPECT_TRUE(d.visible(u"cmdConnect"_s));
     EXPECT_EQ(bench.grid(d), Grid({germanHeading()}));
     EXPECT_EQ(d.text(u"optFE"_s), u"Speicher (0)"_s);
+    // Nothing is offered that would ask the gauge; what was read before stays usable.
+    for (const QString& name : names({"cmdLesen", "cmdLesFE", "cmdLesNFE"}))
+        EXPECT_FALSE(d.enabled(name)) << name.toStdString();
+    EXPECT_TRUE(d.enabled(u"cmdOpen"_s));
 }
 
 } // namespace

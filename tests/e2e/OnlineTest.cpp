@@ -390,16 +390,29 @@ TEST(OnlineE, AFullTableTakesNoMoreReadings)
     EXPECT_EQ(result.exitCode, 0);
 }
 
+// A DORNA that sends its lines when told.
+RawGauge& startDorna(DownloadBench& bench)
+{
+    RawGauge& gauge = bench.startRawGauge();
+    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
+    return gauge;
+}
+
+QByteArray linesOnWire(int count)
+{
+    QByteArray wire;
+    for (const QByteArray& line : dornaLines(count)) wire += line + "\r\n";
+    return wire;
+}
+
 TEST(OnlineV, AFullTableTakesNoMoreLines)
 {
     DownloadBench bench("DOR", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
-    RawGauge& gauge = bench.startRawGauge();
+    RawGauge& gauge = startDorna(bench);
     ASSERT_TRUE(gauge.ready());
-    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
     const QString path = fullFile(bench);
-    QByteArray wire;
-    for (const QByteArray& line : dornaLines(3)) wire += line + "\r\n";
+    const QByteArray wire = linesOnWire(3);
     const DriveResult result = bench.connect(kUntilIdle + openScript(path) + looks(1, 800), [&](int index) {
         if (index == 0) gauge.feed(wire);
     }, 40000);
@@ -414,11 +427,9 @@ TEST(OnlineV, LinesArrivingTogetherAreAllTakenAndSaved)
 {
     DownloadBench bench("DOR", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
-    RawGauge& gauge = bench.startRawGauge();
+    RawGauge& gauge = startDorna(bench);
     ASSERT_TRUE(gauge.ready());
-    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
-    QByteArray wire;
-    for (const QByteArray& line : dornaLines(200)) wire += line + "\r\n";
+    const QByteArray wire = linesOnWire(200);
     // An Escape pressed while nothing waits for the gauge cancels nothing.
     const DriveResult result = bench.connect(kUntilIdle + u"key Escape\n"_s + looks(1, 200) + looks(1, 1500),
                                              [&](int index) {

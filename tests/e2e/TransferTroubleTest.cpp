@@ -94,24 +94,6 @@ TEST(TransferTrouble, LostLinkEndsTheDownloadAndAReconnectReadsOnce)
     EXPECT_EQ(again.text(u"optFE"_s), u"Speicher (12)"_s);
 }
 
-TEST(TransferTrouble, SwitchedOffGaugeLeavesReadDisabled)
-{
-    DownloadBench bench("RKS", PortType::Cable);
-    QList<QByteArray> lines;
-    for (int n = 1; n <= 200; ++n) lines << recordLine(n, "10.0", "µm");
-    const QString memory = bench.gaugeFile(u"memory1.txt"_s, lines);
-    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, memory, u"--pace-baud"_s, u"4800"_s,
-                                           u"--switch-off-after-ms"_s, u"2500"_s}))
-                    .ready());
-    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
-    ASSERT_EQ(result.dumps.size(), 1);
-    const Dump& d = result.dumps[0];
-    EXPECT_TRUE(d.text(u"txtWait"_s).startsWith(u"Gerät nicht verfügbar !"_s));
-    for (const QString& name : names({"cmdLesen", "cmdLesFE", "cmdLesNFE"}))
-        EXPECT_FALSE(d.enabled(name)) << name.toStdString();
-    EXPECT_TRUE(d.enabled(u"cmdOpen"_s));
-}
-
 TEST(TransferTrouble, OneEscapeEndsTheWholeRead)
 {
     DownloadBench bench("RKS", PortType::Cable);
