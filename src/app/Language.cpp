@@ -2,6 +2,8 @@
 // language menu items.
 
 #include "app/frmTransfer.h"
+#include "table/frmProjekt.h"
+#include "table/frmWerte.h"
 
 #include <QApplication>
 #include <QGroupBox>
@@ -42,6 +44,8 @@ void frmTransfer::ApplyLanguage()
     Frame1->setTitle(texte.MessageText(21));
     Frame4->setTitle(texte.MessageText(23));
 
+    werteWindow->recaption();
+    projektWindow->recaption();
     QApplication::processEvents(); // paint the new captions now
 }
 

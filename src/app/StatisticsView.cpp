@@ -6,6 +6,7 @@
 #include "shared/Align.h"
 #include "table/NumberFormat.h"
 #include "table/StatisticsList.h"
+#include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
 #include <QChartView>
@@ -86,10 +87,28 @@ void frmTransfer::cmdAbs_Click()
 
 void frmTransfer::cmdWerte_Click()
 {
-    werteWindow->setWindowTitle(texte.MessageText(14));
     werteWindow->show();
     werteWindow->raise();
+    werteWindow->Form_Activate();
     tables.setLimitsChanged(false);
+}
+
+void frmTransfer::limitsSaved()
+{
+    tables.setLimitsChanged(true);
+    // Leaving the limits button applies them: the table is recoloured and
+    // Limit.ini written.
+    cmdProjekt->setFocus();
+    cmdWerte_LostFocus();
+}
+
+void frmTransfer::cmdProjekt_Click()
+{
+    Voreinstellungen(QStringLiteral("PI"));
+    Voreinstellungen(QStringLiteral("PL"));
+    projektWindow->show();
+    projektWindow->raise();
+    projektWindow->Form_Activate();
 }
 
 void frmTransfer::cmdWerte_LostFocus()

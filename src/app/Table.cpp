@@ -98,6 +98,7 @@ void frmTransfer::AppendReadingRow()
     ColourLimitCell(satznr);
     const auto texts = rowTexts(r, QLocale());
     for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(satznr, c, texts[size_t(c)]);
+    MSFlex->grid().setRowTag(satznr, satznr);
     if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
                          || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
@@ -122,6 +123,7 @@ void frmTransfer::RebuildTable()
         ColourLimitCell(k);
         const auto texts = rowTexts(r, locale);
         for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(k, c, texts[size_t(c)]);
+        MSFlex->grid().setRowTag(k, k);
         tables.setSatznr(k);
         UpdateStatistics(r.wert, r.einheit);
     }

@@ -68,6 +68,10 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     waitWindow = new frmWait(this);
     werteWindow = new frmWerte(this);
     projektWindow = new frmProjekt(this);
+    werteWindow->attach(tables, texte, [this](const QString& text) { MsgBox(text); });
+    connect(werteWindow, &frmWerte::saved, this, &frmTransfer::limitsSaved);
+    projektWindow->attach(texte);
+    connect(projektWindow, &frmProjekt::saveRequested, this, [this] { Voreinstellungen(QStringLiteral("PS")); });
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
@@ -316,6 +320,10 @@ void frmTransfer::connectHandlers()
     connect(cmdClipboard, &QPushButton::clicked, this, &frmTransfer::cmdClipboard_Click);
     connect(cmdprint, &QPushButton::clicked, this, &frmTransfer::cmdprint_Click);
     connect(cmdWerte, &QPushButton::clicked, this, &frmTransfer::cmdWerte_Click);
+    connect(cmdProjekt, &QPushButton::clicked, this, &frmTransfer::cmdProjekt_Click);
+    connect(cmdFlexZeileLoeschen, &QPushButton::clicked, this, &frmTransfer::cmdFlexZeileLoeschen_Click);
+    connect(cmdFlexTabelleloeschen, &QPushButton::clicked, this, &frmTransfer::cmdFlexTabelleloeschen_Click);
+    connect(cmdSort, &QPushButton::clicked, this, &frmTransfer::cmdSort_Click);
     connect(MSFlex, &FlexGrid::cellClicked, this, [this](int row, int) { MSFlex_Click(row); });
     connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);
     connect(ComboPort, qOverload<int>(&QComboBox::activated), this, &frmTransfer::ComboPort_Change);

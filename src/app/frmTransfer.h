@@ -77,9 +77,13 @@ public:
     void optOnline_Click();
     void cmdStop_Click();
     void MSFlex_Click(int row);
+    void cmdFlexZeileLoeschen_Click();
+    void cmdFlexTabelleloeschen_Click();
+    void cmdSort_Click();
     void cmdAbs_Click();
     void cmdWerte_Click();
     void cmdWerte_LostFocus();
+    void cmdProjekt_Click();
     void cmdClipboard_Click();
     void cmdprint_Click();
     void cmdSave_Click();
@@ -213,6 +217,7 @@ private:
     void SetupGrid();
     void UpdateStatistics(double value, const QString& unit);
     void ShowLimitsCaption();
+    void limitsSaved();
     void RefreshTable();
     void BuildReportText(const QString& mode);
 

@@ -71,9 +71,41 @@ void GridModel::fillBody(const QColor& colour)
         emit dataChanged(index(0, 0), index(rowTotal - 2, colTotal - 1), {Qt::BackgroundRole});
 }
 
+int GridModel::rowTag(int row) const { return row > 0 && row < rowTotal ? tags[size_t(row)] : 0; }
+
+void GridModel::setRowTag(int row, int tag)
+{
+    if (row > 0 && row < rowTotal) tags[size_t(row)] = tag;
+}
+
+void GridModel::reorderRows(const std::vector<size_t>& order)
+{
+    if (order.size() != size_t(rowTotal - 1)) return;
+    std::vector<QString> newTexts(texts.begin(), texts.begin() + colTotal);
+    std::vector<QColor> newColours(colours.begin(), colours.begin() + colTotal);
+    std::vector<int> newTags{tags[0]};
+    newTexts.reserve(texts.size());
+    newColours.reserve(colours.size());
+    newTags.reserve(tags.size());
+    for (size_t from : order) {
+        const int row = int(from) + 1;
+        for (int c = 0; c < colTotal; ++c) {
+            newTexts.push_back(texts[at(row, c)]);
+            newColours.push_back(colours[at(row, c)]);
+        }
+        newTags.push_back(tags[size_t(row)]);
+    }
+    if (!batching) beginResetModel();
+    texts.swap(newTexts);
+    colours.swap(newColours);
+    tags.swap(newTags);
+    if (!batching) endResetModel();
+}
+
 void GridModel::setRows(int n)
 {
     n = std::max(n, 1);
+    tags.resize(size_t(n), 0);
     if (n == rowTotal) return;
     if (batching) {
         texts.resize(size_t(n) * size_t(colTotal));

@@ -36,6 +36,13 @@ public:
     void clearTexts();
     // Paints every body cell in `colour`.
     void fillBody(const QColor& colour);
+    // What a body row shows, as its owner numbers it (a slot); moves with
+    // the row when the rows are put in another order.
+    int rowTag(int row) const;
+    void setRowTag(int row, int tag);
+    // Puts the body rows in the order `order` gives (indices of rows 1..n,
+    // 0-based), their texts, colours and tags with them.
+    void reorderRows(const std::vector<size_t>& order);
     // Many changes at once: the view is told once, at endBatch().
     void beginBatch();
     void endBatch();
@@ -49,6 +56,7 @@ private:
     int colTotal = 0;
     std::vector<QString> texts;
     std::vector<QColor> colours;
+    std::vector<int> tags{0}; // one a row, heading included
     std::vector<Qt::Alignment> alignments;
     std::vector<Qt::Alignment> headingAlignments;
     QColor bodyColour = Qt::white;

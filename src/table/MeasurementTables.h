@@ -73,6 +73,8 @@ public:
     int statisticsCount() const { return folded; }
     // The display texts for `n` readings; n is kept as the count of the pass.
     void computeDisplay(int n, const QLocale& locale);
+    // Deleting a table forgets the unit its statistics were taken in.
+    void clearFirstUnit() { stats.firstUnit.clear(); }
     bool absolut() const { return absoluteValues; }
     void setAbsolut(bool on) { absoluteValues = on; }
 
@@ -80,6 +82,8 @@ public:
     const Limits& limits() const { return bounds; }
     void setLimits(const LimitFields& fields) { static_cast<LimitFields&>(bounds) = fields; }
     void setLimitsChanged(bool changed) { bounds.wertechanged = changed; }
+    enum class Limit { Lower, Upper, Target };
+    void setLimit(Limit which, double value, const QString& text);
     LimitMark evaluate(double value) const { return evaluateLimits(value, absoluteValues, bounds.Emin, bounds.Emax); }
 
 private:

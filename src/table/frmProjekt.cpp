@@ -1,6 +1,7 @@
 #include "table/frmProjekt.h"
 
 #include "platform/Controls.h"
+#include "texts/Texte.h"
 
 #include <QDateEdit>
 #include <QGridLayout>
@@ -50,6 +51,40 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(frmRahmen);
     layout->addWidget(Frame1);
     setMinimumWidth(420);
+
+    connect(cmdSpeichern, &QPushButton::clicked, this, [this] {
+        emit saveRequested();
+        hide(); // it stays loaded: the reports read its values
+    });
+    connect(cmdLoeschen, &QPushButton::clicked, this, &frmProjekt::cmdLoeschen_Click);
+}
+
+void frmProjekt::attach(const Texte& texte_) { texte = &texte_; }
+
+void frmProjekt::recaption()
+{
+    if (!texte) return;
+    setWindowTitle(texte->MessageText(14));
+    cmdSpeichern->setText(texte->MenuText(43));
+    cmdLoeschen->setText(texte->MenuText(44));
+    frmRahmen->setTitle(texte->MessageText(38));
+    lblDtp->setText(texte->MessageText(46));
+    Frame1->setTitle(texte->MessageText(21));
+}
+
+void frmProjekt::Form_Activate()
+{
+    recaption();
+    if (DTPDate->date() == QDate(1899, 1, 1)) DTPDate->setDate(QDate::currentDate());
+    if (DTPTime->time() == QTime(0, 0)) DTPTime->setTime(QTime::currentTime());
+}
+
+void frmProjekt::cmdLoeschen_Click()
+{
+    // Nothing is saved until "Speichern"; the next activation replaces 00:00 by now.
+    DTPDate->setDate(QDate::currentDate());
+    DTPTime->setTime(QTime(0, 0));
+    for (QLineEdit* field : txtFelder) field->clear();
 }
 
 } // namespace kivo

@@ -13,10 +13,17 @@ class QTimeEdit;
 
 namespace kivo {
 
+class Texte;
+
 class frmProjekt : public QWidget {
     Q_OBJECT
 public:
     explicit frmProjekt(QWidget* parent = nullptr);
+
+    void attach(const Texte& texte);
+    // Captions in the current language; a date or time not set becomes now.
+    void Form_Activate();
+    void recaption();
 
     QGroupBox* frmRahmen;
     std::array<QLabel*, 6> lblFelder;    // lblFelder(1..6) are [0..5]
@@ -27,6 +34,14 @@ public:
     QGroupBox* Frame1;
     QPushButton* cmdSpeichern;
     QPushButton* cmdLoeschen;
+
+signals:
+    // "Speichern": the main window writes Projektdaten.ini.
+    void saveRequested();
+
+private:
+    void cmdLoeschen_Click();
+    const Texte* texte = nullptr;
 };
 
 } // namespace kivo

@@ -1,7 +1,12 @@
 #pragma once
-// The limits window: lower limit, upper limit and target value.
+// The limits window: lower limit, upper limit and target value. A view over
+// the measurement tables' limits: each field is checked and taken as the
+// operator leaves it; "Speichern" hands the change to the main window.
+
+#include "table/MeasurementTables.h"
 
 #include <QWidget>
+#include <functional>
 
 class QGroupBox;
 class QLabel;
@@ -10,10 +15,18 @@ class QPushButton;
 
 namespace kivo {
 
+class Texte;
+
 class frmWerte : public QWidget {
     Q_OBJECT
 public:
     explicit frmWerte(QWidget* parent = nullptr);
+
+    // What the window edits, its texts, and how it tells the operator.
+    void attach(MeasurementTables& tables, const Texte& texte, std::function<void(const QString&)> message);
+    // Captions in the current language and the fields from the limits.
+    void Form_Activate();
+    void recaption();
 
     QGroupBox* frmLimits;
     QLabel* lblMin;
@@ -24,6 +37,24 @@ public:
     QLineEdit* txtSoll;
     QPushButton* cmdSpeichern;
     QPushButton* cmdLoeschen;
+
+signals:
+    // "Speichern": the main window recolours the table and saves the limits.
+    void saved();
+
+private:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // The field's check as the focus leaves it; false keeps the focus there.
+    bool validate(QLineEdit* field);
+    void CompareLimits();
+    void cmdSpeichern_Click();
+    void cmdLoeschen_Click();
+
+    MeasurementTables* tables = nullptr;
+    const Texte* texte = nullptr;
+    std::function<void(const QString&)> say;
+    // The last field left was refused: the click that took the focus is void.
+    bool refused = false;
 };
 
 } // namespace kivo

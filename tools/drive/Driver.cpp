@@ -2,6 +2,7 @@
 
 #include "Dump.h"
 #include "app/frmTransfer.h"
+#include "platform/FlexGrid.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -159,6 +160,23 @@ bool Driver::execute(const QString& line, int&)
     } else if (command == u"clipboard") {
         // The clipboard's text, as one JSON string on one line.
         printLine(stdout, jsonString(QApplication::clipboard()->text()));
+    } else if (command == u"click-row") {
+        // The operator's click on a body row of the grid (R from 1).
+        const int row = words[2].trimmed().toInt();
+        auto* grid = qobject_cast<FlexGrid*>(findControl(words[1]));
+        if (!grid || row < 1 || row >= grid->Rows()) fail(QStringLiteral("click-row %1: no such row").arg(line));
+        else emit grid->cellClicked(row, 0);
+    } else if (command == u"focus") {
+        // The input focus to a control, as a click or Tab gives it: the
+        // field that loses it is checked as in the real window.
+        auto* w = qobject_cast<QWidget*>(findControl(splitCommand(line, 2)[1].trimmed()));
+        if (!w) {
+            fail(QStringLiteral("focus %1: no such control").arg(line));
+        } else {
+            QApplication::setActiveWindow(w->window());
+            w->setFocus(Qt::OtherFocusReason);
+            QApplication::processEvents();
+        }
     } else if (command == u"screenshot") {
         // The main window as it is drawn, to look at.
         const QString path = splitCommand(line, 2)[1].trimmed();
