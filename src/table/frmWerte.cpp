@@ -10,7 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -81,10 +81,19 @@ void frmWerte::Form_Activate()
 bool frmWerte::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
-    if (field && event->type() == QEvent::FocusOut && isVisible()) {
+    // Another window taking over is no leaving of the field; nor is the
+    // moment a refused field takes its focus back.
+    if (field && event->type() == QEvent::FocusOut && isVisible()
+        && static_cast<QFocusEvent*>(event)->reason() != Qt::ActiveWindowFocusReason && (!held || held == field)) {
         refused = !validate(field);
         // The focus stays in a field whose entry is no number.
-        if (refused) QTimer::singleShot(0, field, [field] { field->setFocus(Qt::OtherFocusReason); });
+        if (refused) {
+            held = field;
+            QTimer::singleShot(0, field, [this, field] {
+                field->setFocus(Qt::OtherFocusReason);
+                held = nullptr;
+            });
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

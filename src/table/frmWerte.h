@@ -55,6 +55,7 @@ private:
     std::function<void(const QString&)> say;
     // The last field left was refused: the click that took the focus is void.
     bool refused = false;
+    QLineEdit* held = nullptr; // a refused field taking its focus back
 };
 
 } // namespace kivo

@@ -237,7 +237,9 @@ void Driver::doClick(const QString& name)
         return;
     }
     // Focus first, as a mouse click gives it: leaving a field validates it.
+    // A click in another window of the program makes that window active.
     ++clickDepth;
+    if (w->window() != QApplication::activeWindow()) QApplication::setActiveWindow(w->window());
     if (w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     if (auto* button = qobject_cast<QAbstractButton*>(w))
