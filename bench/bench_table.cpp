@@ -1,5 +1,6 @@
-// The table on 5000 readings: a whole memory dump taken in, and the grid
-// rebuilt (as a table switch, a limits change or "+/-" does).
+// The table on 5000 readings: a whole memory dump taken in, the grid
+// rebuilt (as a table switch, a limits change or "+/-" does), and a reading
+// deleted.
 
 #include "app/ModelTable.h"
 #include "app/frmTransfer.h"
@@ -87,6 +88,28 @@ void BM_RebuildTable5000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_RebuildTable5000)->Unit(benchmark::kMillisecond);
+
+// The operator marks a reading of a full table and deletes it: confirm,
+// renumber, rebuild, statistics.
+void BM_DeleteRow5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    const QStringList lines = splitDump(dump5000(), kMaxReadings).lines;
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.ResetStatistics();
+        w.tables.ClearRecords(kFE);
+        w.ParseDownloadedLines(lines);
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        w.MSFlex_Click(2500);
+        w.cmdFlexZeileLoeschen_Click();
+        QCoreApplication::processEvents();
+    }
+    if (w.tables.count(kFE) != 4999) state.SkipWithError("the reading was not deleted");
+}
+BENCHMARK(BM_DeleteRow5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -34,8 +34,10 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
     }
     // Each remaining reading keeps all it had; only the numbers run 1..n.
     const int kind = gauge->messart();
+    const int count = tables.count(kind);
     std::vector<Record> readings;
-    for (int slot = 1; slot <= tables.count(kind); ++slot) readings.push_back(tables.record(kind, slot));
+    readings.reserve(size_t(count));
+    for (int slot = 1; slot <= count; ++slot) readings.push_back(tables.record(kind, slot));
     const int deleted = MSFlex->grid().rowTag(marked.front());
     const std::vector<Record> left = afterDeleting(readings, size_t(deleted - 1));
     tables.ClearRecords(kind);
