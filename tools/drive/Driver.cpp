@@ -178,9 +178,10 @@ bool Driver::execute(const QString& line, int&)
             QApplication::processEvents();
         }
     } else if (command == u"screenshot") {
-        // The main window as it is drawn, to look at.
-        const QString path = splitCommand(line, 2)[1].trimmed();
-        if (!window->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
+        // The main window (or the window FORM) as it is drawn, to look at.
+        const QString path = words[1].trimmed();
+        QWidget* form = words[2].trimmed().isEmpty() ? window.get() : window->findChild<QWidget*>(words[2].trimmed());
+        if (!form || !form->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
     } else if (command == u"dump") {
         printLine(stdout, dumpState(*window, dialogs.takeMessages()));
     } else {
