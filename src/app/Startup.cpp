@@ -17,7 +17,7 @@
 #include "table/frmProjekt.h"
 
 #include <QApplication>
-#include <QChartView>
+#include "platform/ChartPanel.h"
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>

@@ -9,7 +9,7 @@
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
-#include <QChartView>
+#include "platform/ChartPanel.h"
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>

@@ -4,6 +4,7 @@
 #include "app/frmInfo.h"
 #include "app/frmWait.h"
 #include "charts/frmChartG.h"
+#include "platform/ChartPanel.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/PortWatcher.h"
@@ -13,7 +14,6 @@
 #include "table/frmWerte.h"
 
 #include <QApplication>
-#include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -167,7 +167,7 @@ void frmTransfer::createControls()
     lstStat->setFont(fixedFont(9));
     lstStat->setSelectionMode(QAbstractItemView::NoSelection);
     lstStat->setFocusPolicy(Qt::NoFocus);
-    MSChart1 = makeControl<QChartView>(Frame5, "MSChart1", "chart");
+    MSChart1 = makeControl<ChartPanel>(Frame5, "MSChart1", "chart");
     cmdChart = button(Frame5, "cmdChart", QStringLiteral("Chart"));
     cmdAbs = button(Frame5, "cmdAbs", QStringLiteral("+/-"));
     cmdGross = button(Frame5, "cmdGross", QStringLiteral("<=>"));
@@ -324,6 +324,8 @@ void frmTransfer::connectHandlers()
     connect(cmdFlexZeileLoeschen, &QPushButton::clicked, this, &frmTransfer::cmdFlexZeileLoeschen_Click);
     connect(cmdFlexTabelleloeschen, &QPushButton::clicked, this, &frmTransfer::cmdFlexTabelleloeschen_Click);
     connect(cmdSort, &QPushButton::clicked, this, &frmTransfer::cmdSort_Click);
+    connect(cmdChart, &QPushButton::clicked, this, &frmTransfer::cmdChart_Click);
+    connect(cmdGross, &QPushButton::clicked, this, &frmTransfer::cmdGross_Click);
     connect(MSFlex, &FlexGrid::cellClicked, this, [this](int row, int) { MSFlex_Click(row); });
     connect(ComboPort, &QComboBox::editTextChanged, this, &frmTransfer::ComboPort_Change);
     connect(ComboPort, qOverload<int>(&QComboBox::activated), this, &frmTransfer::ComboPort_Change);

@@ -5,6 +5,7 @@
 // the screen. It is the device link's view.
 
 #include "app/ProgramState.h"
+#include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
@@ -20,7 +21,6 @@
 #include <vector>
 
 class QAction;
-class QChartView;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -33,6 +33,7 @@ class QRadioButton;
 
 namespace kivo {
 
+class ChartPanel;
 class FlexGrid;
 class PortWatcher;
 class PictureBox;
@@ -80,6 +81,8 @@ public:
     void cmdFlexZeileLoeschen_Click();
     void cmdFlexTabelleloeschen_Click();
     void cmdSort_Click();
+    void cmdChart_Click();
+    void cmdGross_Click();
     void cmdAbs_Click();
     void cmdWerte_Click();
     void cmdWerte_LostFocus();
@@ -153,7 +156,7 @@ public:
     QPushButton* cmdAbs;
     QPushButton* cmdGross;
     QLineEdit* txtMittelwert;
-    QChartView* MSChart1;
+    ChartPanel* MSChart1;
     QListWidget* lstStat;
     QGroupBox* Frame2;
     QComboBox* ComboPort;
@@ -239,6 +242,7 @@ private:
     bool loadingFile = false;
     QString ReportText;
     bool onlineSaveFailed = false; // the automatic save said so once already
+    ChartTable chartTable; // of the last chart built, for the chart window
 
     void createControls();
     void createMenus();

@@ -1,8 +1,8 @@
 #include "charts/frmChartG.h"
 
 #include "platform/Controls.h"
+#include "texts/Texte.h"
 
-#include <QChartView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -10,12 +10,12 @@
 
 namespace kivo {
 
-frmChartG::frmChartG(QWidget* parent) : QWidget(parent, Qt::Window)
+frmChartG::frmChartG(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmChartG"));
-    MSChartG = makeControl<QChartView>(this, "MSChartG", "chart");
-    MSChartG->setRenderHint(QPainter::Antialiasing);
+    MSChartG = makeControl<ChartPanel>(this, "MSChartG", "chart");
     cmdChartType = makeControl<QPushButton>(this, "cmdChartType", "button", QStringLiteral("Linie / Balken"));
+    cmdChartType->setAutoDefault(false);
     lblStrich = makeControl<QLabel>(this, "lblStrich", "label");
     lblMean = makeControl<QLabel>(this, "lblMean", "label");
     auto* bottom = new QHBoxLayout;
@@ -27,6 +27,38 @@ frmChartG::frmChartG(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(MSChartG, 1);
     layout->addLayout(bottom);
     resize(900, 600);
+    connect(cmdChartType, &QPushButton::clicked, this, &frmChartG::cmdChartType_Click);
+}
+
+void frmChartG::Form_Activate(const Input& input, const Texte& texte_)
+{
+    in = input;
+    texte = &texte_;
+    bar = false;
+    cmdChartType->setText(texte->StatText(12));
+    setWindowTitle(texte->MessageText(14));
+    build();
+}
+
+void frmChartG::cmdChartType_Click()
+{
+    bar = !bar;
+    build();
+}
+
+void frmChartG::build()
+{
+    if (!texte) return;
+    const QLocale locale;
+    // The value axis runs over the figures the statistics show.
+    const double low = locale.toDouble(in.anz_min.trimmed());
+    const double high = locale.toDouble(in.anz_max.trimmed());
+    const auto [yMin, yMax] = verticalScale(low, high, in.decimals);
+    if (!bar) {
+        lblStrich->setText(QStringLiteral("__ __ __ "));
+        lblMean->setText(texte->StatText(4) + u' ' + in.anz_mean);
+    }
+    MSChartG->draw(windowChart(in.table, bar, in.limits, yMin, yMax, texte->languageIndex == kGerman, locale));
 }
 
 } // namespace kivo

@@ -1,23 +1,47 @@
 #pragma once
-// The chart window: the readings of the table on show as a large chart.
+// The chart window: the readings of the table on show as a large chart, a
+// line chart with the target and limits as reference lines, or a bar chart
+// of the readings alone. It draws the chart table the main window built.
 
-#include <QWidget>
+#include "charts/ChartTable.h"
 
-class QChartView;
+#include <QDialog>
+
 class QLabel;
 class QPushButton;
 
 namespace kivo {
 
-class frmChartG : public QWidget {
+class Texte;
+
+class frmChartG : public QDialog {
     Q_OBJECT
 public:
     explicit frmChartG(QWidget* parent = nullptr);
 
-    QChartView* MSChartG;
+    // What it draws: the chart table, the limits, the statistics' display
+    // texts (anz_min, anz_max, anz_mean) and the decimals of their unit.
+    struct Input {
+        ChartTable table;
+        LimitFields limits;
+        QString anz_min, anz_max, anz_mean;
+        int decimals = 1;
+    };
+    // Activation: the line chart, captions, and the chart built.
+    void Form_Activate(const Input& input, const Texte& texte);
+
+    ChartPanel* MSChartG;
     QPushButton* cmdChartType;
     QLabel* lblStrich;
     QLabel* lblMean;
+
+private:
+    void build();
+    void cmdChartType_Click();
+
+    Input in;
+    const Texte* texte = nullptr;
+    bool bar = false;
 };
 
 } // namespace kivo

@@ -90,7 +90,8 @@ void Driver::step()
     if (ended || (window && window->ended())) finish();
     // While a click is handled, the operator's next action comes only once
     // the handler waits for the gauge; until then it waits its turn.
-    if (clickDepth > 0 && !window->waiting()) {
+    // A modal window open counts as waiting: the operator works in it.
+    if (clickDepth > 0 && !window->waiting() && !QApplication::activeModalWidget()) {
         scheduleNext(5);
         return;
     }
@@ -156,7 +157,11 @@ bool Driver::execute(const QString& line, int&)
     } else if (command == u"print-to-pdf") {
         dialogs.queuePdf(splitCommand(line, 2)[1].trimmed());
     } else if (command == u"close") {
-        window->close();
+        // The main window, or the window FORM of the program.
+        const QString form = splitCommand(line, 2)[1].trimmed();
+        QWidget* w = form.isEmpty() ? window.get() : window->findChild<QWidget*>(form);
+        if (w) w->close();
+        else fail(QStringLiteral("close %1: no such window").arg(form));
     } else if (command == u"clipboard") {
         // The clipboard's text, as one JSON string on one line.
         printLine(stdout, jsonString(QApplication::clipboard()->text()));

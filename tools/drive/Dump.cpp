@@ -2,6 +2,8 @@
 
 #include "platform/Controls.h"
 #include "app/frmTransfer.h"
+#include "charts/frmChartG.h"
+#include "platform/ChartPanel.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 
@@ -78,6 +80,29 @@ QString stringArray(const QStringList& items)
     return u'[' + quoted.join(QStringLiteral(", ")) + u']';
 }
 
+QString jsonNumber(double v) { return QString::number(v, 'g', 15); }
+
+// A chart on show as the operator sees it.
+QString chartEntry(const ChartPanel& panel)
+{
+    const ChartSpec& spec = panel.spec();
+    QStringList series;
+    for (const ChartSeries& s : spec.series) {
+        QStringList values;
+        values.reserve(qsizetype(s.values.size()));
+        for (double v : s.values) values << jsonNumber(v);
+        series << QStringLiteral("{\"name\": ") + jsonString(s.name) + QStringLiteral(", \"colour\": ")
+                      + jsonString(s.colour.name()) + QStringLiteral(", \"width\": ") + jsonNumber(s.width)
+                      + QStringLiteral(", \"style\": ") + jsonString(s.broken ? QStringLiteral("broken") : QStringLiteral("solid"))
+                      + QStringLiteral(", \"values\": [") + values.join(QStringLiteral(", ")) + QStringLiteral("]}");
+    }
+    return QStringLiteral("{\"type\": ") + jsonString(spec.bar ? QStringLiteral("bar") : QStringLiteral("line"))
+           + QStringLiteral(", \"series\": [") + series.join(QStringLiteral(", ")) + QStringLiteral("], \"x\": {\"min\": ")
+           + jsonNumber(spec.xMin) + QStringLiteral(", \"max\": ") + jsonNumber(spec.xMax) + QStringLiteral(", \"major\": ")
+           + QString::number(spec.xMajor) + QStringLiteral("}, \"y\": {\"min\": ") + jsonNumber(spec.yMin)
+           + QStringLiteral(", \"max\": ") + jsonNumber(spec.yMax) + QStringLiteral("}}");
+}
+
 } // namespace
 
 QString jsonString(const QString& text)
@@ -128,6 +153,11 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
     QStringList ports;
     for (int i = 0; i < window.ComboPort->count(); ++i) ports << window.ComboPort->itemText(i);
 
+    QStringList charts;
+    if (!window.MSChart1->isHidden()) charts << jsonString(QStringLiteral("MSChart1")) + QStringLiteral(": ") + chartEntry(*window.MSChart1);
+    if (const auto* chartWindow = window.findChild<frmChartG*>(); chartWindow && chartWindow->isVisible())
+        charts << jsonString(QStringLiteral("frmChartG.MSChartG")) + QStringLiteral(": ") + chartEntry(*chartWindow->MSChartG);
+
     QStringList shown;
     for (const ShownMessage& m : messages)
         shown << QStringLiteral("{\"caption\": ") + jsonString(m.caption) + QStringLiteral(", \"text\": ")
@@ -138,7 +168,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
            + rows.join(QStringLiteral(", ")) + QStringLiteral("], \"colours\": [") + colours.join(QStringLiteral(", "))
            + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
-           + stringArray(ports) + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("]}");
+           + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
+           + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("]}");
 }
 
 } // namespace kivo

@@ -1,0 +1,49 @@
+// The chart in the place of the statistics list, and the chart window.
+
+#include "app/frmTransfer.h"
+#include "charts/frmChartG.h"
+#include "platform/ChartPanel.h"
+#include "table/NumberFormat.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace kivo {
+
+void frmTransfer::cmdChart_Click()
+{
+    if (MSChart1->isVisible()) {
+        MSChart1->setVisible(false);
+        lstStat->setVisible(true);
+        cmdChart->setText(QStringLiteral("Chart"));
+        cmdGross->setVisible(false);
+        txtMittelwert->setVisible(false);
+        return;
+    }
+    const Statistics& stats = tables.statistics();
+    if (stats.mixedUnits) return; // a chart only of readings of one unit
+    MSChart1->setVisible(true);
+    lstStat->setVisible(false);
+    cmdChart->setText(QStringLiteral("Stat"));
+    cmdGross->setVisible(true);
+    txtMittelwert->setVisible(true);
+    txtMittelwert->setStyleSheet(QStringLiteral("color: black;"));
+    chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
+    txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
+    const bool absolut = tables.absolut();
+    const QString unit = tables.record(gauge->messart(), 1).einheit;
+    MSChart1->draw(mainChart(chartTable, absolut ? stats.minabs : stats.min, absolut ? stats.maxabs : stats.max,
+                             decimalsForUnit(unit)));
+}
+
+void frmTransfer::cmdGross_Click()
+{
+    const Statistics& stats = tables.statistics();
+    frmChartG::Input input{chartTable, tables.limits(), stats.anz_min, stats.anz_max, stats.anz_mean,
+                           decimalsForUnit(tables.record(gauge->messart(), 1).einheit)};
+    chartWindow->Form_Activate(input, texte);
+    chartWindow->exec(); // the main window waits until it is closed
+}
+
+} // namespace kivo

@@ -1,0 +1,41 @@
+#pragma once
+// The chart table of the table on show and the two charts drawn from it:
+// the main window's chart and the chart window's line or bar chart. Pure:
+// plain values in, a chart description out.
+
+#include "platform/ChartPanel.h"
+#include "table/MeasurementTables.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace kivo {
+
+struct ChartTable {
+    int AnzahlWerte = 0;
+    std::vector<QString> labels; // " " but for the last row: " " + AnzahlWerte
+    std::vector<double> values;  // readings (absolute while `absolut` is on)
+    std::optional<double> target;            // Esoll, when set
+    std::optional<std::pair<double, double>> limits; // Emin and Emax, when either is set
+};
+
+// The readings of `kind` up to the first whose number is 0.
+ChartTable buildChartTable(const Records& records, int kind, bool absolut, const LimitFields& limits);
+
+// The vertical scale: the lowest to the highest reading. A span of no height
+// (one reading, or all equal) is widened by one unit of the last shown
+// decimal each way, so the line shows in the middle.
+std::pair<double, double> verticalScale(double low, double high, int decimals);
+
+// The main window's chart: the value line at twice the width of the
+// reference lines.
+ChartSpec mainChart(const ChartTable& table, double low, double high, int decimals);
+
+// The chart window's line chart (series named in the interface language,
+// numbers in `locale`) or its bar chart of the readings alone.
+ChartSpec windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
+                      bool german, const QLocale& locale);
+
+} // namespace kivo
