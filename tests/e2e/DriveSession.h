@@ -43,6 +43,8 @@ public:
     bool lastRowShown() const { return json.value(u"grid").toObject().value(u"lastRowShown").toBool(); }
     QStringList list(const QString& name) const;
     QJsonArray messages() const { return json.value(u"messages").toArray(); }
+    // A chart on show ("MSChart1", "frmChartG.MSChartG"); empty when none.
+    QJsonObject chart(const QString& name) const { return json.value(u"charts").toObject().value(name).toObject(); }
 
 private:
     QJsonObject controls() const { return json.value(u"controls").toObject(); }

@@ -90,8 +90,11 @@ void Driver::step()
     if (ended || (window && window->ended())) finish();
     // While a click is handled, the operator's next action comes only once
     // the handler waits for the gauge; until then it waits its turn.
-    // A modal window open counts as waiting: the operator works in it.
-    if (clickDepth > 0 && !window->waiting() && !QApplication::activeModalWidget()) {
+    // A click whose handler opened a modal window counts as waiting: the
+    // operator works in that window.
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool blockedInModal = !clickModals.empty() && modal && modal != clickModals.back();
+    if (clickDepth > 0 && !window->waiting() && !blockedInModal) {
         scheduleNext(5);
         return;
     }
@@ -228,7 +231,9 @@ void Driver::doClick(const QString& name)
     if (auto* action = qobject_cast<QAction*>(target)) {
         if (action->isEnabled() && action->isVisible()) {
             ++clickDepth;
+            clickModals.push_back(QApplication::activeModalWidget());
             action->trigger();
+            clickModals.pop_back();
             --clickDepth;
         } else fail(QStringLiteral("click %1: not available").arg(name));
         return;
@@ -245,6 +250,7 @@ void Driver::doClick(const QString& name)
     // Focus first, as a mouse click gives it: leaving a field validates it.
     // A click in another window of the program makes that window active.
     ++clickDepth;
+    clickModals.push_back(QApplication::activeModalWidget());
     if (w->window() != QApplication::activeWindow()) QApplication::setActiveWindow(w->window());
     if (w->focusPolicy() != Qt::NoFocus) w->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
@@ -252,6 +258,7 @@ void Driver::doClick(const QString& name)
         button->click();
     else
         QTest::mouseClick(w, Qt::LeftButton);
+    clickModals.pop_back();
     --clickDepth;
 }
 

@@ -11,6 +11,7 @@
 #include <QObject>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 namespace kivo {
 
@@ -48,6 +49,8 @@ private:
     std::unique_ptr<frmTransfer> window;
     bool ended = false;
     int clickDepth = 0;
+    // The modal window active when each running click started (nullptr: none).
+    std::vector<QWidget*> clickModals;
     QDeadlineTimer idleDeadline;
 };
 

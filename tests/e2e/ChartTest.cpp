@@ -1,0 +1,163 @@
+// The charts as the operator sees them, compared whole: the main window's
+// chart in place of the statistics, and the chart window's line and bar
+// charts, in German and English.
+
+#include "MeasurementText.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <gtest/gtest.h>
+
+using namespace kivo::e2e;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Series {
+    QString name;
+    const char* colour;
+    double width;
+    bool broken;
+    QList<double> values;
+};
+
+QJsonObject chart(const char* type, const QList<Series>& series, double xMax, double yMin, double yMax)
+{
+    QJsonArray list;
+    for (const Series& s : series) {
+        QJsonArray values;
+        for (double v : s.values) values.append(v);
+        list.append(QJsonObject{{u"name"_s, s.name},
+                                {u"colour"_s, QString::fromLatin1(s.colour)},
+                                {u"width"_s, s.width},
+                                {u"style"_s, s.broken ? u"broken"_s : u"solid"_s},
+                                {u"values"_s, values}});
+    }
+    return QJsonObject{{u"type"_s, QString::fromLatin1(type)},
+                       {u"series"_s, list},
+                       {u"x"_s, QJsonObject{{u"min"_s, 0}, {u"max"_s, xMax}, {u"major"_s, 10}}},
+                       {u"y"_s, QJsonObject{{u"min"_s, yMin}, {u"max"_s, yMax}}}};
+}
+
+std::string text(const QJsonObject& o) { return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString(); }
+
+// A ZORMA-PROBA with the given readings (number, value, unit) in memory 1.
+RawGauge& startGauge(DownloadBench& bench, const QList<std::tuple<int, QByteArray, const char*>>& readings)
+{
+    RawGauge& gauge = bench.startRawGauge();
+    gauge.answer(kIdentify.toLatin1(),
+                 {"ZR-1 ZORMA-PROBA\r\nVD: 3.41\r\nM1:" + QByteArray::number(readings.size()) + "\r\n\x04"});
+    QByteArray dump = "ZR-1 ZORMA-PROBA M1\r\n\x02\r\n";
+    for (const auto& [number, value, unit] : readings) dump += recordLine(number, value.constData(), unit, "Fe") + "\r\n";
+    gauge.answer(kMemory1.toLatin1(), {dump + '\x04'});
+    return gauge;
+}
+
+TEST(Chart, OneReadingAReadingNumberedZeroAndMixedUnits)
+{
+    {
+        DownloadBench bench("ZR", PortType::Cable);
+        bench.setLocale(u"de_DE"_s);
+        ASSERT_TRUE(startGauge(bench, {{1, "100.0", "µm"}}).ready());
+        const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\nclick cmdChart\ndump\n"_s);
+        ASSERT_EQ(result.dumps.size(), 2);
+        const Dump& shown = result.dumps[0];
+        // One reading: a span of no height is widened around it.
+        const QJsonObject expected = chart("line", {{QString(), "#000099", 2, false, {100}}}, 1, 99.9, 100.1);
+        EXPECT_EQ(shown.chart(u"MSChart1"_s), expected) << text(shown.chart(u"MSChart1"_s));
+        EXPECT_EQ(shown.text(u"cmdChart"_s), u"Stat"_s);
+        EXPECT_EQ(shown.text(u"txtMittelwert"_s), u"_ _ _Mittelwert       100,0"_s);
+        EXPECT_FALSE(shown.visible(u"lstStat"_s));
+        EXPECT_TRUE(shown.visible(u"cmdGross"_s));
+        const Dump& back = result.dumps[1];
+        EXPECT_TRUE(back.chart(u"MSChart1"_s).isEmpty());
+        EXPECT_TRUE(back.visible(u"lstStat"_s));
+        EXPECT_EQ(back.text(u"cmdChart"_s), u"Chart"_s);
+    }
+    {
+        // A reading numbered 0 ends the chart, though the table shows more.
+        DownloadBench bench("ZR", PortType::Cable);
+        ASSERT_TRUE(startGauge(bench, {{1, "10.0", "µm"}, {2, "20.0", "µm"}, {0, "30.0", "µm"}, {4, "40.0", "µm"}}).ready());
+        const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\n"_s);
+        ASSERT_EQ(result.dumps.size(), 1);
+        EXPECT_EQ(result.dumps[0].gridRows().size(), 5);
+        EXPECT_EQ(result.dumps[0].chart(u"MSChart1"_s),
+                  chart("line", {{QString(), "#000099", 2, false, {10, 20}}}, 2, 10, 40));
+    }
+    {
+        DownloadBench bench("ZR", PortType::Cable);
+        ASSERT_TRUE(startGauge(bench, {{1, "10.0", "µm"}, {2, "20.0", "mVs"}}).ready());
+        const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\n"_s);
+        ASSERT_EQ(result.dumps.size(), 1);
+        EXPECT_TRUE(result.dumps[0].chart(u"MSChart1"_s).isEmpty()) << "a chart of mixed units";
+        EXPECT_EQ(result.dumps[0].text(u"cmdChart"_s), u"Chart"_s);
+    }
+}
+
+QList<std::tuple<int, QByteArray, const char*>> twentyFive()
+{
+    QList<std::tuple<int, QByteArray, const char*>> readings;
+    for (int n = 1; n <= 25; ++n) readings.append({n, QByteArray::number(10 + n % 7) + ".0", "µm"});
+    return readings;
+}
+
+QList<double> values25()
+{
+    QList<double> values;
+    for (int n = 1; n <= 25; ++n) values << 10 + n % 7;
+    return values;
+}
+
+TEST(Chart, ReferenceLinesInBothChartsAndTheChartWindow)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startGauge(bench, twentyFive()).ready());
+    bench.settingsFile(u"ZORMA-PROBA RIDIVORI"_s, u"Limit.ini"_s, "0;15,5;12;\r\n"); // only an upper limit and a target
+    const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\nclick cmdGross\ndump\n"_s
+                                             + u"click frmChartG.cmdChartType\ndump\nclick frmChartG.cmdChartType\ndump\n"_s
+                                             + u"close frmChartG\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 5);
+    const QList<double> values = values25();
+    auto flat = [](double v) { return QList<double>(25, v); };
+    // Both limit lines when either limit is set, the lower one at 0.
+    EXPECT_EQ(result.dumps[0].chart(u"MSChart1"_s),
+              chart("line",
+                    {{QString(), "#000099", 2, false, values}, {QString(), "#960000", 1, true, flat(12)},
+                     {QString(), "#008200", 1, true, flat(0)}, {QString(), "#008200", 1, true, flat(15.5)}},
+                    25, 10, 16));
+    const QJsonObject line = chart("line",
+                                   {{u"Daten"_s, "#000099", 3.5, false, values},
+                                    {u"Sollwert     12"_s, "#960000", 2, true, flat(12)},
+                                    {u"Minimum 0"_s, "#008200", 3, true, flat(0)},
+                                    {u"Maximum 15,5"_s, "#008200", 3, true, flat(15.5)}},
+                                   25, 10, 16);
+    EXPECT_EQ(result.dumps[1].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[1].chart(u"frmChartG.MSChartG"_s));
+    EXPECT_EQ(result.dumps[1].text(u"frmChartG.lblMean"_s), u"Mittelwert        12,9"_s);
+    EXPECT_EQ(result.dumps[1].text(u"frmChartG.cmdChartType"_s), u"Linie / Balken"_s);
+    EXPECT_EQ(result.dumps[2].chart(u"frmChartG.MSChartG"_s),
+              chart("bar", {{u"Data"_s, "#000099", 1, false, values}}, 25, 10, 16));
+    EXPECT_EQ(result.dumps[3].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[3].chart(u"frmChartG.MSChartG"_s)); // the reference lines come back
+    EXPECT_TRUE(result.dumps[4].chart(u"frmChartG.MSChartG"_s).isEmpty());
+    EXPECT_FALSE(result.dumps[4].chart(u"MSChart1"_s).isEmpty());
+}
+
+TEST(Chart, TheChartWindowInEnglish)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    bench.setLocale(u"en_US"_s);
+    ASSERT_TRUE(startGauge(bench, twentyFive()).ready());
+    bench.settingsFile(u"ZORMA-PROBA RIDIVORI"_s, u"Limit.ini"_s, "0;0;12.5;\r\n");
+    const DriveResult result = bench.connect(kUntilIdle + u"click English\nclick cmdChart\nclick cmdGross\ndump\nclose frmChartG\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const Dump& d = result.dumps[0];
+    EXPECT_EQ(d.chart(u"frmChartG.MSChartG"_s),
+              chart("line",
+                    {{u"Data"_s, "#000099", 3.5, false, values25()},
+                     {u"Target value 12.5"_s, "#960000", 2, true, QList<double>(25, 12.5)}},
+                    25, 10, 16));
+    EXPECT_EQ(d.text(u"frmChartG.cmdChartType"_s), u"Line / Bar"_s);
+    EXPECT_EQ(d.text(u"txtMittelwert"_s), u"_ _ _Average        12.9"_s);
+}
+
+} // namespace
