@@ -5,6 +5,7 @@
 #include "app/ModelTable.h"
 #include "app/frmTransfer.h"
 #include "device/DumpSplit.h"
+#include "platform/ChartPanel.h"
 #include "platform/FakeSerialLink.h"
 
 #include <QApplication>
@@ -110,6 +111,24 @@ void BM_DeleteRow5000(benchmark::State& state)
     if (w.tables.count(kFE) != 4999) state.SkipWithError("the reading was not deleted");
 }
 BENCHMARK(BM_DeleteRow5000)->Unit(benchmark::kMillisecond);
+
+// The main window's chart of a full table: chart table, series, axes and
+// the first paint.
+void BM_BuildChart5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    w.ParseDownloadedLines(splitDump(dump5000(), kMaxReadings).lines);
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        w.cmdChart_Click(); // the chart
+        benchmark::DoNotOptimize(w.MSChart1->grab());
+        state.PauseTiming();
+        w.cmdChart_Click(); // back to the statistics
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_BuildChart5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -18,7 +18,10 @@ void ChartPanel::draw(const ChartSpec& spec)
 {
     shown = spec;
     auto* chart = new QChart;
-    chart->legend()->setVisible(!spec.bar && spec.series.size() > 1);
+    // A legend only where the series have names (the chart window's).
+    const bool named = !spec.series.empty() && !spec.series.front().name.isEmpty();
+    chart->legend()->setVisible(named && !spec.bar && spec.series.size() > 1);
+    chart->setLocalizeNumbers(true); // axis numbers with the operator's decimal separator
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* x = new QValueAxis;

@@ -160,4 +160,25 @@ TEST(Chart, TheChartWindowInEnglish)
     EXPECT_EQ(d.text(u"txtMittelwert"_s), u"_ _ _Average        12.9"_s);
 }
 
+TEST(Chart, AbsoluteValuesKeepTheLimitsSign)
+{
+    // RK gauges show absolute values from the start: values and scale are
+    // absolute, the limit lines keep their own values.
+    DownloadBench bench("RKS", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {"RK-SIVAR\r\nVD: 2.05\r\nM1:3\r\n\x04"});
+    gauge.answer(kMemory1.toLatin1(), {"RK-SIVAR M1 3\r\n\x02\r\n" + recordLine(1, "-5.0", "µm") + "\r\n"
+                                       + recordLine(2, "10.0", "µm") + "\r\n" + recordLine(3, "-20.0", "µm") + "\r\n\x04"});
+    bench.settingsFile(u"RK-SIVAR RIDIVORI"_s, u"Limit.ini"_s, "8;15;0;\r\n");
+    const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    EXPECT_EQ(result.dumps[0].chart(u"MSChart1"_s),
+              chart("line",
+                    {{QString(), "#000099", 2, false, {5, 10, 20}}, {QString(), "#008200", 1, true, {8, 8, 8}},
+                     {QString(), "#008200", 1, true, {15, 15, 15}}},
+                    3, 5, 20))
+        << text(result.dumps[0].chart(u"MSChart1"_s));
+}
+
 } // namespace
