@@ -168,6 +168,7 @@ void frmTransfer::createControls()
     lstStat->setSelectionMode(QAbstractItemView::NoSelection);
     lstStat->setFocusPolicy(Qt::NoFocus);
     MSChart1 = makeControl<ChartPanel>(Frame5, "MSChart1", "chart");
+    MSChart1->setCompact(true);
     cmdChart = button(Frame5, "cmdChart", QStringLiteral("Chart"));
     cmdAbs = button(Frame5, "cmdAbs", QStringLiteral("+/-"));
     cmdGross = button(Frame5, "cmdGross", QStringLiteral("<=>"));

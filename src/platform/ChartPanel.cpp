@@ -4,6 +4,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
+#include <QLocale>
+#include <QFontMetrics>
 #include <QValueAxis>
 
 namespace kivo {
@@ -21,15 +23,27 @@ void ChartPanel::draw(const ChartSpec& spec)
     // A legend only where the series have names (the chart window's).
     const bool named = !spec.series.empty() && !spec.series.front().name.isEmpty();
     chart->legend()->setVisible(named && !spec.bar && spec.series.size() > 1);
-    chart->setLocalizeNumbers(true); // axis numbers with the operator's decimal separator
+    // Axis numbers with the operator's decimal separator and no thousands
+    // separator, so "5000" fits ten times across a small chart.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(locale);
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* x = new QValueAxis;
     x->setRange(spec.xMin, spec.xMax);
     x->setTickCount(spec.xMajor + 1);
-    x->setLabelFormat(QStringLiteral("%d"));
+    x->setLabelFormat(QStringLiteral("%.0f"));
     auto* y = new QValueAxis;
     y->setRange(spec.yMin, spec.yMax);
+    if (compact) {
+        QFont small = x->labelsFont();
+        small.setPointSizeF(6.5);
+        x->setLabelsFont(small);
+        y->setLabelsFont(small);
+        chart->setMargins(QMargins(0, 0, 0, 0));
+    }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
     if (spec.bar && !spec.series.empty()) {
@@ -62,6 +76,26 @@ void ChartPanel::draw(const ChartSpec& spec)
     QChart* old = this->chart();
     setChart(chart);
     delete old;
+    fitCategoryTicks();
+}
+
+void ChartPanel::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    fitCategoryTicks();
+}
+
+void ChartPanel::fitCategoryTicks()
+{
+    const auto axes = chart()->axes(Qt::Horizontal);
+    auto* x = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+    if (!x) return;
+    const QFontMetrics metrics(x->labelsFont());
+    const int label = metrics.horizontalAdvance(QString::number(qRound(shown.xMax))) + metrics.horizontalAdvance(u'0') * 2;
+    const int room = qMax(1, int(chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.8));
+    int divisions = qMax(1, shown.xMajor);
+    while (divisions > 1 && divisions * label > room) divisions = divisions % 2 == 0 ? divisions / 2 : divisions - 1;
+    x->setTickCount(divisions + 1);
 }
 
 } // namespace kivo

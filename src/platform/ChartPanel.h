@@ -31,10 +31,20 @@ class ChartPanel : public QChartView {
 public:
     explicit ChartPanel(QWidget* parent = nullptr);
     void draw(const ChartSpec& spec);
+    // Small axis labels, for a chart in a small place: ten divisions of
+    // "5000" must still fit side by side.
+    void setCompact(bool on) { compact = on; }
     const ChartSpec& spec() const { return shown; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    // The divisions of the category axis drawn: those asked for, fewer where
+    // their labels would not fit side by side.
+    void fitCategoryTicks();
     ChartSpec shown;
+    bool compact = false;
 };
 
 } // namespace kivo
