@@ -1,0 +1,147 @@
+#include "output/WorkbookLayout.h"
+
+#include "shared/Align.h"
+#include "table/NumberFormat.h"
+
+#include <cfenv>
+#include <cmath>
+
+namespace kivo {
+
+namespace {
+
+// A reading's value as the table shows it, back as a number.
+double shownValue(double value, const QString& unit)
+{
+    return QLocale::c().toDouble(FormatValue(value, unit, QLocale::c()).trimmed());
+}
+
+QString valueFormat(const QString& unit)
+{
+    if (unit.startsWith(QStringLiteral("Oe")) || unit.startsWith(u'G') || unit.startsWith(QStringLiteral("µm"))
+        || unit.startsWith(QStringLiteral("A/cm")))
+        return QStringLiteral("###,##0.0_)");
+    if (unit.startsWith(QStringLiteral("mVs"))) return QStringLiteral("###,##0.000_)");
+    return QStringLiteral("###,##0.00_)");
+}
+
+} // namespace
+
+double roundHalfEven2(double value)
+{
+    // The tenths of a cent decide on the decimal digits a person reads, not
+    // on the binary value just below them.
+    const double scaled = std::round(value * 100.0 * 1e6) / 1e6;
+    const int previous = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double rounded = std::nearbyint(scaled);
+    std::fesetround(previous);
+    return rounded / 100.0;
+}
+
+WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
+{
+    WorkbookLayout out;
+    const bool de = in.german;
+    out.sheetName = de ? QStringLiteral("Messwerte") : QStringLiteral("Data");
+    auto text = [&](int row, int col, const QString& t, const QString& format = {}) {
+        out.cells.push_back({row, col, t, format});
+    };
+    auto number = [&](int row, int col, double v, const QString& format = {}) {
+        out.cells.push_back({row, col, v, format});
+    };
+
+    // The report's head, a line a row, trimmed; empty lines stay empty.
+    int row = 1;
+    QString rest = in.reportP;
+    for (qsizetype e = rest.indexOf(QStringLiteral("\r\n")); e >= 0; e = rest.indexOf(QStringLiteral("\r\n"))) {
+        const QString line = rest.left(e).trimmed();
+        if (!line.isEmpty()) text(row, 0, line);
+        ++row;
+        rest = rest.mid(e + 2);
+    }
+
+    const Statistics& s = in.stats;
+    const QString unit = s.firstUnit;
+    std::optional<int> meanRow, minLimitRow, maxLimitRow, targetRow;
+    if (s.mixedUnits) {
+        text(row++, 0, de ? QStringLiteral(" Statistik nicht möglich,") : QStringLiteral(" Statistics not possible"));
+        text(row++, 0, de ? QStringLiteral(" da verschiedene") : QStringLiteral(" cause of different"));
+        text(row++, 0, de ? QStringLiteral(" Messeinheiten ") : QStringLiteral(" measurement units"));
+        row += 4;
+    } else {
+        const QString bFormat = QStringLiteral("###,##0.00_)");
+        auto figure = [&](const QString& label, double v) {
+            text(row, 0, label);
+            number(row, 1, roundHalfEven2(v), bFormat);
+            text(row, 2, unit);
+            return row++;
+        };
+        text(row, 0, de ? QStringLiteral("Anzahl") : QStringLiteral("Number"));
+        number(row++, 1, in.statCount, QStringLiteral("###0_______)"));
+        figure(QStringLiteral("Minimum"), in.absolut ? s.minabs : s.min);
+        figure(QStringLiteral("Maximum"), in.absolut ? s.maxabs : s.max);
+        meanRow = figure(de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), in.absolut ? s.meanabs : s.mean);
+        if (in.statCount > 2)
+            figure(de ? QStringLiteral("Std.Abweichung") : QStringLiteral("Std.Deviation"),
+                   in.absolut ? s.stdDevAbs : s.stdDev);
+        if (in.limits.Emin != 0 || in.limits.Emax != 0) {
+            minLimitRow = figure(QStringLiteral("Min Limit"), in.limits.Emin);
+            maxLimitRow = figure(QStringLiteral("Max Limit"), in.limits.Emax);
+        }
+        if (in.limits.Esoll != 0)
+            targetRow = figure(de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"), in.limits.Esoll);
+        row += 2;
+    }
+    out.columnWidths = {50, 0, 17, 15, 0};
+
+    // The table: heading, an empty row, the readings.
+    out.headerRow = row;
+    for (int c = 0; c < 4; ++c) text(row, c, in.heading[size_t(c)]);
+    const bool withMaterial = in.materialart.trimmed() != u"0";
+    if (withMaterial) text(row, 4, QStringLiteral("Material"));
+    const QString format = valueFormat(unit);
+    std::vector<double> values;
+    for (const ReportRow& r : in.rows) {
+        if (r.wert == 0 && r.nr == 0) break;
+        const int at = out.headerRow + 2 + int(values.size());
+        const double v = shownValue(in.absolut ? std::fabs(r.wert) : r.wert, r.einheit);
+        values.push_back(v);
+        text(at, 0, u' ' + r.zeit);
+        text(at, 1, Ausrichten(4, QString::number(r.nr), QStringLiteral(" "), false));
+        number(at, 2, v, format);
+        text(at, 3, r.einheit.left(10));
+        if (withMaterial) text(at, 4, r.material.trimmed().left(10));
+    }
+    out.dataRows = int(values.size());
+
+    if (!withChart || s.mixedUnits) return out;
+    // The reference lines lie at the rounded figures of their cells.
+    auto cellValue = [&](std::optional<int> at) {
+        for (const SheetCell& c : out.cells)
+            if (at && c.row == *at && c.col == 1) return std::get<double>(c.value);
+        return 0.0;
+    };
+    const size_t n = values.size();
+    WorkbookChart chart;
+    chart.title = in.chartTitle;
+    chart.valueAxis = de ? QStringLiteral("Messwerte") : QStringLiteral("Data");
+    chart.categoryAxis = de ? QStringLiteral("Anzahl") : QStringLiteral("Number");
+    chart.series.push_back({QString(), QColor(0, 0, 0), WorkbookSeries::Line::Solid, values});
+    chart.series.push_back({de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), QColor(0, 0, 205),
+                            WorkbookSeries::Line::SystemDot, std::vector<double>(n, cellValue(meanRow))});
+    if (maxLimitRow) {
+        chart.series.push_back({QStringLiteral("Maximum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
+                                std::vector<double>(n, cellValue(maxLimitRow))});
+        chart.series.push_back({QStringLiteral("Minimum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
+                                std::vector<double>(n, cellValue(minLimitRow))});
+    }
+    if (targetRow)
+        chart.series.push_back({de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"),
+                                QColor(238, 44, 44), WorkbookSeries::Line::Target,
+                                std::vector<double>(n, cellValue(targetRow))});
+    out.chart = chart;
+    return out;
+}
+
+} // namespace kivo
