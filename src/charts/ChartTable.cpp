@@ -41,50 +41,50 @@ std::pair<double, double> verticalScale(double low, double high, int decimals)
     return {low - unit, high + unit};
 }
 
-ChartSpec mainChart(const ChartTable& table, double low, double high, int decimals)
+ChartLook mainChart(const ChartTable& table, double low, double high, int decimals)
 {
-    ChartSpec spec;
+    ChartLook look;
     const int n = table.AnzahlWerte;
-    spec.series.push_back({QString(), kValueColour, 2, false, table.values});
-    if (table.target) spec.series.push_back(constant(QString(), kTargetColour, 1, *table.target, n));
+    look.series.push_back({QString(), kValueColour, 2, false, table.values});
+    if (table.target) look.series.push_back(constant(QString(), kTargetColour, 1, *table.target, n));
     if (table.limits) {
-        spec.series.push_back(constant(QString(), kLimitColour, 1, table.limits->first, n));
-        spec.series.push_back(constant(QString(), kLimitColour, 1, table.limits->second, n));
+        look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->first, n));
+        look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->second, n));
     }
-    spec.xMin = 0;
-    spec.xMax = n;
-    std::tie(spec.yMin, spec.yMax) = verticalScale(low, high, decimals);
-    return spec;
+    look.xMin = 0;
+    look.xMax = n;
+    std::tie(look.yMin, look.yMax) = verticalScale(low, high, decimals);
+    return look;
 }
 
-ChartSpec windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
+ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
                       bool german, const QLocale& locale)
 {
-    ChartSpec spec;
+    ChartLook look;
     const int n = table.AnzahlWerte;
-    spec.bar = bar;
-    spec.xMin = 0;
-    spec.xMax = n;
-    spec.yMin = low;
-    spec.yMax = high;
+    look.bar = bar;
+    look.xMin = 0;
+    look.xMax = n;
+    look.yMin = low;
+    look.yMax = high;
     if (bar) {
-        spec.series.push_back({QStringLiteral("Data"), kValueColour, 1, false, table.values});
-        return spec;
+        look.series.push_back({QStringLiteral("Data"), kValueColour, 1, false, table.values});
+        return look;
     }
     // Pens in the ratio 35 : 30 : 20 of readings, limits and target.
-    spec.series.push_back({german ? QStringLiteral("Daten") : QStringLiteral("Data"), kValueColour, 3.5, false,
+    look.series.push_back({german ? QStringLiteral("Daten") : QStringLiteral("Data"), kValueColour, 3.5, false,
                            table.values});
     if (limits.Esoll > 0)
-        spec.series.push_back(constant((german ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"))
+        look.series.push_back(constant((german ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"))
                                            + u' ' + locale.toString(limits.Esoll),
                                        kTargetColour, 2.0, limits.Esoll, n));
     if (limits.Emin != 0 || limits.Emax != 0) {
-        spec.series.push_back(constant(QStringLiteral("Minimum ") + locale.toString(limits.Emin), kLimitColour, 3.0,
+        look.series.push_back(constant(QStringLiteral("Minimum ") + locale.toString(limits.Emin), kLimitColour, 3.0,
                                        limits.Emin, n));
-        spec.series.push_back(constant(QStringLiteral("Maximum ") + locale.toString(limits.Emax), kLimitColour, 3.0,
+        look.series.push_back(constant(QStringLiteral("Maximum ") + locale.toString(limits.Emax), kLimitColour, 3.0,
                                        limits.Emax, n));
     }
-    return spec;
+    return look;
 }
 
 } // namespace kivo

@@ -31,11 +31,11 @@ std::pair<double, double> verticalScale(double low, double high, int decimals);
 
 // The main window's chart: the value line at twice the width of the
 // reference lines.
-ChartSpec mainChart(const ChartTable& table, double low, double high, int decimals);
+ChartLook mainChart(const ChartTable& table, double low, double high, int decimals);
 
 // The chart window's line chart (series named in the interface language,
 // numbers in `locale`) or its bar chart of the readings alone.
-ChartSpec windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
+ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
                       bool german, const QLocale& locale);
 
 } // namespace kivo

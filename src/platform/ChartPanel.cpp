@@ -16,13 +16,13 @@ ChartPanel::ChartPanel(QWidget* parent) : QChartView(parent)
     setMinimumSize(120, 90);
 }
 
-void ChartPanel::draw(const ChartSpec& spec)
+void ChartPanel::draw(const ChartLook& look)
 {
-    shown = spec;
+    shown = look;
     auto* chart = new QChart;
     // A legend only where the series have names (the chart window's).
-    const bool named = !spec.series.empty() && !spec.series.front().name.isEmpty();
-    chart->legend()->setVisible(named && !spec.bar && spec.series.size() > 1);
+    const bool named = !look.series.empty() && !look.series.front().name.isEmpty();
+    chart->legend()->setVisible(named && !look.bar && look.series.size() > 1);
     // Axis numbers with the operator's decimal separator and no thousands
     // separator, so "5000" fits ten times across a small chart.
     QLocale locale;
@@ -32,11 +32,11 @@ void ChartPanel::draw(const ChartSpec& spec)
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
     auto* x = new QValueAxis;
-    x->setRange(spec.xMin, spec.xMax);
-    x->setTickCount(spec.xMajor + 1);
+    x->setRange(look.xMin, look.xMax);
+    x->setTickCount(look.xMajor + 1);
     x->setLabelFormat(QStringLiteral("%.0f"));
     auto* y = new QValueAxis;
-    y->setRange(spec.yMin, spec.yMax);
+    y->setRange(look.yMin, look.yMax);
     if (compact) {
         QFont small = x->labelsFont();
         small.setPointSizeF(6.5);
@@ -46,18 +46,18 @@ void ChartPanel::draw(const ChartSpec& spec)
     }
     chart->addAxis(x, Qt::AlignBottom);
     chart->addAxis(y, Qt::AlignLeft);
-    if (spec.bar && !spec.series.empty()) {
-        auto* set = new QBarSet(spec.series.front().name);
-        QList<qreal> values(spec.series.front().values.begin(), spec.series.front().values.end());
+    if (look.bar && !look.series.empty()) {
+        auto* set = new QBarSet(look.series.front().name);
+        QList<qreal> values(look.series.front().values.begin(), look.series.front().values.end());
         set->append(values);
-        set->setColor(spec.series.front().colour);
+        set->setColor(look.series.front().colour);
         auto* bars = new QBarSeries;
         bars->append(set);
         bars->setBarWidth(1.0);
         chart->addSeries(bars);
         bars->attachAxis(y);
     } else {
-        for (const ChartSeries& s : spec.series) {
+        for (const ChartSeries& s : look.series) {
             auto* line = new QLineSeries;
             line->setName(s.name);
             QList<QPointF> points;

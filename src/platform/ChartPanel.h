@@ -18,7 +18,7 @@ struct ChartSeries {
     std::vector<double> values; // one a category, from category 1
 };
 
-struct ChartSpec {
+struct ChartLook {
     bool bar = false; // a bar chart of the first series; else lines
     std::vector<ChartSeries> series;
     double xMin = 0, xMax = 1;
@@ -30,11 +30,11 @@ class ChartPanel : public QChartView {
     Q_OBJECT
 public:
     explicit ChartPanel(QWidget* parent = nullptr);
-    void draw(const ChartSpec& spec);
+    void draw(const ChartLook& look);
     // Small axis labels, for a chart in a small place: ten divisions of
     // "5000" must still fit side by side.
     void setCompact(bool on) { compact = on; }
-    const ChartSpec& spec() const { return shown; }
+    const ChartLook& look() const { return shown; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -43,7 +43,7 @@ private:
     // The divisions of the category axis drawn: those asked for, fewer where
     // their labels would not fit side by side.
     void fitCategoryTicks();
-    ChartSpec shown;
+    ChartLook shown;
     bool compact = false;
 };
 

@@ -85,9 +85,9 @@ QString jsonNumber(double v) { return QString::number(v, 'g', 15); }
 // A chart on show as the operator sees it.
 QString chartEntry(const ChartPanel& panel)
 {
-    const ChartSpec& spec = panel.spec();
+    const ChartLook& look = panel.look();
     QStringList series;
-    for (const ChartSeries& s : spec.series) {
+    for (const ChartSeries& s : look.series) {
         QStringList values;
         values.reserve(qsizetype(s.values.size()));
         for (double v : s.values) values << jsonNumber(v);
@@ -96,11 +96,11 @@ QString chartEntry(const ChartPanel& panel)
                       + QStringLiteral(", \"style\": ") + jsonString(s.broken ? QStringLiteral("broken") : QStringLiteral("solid"))
                       + QStringLiteral(", \"values\": [") + values.join(QStringLiteral(", ")) + QStringLiteral("]}");
     }
-    return QStringLiteral("{\"type\": ") + jsonString(spec.bar ? QStringLiteral("bar") : QStringLiteral("line"))
+    return QStringLiteral("{\"type\": ") + jsonString(look.bar ? QStringLiteral("bar") : QStringLiteral("line"))
            + QStringLiteral(", \"series\": [") + series.join(QStringLiteral(", ")) + QStringLiteral("], \"x\": {\"min\": ")
-           + jsonNumber(spec.xMin) + QStringLiteral(", \"max\": ") + jsonNumber(spec.xMax) + QStringLiteral(", \"major\": ")
-           + QString::number(spec.xMajor) + QStringLiteral("}, \"y\": {\"min\": ") + jsonNumber(spec.yMin)
-           + QStringLiteral(", \"max\": ") + jsonNumber(spec.yMax) + QStringLiteral("}}");
+           + jsonNumber(look.xMin) + QStringLiteral(", \"max\": ") + jsonNumber(look.xMax) + QStringLiteral(", \"major\": ")
+           + QString::number(look.xMajor) + QStringLiteral("}, \"y\": {\"min\": ") + jsonNumber(look.yMin)
+           + QStringLiteral(", \"max\": ") + jsonNumber(look.yMax) + QStringLiteral("}}");
 }
 
 } // namespace
