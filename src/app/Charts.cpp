@@ -32,16 +32,15 @@ void frmTransfer::cmdChart_Click()
     chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
     txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
     const bool absolut = tables.absolut();
-    const QString unit = tables.record(gauge->messart(), 1).einheit;
     MSChart1->draw(mainChart(chartTable, absolut ? stats.minabs : stats.min, absolut ? stats.maxabs : stats.max,
-                             decimalsForUnit(unit)));
+                             decimalsForUnit(stats.firstUnit)));
 }
 
 void frmTransfer::cmdGross_Click()
 {
     const Statistics& stats = tables.statistics();
     frmChartG::Input input{chartTable, tables.limits(), stats.anz_min, stats.anz_max, stats.anz_mean,
-                           decimalsForUnit(tables.record(gauge->messart(), 1).einheit)};
+                           decimalsForUnit(stats.firstUnit)};
     chartWindow->Form_Activate(input, texte);
     chartWindow->exec(); // the main window waits until it is closed
 }

@@ -13,10 +13,14 @@
 
 namespace kivo {
 
+QStringList frmTransfer::suitablePortItems() const
+{
+    return portListItems(suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle), kNumberedPorts);
+}
+
 void frmTransfer::ScanPorts()
 {
-    const std::vector<PortInfo> ports = suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle);
-    const QStringList items = portListItems(ports, kNumberedPorts);
+    const QStringList items = suitablePortItems();
     const int steps = qMax(1, int(items.size()));
     {
         // Listing a port is no choice of the operator: the text stays as it is.
@@ -37,7 +41,7 @@ void frmTransfer::ScanPorts()
 
 void frmTransfer::refreshPortList()
 {
-    const QStringList items = portListItems(suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle), kNumberedPorts);
+    const QStringList items = suitablePortItems();
     QStringList listed;
     for (int i = 0; i < ComboPort->count(); ++i) listed << ComboPort->itemText(i);
     if (items == listed) return;

@@ -191,6 +191,7 @@ void frmTransfer::composeDataFolders()
     QDir().mkpath(identity.MessDataPath);
 #endif
     log.setFolder(identity.AppDataPath);
+    settings.setFolders(identity.programFolder, identity.AppDataPath, identity.MessDataPath);
 }
 
 void frmTransfer::writeStartLog()

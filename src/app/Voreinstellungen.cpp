@@ -19,7 +19,6 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
 {
     if (programEnded) return; // nothing is written after the program has ended
     aktion = aktion_;
-    settings.setFolders(identity.programFolder, identity.AppDataPath, identity.MessDataPath);
     settings.setLanguage(texte.languageIndex);
     const QLocale locale;
     SettingsOutcome failure;

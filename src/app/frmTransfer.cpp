@@ -60,6 +60,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
 {
     setObjectName(QStringLiteral("frmTransfer"));
     identity.programFolder = programFolder;
+    settings.setFolders(programFolder, QString(), QString()); // Konfi.ini is read before the data folders are known
     createMenus();
     createControls();
     layoutControls();

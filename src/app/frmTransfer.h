@@ -263,6 +263,8 @@ private:
     void disableDeviceCommands();
     void saveOnlineReadings();
     void refreshPortList();
+    // The port list's entries for the ports that suit the model.
+    QStringList suitablePortItems() const;
     void applyColumnLayout();
     void beginTableBatch();
     void endTableBatch();

@@ -22,8 +22,6 @@ ChartTable buildChartTable(const Records& records, int kind, bool absolut, const
     ChartTable table;
     while (table.AnzahlWerte < kMaxReadings && records.at(kind, table.AnzahlWerte + 1).nr != 0) ++table.AnzahlWerte;
     const int n = table.AnzahlWerte;
-    table.labels.assign(size_t(n), QStringLiteral(" "));
-    if (n > 0) table.labels.back() = QStringLiteral(" ") + QString::number(n);
     table.values.reserve(size_t(n));
     for (int i = 1; i <= n; ++i) {
         const double v = records.at(kind, i).wert;

@@ -15,7 +15,6 @@ namespace kivo {
 
 struct ChartTable {
     int AnzahlWerte = 0;
-    std::vector<QString> labels; // " " but for the last row: " " + AnzahlWerte
     std::vector<double> values;  // readings (absolute while `absolut` is on)
     std::optional<double> target;            // Esoll, when set
     std::optional<std::pair<double, double>> limits; // Emin and Emax, when either is set

@@ -64,8 +64,6 @@ public:
     DeviceLink(std::unique_ptr<SerialLink> serial, DeviceView& view, const Texte& texte, QObject* parent = nullptr);
     ~DeviceLink() override;
 
-    SerialLink& serial() { return *SCom1; }
-
     // The model and the gauge.
     const ModelProfile& profile() const { return model; }
     void setProfile(const ModelProfile& profile) { model = profile; }
@@ -111,7 +109,6 @@ public:
     bool waiting() const { return waitDepth > 0; }
     bool commandRunning() const { return commandDepth > 0; }
     bool commandStopped() const { return cancelled || ended; }
-    bool programEnded() const { return ended; }
     // Escape or the cancel button: only while a wait runs.
     void cancel();
     // The program ends: the port is closed and every wait ends.

@@ -19,7 +19,6 @@ constexpr qsizetype kMaxReplyChars = 16 * 1024;
 constexpr qsizetype kMaxDumpChars = 512 * 1024;
 // No reading line is this long: what has no line end by then is noise.
 constexpr qsizetype kMaxOnlineLine = 4096;
-constexpr int kMaxDumpLines = 5000;
 
 bool startsLikeAReading(QStringView line) { return line.isEmpty() || line[0] == u' ' || line[0].isDigit(); }
 
@@ -130,7 +129,7 @@ void DeviceLink::downloadSplit()
 {
     if (empfang.isEmpty() || !eotErkannt) return;
     if (cancelled) return; // the operator cancelled: the lines are dropped
-    const DumpLines dump = splitDump(empfang, kMaxDumpLines);
+    const DumpLines dump = splitDump(empfang, kMaxReadings);
     zeilen = dump.lines;
     view.dumpSplit(dump.exceeded);
 }
@@ -190,7 +189,7 @@ void DeviceLink::onlineLines()
     }
     const QString line = std::exchange(empfang, QString());
     if (schalterStop) return; // paused: the line is dropped
-    if (onlineAnzahl >= kMaxDumpLines || view.onlineTableFull()) {
+    if (onlineAnzahl >= kMaxReadings || view.onlineTableFull()) {
         view.reportOnlineTableFull();
         return;
     }

@@ -3,7 +3,6 @@
 #include "shared/Align.h"
 #include "table/NumberFormat.h"
 
-#include <cfenv>
 #include <cmath>
 
 namespace kivo {
@@ -29,14 +28,9 @@ QString valueFormat(const QString& unit)
 
 double roundHalfEven2(double value)
 {
-    // The tenths of a cent decide on the decimal digits a person reads, not
-    // on the binary value just below them.
-    const double scaled = std::round(value * 100.0 * 1e6) / 1e6;
-    const int previous = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const double rounded = std::nearbyint(scaled);
-    std::fesetround(previous);
-    return rounded / 100.0;
+    // The decimal digits a person reads decide, not the binary value just
+    // below them; std::nearbyint rounds a half to the even neighbour.
+    return std::nearbyint(std::round(value * 100.0 * 1e6) / 1e6) / 100.0;
 }
 
 WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
@@ -63,7 +57,8 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
 
     const Statistics& s = in.stats;
     const QString unit = s.firstUnit;
-    std::optional<int> meanRow, minLimitRow, maxLimitRow, targetRow;
+    // The figures the reference lines of the chart lie at, as their cells hold them.
+    std::optional<double> meanCell, minLimitCell, maxLimitCell, targetCell;
     if (s.mixedUnits) {
         text(row++, 0, de ? QStringLiteral(" Statistik nicht möglich,") : QStringLiteral(" Statistics not possible"));
         text(row++, 0, de ? QStringLiteral(" da verschiedene") : QStringLiteral(" cause of different"));
@@ -72,25 +67,26 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     } else {
         const QString bFormat = QStringLiteral("###,##0.00_)");
         auto figure = [&](const QString& label, double v) {
+            const double rounded = roundHalfEven2(v);
             text(row, 0, label);
-            number(row, 1, roundHalfEven2(v), bFormat);
-            text(row, 2, unit);
-            return row++;
+            number(row, 1, rounded, bFormat);
+            text(row++, 2, unit);
+            return rounded;
         };
         text(row, 0, de ? QStringLiteral("Anzahl") : QStringLiteral("Number"));
         number(row++, 1, in.statCount, QStringLiteral("###0_______)"));
         figure(QStringLiteral("Minimum"), in.absolut ? s.minabs : s.min);
         figure(QStringLiteral("Maximum"), in.absolut ? s.maxabs : s.max);
-        meanRow = figure(de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), in.absolut ? s.meanabs : s.mean);
+        meanCell = figure(de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), in.absolut ? s.meanabs : s.mean);
         if (in.statCount > 2)
             figure(de ? QStringLiteral("Std.Abweichung") : QStringLiteral("Std.Deviation"),
                    in.absolut ? s.stdDevAbs : s.stdDev);
         if (in.limits.Emin != 0 || in.limits.Emax != 0) {
-            minLimitRow = figure(QStringLiteral("Min Limit"), in.limits.Emin);
-            maxLimitRow = figure(QStringLiteral("Max Limit"), in.limits.Emax);
+            minLimitCell = figure(QStringLiteral("Min Limit"), in.limits.Emin);
+            maxLimitCell = figure(QStringLiteral("Max Limit"), in.limits.Emax);
         }
         if (in.limits.Esoll != 0)
-            targetRow = figure(de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"), in.limits.Esoll);
+            targetCell = figure(de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"), in.limits.Esoll);
         row += 2;
     }
     out.columnWidths = {50, 0, 17, 15, 0};
@@ -116,12 +112,6 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     out.dataRows = int(values.size());
 
     if (!withChart || s.mixedUnits) return out;
-    // The reference lines lie at the rounded figures of their cells.
-    auto cellValue = [&](std::optional<int> at) {
-        for (const SheetCell& c : out.cells)
-            if (at && c.row == *at && c.col == 1) return std::get<double>(c.value);
-        return 0.0;
-    };
     const size_t n = values.size();
     WorkbookChart chart;
     chart.title = in.chartTitle;
@@ -129,17 +119,17 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     chart.categoryAxis = de ? QStringLiteral("Anzahl") : QStringLiteral("Number");
     chart.series.push_back({QString(), QColor(0, 0, 0), WorkbookSeries::Line::Solid, values});
     chart.series.push_back({de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), QColor(0, 0, 205),
-                            WorkbookSeries::Line::SystemDot, std::vector<double>(n, cellValue(meanRow))});
-    if (maxLimitRow) {
+                            WorkbookSeries::Line::SystemDot, std::vector<double>(n, meanCell.value_or(0))});
+    if (maxLimitCell) {
         chart.series.push_back({QStringLiteral("Maximum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
-                                std::vector<double>(n, cellValue(maxLimitRow))});
+                                std::vector<double>(n, *maxLimitCell)});
         chart.series.push_back({QStringLiteral("Minimum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
-                                std::vector<double>(n, cellValue(minLimitRow))});
+                                std::vector<double>(n, minLimitCell.value_or(0))});
     }
-    if (targetRow)
+    if (targetCell)
         chart.series.push_back({de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"),
                                 QColor(238, 44, 44), WorkbookSeries::Line::Target,
-                                std::vector<double>(n, cellValue(targetRow))});
+                                std::vector<double>(n, *targetCell)});
     out.chart = chart;
     return out;
 }

@@ -6,4 +6,7 @@ namespace kivo {
 
 enum Messart : int { kFE = 0, kNFE = 1, kOnline = 2, kIdentification = 3 };
 
+// Readings a table holds, whatever fills it.
+inline constexpr int kMaxReadings = 5000;
+
 } // namespace kivo

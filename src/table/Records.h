@@ -12,8 +12,6 @@
 
 namespace kivo {
 
-// Readings a table holds, whatever fills it.
-inline constexpr int kMaxReadings = 5000;
 
 
 struct Record {
