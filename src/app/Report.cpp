@@ -37,15 +37,22 @@ void frmTransfer::BuildReportText(const QString& mode)
     in.firstUnit = tables.statistics().firstUnit;
     in.targetLabel = texte.StatText(10);
     for (int c = 0; c < 3; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
-    if (kind >= kFE && kind <= kOnline) {
-        const int n = tables.count(kind);
-        in.rows.reserve(size_t(n));
-        for (int slot = 1; slot <= n; ++slot) {
-            const Record& r = tables.record(kind, slot);
-            in.rows.push_back({r.zeit, r.nr, r.wert, r.einheit, r.material});
-        }
-    }
+    in.rows = shownReadings();
     ReportText = buildReportText(in, mode.isEmpty() ? 'A' : mode[0].toLatin1());
+}
+
+std::vector<ReportRow> frmTransfer::shownReadings() const
+{
+    std::vector<ReportRow> rows;
+    const int kind = gauge->messart();
+    if (kind < kFE || kind > kOnline) return rows;
+    const int n = tables.count(kind);
+    rows.reserve(size_t(n));
+    for (int slot = 1; slot <= n; ++slot) {
+        const Record& r = tables.record(kind, slot);
+        rows.push_back({r.zeit, r.nr, r.wert, r.einheit, r.material});
+    }
+    return rows;
 }
 
 void frmTransfer::cmdClipboard_Click()

@@ -95,6 +95,8 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     statusBar()->addWidget(escapeHint);
     statusBar()->addWidget(progressBar);
     statusBar()->addWidget(cancelButton);
+    lblExport = makeControl<QLabel>(this, "lblExport", "label");
+    statusBar()->addPermanentWidget(lblExport);
     progressBar->setVisible(false);
     escapeHint->setVisible(false);
     cancelButton->setVisible(false);
@@ -321,6 +323,8 @@ void frmTransfer::connectHandlers()
     connect(cmdOpen, &QPushButton::clicked, this, &frmTransfer::cmdOpen_Click);
     connect(cmdClipboard, &QPushButton::clicked, this, &frmTransfer::cmdClipboard_Click);
     connect(cmdprint, &QPushButton::clicked, this, &frmTransfer::cmdprint_Click);
+    connect(cmdExcel, &QPushButton::clicked, this, &frmTransfer::cmdExcel_Click);
+    connect(cmdWord, &QPushButton::clicked, this, &frmTransfer::cmdWord_Click);
     connect(cmdWerte, &QPushButton::clicked, this, &frmTransfer::cmdWerte_Click);
     connect(cmdProjekt, &QPushButton::clicked, this, &frmTransfer::cmdProjekt_Click);
     connect(cmdFlexZeileLoeschen, &QPushButton::clicked, this, &frmTransfer::cmdFlexZeileLoeschen_Click);

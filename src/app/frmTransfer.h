@@ -7,6 +7,7 @@
 #include "app/ProgramState.h"
 #include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
+#include "output/ReportText.h"
 #include "platform/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
@@ -89,6 +90,8 @@ public:
     void cmdProjekt_Click();
     void cmdClipboard_Click();
     void cmdprint_Click();
+    void cmdExcel_Click();
+    void cmdWord_Click();
     void cmdSave_Click();
     void cmdOpen_Click();
     void ComboPort_Change();
@@ -223,6 +226,12 @@ private:
     void limitsSaved();
     void RefreshTable();
     void BuildReportText(const QString& mode);
+    // The readings of the table on show, in slot order.
+    std::vector<ReportRow> shownReadings() const;
+    // Writes an export through `write` and hands it to the desktop; "Excel"
+    // or "Word" names it in the log.
+    void finishExport(const QString& application, const QString& base, const QString& suffix,
+                      const std::function<QString(const QString& path)>& write);
 
     // Memory download and ports
     void ReadMemory();
@@ -311,6 +320,7 @@ private:
     QLabel* escapeHint = nullptr;
     QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
     QProgressBar* progressBar = nullptr;   // readings received of those announced
+    QLabel* lblExport = nullptr;           // where the last export was saved
     // Set while many rows are written at once: the statistics list and the
     // grid's view are brought up to date once at the end.
     bool tableBatch = false;

@@ -4,6 +4,7 @@
 #include "table/NumberFormat.h"
 
 #include <cmath>
+#include <map>
 
 namespace kivo {
 
@@ -57,6 +58,7 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
 
     const Statistics& s = in.stats;
     const QString unit = s.firstUnit;
+    const int statRow = row; // S
     // The figures the reference lines of the chart lie at, as their cells hold them.
     std::optional<double> meanCell, minLimitCell, maxLimitCell, targetCell;
     if (s.mixedUnits) {
@@ -65,16 +67,15 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
         text(row++, 0, de ? QStringLiteral(" Messeinheiten ") : QStringLiteral(" measurement units"));
         row += 4;
     } else {
-        const QString bFormat = QStringLiteral("###,##0.00_)");
         auto figure = [&](const QString& label, double v) {
             const double rounded = roundHalfEven2(v);
             text(row, 0, label);
-            number(row, 1, rounded, bFormat);
+            number(row, 1, rounded);
             text(row++, 2, unit);
             return rounded;
         };
         text(row, 0, de ? QStringLiteral("Anzahl") : QStringLiteral("Number"));
-        number(row++, 1, in.statCount, QStringLiteral("###0_______)"));
+        number(row++, 1, in.statCount);
         figure(QStringLiteral("Minimum"), in.absolut ? s.minabs : s.min);
         figure(QStringLiteral("Maximum"), in.absolut ? s.maxabs : s.max);
         meanCell = figure(de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), in.absolut ? s.meanabs : s.mean);
@@ -110,6 +111,21 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
         if (withMaterial) text(at, 4, r.material.trimmed().left(10));
     }
     out.dataRows = int(values.size());
+
+    // The formats belong to cells, not to what they hold: the statistics
+    // column keeps its formats whatever the rows below the count hold, and
+    // the value column its format for all n readings.
+    std::map<std::pair<int, int>, QString> formatted;
+    formatted[{statRow, 1}] = QStringLiteral("###0_______)");
+    for (int r = statRow + 1; r <= statRow + 8; ++r) formatted[{r, 1}] = QStringLiteral("###,##0.00_)");
+    for (int i = 1; i <= in.statCount; ++i) formatted[{out.headerRow + 1 + i, 2}] = format;
+    for (SheetCell& cell : out.cells)
+        if (auto it = formatted.find({cell.row, cell.col}); it != formatted.end()) {
+            cell.numberFormat = it->second;
+            formatted.erase(it);
+        }
+    for (const auto& [place, numberFormat] : formatted)
+        out.cells.push_back({place.first, place.second, std::monostate(), numberFormat});
 
     if (!withChart || s.mixedUnits) return out;
     const size_t n = values.size();

@@ -18,7 +18,7 @@ namespace kivo {
 struct SheetCell {
     int row = 1;  // from 1
     int col = 0;  // 0 = column A
-    std::variant<QString, double> value;
+    std::variant<std::monostate, QString, double> value; // monostate: blank, formatted only
     QString numberFormat; // "" = none of its own
 };
 

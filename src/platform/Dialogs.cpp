@@ -1,9 +1,11 @@
 #include "platform/Dialogs.h"
 
+#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QUrl>
 
 namespace kivo {
 
@@ -24,9 +26,16 @@ MsgAnswer defaultAnswer(MsgButtons buttons)
 
 QString Dialogs::saveFileName(QWidget*, const QString&, const QString&) { return {}; }
 
+bool Dialogs::openDocument(const QString&) { return false; }
+
 QString Dialogs::openFileName(QWidget*, const QString&, const QString&) { return {}; }
 
 bool Dialogs::choosePrinter(QWidget*, QPrinter&) { return false; }
+
+bool QtDialogs::openDocument(const QString& path)
+{
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
 
 QString QtDialogs::saveFileName(QWidget* parent, const QString& folder, const QString& filter)
 {

@@ -1,6 +1,7 @@
 #pragma once
-// Message boxes (and later file dialogs) go through this interface, so the
-// end-to-end driver can answer them the way an operator would.
+// Message boxes, file and printer dialogs and the hand-over of documents to
+// the desktop go through this interface, so the end-to-end driver can
+// answer them the way an operator and the system would.
 
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,9 @@ public:
     virtual QString openFileName(QWidget* parent, const QString& folder, const QString& filter);
     // Lets the operator choose and set up a printer; false when cancelled.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer);
+    // Hands a written document to the program the system associates with
+    // it; false when none takes it.
+    virtual bool openDocument(const QString& path);
 };
 
 // Real dialogs on screen.
@@ -37,6 +41,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool openDocument(const QString& path) override;
 };
 
 } // namespace kivo

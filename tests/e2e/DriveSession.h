@@ -43,6 +43,8 @@ public:
     bool lastRowShown() const { return json.value(u"grid").toObject().value(u"lastRowShown").toBool(); }
     QStringList list(const QString& name) const;
     QJsonArray messages() const { return json.value(u"messages").toArray(); }
+    // The documents handed to the desktop since the last dump.
+    QStringList opened() const { return json.value(u"opened").toVariant().toStringList(); }
     // A chart on show ("MSChart1", "frmChartG.MSChartG"); empty when none.
     QJsonObject chart(const QString& name) const { return json.value(u"charts").toObject().value(name).toObject(); }
 

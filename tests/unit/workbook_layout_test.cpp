@@ -23,7 +23,8 @@ Sheet byPlace(const WorkbookLayout& layout)
 QString textAt(const Sheet& s, int row, int col)
 {
     const auto it = s.find({row, col});
-    return it == s.end() ? QString() : std::get<QString>(it->second.value);
+    const QString* text = it == s.end() ? nullptr : std::get_if<QString>(&it->second.value);
+    return text ? *text : QString();
 }
 
 double numberAt(const Sheet& s, int row, int col) { return std::get<double>(s.at({row, col}).value); }
@@ -99,6 +100,7 @@ TEST(WorkbookLayout, FewReadingsMixedUnitsAndAbsoluteValues)
     EXPECT_EQ(textAt(s, 7, 0), u"Average");
     EXPECT_EQ(numberAt(s, 7, 1), 15.06);
     EXPECT_EQ(textAt(s, 8, 0), QString()); // no deviation with two readings
+    EXPECT_EQ(s.at({8, 1}).numberFormat, u"###,##0.00_)"); // the column's format stays on the blank cell
     EXPECT_EQ(small.headerRow, 10);
     EXPECT_EQ(numberAt(s, 12, 2), 10.0); // absolute
     ASSERT_TRUE(small.chart);
@@ -111,6 +113,7 @@ TEST(WorkbookLayout, FewReadingsMixedUnitsAndAbsoluteValues)
     EXPECT_EQ(textAt(m, 4, 0), u" Statistik nicht möglich,");
     EXPECT_EQ(textAt(m, 6, 0), u" Messeinheiten ");
     EXPECT_EQ(refused.headerRow, 11); // four empty rows
+    EXPECT_EQ(m.at({4, 1}).numberFormat, u"###0_______)");
     EXPECT_FALSE(refused.chart);
 }
 

@@ -159,6 +159,9 @@ bool Driver::execute(const QString& line, int&)
         dialogs.queueFile(splitCommand(line, 2)[1].trimmed());
     } else if (command == u"print-to-pdf") {
         dialogs.queuePdf(splitCommand(line, 2)[1].trimmed());
+    } else if (command == u"documents") {
+        // "documents fail": as on a system with no program for the exports.
+        dialogs.setOpensFail(words[1].trimmed() == u"fail");
     } else if (command == u"close") {
         // The main window, or the window FORM of the program.
         const QString form = splitCommand(line, 2)[1].trimmed();
@@ -191,7 +194,7 @@ bool Driver::execute(const QString& line, int&)
         QWidget* form = words[2].trimmed().isEmpty() ? window.get() : window->findChild<QWidget*>(words[2].trimmed());
         if (!form || !form->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
     } else if (command == u"dump") {
-        printLine(stdout, dumpState(*window, dialogs.takeMessages()));
+        printLine(stdout, dumpState(*window, dialogs.takeMessages(), dialogs.takeOpened()));
     } else {
         fail(QStringLiteral("unknown command \"%1\"").arg(line));
         return false;

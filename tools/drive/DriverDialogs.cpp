@@ -45,6 +45,14 @@ bool DriverDialogs::choosePrinter(QWidget*, QPrinter& printer)
     return true;
 }
 
+bool DriverDialogs::openDocument(const QString& path)
+{
+    opened << path;
+    return !opensFail;
+}
+
 QList<ShownMessage> DriverDialogs::takeMessages() { return std::exchange(shown, {}); }
+
+QStringList DriverDialogs::takeOpened() { return std::exchange(opened, {}); }
 
 } // namespace kivo

@@ -23,6 +23,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& folder, const QString& filter) override;
     bool choosePrinter(QWidget* parent, QPrinter& printer) override;
+    bool openDocument(const QString& path) override;
 
     void queueAnswer(MsgAnswer answer) { answers.push_back(answer); }
     // The next file dialog returns `path`; the next printer dialog prints
@@ -31,12 +32,18 @@ public:
     void queuePdf(const QString& pdf) { pdfs.push_back(pdf); }
     // The boxes shown since the last call.
     QList<ShownMessage> takeMessages();
+    // The documents handed to the desktop since the last call.
+    QStringList takeOpened();
+    // From now on no program takes a document (or every one is taken).
+    void setOpensFail(bool fail) { opensFail = fail; }
 
 private:
     std::deque<MsgAnswer> answers;
     std::deque<QString> files;
     std::deque<QString> pdfs;
     QList<ShownMessage> shown;
+    QStringList opened;
+    bool opensFail = false;
 };
 
 } // namespace kivo

@@ -125,7 +125,7 @@ QString jsonString(const QString& text)
     return out + u'"';
 }
 
-QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
+QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, const QStringList& opened)
 {
     QStringList controls;
     addControls(controls, &window, QString());
@@ -169,7 +169,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages)
            + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
            + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
-           + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("]}");
+           + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
+           + stringArray(opened) + u'}';
 }
 
 } // namespace kivo

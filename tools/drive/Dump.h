@@ -9,7 +9,7 @@ namespace kivo {
 
 class frmTransfer;
 
-QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages);
+QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, const QStringList& opened);
 
 // JSON string literal of `text`.
 QString jsonString(const QString& text);

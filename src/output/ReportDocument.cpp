@@ -1,0 +1,149 @@
+#include "output/ReportDocument.h"
+
+#include "shared/ZipArchive.h"
+
+#include <QXmlStreamWriter>
+
+namespace kivo {
+
+namespace {
+
+const QString kOffice = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:office:1.0");
+const QString kStyle = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:style:1.0");
+const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text:1.0");
+const QString kFo = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
+const QString kSvg = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0");
+const QString kParagraphStyle = QStringLiteral("Report");
+
+void startDocument(QXmlStreamWriter& w, const QString& root)
+{
+    w.writeStartDocument();
+    w.writeNamespace(kOffice, QStringLiteral("office"));
+    w.writeNamespace(kStyle, QStringLiteral("style"));
+    w.writeNamespace(kText, QStringLiteral("text"));
+    w.writeNamespace(kFo, QStringLiteral("fo"));
+    w.writeNamespace(kSvg, QStringLiteral("svg"));
+    w.writeStartElement(kOffice, root);
+    w.writeAttribute(kOffice, QStringLiteral("version"), QStringLiteral("1.2"));
+    w.writeStartElement(kOffice, QStringLiteral("font-face-decls"));
+    w.writeEmptyElement(kStyle, QStringLiteral("font-face"));
+    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("Lucida Console"));
+    w.writeAttribute(kSvg, QStringLiteral("font-family"), QStringLiteral("'Lucida Console'"));
+    w.writeAttribute(kStyle, QStringLiteral("font-family-generic"), QStringLiteral("modern"));
+    w.writeAttribute(kStyle, QStringLiteral("font-pitch"), QStringLiteral("fixed"));
+    w.writeEndElement();
+}
+
+void writeTextProperties(QXmlStreamWriter& w)
+{
+    w.writeEmptyElement(kStyle, QStringLiteral("text-properties"));
+    w.writeAttribute(kStyle, QStringLiteral("font-name"), QStringLiteral("Lucida Console"));
+    w.writeAttribute(kFo, QStringLiteral("font-size"), QStringLiteral("10pt"));
+    w.writeAttribute(kFo, QStringLiteral("font-weight"), QStringLiteral("normal"));
+}
+
+// The line's text; a word processor folds runs of blanks, so every blank
+// after the first of a run, and one at the start, is written as <text:s>.
+void writeLine(QXmlStreamWriter& w, const QString& line)
+{
+    QString plain;
+    int blanks = 0;
+    auto flushBlanks = [&] {
+        if (blanks == 0) return;
+        w.writeEmptyElement(kText, QStringLiteral("s"));
+        if (blanks > 1) w.writeAttribute(kText, QStringLiteral("c"), QString::number(blanks));
+        blanks = 0;
+    };
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        const bool foldable = c == u' ' && (i == 0 || line[i - 1] == u' ');
+        if (foldable) {
+            if (!plain.isEmpty()) w.writeCharacters(std::exchange(plain, QString()));
+            ++blanks;
+        } else if (c == u'\t') {
+            if (!plain.isEmpty()) w.writeCharacters(std::exchange(plain, QString()));
+            flushBlanks();
+            w.writeEmptyElement(kText, QStringLiteral("tab"));
+        } else {
+            flushBlanks();
+            plain += c;
+        }
+    }
+    flushBlanks();
+    if (!plain.isEmpty()) w.writeCharacters(plain);
+}
+
+QByteArray stylesXml()
+{
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    startDocument(w, QStringLiteral("document-styles"));
+    w.writeStartElement(kOffice, QStringLiteral("styles"));
+    // Text typed into the document later takes the report's font too.
+    w.writeStartElement(kStyle, QStringLiteral("default-style"));
+    w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("paragraph"));
+    writeTextProperties(w);
+    w.writeEndElement();
+    w.writeStartElement(kStyle, QStringLiteral("style"));
+    w.writeAttribute(kStyle, QStringLiteral("name"), kParagraphStyle);
+    w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("paragraph"));
+    w.writeEmptyElement(kStyle, QStringLiteral("paragraph-properties"));
+    w.writeAttribute(kFo, QStringLiteral("margin-top"), QStringLiteral("0cm"));
+    w.writeAttribute(kFo, QStringLiteral("margin-bottom"), QStringLiteral("0cm"));
+    writeTextProperties(w);
+    w.writeEndElement();
+    w.writeEndDocument();
+    return xml;
+}
+
+QByteArray manifestXml()
+{
+    const QString manifest = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:manifest:1.0");
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    w.writeStartDocument();
+    w.writeNamespace(manifest, QStringLiteral("manifest"));
+    w.writeStartElement(manifest, QStringLiteral("manifest"));
+    w.writeAttribute(manifest, QStringLiteral("version"), QStringLiteral("1.2"));
+    const std::pair<QString, QString> entries[] = {
+        {QStringLiteral("/"), QStringLiteral("application/vnd.oasis.opendocument.text")},
+        {QStringLiteral("content.xml"), QStringLiteral("text/xml")},
+        {QStringLiteral("styles.xml"), QStringLiteral("text/xml")}};
+    for (const auto& [path, type] : entries) {
+        w.writeEmptyElement(manifest, QStringLiteral("file-entry"));
+        w.writeAttribute(manifest, QStringLiteral("full-path"), path);
+        w.writeAttribute(manifest, QStringLiteral("media-type"), type);
+        if (path == u"/") w.writeAttribute(manifest, QStringLiteral("version"), QStringLiteral("1.2"));
+    }
+    w.writeEndDocument();
+    return xml;
+}
+
+} // namespace
+
+QByteArray reportContentXml(const QString& reportText)
+{
+    QByteArray xml;
+    QXmlStreamWriter w(&xml);
+    startDocument(w, QStringLiteral("document-content"));
+    w.writeStartElement(kOffice, QStringLiteral("body"));
+    w.writeStartElement(kOffice, QStringLiteral("text"));
+    for (const QString& line : reportText.split(QStringLiteral("\r\n"))) {
+        w.writeStartElement(kText, QStringLiteral("p"));
+        w.writeAttribute(kText, QStringLiteral("style-name"), kParagraphStyle);
+        writeLine(w, line);
+        w.writeEndElement();
+    }
+    w.writeEndDocument();
+    return xml;
+}
+
+QString writeReportDocument(const QString& reportText, const QString& path)
+{
+    return writeZip(path, {{QStringLiteral("mimetype"), QByteArrayLiteral("application/vnd.oasis.opendocument.text"), true},
+                           {QStringLiteral("content.xml"), reportContentXml(reportText)},
+                           {QStringLiteral("styles.xml"), stylesXml()},
+                           {QStringLiteral("META-INF/manifest.xml"), manifestXml()}});
+}
+
+} // namespace kivo

@@ -1,0 +1,196 @@
+#include "output/WorkbookWriter.h"
+
+#include <QByteArray>
+#include <cerrno>
+#include <QHash>
+#include <xlsxwriter.h>
+
+namespace kivo {
+
+namespace {
+
+// Hidden sheet holding the reference lines' points.
+const char* const kLinesSheet = "ChartLines";
+
+lxw_color_t lxwColour(const QColor& c)
+{
+    const lxw_color_t rgb = lxw_color_t(c.rgb() & 0xFFFFFF);
+    return rgb == 0 ? lxw_color_t(LXW_COLOR_BLACK) : rgb; // 0 would mean "no colour set"
+}
+
+uint8_t dashOf(WorkbookSeries::Line line)
+{
+    switch (line) {
+    case WorkbookSeries::Line::SystemDot: return LXW_CHART_LINE_DASH_ROUND_DOT; // written as "sysDot"
+    case WorkbookSeries::Line::Dash: return LXW_CHART_LINE_DASH_DASH;
+    case WorkbookSeries::Line::Solid:
+    case WorkbookSeries::Line::Target: break; // no double line in the writer: the nearest is a solid one
+    }
+    return LXW_CHART_LINE_DASH_SOLID;
+}
+
+class Workbook {
+public:
+    explicit Workbook(const QString& path)
+    {
+        lxw_workbook_options options{};
+        options.use_zip64 = LXW_FALSE;
+        book = workbook_new_opt(path.toUtf8().constData(), &options);
+    }
+    ~Workbook()
+    {
+        if (book) lxw_workbook_free(book); // only when close() was never reached
+    }
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    lxw_workbook* get() const { return book; }
+
+    // The sheet font, bold, with `numberFormat` when it has one.
+    lxw_format* format(const QString& numberFormat)
+    {
+        if (lxw_format* known = formats.value(numberFormat)) return known;
+        lxw_format* f = workbook_add_format(book);
+        format_set_font_name(f, "Lucida Console");
+        format_set_font_size(f, 10);
+        format_set_bold(f);
+        if (!numberFormat.isEmpty()) format_set_num_format(f, numberFormat.toUtf8().constData());
+        formats.insert(numberFormat, f);
+        return f;
+    }
+
+    lxw_error close()
+    {
+        const lxw_error result = workbook_close(book); // frees the workbook
+        book = nullptr;
+        return result;
+    }
+
+private:
+    lxw_workbook* book = nullptr;
+    QHash<QString, lxw_format*> formats;
+};
+
+lxw_error writeCells(Workbook& book, lxw_worksheet* sheet, const WorkbookLayout& layout)
+{
+    // Empty cells take the sheet's font too, as in a sheet whose cells were
+    // all given it.
+    lxw_format* plain = book.format(QString());
+    for (int c = 0; c < 5; ++c) {
+        const double width = layout.columnWidths[size_t(c)];
+        if (lxw_error e = worksheet_set_column(sheet, lxw_col_t(c), lxw_col_t(c), width > 0 ? width : LXW_DEF_COL_WIDTH, plain))
+            return e;
+    }
+    if (lxw_error e = worksheet_set_column(sheet, 5, LXW_COL_MAX - 1, LXW_DEF_COL_WIDTH, plain)) return e;
+
+    for (const SheetCell& cell : layout.cells) {
+        lxw_format* f = book.format(cell.numberFormat);
+        const auto row = lxw_row_t(cell.row - 1);
+        const auto col = lxw_col_t(cell.col);
+        lxw_error e = LXW_NO_ERROR;
+        if (const double* number = std::get_if<double>(&cell.value))
+            e = worksheet_write_number(sheet, row, col, *number, f);
+        else if (const QString* text = std::get_if<QString>(&cell.value))
+            e = worksheet_write_string(sheet, row, col, text->toUtf8().constData(), f);
+        else
+            e = worksheet_write_blank(sheet, row, col, f);
+        if (e) return e;
+    }
+    return LXW_NO_ERROR;
+}
+
+lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByteArray& dataSheet,
+                     const WorkbookLayout& layout)
+{
+    const WorkbookChart& c = *layout.chart;
+    lxw_worksheet* lines = workbook_add_worksheet(book, kLinesSheet);
+    if (!lines) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    worksheet_hide(lines);
+
+    const int n = layout.dataRows;
+    // An empty table still gets its (empty) chart: the ranges then name one
+    // empty cell.
+    const auto last = lxw_row_t(qMax(n, 1) - 1);
+
+    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_LINE);
+    if (!chart) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+    lxw_chart_font font{};
+    font.size = 15;
+    lxw_chart_font titleFont = font;
+    titleFont.bold = LXW_TRUE;
+    const QByteArray title = c.title.toUtf8();
+    chart_title_set_name(chart, title.constData());
+    chart_title_set_name_font(chart, &titleFont);
+    const QByteArray valueAxis = c.valueAxis.toUtf8();
+    const QByteArray categoryAxis = c.categoryAxis.toUtf8();
+    chart_axis_set_name(chart->y_axis, valueAxis.constData());
+    chart_axis_set_name(chart->x_axis, categoryAxis.constData());
+    for (lxw_chart_axis* axis : {chart->x_axis, chart->y_axis}) {
+        chart_axis_set_name_font(axis, &font);
+        chart_axis_set_num_font(axis, &font);
+    }
+    lxw_chart_fill plotFill{};
+    plotFill.color = 0xF0F0F0;
+    chart_plotarea_set_fill(chart, &plotFill);
+    lxw_chart_fill noFill{};
+    noFill.none = LXW_TRUE;
+    chart_chartarea_set_fill(chart, &noFill);
+    chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
+    chart_legend_set_font(chart, &font);
+
+    const auto firstValueRow = lxw_row_t(layout.headerRow + 1); // H+2, counted from 0
+    // No series names its x values: a line chart counts its points 1..n.
+    int linesColumn = 0;
+    for (const WorkbookSeries& s : c.series) {
+        lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
+        if (!series) return LXW_ERROR_MEMORY_MALLOC_FAILED;
+        if (s.name.isEmpty()) {
+            // The readings themselves, from the value cells of the data sheet.
+            chart_series_set_values(series, dataSheet.constData(), firstValueRow, 2, firstValueRow + last, 2);
+        } else {
+            const auto col = lxw_col_t(linesColumn++);
+            for (int i = 0; i < n && i < int(s.values.size()); ++i)
+                if (lxw_error e = worksheet_write_number(lines, lxw_row_t(i), col, s.values[size_t(i)], nullptr)) return e;
+            chart_series_set_values(series, kLinesSheet, 0, col, last, col);
+            chart_series_set_name(series, s.name.toUtf8().constData());
+        }
+        lxw_chart_line line{};
+        line.color = lxwColour(s.colour);
+        line.dash_type = dashOf(s.line);
+        chart_series_set_line(series, &line);
+        chart_series_set_marker_type(series, LXW_CHART_MARKER_NONE);
+    }
+    return chartsheet_set_chart(chartSheet, chart);
+}
+
+} // namespace
+
+QString writeWorkbook(const WorkbookLayout& layout, const QString& path)
+{
+    Workbook book(path);
+    if (!book.get()) return QString::fromUtf8(lxw_strerror(LXW_ERROR_CREATING_XLSX_FILE));
+
+    // The chart sheet comes first and is the one on show, as after moving a
+    // chart to a new sheet in the spreadsheet application.
+    lxw_chartsheet* chartSheet = layout.chart ? workbook_add_chartsheet(book.get(), "Chart") : nullptr;
+    const QByteArray sheetName = layout.sheetName.toUtf8();
+    lxw_worksheet* sheet = workbook_add_worksheet(book.get(), sheetName.constData());
+    if (!sheet || (layout.chart && !chartSheet)) return QString::fromUtf8(lxw_strerror(LXW_ERROR_MEMORY_MALLOC_FAILED));
+
+    lxw_error e = writeCells(book, sheet, layout);
+    if (!e && layout.chart) {
+        e = writeChart(book.get(), chartSheet, sheetName, layout);
+        chartsheet_activate(chartSheet);
+    }
+    if (e) return QString::fromUtf8(lxw_strerror(e));
+    errno = 0;
+    e = book.close();
+    if (!e) return QString();
+    // The writer's own text names the step; the system's says what went wrong.
+    const int systemError = errno;
+    QString reason = QString::fromUtf8(lxw_strerror(e));
+    if (systemError) reason += QStringLiteral(" (") + qt_error_string(systemError) + u')';
+    return reason;
+}
+
+} // namespace kivo

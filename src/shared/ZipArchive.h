@@ -1,0 +1,19 @@
+#pragma once
+// Writes a zip archive, as OpenDocument files are.
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+namespace kivo {
+
+struct ZipMember {
+    QString name;
+    QByteArray bytes;
+    bool stored = false; // kept uncompressed (an OpenDocument's "mimetype")
+};
+
+// Writes the members in their order to `path`; "" or why it failed.
+QString writeZip(const QString& path, const std::vector<ZipMember>& members);
+
+} // namespace kivo
