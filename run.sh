@@ -37,6 +37,8 @@ trap 'kill "$sim_pid" 2>/dev/null || true' EXIT
 for _ in $(seq 50); do [ -e "$link" ] && break; sleep 0.1; done
 export KIVO_EXTRA_PORTS="$link:$link_type"
 mkdir -p "$XDG_CONFIG_HOME/Brenvor/$pgm"
+# The manuals, where an installation keeps them (Hilfe → Bedienungsanleitung).
+cp -u build/manuals/*.pdf "$XDG_CONFIG_HOME/Brenvor/$pgm/"
 printf '%s\r\n' "$link" > "$XDG_CONFIG_HOME/Brenvor/$pgm/Port.ini"
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then

@@ -4,6 +4,7 @@
 #include "app/frmTransfer.h"
 #include "device/ComboPortText.h"
 #include "platform/Hourglass.h"
+#include "texts/ConnectHint.h"
 #include "platform/PictureBox.h"
 #include "platform/SerialPorts.h"
 
@@ -44,6 +45,7 @@ void frmTransfer::cmdConnect_Click()
         gauge->markNotConnected();
         gauge->closePort();
     }
+    lblConnectHint->clear();
     // A gauge found switched off at the last attempt may be on now: try it.
     gauge->prepareConnect();
     gauge->OpenPort(gauge->portnr());
@@ -81,6 +83,12 @@ void frmTransfer::showNoAnswer()
                                                            : QStringLiteral(" – the gauge did not answer."));
     txtWait->setText(text);
     WriteLog(text);
+    showNoPresence();
+}
+
+void frmTransfer::showNoPresence()
+{
+    lblConnectHint->setText(connectHint(texte.languageIndex == kGerman, gauge->profile().schnittstelle == u"B"));
 }
 
 void frmTransfer::disableDeviceCommands()
@@ -100,6 +108,7 @@ void frmTransfer::showStillConnected() { txtWait->setText(texte.MenuText(53)); }
 
 void frmTransfer::showConnected(const QString& port)
 {
+    lblConnectHint->clear();
     const ModelProfile& profile = gauge->profile();
     ComboPort->setVisible(false);
     txtWait->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));

@@ -5,6 +5,7 @@
 #include "app/AppPaths.h"
 #include "app/ModelTable.h"
 #include "app/frmTransfer.h"
+#include "app/InfoAndManual.h"
 #include "app/frmInfo.h"
 #include "app/frmWait.h"
 #include "charts/frmChartG.h"
@@ -191,6 +192,7 @@ void frmTransfer::composeDataFolders()
     QDir().mkpath(identity.MessDataPath);
 #endif
     log.setFolder(identity.AppDataPath);
+    helpFilePath = QDir(identity.AppDataPath).filePath(QLatin1String(kDefaultHelpFile));
     settings.setFolders(identity.programFolder, identity.AppDataPath, identity.MessDataPath);
 }
 

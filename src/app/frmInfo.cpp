@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,18 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frmInfoFrame);
     setMinimumWidth(380);
+}
+
+void frmInfo::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    emit activated();
+}
+
+void frmInfo::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) emit activated();
 }
 
 } // namespace kivo

@@ -27,6 +27,14 @@ public:
     QLineEdit* txtSondentyp;
     QLabel* lblSondenversion;
     QLineEdit* txtSondenversion;
+
+signals:
+    // The window became active (or was shown): its values are filled anew.
+    void activated();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 };
 
 } // namespace kivo

@@ -30,6 +30,10 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+// The built-in pictures live in the static core library, whose resource
+// table the linker leaves out unless something names it.
+static void initPictures() { Q_INIT_RESOURCE(pictures); }
+
 namespace kivo {
 
 namespace {
@@ -58,6 +62,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder, QWidget* parent)
     : QMainWindow(parent), platform(platform_)
 {
+    initPictures();
     setObjectName(QStringLiteral("frmTransfer"));
     identity.programFolder = programFolder;
     settings.setFolders(programFolder, QString(), QString()); // Konfi.ini is read before the data folders are known
@@ -75,6 +80,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     connect(projektWindow, &frmProjekt::saveRequested, this, [this] { Voreinstellungen(QStringLiteral("PS")); });
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
+    connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
     gauge = new DeviceLink(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(),
@@ -95,6 +101,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     statusBar()->addWidget(escapeHint);
     statusBar()->addWidget(progressBar);
     statusBar()->addWidget(cancelButton);
+    lblConnectHint = makeControl<QLabel>(this, "lblConnectHint", "label");
+    lblConnectHint->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
+    statusBar()->addWidget(lblConnectHint);
     lblExport = makeControl<QLabel>(this, "lblExport", "label");
     statusBar()->addPermanentWidget(lblExport);
     progressBar->setVisible(false);
@@ -308,6 +317,8 @@ void frmTransfer::connectHandlers()
 {
     connect(cmdEnde, &QPushButton::clicked, this, &frmTransfer::cmdEnde_Click);
     connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
+    connect(mnuInfo, &QAction::triggered, this, &frmTransfer::mnuInfo_Click);
+    connect(mnuHelp1, &QAction::triggered, this, &frmTransfer::mnuHelp1_Click);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
     connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);

@@ -99,6 +99,9 @@ public:
     void German_Click();
     void cmdEnde_Click();
     void mnuEnd_Click();
+    void mnuInfo_Click();
+    void frmInfo_Activate();
+    void mnuHelp1_Click();
     // Ports plugged in, pulled out or ready.
     void SCom1_PortChange(int kind, const QString& portName);
 
@@ -166,6 +169,8 @@ public:
     QPushButton* cmdConnect;
     PictureBox* picUsb;
     PictureBox* picBth;
+    QLabel* lblExport = nullptr;      // status bar: where the last export was saved
+    QLabel* lblConnectHint = nullptr; // status bar: what to check when the gauge did not answer
     QLabel* txtWait;
     QLineEdit* txtSpeicher;
     PictureBox* picVX;
@@ -250,6 +255,7 @@ private:
     QString speichername2;
     bool loadingFile = false;
     QString ReportText;
+    QString helpFilePath; // the manual chosen last
     bool onlineSaveFailed = false; // the automatic save said so once already
     ChartTable chartTable; // of the last chart built, for the chart window
 
@@ -289,6 +295,7 @@ private:
     void showStillConnected() override;
     void showConnected(const QString& port) override;
     void showNotConnected() override;
+    void showNoPresence() override;
     void showDeviceUnavailable(const QString& reason) override;
     void showLinkLost() override;
     void gaugeBusy() override;
@@ -320,7 +327,6 @@ private:
     QLabel* escapeHint = nullptr;
     QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape
     QProgressBar* progressBar = nullptr;   // readings received of those announced
-    QLabel* lblExport = nullptr;           // where the last export was saved
     // Set while many rows are written at once: the statistics list and the
     // grid's view are brought up to date once at the end.
     bool tableBatch = false;

@@ -101,6 +101,7 @@ void DeviceLink::OpenPort(const QString& portnr)
             // The presence test found no gauge: not connected; the next
             // attempt reports it as not available.
             view.showNotConnected();
+            view.showNoPresence();
             return;
         }
     }

@@ -38,6 +38,7 @@ public:
     virtual void showStillConnected() = 0;                       // the port was open already
     virtual void showConnected(const QString& port) = 0;
     virtual void showNotConnected() = 0;
+    virtual void showNoPresence() = 0; // a cable gauge did not answer the presence test
     virtual void showDeviceUnavailable(const QString& reason) = 0;
     virtual void showLinkLost() = 0;                             // before the port is opened again
     virtual void gaugeBusy() = 0; // the gauge is asked: commands off, the status line on show

@@ -4,12 +4,15 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontMetrics>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
 namespace kivo {
 
 namespace {
+
+constexpr qreal kMinMarginMm = 15;
 
 bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
 
@@ -51,6 +54,11 @@ QStringList linesToPrint(const QString& text)
 
 bool printText(QPrinter& printer, const QString& text, QString* failure)
 {
+    // Never closer to the paper's edge than 15 mm, whatever the printer allows.
+    QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+    margins = QMarginsF(qMax(margins.left(), kMinMarginMm), qMax(margins.top(), kMinMarginMm),
+                        qMax(margins.right(), kMinMarginMm), qMax(margins.bottom(), kMinMarginMm));
+    printer.setPageMargins(margins, QPageLayout::Millimeter);
     QPainter painter;
     if (!painter.begin(&printer)) {
         setFailure(failure, startFailure(printer));
@@ -63,12 +71,20 @@ bool printText(QPrinter& printer, const QString& text, QString* failure)
     font.setItalic(false);
     painter.setFont(font);
     const QFontMetrics metrics(painter.font(), &printer);
-    const int pageHeight = painter.viewport().height();
+    const int pageWidth = painter.viewport().width();
+    // The foot of the page keeps two lines for the page number.
+    const int footTop = painter.viewport().height() - 2 * metrics.lineSpacing();
+    int page = 1;
     int y = 0;
     for (const QString& line : linesToPrint(text)) {
-        if (y + metrics.height() > pageHeight && y > 0) {
+        if (y + metrics.height() > footTop && y > 0) {
             printer.newPage();
+            ++page;
             y = 0;
+            // From the second page on, the number at the foot keeps the pages in order.
+            const QString number = QString::number(page);
+            painter.drawText((pageWidth - metrics.horizontalAdvance(number)) / 2,
+                             footTop + metrics.lineSpacing() + metrics.ascent(), number);
         }
         painter.drawText(0, y + metrics.ascent(), line);
         y += metrics.lineSpacing();

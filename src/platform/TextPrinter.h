@@ -1,6 +1,7 @@
 #pragma once
-// Prints plain text line by line in a fixed-pitch font, starting a new page
-// whenever the next line would run past the bottom.
+// Prints plain text line by line in a fixed-pitch font inside margins of at
+// least 15 mm, starting a new page whenever the next line would run into the
+// foot, where pages from the second on carry their number.
 
 #include <QString>
 #include <QStringList>

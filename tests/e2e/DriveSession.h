@@ -45,6 +45,8 @@ public:
     QJsonArray messages() const { return json.value(u"messages").toArray(); }
     // The documents handed to the desktop since the last dump.
     QStringList opened() const { return json.value(u"opened").toVariant().toStringList(); }
+    // The program's other windows on show (frmInfo, frmWerte, ...).
+    QStringList windows() const { return json.value(u"windows").toVariant().toStringList(); }
     // A chart on show ("MSChart1", "frmChartG.MSChartG"); empty when none.
     QJsonObject chart(const QString& name) const { return json.value(u"charts").toObject().value(name).toObject(); }
 

@@ -101,6 +101,7 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n"));
     EXPECT_TRUE(window->deviceLink().CheckConnect());
     EXPECT_TRUE(window->picBth->isHidden());
+    EXPECT_FALSE(QPixmap(QStringLiteral(":/pictures/usb.png")).isNull()); // the built-in pictures are linked in
     EXPECT_EQ(window->identity.geraet, u"RKS");
     EXPECT_EQ(window->deviceLink().device().geraetesoftware, u"1.07");
     EXPECT_EQ(window->deviceLink().device().anzahl1, 25);
@@ -115,6 +116,9 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
     connectTo("ttyUSB1");
     EXPECT_FALSE(window->deviceLink().CheckConnect());
     EXPECT_EQ(window->txtWait->text(), u"Nicht Verbunden");
+    // Beside it, what to check.
+    EXPECT_EQ(window->lblConnectHint->text(), u"Das Gerät hat nicht geantwortet. Bitte prüfen: Ist es eingeschaltet? "
+                                               "Ist der richtige Port gewählt? Steckt das Kabel?");
     EXPECT_FALSE(window->cmdConnect->isHidden());
     EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");
     EXPECT_TRUE(window->txtSpeicher->isHidden());
@@ -124,6 +128,7 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
     answerIdentification("RK-MENO\r\nM1:0\r\n");
     connectTo("ttyUSB1");
     EXPECT_TRUE(window->deviceLink().CheckConnect());
+    EXPECT_EQ(window->lblConnectHint->text(), QString());
 }
 
 TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)

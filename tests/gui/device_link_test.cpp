@@ -20,6 +20,7 @@ public:
     void showNotConnected() override { said << "not connected"; }
     void showDeviceUnavailable(const QString& reason) override { said << "unavailable " + reason; }
     void showLinkLost() override { said << "link lost"; }
+    void showNoPresence() override { said << "no presence"; }
     void gaugeBusy() override {}
     void waitStarted() override { ++waits; }
     void waitEnded() override {}

@@ -5,7 +5,9 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QPageLayout>
 #include <QPrinter>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -75,6 +77,28 @@ TEST_F(TextPrinterTest, EmptyLinesAtTheEndStartNoPage)
     // An empty line before more text still takes its place.
     EXPECT_EQ(printedPages(fullPage + QStringLiteral("\r\n\r\nmore")), 2);
     EXPECT_EQ(printedPages(QString()), 1);
+}
+
+TEST_F(TextPrinterTest, MarginsOfFifteenMillimetresAndNumbersFromPageTwo)
+{
+    const QString path = dir.filePath(QStringLiteral("numbered.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageMargins(QMarginsF(5, 30, 5, 5), QPageLayout::Millimeter);
+    ASSERT_TRUE(printText(printer, numberedLines(150)));
+    EXPECT_EQ(printer.pageLayout().margins(QPageLayout::Millimeter), QMarginsF(15, 30, 15, 15));
+
+    QProcess convert;
+    convert.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    if (!convert.waitForFinished(15000) || convert.exitCode() != 0) GTEST_SKIP() << "pdftotext is not installed";
+    const QStringList pages = QString::fromUtf8(convert.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 3);
+    auto lastLine = [](const QString& page) { return page.trimmed().split(u'\n').last().trimmed(); };
+    EXPECT_TRUE(lastLine(pages[0]).startsWith(QStringLiteral("line "))); // the first page has no number
+    EXPECT_EQ(lastLine(pages[1]), QStringLiteral("2"));
+    EXPECT_EQ(lastLine(pages[2]), QStringLiteral("3"));
+    EXPECT_TRUE(QString(pages.join(QString())).contains(QStringLiteral("line 150")));
 }
 
 } // namespace

@@ -158,6 +158,11 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
     if (const auto* chartWindow = window.findChild<frmChartG*>(); chartWindow && chartWindow->isVisible())
         charts << jsonString(QStringLiteral("frmChartG.MSChartG")) + QStringLiteral(": ") + chartEntry(*chartWindow->MSChartG);
 
+    QStringList windows;
+    for (QWidget* form : forms)
+        if (form->isWindow() && form->objectName().startsWith(QStringLiteral("frm")) && form->isVisible())
+            windows << form->objectName();
+
     QStringList shown;
     for (const ShownMessage& m : messages)
         shown << QStringLiteral("{\"caption\": ") + jsonString(m.caption) + QStringLiteral(", \"text\": ")
@@ -170,7 +175,7 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
            + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
            + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
-           + stringArray(opened) + u'}';
+           + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows) + u'}';
 }
 
 } // namespace kivo
