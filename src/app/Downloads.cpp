@@ -142,10 +142,15 @@ void frmTransfer::ReadMemory()
     progressBar->setRange(0, qMax(1, announced));
     progressBar->setValue(0);
     progressBar->setVisible(true);
+    // The status box says what goes on while the readings come.
+    const QString ready = txtSpeicher->text();
+    const QString reading = texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
+    txtSpeicher->setText(reading);
     const bool complete =
         gauge->downloadMemory(QString::fromLatin1(kind == kFE ? kBefehlSpeicher1 : kBefehlSpeicher2));
     progressBar->setVisible(false);
     if (programEnded) return;
+    if (txtSpeicher->text() == reading) txtSpeicher->setText(ready);
     // A cancelled or broken download is not parsed; after a switch-off the
     // commands to the gauge stay off.
     if (complete && gauge->CheckConnect()) {

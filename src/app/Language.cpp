@@ -14,24 +14,35 @@
 
 namespace kivo {
 
+namespace {
+
+// A menu caption with its first letter as the Alt key (Alt+D for "Datei",
+// Alt+F for "File").
+QString mnemonic(const QString& caption) { return u'&' + QString(caption).replace(u'&', QStringLiteral("&&")); }
+
+} // namespace
+
 void frmTransfer::ApplyLanguage()
 {
     texte.FillMenuTexts();
-    mnuDatei->setTitle(texte.MenuText(0));
+    mnuDatei->setTitle(mnemonic(texte.MenuText(0)));
     cmdOpen->setText(texte.MenuText(1));
     cmdSave->setText(texte.MenuText(2));
     cmdprint->setText(texte.MenuText(3));
-    mnuEnd->setText(texte.MenuText(4));
+    mnuEnd->setText(mnemonic(texte.MenuText(4)));
     cmdEnde->setText(texte.MenuText(5));
-    Language->setTitle(texte.MenuText(30));
-    English->setText(texte.MenuText(31));
-    German->setText(texte.MenuText(32));
-    mnuHelp->setTitle(texte.MenuText(40));
-    mnuInfo->setText(texte.MenuText(41));
-    mnuHelp1->setText(texte.MenuText(42));
+    Language->setTitle(mnemonic(texte.MenuText(30)));
+    English->setText(mnemonic(texte.MenuText(31)));
+    German->setText(mnemonic(texte.MenuText(32)));
+    mnuHelp->setTitle(mnemonic(texte.MenuText(40)));
+    mnuInfo->setText(mnemonic(texte.MenuText(41)));
+    mnuHelp1->setText(mnemonic(texte.MenuText(42)));
 
     cmdProjekt->setText(texte.MessageText(38));
-    cmdWerte->setText(texte.MessageText(39));
+    // The limits button keeps its lines; its name is the tooltip.
+    cmdWerte->setToolTip(texte.MessageText(39));
+    ShowLimitsCaption();
+    showAbsoluteState();
     cmdLesen->setText(texte.MessageText(30));
     cmdFlexZeileLoeschen->setText(texte.MessageText(40));
     cmdFlexTabelleloeschen->setText(texte.MessageText(41));
@@ -57,10 +68,7 @@ void frmTransfer::English_Click()
     RelabelMemoryCaptions();
     Voreinstellungen(QStringLiteral("SS"));
     Voreinstellungen(QStringLiteral("PI"));
-    if (const Limits& limits = tables.limits(); limits.Emin != 0 || limits.Emax != 0 || limits.Esoll != 0)
-        ShowLimitsCaption();
-    else
-        cmdWerte->setText(texte.MessageText(39));
+    ShowLimitsCaption();
     refreshTableInLanguage();
     setLanguageTicks();
 }

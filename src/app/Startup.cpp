@@ -136,6 +136,7 @@ bool frmTransfer::Form_Load()
     projektWindow->DTPDate->setDateTime(QDateTime::currentDateTime());
     DisableCommands();
     tables.setAbsolut(true);
+    showAbsoluteState();
     portWatcher->start(platform.portWatchIntervalMs);
     return true;
 }

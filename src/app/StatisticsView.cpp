@@ -82,7 +82,16 @@ void frmTransfer::RefreshTable()
 void frmTransfer::cmdAbs_Click()
 {
     tables.setAbsolut(!tables.absolut());
+    showAbsoluteState();
     RefreshTable();
+}
+
+void frmTransfer::showAbsoluteState()
+{
+    const bool german = texte.languageIndex == kGerman;
+    cmdAbs->setChecked(tables.absolut());
+    cmdAbs->setToolTip(tables.absolut() ? (german ? QStringLiteral("Absolutwerte: ein") : QStringLiteral("Absolute values: on"))
+                                        : (german ? QStringLiteral("Absolutwerte: aus") : QStringLiteral("Absolute values: off")));
 }
 
 void frmTransfer::cmdWerte_Click()

@@ -13,6 +13,7 @@
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -53,7 +54,7 @@ QFont fixedFont(int pointSize)
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = makeControl<QPushButton>(parent, name, "button", caption);
-    b->setAutoDefault(false);
+    b->setAutoDefault(true); // Return presses the button that has the focus
     return b;
 }
 
@@ -70,6 +71,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     createControls();
     layoutControls();
     connectHandlers();
+    createShortcuts();
 
     waitWindow = new frmWait(this);
     werteWindow = new frmWerte(this);
@@ -97,7 +99,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     });
     progressBar = makeControl<QProgressBar>(this, "progressBar", "progress");
     progressBar->setFormat(QStringLiteral("%v / %m"));
-    progressBar->setMaximumWidth(220);
+    // Wide enough for the largest count.
+    progressBar->setMinimumWidth(progressBar->fontMetrics().horizontalAdvance(QStringLiteral("5000 / 5000")) + 48);
+    progressBar->setMaximumWidth(qMax(220, progressBar->minimumWidth()));
     statusBar()->addWidget(escapeHint);
     statusBar()->addWidget(progressBar);
     statusBar()->addWidget(cancelButton);
@@ -183,6 +187,7 @@ void frmTransfer::createControls()
     MSChart1->setCompact(true);
     cmdChart = button(Frame5, "cmdChart", QStringLiteral("Chart"));
     cmdAbs = button(Frame5, "cmdAbs", QStringLiteral("+/-"));
+    cmdAbs->setCheckable(true); // pressed while absolute values are on
     cmdGross = button(Frame5, "cmdGross", QStringLiteral("<=>"));
     txtMittelwert = makeControl<QLineEdit>(Frame5, "txtMittelwert", "text");
     txtMittelwert->setReadOnly(true);
@@ -311,6 +316,36 @@ void frmTransfer::layoutControls()
     outer->addLayout(columns, 1);
     outer->addLayout(band);
     resize(1120, 720);
+}
+
+void frmTransfer::createShortcuts()
+{
+    // A shortcut does what its button does, and only when the button could
+    // be pressed.
+    auto shortcut = [this](QWidget* owner, const char* name, const QKeySequence& keys, QPushButton* target,
+                           Qt::ShortcutContext context = Qt::WindowShortcut) {
+        auto* action = new QAction(owner);
+        action->setObjectName(QLatin1String(name));
+        action->setProperty(kKindProperty, QStringLiteral("shortcut"));
+        action->setShortcut(keys);
+        action->setShortcutContext(context);
+        owner->addAction(action);
+        connect(action, &QAction::triggered, this, [target] {
+            if (target->isVisible() && target->isEnabled()) target->click();
+        });
+    };
+    shortcut(this, "keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), cmdOpen);
+    shortcut(this, "keySave", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSave);
+    shortcut(this, "keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), cmdprint);
+    shortcut(MSFlex, "keyCopy", QKeySequence(Qt::CTRL | Qt::Key_C), cmdClipboard, Qt::WidgetWithChildrenShortcut);
+    mnuHelp1->setShortcut(QKeySequence(Qt::Key_F1));
+
+    // Tab goes down each column of the window, left to right.
+    QWidget* const order[] = {cmdLesen, cmdLesFE, cmdLesNFE, MSFlex, lstStat, cmdChart, cmdAbs, cmdGross, cmdWerte,
+                              cmdProjekt, ComboPort, cmdConnect, optFE, optNFE, optOnline, cmdStop, cmdSort,
+                              cmdFlexTabelleloeschen, cmdFlexZeileLoeschen, cmdClipboard, cmdprint, cmdWord, cmdExcel,
+                              cmdOpen, cmdSave, cmdEnde};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
 void frmTransfer::connectHandlers()

@@ -228,6 +228,7 @@ private:
     void SetupGrid();
     void UpdateStatistics(double value, const QString& unit);
     void ShowLimitsCaption();
+    void showAbsoluteState(); // the +/- button pressed or not, and its tooltip
     void limitsSaved();
     void RefreshTable();
     void BuildReportText(const QString& mode);
@@ -263,6 +264,7 @@ private:
     void createMenus();
     void layoutControls();
     void connectHandlers();
+    void createShortcuts(); // keys for the commands, the tab order
     void applyModelRow();
     void applyBrand();
     void setStatusFieldLook(int widthTwips, int heightTwips, const QColor& background, const QColor& text,

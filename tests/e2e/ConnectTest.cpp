@@ -100,6 +100,7 @@ TEST(Connect, EscapeEndsTheWaitForASilentBluetoothGauge)
     const Dump& after = result.dumps[1];
     EXPECT_FALSE(after.visible(QStringLiteral("escapeHint")));
     EXPECT_EQ(after.text(QStringLiteral("txtWait")), QStringLiteral("Nicht Verbunden – das Gerät hat nicht geantwortet."));
+    EXPECT_TRUE(after.text(QStringLiteral("lblConnectHint")).endsWith(QStringLiteral("Ist es mit diesem PC gekoppelt?")));
     EXPECT_TRUE(after.visible(QStringLiteral("cmdConnect")));
     EXPECT_TRUE(after.visible(QStringLiteral("ComboPort")));
     EXPECT_FALSE(after.visible(QStringLiteral("picBth")));

@@ -36,6 +36,8 @@ public:
     bool visible(const QString& name) const { return control(name).value(u"visible").toBool(); }
     bool enabled(const QString& name) const { return control(name).value(u"enabled").toBool(); }
     bool checked(const QString& name) const { return control(name).value(u"checked").toBool(); }
+    QString tooltip(const QString& name) const { return control(name).value(u"tooltip").toString(); }
+    QString shortcut(const QString& name) const { return control(name).value(u"shortcut").toString(); }
     QList<QStringList> gridRows() const;
     // Background colours of the grid cells, "#rrggbb", row by row.
     QList<QStringList> gridColours() const;
@@ -47,6 +49,8 @@ public:
     QStringList opened() const { return json.value(u"opened").toVariant().toStringList(); }
     // The program's other windows on show (frmInfo, frmWerte, ...).
     QStringList windows() const { return json.value(u"windows").toVariant().toStringList(); }
+    // The control with the input focus ("FORM.NAME" in the other windows).
+    QString focus() const { return json.value(u"focus").toString(); }
     // A chart on show ("MSChart1", "frmChartG.MSChartG"); empty when none.
     QJsonObject chart(const QString& name) const { return json.value(u"charts").toObject().value(name).toObject(); }
 

@@ -72,7 +72,12 @@ void expectLanguage(const Dump& dump, bool english)
                                               QStringLiteral("Messeinheit")}));
     EXPECT_EQ(dump.checked(QStringLiteral("English")), english);
     EXPECT_EQ(dump.checked(QStringLiteral("German")), !english);
-    EXPECT_EQ(dump.text(QStringLiteral("cmdWerte")), english ? QStringLiteral("Limits") : kZeroLimitsCaption);
+    // The limits button keeps its lines in both languages; its name is the tooltip.
+    EXPECT_EQ(dump.text(QStringLiteral("cmdWerte")), kZeroLimitsCaption);
+    EXPECT_EQ(dump.tooltip(QStringLiteral("cmdWerte")), english ? QStringLiteral("Limits") : QStringLiteral("Grenzwerte"));
+    EXPECT_EQ(dump.tooltip(QStringLiteral("cmdAbs")),
+              english ? QStringLiteral("Absolute values: on") : QStringLiteral("Absolutwerte: ein"));
+    EXPECT_TRUE(dump.checked(QStringLiteral("cmdAbs")));
     EXPECT_TRUE(dump.messages().isEmpty());
 }
 
@@ -141,8 +146,9 @@ TEST_F(LanguageSwitch, EnglishStartSwitchesToGerman)
     DriveSession::writeFile(settingsFile(QStringLiteral("Language.ini")), "1\r\n");
     const DriveResult result = play(QStringLiteral("start\ndump\nclick German\nwait-ms 300\ndump\n"));
     ASSERT_EQ(result.dumps.size(), 2);
-    // Start-up captions the limits button with its plain English name.
-    EXPECT_EQ(result.dumps[0].text(QStringLiteral("cmdWerte")), QStringLiteral("Limits"));
+    // Start-up captions the limits button with its lines and its English name as the tooltip.
+    EXPECT_EQ(result.dumps[0].text(QStringLiteral("cmdWerte")), kZeroLimitsCaption);
+    EXPECT_EQ(result.dumps[0].tooltip(QStringLiteral("cmdWerte")), QStringLiteral("Limits"));
     EXPECT_TRUE(result.dumps[0].checked(QStringLiteral("English")));
     expectLanguage(result.dumps[1], false);
     expectProjectLabels(result.dumps[1], QStringLiteral("Kunde"), QStringLiteral("Prüfer"));

@@ -292,13 +292,17 @@ void Driver::doSelect(const QString& name, const QString& text)
 
 void Driver::doKey(const QString& key)
 {
-    if (key != u"Escape") {
+    // "Escape", "Return", "Tab" or any key sequence ("Ctrl+O", "F1", "Alt+D"),
+    // to the control with the focus in the active window.
+    const QKeySequence sequence(key == u"Escape" ? QStringLiteral("Esc") : key);
+    if (sequence.isEmpty() || sequence[0].key() == Qt::Key_unknown) {
         fail(QStringLiteral("key %1: unknown key").arg(key));
         return;
     }
     QWidget* target = QApplication::focusWidget();
-    if (!target) target = window.get();
-    QTest::keyClick(target, Qt::Key_Escape);
+    if (!target) target = QApplication::activeWindow() ? QApplication::activeWindow() : window.get();
+    if (!QApplication::activeWindow()) QApplication::setActiveWindow(target->window());
+    QTest::keySequence(target, sequence);
 }
 
 } // namespace kivo

@@ -8,6 +8,7 @@
 #include "platform/PictureBox.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QAction>
 #include <QComboBox>
 #include <QDateTimeEdit>
@@ -45,11 +46,12 @@ bool widgetChecked(QWidget* w)
 }
 
 QString controlEntry(const QString& name, const QString& kind, bool visible, bool enabled, const QString& text,
-                     bool checked)
+                     bool checked, const QString& tooltip, const QString& shortcut = QString())
 {
     return jsonString(name) + QStringLiteral(": {\"kind\": ") + jsonString(kind) + QStringLiteral(", \"visible\": ")
            + jsonBool(visible) + QStringLiteral(", \"enabled\": ") + jsonBool(enabled) + QStringLiteral(", \"text\": ")
-           + jsonString(text) + QStringLiteral(", \"checked\": ") + jsonBool(checked) + u'}';
+           + jsonString(text) + QStringLiteral(", \"checked\": ") + jsonBool(checked) + QStringLiteral(", \"tooltip\": ")
+           + jsonString(tooltip) + QStringLiteral(", \"shortcut\": ") + jsonString(shortcut) + u'}';
 }
 
 // The tagged controls that belong to `form` itself (not to windows it owns).
@@ -60,7 +62,7 @@ void addControls(QStringList& entries, QWidget* form, const QString& prefix)
         const QVariant kind = w->property(kKindProperty);
         if (!kind.isValid() || w->window() != form) continue;
         entries << controlEntry(prefix + w->objectName(), kind.toString(), !w->isHidden(), w->isEnabled(),
-                                widgetText(w), widgetChecked(w));
+                                widgetText(w), widgetChecked(w), w->toolTip());
     }
     const auto actions = form->findChildren<QAction*>();
     for (QAction* a : actions) {
@@ -69,7 +71,7 @@ void addControls(QStringList& entries, QWidget* form, const QString& prefix)
         QString text = a->text();
         text.remove(u'&');
         entries << controlEntry(prefix + a->objectName(), kind.toString(), a->isVisible(), a->isEnabled(), text,
-                                a->isChecked());
+                                a->isChecked(), QString(), a->shortcut().toString(QKeySequence::PortableText));
     }
 }
 
@@ -163,6 +165,13 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
         if (form->isWindow() && form->objectName().startsWith(QStringLiteral("frm")) && form->isVisible())
             windows << form->objectName();
 
+    // The control with the input focus, "FORM.NAME" in the other windows.
+    QString focus;
+    if (QWidget* f = QApplication::focusWidget()) {
+        while (f && !f->property(kKindProperty).isValid() && f->parentWidget()) f = f->parentWidget();
+        if (f) focus = (f->window() == &window ? QString() : f->window()->objectName() + u'.') + f->objectName();
+    }
+
     QStringList shown;
     for (const ShownMessage& m : messages)
         shown << QStringLiteral("{\"caption\": ") + jsonString(m.caption) + QStringLiteral(", \"text\": ")
@@ -175,7 +184,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
            + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
            + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
-           + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows) + u'}';
+           + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows)
+           + QStringLiteral(", \"focus\": ") + jsonString(focus) + u'}';
 }
 
 } // namespace kivo
