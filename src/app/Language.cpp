@@ -2,6 +2,7 @@
 // language menu items.
 
 #include "app/frmTransfer.h"
+#include "platform/QtTranslations.h"
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
@@ -24,6 +25,7 @@ QString mnemonic(const QString& caption) { return u'&' + QString(caption).replac
 
 void frmTransfer::ApplyLanguage()
 {
+    useQtTranslations(texte.languageIndex == kGerman);
     texte.FillMenuTexts();
     mnuDatei->setTitle(mnemonic(texte.MenuText(0)));
     cmdOpen->setText(texte.MenuText(1));

@@ -6,21 +6,39 @@
 #include "platform/SerialPorts.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 
 namespace kivo {
 
-QStringList frmTransfer::suitablePortItems() const
+frmTransfer::PortEntries frmTransfer::suitablePortEntries() const
 {
-    return portListItems(suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle), kNumberedPorts);
+    const std::vector<PortInfo> ports = suitablePorts(availableSerialPorts(), gauge->profile().schnittstelle);
+    PortEntries entries{portListItems(ports, kNumberedPorts), {}};
+    for (const PortInfo& port : ports) entries.tooltips << portDescription(port, texte.languageIndex == kGerman);
+    return entries;
+}
+
+void frmTransfer::fitPortBox(const QStringList& tooltips)
+{
+    int longest = 0;
+    for (int i = 0; i < ComboPort->count(); ++i) {
+        longest = qMax(longest, int(ComboPort->itemText(i).size()));
+        ComboPort->setItemData(i, tooltips.value(i), Qt::ToolTipRole);
+    }
+    // Wide enough for the longest entry, its list too.
+    ComboPort->setMinimumContentsLength(qMax(22, longest));
+    ComboPort->view()->setMinimumWidth(ComboPort->view()->sizeHintForColumn(0) + 24);
 }
 
 void frmTransfer::ScanPorts()
 {
-    const QStringList items = suitablePortItems();
+    const PortEntries entries = suitablePortEntries();
+    const QStringList& items = entries.items;
     const int steps = qMax(1, int(items.size()));
     {
         // Listing a port is no choice of the operator: the text stays as it is.
@@ -33,6 +51,7 @@ void frmTransfer::ScanPorts()
         }
         ComboPort->setCurrentIndex(-1);
         ComboPort->setEditText(text);
+        fitPortBox(entries.tooltips);
     }
     waitWindow->WaitBar->setValue(200);
     waitWindow->Waitmessage->setText(texte.MessageText(17));
@@ -41,7 +60,8 @@ void frmTransfer::ScanPorts()
 
 void frmTransfer::refreshPortList()
 {
-    const QStringList items = suitablePortItems();
+    const PortEntries entries = suitablePortEntries();
+    const QStringList& items = entries.items;
     QStringList listed;
     for (int i = 0; i < ComboPort->count(); ++i) listed << ComboPort->itemText(i);
     if (items == listed) return;
@@ -52,6 +72,7 @@ void frmTransfer::refreshPortList()
         ComboPort->addItems(items);
         ComboPort->setCurrentIndex(-1);
         ComboPort->setEditText(text);
+        fitPortBox(entries.tooltips);
     }
     // A port that came or went may make the text valid or invalid.
     if (!gauge->CheckConnect()) ComboPort_Change();
@@ -60,6 +81,12 @@ void frmTransfer::refreshPortList()
 void frmTransfer::ComboPort_Change()
 {
     const QString text = ComboPort->currentText();
+    int match = -1; // the entry the text names
+    for (int i = 0; i < ComboPort->count() && match < 0 && !text.isEmpty(); ++i)
+        if (ComboPort->itemText(i).contains(text)) match = i;
+    // The entry reads from its start, and the box names the port's device.
+    ComboPort->lineEdit()->setCursorPosition(0);
+    ComboPort->setToolTip(match >= 0 ? ComboPort->itemData(match, Qt::ToolTipRole).toString() : QString());
     auto invalid = [this](int message) {
         txtWait->setText(texte.MessageText(message));
         txtWait->setVisible(true);
@@ -75,13 +102,11 @@ void frmTransfer::ComboPort_Change()
         invalid(31);
         return;
     }
-    for (int i = 0; i < ComboPort->count(); ++i) {
-        if (ComboPort->itemText(i).contains(text)) {
-            txtWait->setText(QStringLiteral(" "));
-            txtWait->setVisible(false);
-            cmdConnect->setEnabled(true);
-            return;
-        }
+    if (match >= 0) {
+        txtWait->setText(QStringLiteral(" "));
+        txtWait->setVisible(false);
+        cmdConnect->setEnabled(true);
+        return;
     }
     invalid(5);
     cmdConnect->setEnabled(false);

@@ -281,7 +281,12 @@ private:
     void saveOnlineReadings();
     void refreshPortList();
     // The port list's entries for the ports that suit the model.
-    QStringList suitablePortItems() const;
+    struct PortEntries {
+        QStringList items;
+        QStringList tooltips; // what the system knows of each port's device
+    };
+    PortEntries suitablePortEntries() const;
+    void fitPortBox(const QStringList& tooltips);
     void applyColumnLayout();
     void beginTableBatch();
     void endTableBatch();

@@ -28,4 +28,20 @@ QStringList portListItems(const std::vector<PortInfo>& ports, bool numberedPorts
     return items;
 }
 
+QString portDescription(const PortInfo& port, bool german)
+{
+    QStringList parts;
+    if (port.type.startsWith(QStringLiteral("BTH")))
+        parts << (german ? QStringLiteral("Bluetooth-Schnittstelle") : QStringLiteral("Bluetooth serial port"));
+    else if (port.type.startsWith(QStringLiteral("VCP")))
+        parts << (german ? QStringLiteral("USB-Schnittstelle") : QStringLiteral("USB serial port"));
+    else
+        parts << (german ? QStringLiteral("Serielle Schnittstelle") : QStringLiteral("Serial port"));
+    for (const QString& fact : {port.manufacturer, port.description})
+        if (!fact.trimmed().isEmpty() && !parts.contains(fact.trimmed())) parts << fact.trimmed();
+    if (!port.serialNumber.trimmed().isEmpty())
+        parts << (german ? QStringLiteral("Seriennummer ") : QStringLiteral("serial number ")) + port.serialNumber.trimmed();
+    return port.name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
+}
+
 } // namespace kivo

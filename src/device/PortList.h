@@ -18,5 +18,9 @@ std::vector<PortInfo> suitablePorts(const std::vector<PortInfo>& ports, const QS
 // wide as the longest name elsewhere.
 QStringList portListItems(const std::vector<PortInfo>& ports, bool numberedPorts);
 
+// The port's tooltip: Bluetooth or USB, then the maker, the device and its
+// serial number where the system knows them.
+QString portDescription(const PortInfo& port, bool german);
+
 
 } // namespace kivo

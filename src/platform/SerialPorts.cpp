@@ -46,6 +46,9 @@ std::vector<PortInfo> availableSerialPorts()
         PortInfo p;
         p.name = info.portName();
         p.type = classify(info);
+        p.manufacturer = info.manufacturer();
+        p.description = info.description();
+        p.serialNumber = info.serialNumber();
         ports.push_back(p);
     }
     // The first built-in port (COM1, ttyS0) is offered for cable gauges.

@@ -2,6 +2,7 @@
 // The serial ports this machine has, as the port list needs them.
 
 #include <QString>
+#include <utility>
 #include <vector>
 
 namespace kivo {
@@ -15,9 +16,19 @@ constexpr bool kNumberedPorts = false;
 #endif
 
 struct PortInfo {
+    PortInfo() = default;
+    PortInfo(QString portName, QString portType, bool onboard = false)
+        : name(std::move(portName)), type(std::move(portType)), firstOnboard(onboard)
+    {
+    }
+
     QString name;              // "COM3" on Windows; "ttyUSB0", "rfcomm0" or a full path elsewhere
     QString type;              // "BTH..." Bluetooth serial port, "VCP..." USB serial port, else other
     bool firstOnboard = false; // the machine's first built-in port, offered for cable gauges
+    // What the system knows of the device behind the port; "" when nothing.
+    QString manufacturer;
+    QString description;
+    QString serialNumber;
 };
 
 // Ports the system does not list, from "path:TYPE;path:TYPE" (KIVO_EXTRA_PORTS).

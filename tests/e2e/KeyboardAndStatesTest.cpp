@@ -61,6 +61,7 @@ TEST(States, StatusBoxAndProgressDuringADownload)
     EXPECT_TRUE(result.dumps[0].visible(u"progressBar"_s));
     EXPECT_EQ(result.dumps[1].text(u"txtSpeicher"_s), u"BEREIT");
     EXPECT_EQ(result.dumps[1].tooltip(u"cmdWerte"_s), u"Grenzwerte");
+    EXPECT_EQ(result.dumps[1].tooltip(u"ComboPort"_s), bench.link() + u": USB-Schnittstelle"_s);
     EXPECT_TRUE(result.dumps[1].text(u"cmdWerte"_s).startsWith(u">"_s));
     // The +/- button is pressed while absolute values are on.
     EXPECT_TRUE(result.dumps[1].checked(u"cmdAbs"_s));

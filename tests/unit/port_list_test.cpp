@@ -74,3 +74,17 @@ TEST(ExtraPorts, PathAndTypePairs)
 }
 
 } // namespace
+
+TEST(PortDescription, KindThenWhatTheSystemKnows)
+{
+    PortInfo usb{"ttyUSB0", "VCP"};
+    usb.manufacturer = "FTDI";
+    usb.description = "FT232R USB UART";
+    usb.serialNumber = " A10K3 ";
+    EXPECT_EQ(portDescription(usb, true), u"ttyUSB0: USB-Schnittstelle, FTDI, FT232R USB UART, Seriennummer A10K3");
+    EXPECT_EQ(portDescription(usb, false), u"ttyUSB0: USB serial port, FTDI, FT232R USB UART, serial number A10K3");
+    PortInfo bluetooth{"COM7", "BTHENUM"};
+    bluetooth.description = "Standard Serial over Bluetooth link";
+    EXPECT_EQ(portDescription(bluetooth, false), u"COM7: Bluetooth serial port, Standard Serial over Bluetooth link");
+    EXPECT_EQ(portDescription({"COM1", "Standard", true}, true), u"COM1: Serielle Schnittstelle");
+}
