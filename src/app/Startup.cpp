@@ -138,6 +138,7 @@ bool frmTransfer::Form_Load()
     tables.setAbsolut(true);
     showAbsoluteState();
     portWatcher->start(platform.portWatchIntervalMs);
+    fitToScreen(); // now that every control has its content
     return true;
 }
 

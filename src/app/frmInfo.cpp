@@ -22,6 +22,8 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
         label = makeControl<QLabel>(frmInfoFrame, labelName, "label", QString::fromUtf8(caption));
         box = makeControl<QLineEdit>(frmInfoFrame, boxName, "text");
         box->setReadOnly(true);
+        // A caption is never cut: the boxes give way, the window grows.
+        label->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
         grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
         ++row;
@@ -32,6 +34,7 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
     addPair(lblMacAdr, "lblMacAdr", "MacAdresse", txtMacAdr, "txtMacAdr");
     addPair(lblSondentyp, "lblSondentyp", "Sondentyp", txtSondentyp, "txtSondentyp");
     addPair(lblSondenversion, "lblSondenversion", "Sondenversion", txtSondenversion, "txtSondenversion");
+    grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frmInfoFrame);
     setMinimumWidth(380);

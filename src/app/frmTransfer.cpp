@@ -27,6 +27,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -316,6 +317,17 @@ void frmTransfer::layoutControls()
     outer->addLayout(columns, 1);
     outer->addLayout(band);
     resize(1120, 720);
+}
+
+void frmTransfer::fitToScreen()
+{
+    // The whole window on the screen, title bar and task bar counted (the
+    // screen's available part leaves out the task bar; the title bar is not
+    // part of the window's frame on every system).
+    constexpr int kTitleBar = 32;
+    const QRect available = screen()->availableGeometry();
+    const QSize room(available.width() - 8, available.height() - kTitleBar - 8);
+    resize(QSize(1120, 720).boundedTo(room).expandedTo(minimumSizeHint()));
 }
 
 void frmTransfer::createShortcuts()

@@ -265,6 +265,7 @@ private:
     void layoutControls();
     void connectHandlers();
     void createShortcuts(); // keys for the commands, the tab order
+    void fitToScreen();     // the first size: as large as it was designed, no larger than the screen
     void applyModelRow();
     void applyBrand();
     void setStatusFieldLook(int widthTwips, int heightTwips, const QColor& background, const QColor& text,

@@ -28,14 +28,14 @@ QList<QStringList> gridTable(const QJsonObject& json, QStringView key)
 
 } // namespace
 
-QList<QStringList> Dump::gridRows() const { return gridTable(json, u"rows"); }
+QList<QStringList> Dump::gridRows() const { return gridTable(object, u"rows"); }
 
-QList<QStringList> Dump::gridColours() const { return gridTable(json, u"colours"); }
+QList<QStringList> Dump::gridColours() const { return gridTable(object, u"colours"); }
 
 QStringList Dump::list(const QString& name) const
 {
     QStringList items;
-    for (const QJsonValue& item : json.value(u"lists").toObject().value(name).toArray()) items << item.toString();
+    for (const QJsonValue& item : object.value(u"lists").toObject().value(name).toArray()) items << item.toString();
     return items;
 }
 
@@ -92,7 +92,16 @@ std::unique_ptr<QProcess> DriveSession::start(const QString& script) const
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome());
     env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome());
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), root.filePath(QStringLiteral("runtime")));
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // Off screen, on a screen of the session's size (a desktop's by default).
+    const QString screenFile = root.filePath(QStringLiteral("screen.json"));
+    writeFile(screenFile, QStringLiteral("{\"windowFrameMargins\": true, \"screens\": [{\"name\": \"Screen\", \"x\": 0, "
+                                         "\"y\": 0, \"width\": %1, \"height\": %2, \"logicalDpi\": 96, "
+                                         "\"logicalBaseDpi\": 96, \"dpr\": 1}]}")
+                              .arg(screen.width())
+                              .arg(screen.height())
+                              .toUtf8());
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + screenFile);
+    if (screenScale != 1.0) env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(screenScale));
     for (const auto& [name, value] : extraEnv) env.insert(name, value);
     driver->setProcessEnvironment(env);
     if (fileSizeLimit) {

@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QProcess>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,9 +28,10 @@ namespace kivo::e2e {
 // One `dump` line of the driver.
 class Dump {
 public:
-    explicit Dump(QJsonObject object) : json(std::move(object)) {}
+    explicit Dump(QJsonObject dumped) : object(std::move(dumped)) {}
 
-    QString title() const { return json.value(u"title").toString(); }
+    QString title() const { return object.value(u"title").toString(); }
+    const QJsonObject& json() const { return object; }
     bool has(const QString& control) const { return controls().contains(control); }
     QJsonObject control(const QString& name) const { return controls().value(name).toObject(); }
     QString text(const QString& name) const { return control(name).value(u"text").toString(); }
@@ -42,21 +44,21 @@ public:
     // Background colours of the grid cells, "#rrggbb", row by row.
     QList<QStringList> gridColours() const;
     // The grid's last row stands whole in its visible part.
-    bool lastRowShown() const { return json.value(u"grid").toObject().value(u"lastRowShown").toBool(); }
+    bool lastRowShown() const { return object.value(u"grid").toObject().value(u"lastRowShown").toBool(); }
     QStringList list(const QString& name) const;
-    QJsonArray messages() const { return json.value(u"messages").toArray(); }
+    QJsonArray messages() const { return object.value(u"messages").toArray(); }
     // The documents handed to the desktop since the last dump.
-    QStringList opened() const { return json.value(u"opened").toVariant().toStringList(); }
+    QStringList opened() const { return object.value(u"opened").toVariant().toStringList(); }
     // The program's other windows on show (frmInfo, frmWerte, ...).
-    QStringList windows() const { return json.value(u"windows").toVariant().toStringList(); }
+    QStringList windows() const { return object.value(u"windows").toVariant().toStringList(); }
     // The control with the input focus ("FORM.NAME" in the other windows).
-    QString focus() const { return json.value(u"focus").toString(); }
+    QString focus() const { return object.value(u"focus").toString(); }
     // A chart on show ("MSChart1", "frmChartG.MSChartG"); empty when none.
-    QJsonObject chart(const QString& name) const { return json.value(u"charts").toObject().value(name).toObject(); }
+    QJsonObject chart(const QString& name) const { return object.value(u"charts").toObject().value(name).toObject(); }
 
 private:
-    QJsonObject controls() const { return json.value(u"controls").toObject(); }
-    QJsonObject json;
+    QJsonObject controls() const { return object.value(u"controls").toObject(); }
+    QJsonObject object;
 };
 
 struct DriveResult {
@@ -100,12 +102,21 @@ public:
     // Files the program writes may grow to at most `bytes`; a write past
     // that fails ("File too large") instead of ending the program.
     void limitFileSize(qint64 bytes) { fileSizeLimit = bytes; }
+    // The screen the program runs on: its size without the task bar, in
+    // pixels, and the scaling of the desktop (1.25 for 125 %).
+    void setScreen(QSize available, double scale = 1.0)
+    {
+        screen = available;
+        screenScale = scale;
+    }
 
     // The same in two halves, for sessions that overlap.
     std::unique_ptr<QProcess> start(const QString& script) const;
     static DriveResult finish(QProcess& driver, const std::function<void(int)>& onDump = {}, int timeoutMs = 20000);
 
 private:
+    QSize screen{1920, 1040};
+    double screenScale = 1.0;
     QTemporaryDir root;
     QList<std::pair<QString, QString>> extraEnv;
     std::optional<qint64> fileSizeLimit;

@@ -159,6 +159,17 @@ bool Driver::execute(const QString& line, int&)
         dialogs.queueFile(splitCommand(line, 2)[1].trimmed());
     } else if (command == u"print-to-pdf") {
         dialogs.queuePdf(splitCommand(line, 2)[1].trimmed());
+    } else if (command == u"resize") {
+        // "resize W H [FORM]": the window as the operator drags it; it goes
+        // no smaller than its minimum.
+        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
+        QWidget* w = parts.size() > 3 ? window->findChild<QWidget*>(parts[3]) : window.get();
+        if (!w || parts.size() < 3) {
+            fail(QStringLiteral("%1: no such window").arg(line));
+        } else {
+            w->resize(QSize(parts[1].toInt(), parts[2].toInt()).expandedTo(w->minimumSizeHint()));
+            QApplication::processEvents();
+        }
     } else if (command == u"documents") {
         // "documents fail": as on a system with no program for the exports.
         dialogs.setOpensFail(words[1].trimmed() == u"fail");

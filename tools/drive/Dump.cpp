@@ -18,6 +18,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStyle>
 
 namespace kivo {
 
@@ -45,13 +49,45 @@ bool widgetChecked(QWidget* w)
     return b && b->isCheckable() && b->isChecked();
 }
 
+// True when the control's text can be read whole in the room it has.
+bool textFits(QWidget* w)
+{
+    const QFontMetrics fm(w->font());
+    auto widest = [&fm](const QString& text) {
+        int most = 0;
+        for (const QString& line : QString(text).remove(u'&').split(QRegularExpression(QStringLiteral("\r?\n"))))
+            most = qMax(most, fm.horizontalAdvance(line));
+        return most;
+    };
+    if (auto* b = qobject_cast<QPushButton*>(w)) return b->text().isEmpty() || widest(b->text()) + 8 <= b->width();
+    if (auto* r = qobject_cast<QAbstractButton*>(w)) {
+        const int indicator = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, w)
+                              + w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, w);
+        return widest(r->text()) + indicator <= r->width();
+    }
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->wordWrap() || l->text().isEmpty() || widest(l->text()) <= l->contentsRect().width();
+    if (auto* g = qobject_cast<QGroupBox*>(w)) return widest(g->title()) + 12 <= g->width();
+    if (auto* e = qobject_cast<QLineEdit*>(w)) return !e->isReadOnly() || widest(e->text()) + 4 <= e->width();
+    return true;
+}
+
 QString controlEntry(const QString& name, const QString& kind, bool visible, bool enabled, const QString& text,
-                     bool checked, const QString& tooltip, const QString& shortcut = QString())
+                     bool checked, const QString& tooltip, const QString& shortcut = QString(), const QString& layout = QString())
 {
     return jsonString(name) + QStringLiteral(": {\"kind\": ") + jsonString(kind) + QStringLiteral(", \"visible\": ")
            + jsonBool(visible) + QStringLiteral(", \"enabled\": ") + jsonBool(enabled) + QStringLiteral(", \"text\": ")
            + jsonString(text) + QStringLiteral(", \"checked\": ") + jsonBool(checked) + QStringLiteral(", \"tooltip\": ")
-           + jsonString(tooltip) + QStringLiteral(", \"shortcut\": ") + jsonString(shortcut) + u'}';
+           + jsonString(tooltip) + QStringLiteral(", \"shortcut\": ") + jsonString(shortcut) + layout + u'}';
+}
+
+// Where a control on show stands in its window, and whether its text fits.
+QString layoutEntry(QWidget* w, QWidget* form)
+{
+    if (!w->isVisible()) return {};
+    const QRect r(w->mapTo(form, QPoint(0, 0)), w->size());
+    return QStringLiteral(", \"rect\": [%1, %2, %3, %4], \"fits\": ").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())
+           + jsonBool(textFits(w));
 }
 
 // The tagged controls that belong to `form` itself (not to windows it owns).
@@ -62,7 +98,7 @@ void addControls(QStringList& entries, QWidget* form, const QString& prefix)
         const QVariant kind = w->property(kKindProperty);
         if (!kind.isValid() || w->window() != form) continue;
         entries << controlEntry(prefix + w->objectName(), kind.toString(), !w->isHidden(), w->isEnabled(),
-                                widgetText(w), widgetChecked(w), w->toolTip());
+                                widgetText(w), widgetChecked(w), w->toolTip(), QString(), layoutEntry(w, form));
     }
     const auto actions = form->findChildren<QAction*>();
     for (QAction* a : actions) {
@@ -177,7 +213,17 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
         shown << QStringLiteral("{\"caption\": ") + jsonString(m.caption) + QStringLiteral(", \"text\": ")
                      + jsonString(m.text) + QStringLiteral(", \"buttons\": ") + stringArray(m.buttons) + u'}';
 
-    return QStringLiteral("{\"title\": ") + jsonString(window.windowTitle()) + QStringLiteral(", \"controls\": {")
+    // The main window's frame on its screen, and the smallest it may be.
+    const QRect frame = window.frameGeometry();
+    const QRect screen = window.screen()->availableGeometry();
+    const QString geometry = QStringLiteral(", \"window\": {\"frame\": [%1, %2, %3, %4], \"size\": [%5, %6], "
+                                            "\"minimum\": [%7, %8], \"screen\": [%9, %10, %11, %12]}")
+                                 .arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height())
+                                 .arg(window.width()).arg(window.height())
+                                 .arg(window.minimumSizeHint().width()).arg(window.minimumSizeHint().height())
+                                 .arg(screen.x()).arg(screen.y()).arg(screen.width()).arg(screen.height());
+
+    return QStringLiteral("{\"title\": ") + jsonString(window.windowTitle()) + geometry + QStringLiteral(", \"controls\": {")
            + controls.join(QStringLiteral(", ")) + QStringLiteral("}, \"grid\": {\"rows\": [")
            + rows.join(QStringLiteral(", ")) + QStringLiteral("], \"colours\": [") + colours.join(QStringLiteral(", "))
            + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())

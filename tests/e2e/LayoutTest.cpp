@@ -1,0 +1,103 @@
+// The windows on a laptop screen and on a desktop at 125 % and 150 %: the
+// main window opens whole, grows with its table and statistics, and at its
+// smallest nothing overlaps and no text is cut; the other windows likewise.
+
+#include "MeasurementText.h"
+
+#include <QJsonArray>
+#include <QRect>
+#include <gtest/gtest.h>
+
+using namespace kivo::e2e;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct Screen {
+    const char* name;
+    QSize available; // pixels, the task bar left out
+    double scale;
+};
+
+void PrintTo(const Screen& s, std::ostream* os) { *os << s.name; }
+
+QRect rectOf(const QJsonObject& control)
+{
+    const QJsonArray r = control.value(u"rect").toArray();
+    return QRect(r[0].toInt(), r[1].toInt(), r[2].toInt(), r[3].toInt());
+}
+
+QSize pair(const QJsonObject& window, const char* key)
+{
+    const QJsonArray a = window.value(QLatin1String(key)).toArray();
+    return QSize(a[0].toInt(), a[1].toInt());
+}
+
+// Every control on show of the main window inside it, none partly over
+// another (a frame holds its controls whole), every text whole; in the
+// other windows every text whole.
+void expectTidy(const Dump& d, const char* when)
+{
+    const QSize size = pair(d.json().value(u"window").toObject(), "size");
+    QList<std::pair<QString, QRect>> shown;
+    const QJsonObject controls = d.json().value(u"controls").toObject();
+    for (auto it = controls.begin(); it != controls.end(); ++it) {
+        const QJsonObject c = it.value().toObject();
+        if (!c.contains(u"rect")) continue;
+        EXPECT_TRUE(c.value(u"fits").toBool()) << when << ": the text of " << it.key().toStdString() << " is cut";
+        if (it.key().contains(u'.')) continue; // another window
+        const QRect r = rectOf(c);
+        EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(r)) << when << ": " << it.key().toStdString() << " outside";
+        shown.append({it.key(), r});
+    }
+    for (qsizetype i = 0; i < shown.size(); ++i)
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            const QRect& a = shown[i].second;
+            const QRect& b = shown[j].second;
+            if (!a.intersects(b) || a.contains(b) || b.contains(a)) continue;
+            ADD_FAILURE() << when << ": " << shown[i].first.toStdString() << " and " << shown[j].first.toStdString()
+                          << " overlap";
+        }
+}
+
+class Layout : public testing::TestWithParam<Screen> {};
+
+TEST_P(Layout, OpensWholeGrowsAndShrinksTidily)
+{
+    const Screen& screen = GetParam();
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.session.setScreen(screen.available, screen.scale);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s})).ready());
+    const QSize large(int(screen.available.width() / screen.scale) - 10, int(screen.available.height() / screen.scale) - 40);
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click cmdWerte\nclick cmdProjekt\nclick mnuInfo\nwait-ms 200\ndump\nresize 1 1\ndump\nresize %1 %2\ndump\n"_s
+                         .arg(large.width())
+                         .arg(large.height()));
+    ASSERT_EQ(result.dumps.size(), 3);
+    EXPECT_EQ(result.dumps[0].windows(), QStringList({u"frmWerte"_s, u"frmProjekt"_s, u"frmInfo"_s}));
+
+    // On the screen whole, with room for a title bar.
+    const QJsonObject first = result.dumps[0].json().value(u"window").toObject();
+    const QJsonArray frame = first.value(u"frame").toArray();
+    const QJsonArray room = first.value(u"screen").toArray();
+    EXPECT_LE(frame[2].toInt(), room[2].toInt());
+    EXPECT_LE(frame[3].toInt() + 30, room[3].toInt());
+
+    expectTidy(result.dumps[0], "as opened");
+    expectTidy(result.dumps[1], "at its smallest");
+    expectTidy(result.dumps[2], "made large");
+    // Made larger, the table and the statistics grow with it.
+    const QRect table = rectOf(result.dumps[1].control(u"MSFlex"_s));
+    const QRect grownTable = rectOf(result.dumps[2].control(u"MSFlex"_s));
+    EXPECT_GT(grownTable.height(), table.height());
+    EXPECT_GT(grownTable.width(), table.width());
+    EXPECT_GT(rectOf(result.dumps[2].control(u"lstStat"_s)).height(), rectOf(result.dumps[1].control(u"lstStat"_s)).height());
+}
+
+INSTANTIATE_TEST_SUITE_P(, Layout,
+                         testing::Values(Screen{"Laptop1366x768", {1366, 728}, 1.0},
+                                         Screen{"Desktop125", {1920, 1040}, 1.25},
+                                         Screen{"Desktop150", {1920, 1040}, 1.5}),
+                         [](const testing::TestParamInfo<Screen>& info) { return std::string(info.param.name); });
+
+} // namespace
