@@ -5,6 +5,7 @@
 #include "MeasurementText.h"
 
 #include <QJsonArray>
+#include <QMap>
 #include <QRect>
 #include <gtest/gtest.h>
 
@@ -33,31 +34,38 @@ QSize pair(const QJsonObject& window, const char* key)
     return QSize(a[0].toInt(), a[1].toInt());
 }
 
-// Every control on show of the main window inside it, none partly over
-// another (a frame holds its controls whole), every text whole; in the
-// other windows every text whole.
+// In every window on show: each control inside it, none partly over
+// another (a frame holds its controls whole), every text whole.
 void expectTidy(const Dump& d, const char* when)
 {
-    const QSize size = pair(d.json().value(u"window").toObject(), "size");
-    QList<std::pair<QString, QRect>> shown;
+    QMap<QString, QSize> sizes{{QString(), pair(d.json().value(u"window").toObject(), "size")}};
+    const QJsonObject forms = d.json().value(u"windowSizes").toObject();
+    for (auto it = forms.begin(); it != forms.end(); ++it) {
+        const QJsonArray a = it.value().toArray();
+        sizes.insert(it.key(), QSize(a[0].toInt(), a[1].toInt()));
+    }
+    QMap<QString, QList<std::pair<QString, QRect>>> shown; // by window
     const QJsonObject controls = d.json().value(u"controls").toObject();
     for (auto it = controls.begin(); it != controls.end(); ++it) {
         const QJsonObject c = it.value().toObject();
         if (!c.contains(u"rect")) continue;
-        EXPECT_TRUE(c.value(u"fits").toBool()) << when << ": the text of " << it.key().toStdString() << " is cut";
-        if (it.key().contains(u'.')) continue; // another window
+        const std::string name = it.key().toStdString();
+        EXPECT_TRUE(c.value(u"fits").toBool()) << when << ": the text of " << name << " is cut";
+        const QString form = it.key().section(u'.', 0, 0, QString::SectionSkipEmpty);
+        const QString window = it.key().contains(u'.') ? form : QString();
         const QRect r = rectOf(c);
-        EXPECT_TRUE(QRect(QPoint(0, 0), size).contains(r)) << when << ": " << it.key().toStdString() << " outside";
-        shown.append({it.key(), r});
+        EXPECT_TRUE(QRect(QPoint(0, 0), sizes.value(window)).contains(r)) << when << ": " << name << " outside";
+        shown[window].append({it.key(), r});
     }
-    for (qsizetype i = 0; i < shown.size(); ++i)
-        for (qsizetype j = i + 1; j < shown.size(); ++j) {
-            const QRect& a = shown[i].second;
-            const QRect& b = shown[j].second;
-            if (!a.intersects(b) || a.contains(b) || b.contains(a)) continue;
-            ADD_FAILURE() << when << ": " << shown[i].first.toStdString() << " and " << shown[j].first.toStdString()
-                          << " overlap";
-        }
+    for (const auto& controlsOfWindow : shown)
+        for (qsizetype i = 0; i < controlsOfWindow.size(); ++i)
+            for (qsizetype j = i + 1; j < controlsOfWindow.size(); ++j) {
+                const QRect& a = controlsOfWindow[i].second;
+                const QRect& b = controlsOfWindow[j].second;
+                if (!a.intersects(b) || a.contains(b) || b.contains(a)) continue;
+                ADD_FAILURE() << when << ": " << controlsOfWindow[i].first.toStdString() << " and "
+                              << controlsOfWindow[j].first.toStdString() << " overlap";
+            }
 }
 
 class Layout : public testing::TestWithParam<Screen> {};
@@ -70,10 +78,11 @@ TEST_P(Layout, OpensWholeGrowsAndShrinksTidily)
     ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s})).ready());
     const QSize large(int(screen.available.width() / screen.scale) - 10, int(screen.available.height() / screen.scale) - 40);
     const DriveResult result = bench.connect(
-        kUntilIdle + u"click cmdWerte\nclick cmdProjekt\nclick mnuInfo\nwait-ms 200\ndump\nresize 1 1\ndump\nresize %1 %2\ndump\n"_s
+        kUntilIdle + u"click cmdWerte\nclick cmdProjekt\nclick mnuInfo\nwait-ms 200\ndump\nresize 1 1\ndump\nresize %1 %2\ndump\n"
+                         "close frmWerte\nclose frmProjekt\nclose frmInfo\nclick cmdChart\nclick cmdGross\ndump\nclose frmChartG\n"_s
                          .arg(large.width())
                          .arg(large.height()));
-    ASSERT_EQ(result.dumps.size(), 3);
+    ASSERT_EQ(result.dumps.size(), 4);
     EXPECT_EQ(result.dumps[0].windows(), QStringList({u"frmWerte"_s, u"frmProjekt"_s, u"frmInfo"_s}));
 
     // On the screen whole, with room for a title bar.
@@ -86,6 +95,8 @@ TEST_P(Layout, OpensWholeGrowsAndShrinksTidily)
     expectTidy(result.dumps[0], "as opened");
     expectTidy(result.dumps[1], "at its smallest");
     expectTidy(result.dumps[2], "made large");
+    EXPECT_EQ(result.dumps[3].windows(), QStringList({u"frmChartG"_s}));
+    expectTidy(result.dumps[3], "with the chart window");
     // Made larger, the table and the statistics grow with it.
     const QRect table = rectOf(result.dumps[1].control(u"MSFlex"_s));
     const QRect grownTable = rectOf(result.dumps[2].control(u"MSFlex"_s));

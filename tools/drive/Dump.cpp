@@ -197,9 +197,12 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
         charts << jsonString(QStringLiteral("frmChartG.MSChartG")) + QStringLiteral(": ") + chartEntry(*chartWindow->MSChartG);
 
     QStringList windows;
+    QStringList windowSizes;
     for (QWidget* form : forms)
-        if (form->isWindow() && form->objectName().startsWith(QStringLiteral("frm")) && form->isVisible())
+        if (form->isWindow() && form->objectName().startsWith(QStringLiteral("frm")) && form->isVisible()) {
             windows << form->objectName();
+            windowSizes << jsonString(form->objectName()) + QStringLiteral(": [%1, %2]").arg(form->width()).arg(form->height());
+        }
 
     // The control with the input focus, "FORM.NAME" in the other windows.
     QString focus;
@@ -231,7 +234,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
            + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
            + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
            + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows)
-           + QStringLiteral(", \"focus\": ") + jsonString(focus) + u'}';
+           + QStringLiteral(", \"windowSizes\": {") + windowSizes.join(QStringLiteral(", "))
+           + QStringLiteral("}, \"focus\": ") + jsonString(focus) + u'}';
 }
 
 } // namespace kivo
