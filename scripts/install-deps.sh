@@ -9,6 +9,7 @@ packages=(
   libxlsxwriter-dev libminizip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core poppler-utils unzip
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -2,6 +2,7 @@
 // are whole, and the online readings, handed on one by one.
 
 #include "device/DeviceLink.h"
+#include "device/OnlineFraming.h"
 
 #include "platform/Hourglass.h"
 #include "texts/Texte.h"
@@ -20,7 +21,6 @@ constexpr qsizetype kMaxDumpChars = 512 * 1024;
 // No reading line is this long: what has no line end by then is noise.
 constexpr qsizetype kMaxOnlineLine = 4096;
 
-bool startsLikeAReading(QStringView line) { return line.isEmpty() || line[0] == u' ' || line[0].isDigit(); }
 
 } // namespace
 
@@ -156,25 +156,12 @@ void DeviceLink::onlineRecords()
 {
     // Each record is 25 columns and CR LF; records that arrived together are
     // taken one by one, so none is lost.
-    const QString received = std::exchange(empfang, QString());
-    qsizetype pos = 0;
-    while (pos < received.size()) {
-        const QStringView rest = QStringView(received).mid(pos);
-        if (!startsLikeAReading(rest)) {
-            view.notAReading(); // dropped
-            return;
-        }
-        const qsizetype end = rest.indexOf(u"\r\n");
-        if (end < 0 && rest.size() < 27) {
-            // The rest is still on its way: it waits at the port with what
-            // comes next, so the next receive notification brings it whole.
-            SCom1->putBack(rest.toString());
-            return;
-        }
-        const qsizetype length = end < 0 ? rest.size() : end + 2;
-        pos += length;
-        view.onlineRecord(rest.left(length).toString());
-    }
+    const OnlineRecords cut = splitOnlineRecords(std::exchange(empfang, QString()));
+    for (const QString& record : cut.records) view.onlineRecord(record);
+    if (cut.notAReading) view.notAReading(); // dropped
+    // The rest is still on its way: it waits at the port with what comes
+    // next, so the next receive notification brings it whole.
+    else if (!cut.rest.isEmpty()) SCom1->putBack(cut.rest);
 }
 
 void DeviceLink::onlineLines()

@@ -1,0 +1,22 @@
+// Online readings: fixed records that arrived together ("E"), and lines
+// ("V"), as far as they are taken apart before the table sees them.
+#include "FuzzInput.h"
+#include "device/OnlineFraming.h"
+#include "device/RecordLine.h"
+#include "shared/Messart.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QString received = kivo::fuzz::wireText(data, size);
+    const kivo::OnlineRecords cut = kivo::splitOnlineRecords(received);
+    qsizetype taken = cut.rest.size();
+    for (const QString& record : cut.records) {
+        taken += record.size();
+        (void)kivo::parseRecordLine(record, kivo::kOnline, QStringLiteral("0"));
+    }
+    // Nothing is made up or lost unless the rest is no reading.
+    if (!cut.notAReading && taken != received.size()) __builtin_trap();
+    for (const QString& line : received.split(QStringLiteral("\r\n")))
+        if (kivo::startsLikeAReading(line)) (void)kivo::parseRecordLine(line, kivo::kOnline, QStringLiteral("1"));
+    return 0;
+}
