@@ -69,11 +69,11 @@ bool openForReading(QFile& file, FileError* error)
     return true;
 }
 
-std::optional<QStringList> readTextLines(const QString& path, FileError* error)
+std::optional<QStringList> readTextLines(const QString& path, FileError* error, qint64 maxBytes)
 {
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(maxBytes);
     if (file.error() != QFileDevice::NoError) {
         setError(error, describeFileError(path, file.errorString()));
         return std::nullopt;

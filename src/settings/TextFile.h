@@ -19,7 +19,11 @@ bool openForReading(QFile& file, FileError* error = nullptr);
 
 // The lines of a file, without their line ends (CR LF, LF or CR).
 // A last line without a line end still counts; an empty file has no lines.
-std::optional<QStringList> readTextLines(const QString& path, FileError* error = nullptr);
+// Only the first `maxBytes` are read: a settings file is a few lines, and a
+// huge file in its place must not fill the memory.
+inline constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
+std::optional<QStringList> readTextLines(const QString& path, FileError* error = nullptr,
+                                         qint64 maxBytes = kMaxTextFileBytes);
 
 // Splits file content into lines as readTextLines does.
 QStringList splitLines(const QString& text);

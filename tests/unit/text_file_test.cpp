@@ -112,6 +112,17 @@ TEST_F(TextFileTest, WritesTheCodePageWithCrLfWholeAndReadsEitherEncoding)
     }
 }
 
+TEST_F(TextFileTest, AHugeFileIsReadOnlyAsFarAsTheBound)
+{
+    const QString file = path("Limit.ini");
+    writeBytes(file, QByteArray("5\r\n40\r\n") + QByteArray(3 * 1024 * 1024, 'x'));
+    const std::optional<QStringList> lines = readTextLines(file, nullptr, 1024);
+    ASSERT_TRUE(lines.has_value());
+    EXPECT_EQ(lines->value(0), u"5");
+    EXPECT_EQ(lines->value(1), u"40");
+    EXPECT_EQ(lines->value(2).size(), 1024 - 7);
+}
+
 TEST_F(TextFileTest, MissingFileOrFolderIsAnErrorNamingThePath)
 {
     FileError error;
