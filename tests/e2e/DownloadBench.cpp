@@ -78,6 +78,15 @@ void DownloadBench::settingsFile(const QString& pgmname, const QString& name, co
     DriveSession::writeFile(QDir(session.appDataPath(QStringLiteral("Brenvor"), pgmname)).filePath(name), bytes);
 }
 
+GaugeSim& DownloadBench::startSlowRks()
+{
+    QList<QByteArray> lines;
+    for (int n = 1; n <= 40; ++n) lines << recordLine(n, "10.0", "µm");
+    const QString memory = gaugeFile(QStringLiteral("memory1.txt"), lines);
+    return startSim({QStringLiteral("--model"), QStringLiteral("RKS"), QStringLiteral("--memory1"), memory,
+                     QStringLiteral("--pace-baud"), QStringLiteral("4800")});
+}
+
 GaugeSim& DownloadBench::startSim(const QStringList& options)
 {
     sim = std::make_unique<GaugeSim>(linkPath, options);

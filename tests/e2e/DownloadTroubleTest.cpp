@@ -80,13 +80,7 @@ TEST(Download, MoreThan5000LinesKeepsTheFirst5000)
 TEST(Download, EscapeDuringASlowDumpParsesNothing)
 {
     DownloadBench bench("RKS", PortType::Cable);
-    QList<QByteArray> lines;
-    for (int n = 1; n <= 40; ++n) lines << recordLine(n, "10.0", "µm");
-    const QString memory = bench.gaugeFile(u"memory1.txt"_s, lines);
-    // About 2.3 s for the dump on the wire.
-    ASSERT_TRUE(
-        bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, memory, u"--pace-baud"_s, u"4800"_s}))
-            .ready());
+    ASSERT_TRUE(bench.startSlowRks().ready());
     const DriveResult result = bench.connect(
         u"wait-ms 500\nkey Escape\nwait-until-idle 5000\ndump\nwait-ms 2500\ndump\n"_s);
     ASSERT_EQ(result.dumps.size(), 2);
