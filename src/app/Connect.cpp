@@ -208,6 +208,9 @@ void frmTransfer::commandEnded()
 void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
 {
     gauge->portChanged(kind, portName);
+    // Whether it is the operator's port is asked before the list follows the
+    // change, which may take the port's entry away.
+    const bool ours = portName == systemPortName(selectedPort(), kNumberedPorts);
     if (kind == kPortPluggedIn || kind == kPortUnplugged) refreshPortList();
 
     QString text = portName;
@@ -216,7 +219,7 @@ void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
     else if (kind == kPortReady) text += QStringLiteral(" ready");
     else return;
     text += QStringLiteral("\r\n");
-    if (portName != systemPortName(selectedPort(), kNumberedPorts)) return;
+    if (!ours) return;
     MsgBox(QStringLiteral("Verbindungsabbruch wegen ") + text);
     cmdConnect->setText(texte.MenuText(50));
     txtWait->setText(QString());

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -142,22 +143,54 @@ void frmTransfer::ReadMemory()
     progressBar->setRange(0, qMax(1, announced));
     progressBar->setValue(0);
     progressBar->setVisible(true);
-    // The status box says what goes on while the readings come.
+    // The status box says what goes on while the readings come, in the
+    // language of the moment.
     const QString ready = txtSpeicher->text();
-    const QString reading = texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
-    txtSpeicher->setText(reading);
+    const int language = texte.languageIndex;
+    downloading = true;
+    txtSpeicher->setText(readingText());
+    lblConnectHint->clear();
     const bool complete =
         gauge->downloadMemory(QString::fromLatin1(kind == kFE ? kBefehlSpeicher1 : kBefehlSpeicher2));
+    downloading = false;
     progressBar->setVisible(false);
     if (programEnded) return;
-    if (txtSpeicher->text() == reading) txtSpeicher->setText(ready);
+    if (txtSpeicher->text() == readingText())
+        txtSpeicher->setText(texte.languageIndex == language ? ready : texte.MessageText(42));
+    // A download the operator cancelled says so in the status bar: nothing
+    // of it was taken.
+    if (!complete && gauge->commandStopped() && gauge->CheckConnect())
+        lblConnectHint->setText(texte.languageIndex == kGerman
+                                    ? QStringLiteral("Lesen abgebrochen – es wurde nichts übernommen.")
+                                    : QStringLiteral("Reading cancelled – nothing was taken."));
     // A cancelled or broken download is not parsed; after a switch-off the
     // commands to the gauge stay off.
     if (complete && gauge->CheckConnect()) {
         ParseDownloadedLines(gauge->dumpLines());
         EnableCommands();
+        warnOfMissingReadings(announced, int(gauge->dumpLines().size()));
     }
     lstStat->setVisible(true);
+}
+
+QString frmTransfer::readingText() const
+{
+    return texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
+}
+
+void frmTransfer::warnOfMissingReadings(int announced, int received)
+{
+    // The wire has no checksum: a damaged line end or EOT costs readings
+    // without a word, unless the count the gauge announced is compared.
+    const int expected = qMin(announced, kMaxReadings);
+    if (received >= expected) return;
+    const QString text = texte.languageIndex == kGerman
+                             ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2. "
+                                              "Bitte den Speicher erneut lesen.")
+                             : QStringLiteral("The gauge reported %1 readings, only %2 arrived. "
+                                              "Please read the memory again.");
+    MsgBox(text.arg(expected).arg(received));
+    WriteLog(text.arg(expected).arg(received));
 }
 
 void frmTransfer::ParseDownloadedLines(const QStringList& zeilen)

@@ -50,7 +50,7 @@ void frmTransfer::ApplyLanguage()
     cmdFlexTabelleloeschen->setText(texte.MessageText(41));
 
     txtWait->setText(gauge->CheckConnect() ? texte.MenuText(53) : texte.MessageText(13));
-    txtSpeicher->setText(texte.MessageText(42));
+    txtSpeicher->setText(downloading ? readingText() : texte.MessageText(42));
 
     cmdStop->setText(texte.MessageText(55));
     Frame3->setTitle(texte.MessageText(20));

@@ -314,6 +314,9 @@ private:
     void identified(const std::optional<QString>& failure) override;
     void downloadProgress(int linesSeen) override;
     void dumpSplit(bool exceeded) override;
+    void warnOfMissingReadings(int announced, int received);
+    QString readingText() const;
+    bool downloading = false; // the status box reads "LESEN" meanwhile
     void onlineRecord(const QString& zeile) override;
     bool onlineLine(const QString& zeile) override;
     void onlineLinesTaken() override;

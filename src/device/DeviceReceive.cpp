@@ -161,7 +161,7 @@ void DeviceLink::onlineRecords()
     if (cut.notAReading) view.notAReading(); // dropped
     // The rest is still on its way: it waits at the port with what comes
     // next, so the next receive notification brings it whole.
-    else if (!cut.rest.isEmpty()) SCom1->putBack(cut.rest);
+    if (!cut.rest.isEmpty()) SCom1->putBack(cut.rest);
 }
 
 void DeviceLink::onlineLines()

@@ -14,11 +14,13 @@ bool startsLikeAReading(QStringView line);
 struct OnlineRecords {
     QStringList records;      // whole records, each with its CR LF where it had one
     QString rest;             // the start of a record still on its way
-    bool notAReading = false; // the text from here on is no reading and is dropped
+    bool notAReading = false; // a text that is no reading was dropped
 };
 
 // Each record is 25 columns and CR LF; records that arrived together are
-// cut apart so none is lost.
+// cut apart so none is lost, at their line end or, where it is missing, after
+// 27 characters. A text that is no reading is dropped up to its line end,
+// and only it: a damaged byte costs one reading, not those behind it.
 OnlineRecords splitOnlineRecords(QStringView received);
 
 } // namespace kivo

@@ -43,7 +43,9 @@ TEST(Download, DumpWithoutStxLineGivesNoReadings)
     ASSERT_EQ(result.dumps.size(), 2);
     EXPECT_EQ(bench.grid(result.dumps[0]), Grid({germanHeading()}));
     EXPECT_EQ(result.dumps[0].text(u"optFE"_s), u"Speicher (0)"_s);
-    EXPECT_TRUE(result.dumps[0].messages().isEmpty());
+    // The three readings the gauge announced are missed, and the operator is told.
+    EXPECT_EQ(messageTexts(result.dumps[0]),
+              QStringList({u"Das Gerät meldete 3 Messwerte, empfangen wurden nur 0. Bitte den Speicher erneut lesen."_s}));
     EXPECT_EQ(bench.grid(result.dumps[1]), threeReadings());
     EXPECT_EQ(result.dumps[1].text(u"optFE"_s), u"Speicher (3)"_s);
     EXPECT_EQ(bench.gaugeCommands(), kCableReadsMemory1 + QStringList({kIdentify, kMemory1}));

@@ -107,7 +107,9 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     EXPECT_EQ(window->deviceLink().device().anzahl1, 25);
     EXPECT_EQ(settingsFile("Port.ini"), u"ttyUSB0\r\n");
     EXPECT_EQ(settingsFile("Limit.ini"), u"");
-    EXPECT_TRUE(dialogs.texts.isEmpty());
+    // The memory's answer holds none of the 25 readings announced.
+    EXPECT_EQ(dialogs.texts, QStringList({QStringLiteral("Das Gerät meldete 25 Messwerte, empfangen wurden nur 0. "
+                                                         "Bitte den Speicher erneut lesen.")}));
 }
 
 TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)

@@ -2,6 +2,7 @@
 // Every wait here is bounded, so a broken simulator fails instead of hanging.
 
 #include "Replies.h"
+#include "WireFaults.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -260,4 +261,68 @@ TEST(SimLink, SilentGaugeAnswersNothingButLogs)
     port.close();
     EXPECT_EQ(sim.stop(), 0);
     EXPECT_EQ(sim.commandLog(), QByteArray("junk\n$kivo00$\n"));
+}
+
+// --- A bad wire --------------------------------------------------------------
+
+TEST(SimFaults, NoiseChangesOneByteInEveryBlockTheSameWayEachTime)
+{
+    const QByteArray clean(1000, 'a');
+    kivo::sim::WireFaults whole(100, 7);
+    const QByteArray noisy = whole.damage(clean);
+    int changed = 0;
+    for (qsizetype i = 0; i < clean.size(); ++i)
+        if (noisy[i] != clean[i]) {
+            ++changed;
+            EXPECT_EQ(kivo::sim::noiseHit(7, 100, i / 100).offset, i);
+        }
+    EXPECT_EQ(changed, 10);
+    // Sent in pieces, the stream is damaged just the same.
+    kivo::sim::WireFaults pieces(100, 7);
+    QByteArray joined;
+    for (qsizetype at = 0; at < clean.size(); at += 37) {
+        const QByteArray piece = pieces.damage(clean.mid(at, 37));
+        pieces.sent(piece.size());
+        joined += piece;
+    }
+    EXPECT_EQ(joined, noisy);
+    EXPECT_NE(kivo::sim::WireFaults(100, 8).damage(clean), noisy);
+}
+
+TEST(SimFaults, CutStopsTheReplyAndEverythingAfter)
+{
+    const QByteArray reading = "   1        10.0 \xB5m      \r\n";
+    Simulator sim;
+    const QString memory1 = sim.writeFile("m1.txt", reading.repeated(5));
+    ASSERT_TRUE(sim.start({"--model", "RKS", "--memory1", memory1, "--cut-after-bytes", "40"}));
+    Port port(sim.link());
+    ASSERT_TRUE(port.write(kIdentify));
+    const QByteArray first = port.readReply(milliseconds(1500));
+    EXPECT_EQ(first.size(), 27) << "the whole identification is shorter than the cut";
+    ASSERT_TRUE(port.write(kMemory1));
+    const QByteArray dump = port.readReply(milliseconds(1500));
+    EXPECT_EQ(dump.size(), 13);
+    EXPECT_FALSE(dump.contains(kivo::sim::kEot));
+    ASSERT_TRUE(port.write(kIdentify));
+    EXPECT_TRUE(port.readReply(milliseconds(800)).isEmpty()) << "a dead wire answers nothing more";
+}
+
+TEST(SimFaults, UnpluggedLinkVanishesAndComesBack)
+{
+    Simulator sim;
+    ASSERT_TRUE(sim.start({"--model", "RKS", "--unplug-after-ms", "600", "--replug-after-ms", "1400"}));
+    {
+        Port port(sim.link());
+        ASSERT_TRUE(port.write(kIdentify));
+        EXPECT_TRUE(port.readReply().endsWith(kivo::sim::kEot));
+        const Clock::time_point deadline = Clock::now() + milliseconds(3000);
+        while (QFileInfo::exists(sim.link()) && Clock::now() < deadline) ::usleep(20000);
+        EXPECT_FALSE(QFileInfo::exists(sim.link()));
+    }
+    const Clock::time_point deadline = Clock::now() + milliseconds(3000);
+    while (!QFileInfo::exists(sim.link()) && Clock::now() < deadline) ::usleep(20000);
+    ASSERT_TRUE(QFileInfo::exists(sim.link()));
+    Port again(sim.link());
+    ASSERT_TRUE(again.write(kIdentify));
+    EXPECT_EQ(again.readReply(), QByteArray("RK-SIVAR\r\nVD: 2.05\r\nM1:12\r\n\x04"));
 }

@@ -4,11 +4,13 @@
 
 #include "PtyLink.h"
 #include "Replies.h"
+#include "WireFaults.h"
 #include "WirePacer.h"
 
 #include <QByteArray>
 #include <QList>
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace kivo::sim {
@@ -19,16 +21,26 @@ struct SessionSetup {
     QByteArray memory2Dump;            // whole reply to "$kivo11$"
     QList<QByteArray> onlineReadings;  // each as it goes on the wire
     std::chrono::milliseconds interval{1000};
+    std::optional<std::chrono::milliseconds> firstDelay; // before the first reading (default: interval)
     int paceBaud = 0;                  // 0: as fast as the program reads
     std::optional<std::chrono::milliseconds> switchOffAfter;
     bool silent = false;               // a switched-off gauge: it answers nothing
+    int noiseEvery = 0;                // a byte changed in every N sent (0: none)
+    quint64 noiseSeed = 1;
+    std::optional<qint64> cutAfterBytes;              // the wire goes dead after N bytes
+    // The link vanishes, and comes back; both counted from the moment the
+    // program first opened the port.
+    std::optional<std::chrono::milliseconds> unplugAfter;
+    std::optional<std::chrono::milliseconds> replugAfter;
 };
 
 class GaugeSession {
 public:
     using Clock = std::chrono::steady_clock;
 
-    GaugeSession(PtyLink& link, SessionSetup setup);
+    // The session owns the link; it takes it away and makes it anew at
+    // linkPath when the setup unplugs and replugs the gauge.
+    GaugeSession(std::unique_ptr<PtyLink> link, QString linkPath, SessionSetup setup);
 
     // Serves until stopFd becomes readable (a signal arrived); returns the
     // process exit code.
@@ -39,14 +51,20 @@ private:
     void answer(Command command);
     void portChanged(Clock::time_point now);
     void switchOff();
+    void unplug();
+    bool replug();
+    bool portOpen() const { return link_ && link_->portOpen(); }
+    bool answers() const { return !setup_.silent && !switchedOff_ && !faults_.cut() && portOpen(); }
     void send(const QByteArray& bytes, Clock::time_point now);
     void writeWaiting(Clock::time_point now);
     bool onlineWaiting() const;
     Clock::time_point onlineDueAt() const;
 
-    PtyLink& link_;
+    std::unique_ptr<PtyLink> link_;
+    QString linkPath_;
     SessionSetup setup_;
     WirePacer pacer_;
+    WireFaults faults_;
     CommandSplitter splitter_;
     QByteArray outbox_;
     qsizetype nextOnline_ = 0;
@@ -54,6 +72,9 @@ private:
     Clock::time_point lastReadingAt_{};
     Clock::time_point lastCommandAt_{};
     std::optional<Clock::time_point> switchOffAt_;
+    std::optional<Clock::time_point> firstOpenedAt_;
+    std::optional<Clock::time_point> unplugAt_;
+    std::optional<Clock::time_point> replugAt_;
     bool switchedOff_ = false;
 };
 

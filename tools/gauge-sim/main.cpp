@@ -25,9 +25,13 @@ struct Options {
     std::optional<QList<QByteArray>> ident, memory1, memory2, online;
     std::optional<OnlineStyle> onlineStyle;
     int intervalMs = 1000;
+    std::optional<int> firstDelayMs;
     int paceBaud = 0;
     std::optional<int> switchOffAfterMs;
     bool silent = false;
+    int noiseEvery = 0;
+    int seed = 1;
+    std::optional<int> cutAfterBytes, unplugAfterMs, replugAfterMs;
 };
 
 int fail(const QString& message)
@@ -45,6 +49,17 @@ bool readNumber(const QCommandLineParser& parser, const QString& name, int minim
         *error = QStringLiteral("--%1 needs a whole number of at least %2").arg(name).arg(minimum);
         return false;
     }
+    *out = value;
+    return true;
+}
+
+// An option that is either absent or a whole number of at least `minimum`.
+bool readOptionalNumber(const QCommandLineParser& parser, const QString& name, int minimum, std::optional<int>* out,
+                        QString* error)
+{
+    if (!parser.isSet(name)) return true;
+    int value = 0;
+    if (!readNumber(parser, name, minimum, &value, error)) return false;
     *out = value;
     return true;
 }
@@ -74,10 +89,20 @@ std::optional<Options> parseOptions(const QCoreApplication& app, QString* error)
         {QStringLiteral("online-style"), QStringLiteral("E (27-byte records) or V (lines)."), QStringLiteral("E|V")},
         {QStringLiteral("interval-ms"), QStringLiteral("Time between online readings (default 1000)."),
          QStringLiteral("N")},
+        {QStringLiteral("online-delay-ms"), QStringLiteral("Time before the first online reading (default: the interval)."),
+         QStringLiteral("N")},
         {QStringLiteral("pace-baud"), QStringLiteral("Send no faster than N baud, 8N1."), QStringLiteral("N")},
         {QStringLiteral("switch-off-after-ms"), QStringLiteral("Send EM after N ms and answer nothing more."),
          QStringLiteral("N")},
         {QStringLiteral("silent"), QStringLiteral("Answer nothing, like a switched-off gauge.")},
+        {QStringLiteral("noise"), QStringLiteral("Change a random byte in every N bytes sent."), QStringLiteral("N")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of the noise (default 1)."), QStringLiteral("S")},
+        {QStringLiteral("cut-after-bytes"), QStringLiteral("Stop sending after N bytes and answer nothing more."),
+         QStringLiteral("N")},
+        {QStringLiteral("unplug-after-ms"), QStringLiteral("Take the port away N ms after it was first opened."),
+         QStringLiteral("N")},
+        {QStringLiteral("replug-after-ms"), QStringLiteral("Bring it back N ms after it was first opened."),
+         QStringLiteral("N")},
     });
     parser.process(app);
 
@@ -102,12 +127,20 @@ std::optional<Options> parseOptions(const QCoreApplication& app, QString* error)
             return std::nullopt;
         }
     }
-    int switchOff = 0;
     if (!readNumber(parser, QStringLiteral("interval-ms"), 1, &options.intervalMs, error)
+        || !readOptionalNumber(parser, QStringLiteral("online-delay-ms"), 0, &options.firstDelayMs, error)
         || !readNumber(parser, QStringLiteral("pace-baud"), 0, &options.paceBaud, error)
-        || !readNumber(parser, QStringLiteral("switch-off-after-ms"), 0, &switchOff, error))
+        || !readOptionalNumber(parser, QStringLiteral("switch-off-after-ms"), 0, &options.switchOffAfterMs, error)
+        || !readNumber(parser, QStringLiteral("noise"), 1, &options.noiseEvery, error)
+        || !readNumber(parser, QStringLiteral("seed"), 0, &options.seed, error)
+        || !readOptionalNumber(parser, QStringLiteral("cut-after-bytes"), 0, &options.cutAfterBytes, error)
+        || !readOptionalNumber(parser, QStringLiteral("unplug-after-ms"), 0, &options.unplugAfterMs, error)
+        || !readOptionalNumber(parser, QStringLiteral("replug-after-ms"), 0, &options.replugAfterMs, error))
         return std::nullopt;
-    if (parser.isSet(QStringLiteral("switch-off-after-ms"))) options.switchOffAfterMs = switchOff;
+    if (options.replugAfterMs && (!options.unplugAfterMs || *options.replugAfterMs <= *options.unplugAfterMs)) {
+        *error = QStringLiteral("--replug-after-ms needs --unplug-after-ms and a later time");
+        return std::nullopt;
+    }
     options.silent = parser.isSet(QStringLiteral("silent"));
 
     if (!readFile(parser, QStringLiteral("ident"), &options.ident, error)
@@ -138,9 +171,15 @@ SessionSetup buildSetup(const Options& options)
             setup.onlineReadings << onlineReading(line, style);
     }
     setup.interval = std::chrono::milliseconds(options.intervalMs);
+    if (options.firstDelayMs) setup.firstDelay = std::chrono::milliseconds(*options.firstDelayMs);
     setup.paceBaud = options.paceBaud;
     if (options.switchOffAfterMs) setup.switchOffAfter = std::chrono::milliseconds(*options.switchOffAfterMs);
     setup.silent = options.silent;
+    setup.noiseEvery = options.noiseEvery;
+    setup.noiseSeed = quint64(options.seed);
+    if (options.cutAfterBytes) setup.cutAfterBytes = *options.cutAfterBytes;
+    if (options.unplugAfterMs) setup.unplugAfter = std::chrono::milliseconds(*options.unplugAfterMs);
+    if (options.replugAfterMs) setup.replugAfter = std::chrono::milliseconds(*options.replugAfterMs);
     return setup;
 }
 
@@ -169,10 +208,10 @@ int main(int argc, char* argv[])
     const std::optional<Options> options = parseOptions(app, &error);
     if (!options) return fail(error);
 
-    const std::unique_ptr<PtyLink> link = PtyLink::create(options->link, &error);
+    std::unique_ptr<PtyLink> link = PtyLink::create(options->link, &error);
     if (!link) return fail(error);
 
-    GaugeSession session(*link, buildSetup(*options));
+    GaugeSession session(std::move(link), options->link, buildSetup(*options));
     std::printf("%s\n", qPrintable(options->link));
     std::fflush(stdout);
     const int code = session.run(stopFd);
