@@ -2,13 +2,14 @@
 # Builds the fuzz targets with clang, libFuzzer and the sanitizers, runs each
 # for SECONDS (default 60) from its corpus, and prints a line per target:
 # runs, coverage, crashes. A crash leaves its input in build-fuzz/crashes/.
-#   scripts/fuzz.sh [SECONDS]
+#   scripts/fuzz.sh [SECONDS] [TARGET...]   (all targets when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
 ./scripts/install-deps.sh
 cmake --preset fuzz >/dev/null
 targets=(ident_reply record_line dump_split online measurement_file settings_files cp1252)
+if [ $# -gt 1 ]; then targets=("${@:2}"); fi
 cmake --build --preset fuzz --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen

@@ -118,6 +118,11 @@ void frmTransfer::cmdOpen_Click()
         tell((german ? QStringLiteral("Nur die ersten %3 von %2 Messwerten aus %1 wurden geladen")
                      : QStringLiteral("Only the first %3 of %2 readings in %1 were loaded"))
                  .arg(shownPath, QString::number(file->rowsRead), QString::number(kMaxReadings)));
+    // A file cut short: its last row may have lost digits, so it was left out.
+    if (file->lastRowCut)
+        tell((german ? QStringLiteral("%1 endet mitten in einer Zeile; diese letzte Zeile wurde nicht geladen.")
+                     : QStringLiteral("%1 ends in the middle of a line; that last line was not loaded."))
+                 .arg(shownPath));
 }
 
 } // namespace kivo

@@ -30,8 +30,12 @@ bool LineReader::next(QByteArray& line)
 {
     line.resize(0);
     bool started = false;
+    unterminated = false;
     for (;;) {
-        if (pos == buffer.size() && !fill()) return started;
+        if (pos == buffer.size() && !fill()) {
+            unterminated = started;
+            return started;
+        }
         if (afterCr) {
             afterCr = false;
             if (buffer[pos] == '\n') {

@@ -19,6 +19,8 @@ public:
     // A last line without a line end still counts.
     bool next(QByteArray& line);
     bool failed() const { return readError; }
+    // The line last given had no line end: the file ends in its middle.
+    bool lastLineUnterminated() const { return unterminated; }
 
 private:
     bool fill();
@@ -29,6 +31,7 @@ private:
     qsizetype pos = 0;
     bool afterCr = false; // a CR ended the last line: a LF right after it belongs to that line end
     bool readError = false;
+    bool unterminated = false;
 };
 
 } // namespace kivo

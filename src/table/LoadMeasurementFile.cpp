@@ -42,7 +42,14 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
     MeasurementFileReader reader(materialart, limit);
     LineReader lines(file);
     QByteArray line;
+    LoadedFile cut;
     while (lines.next(line)) {
+        // Every row the program writes ends with its line end; a row without
+        // one is what is left of a file cut short, and its value may be too.
+        if (lines.lastLineUnterminated() && lineKind(QByteArrayView(line)) == LineKind::Reading) {
+            cut.lastRowCut = true;
+            break;
+        }
         if (reader.full()) {
             // Past the limit only the count of the rows is wanted, and a
             // later date line; nothing else is decoded.
@@ -56,7 +63,9 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
         if (error) error->reason = describeFileError(path, file.errorString());
         return std::nullopt;
     }
-    return reader.result();
+    LoadedFile result = reader.result();
+    result.lastRowCut = cut.lastRowCut;
+    return result;
 }
 
 } // namespace kivo

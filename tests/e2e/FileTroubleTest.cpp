@@ -167,4 +167,55 @@ TEST(Files, NothingReadIsReportedAndKeepsTheTable)
     EXPECT_EQ(result.dumps[0].text(u"optFE"_s), u"Speicher (12)"_s);
 }
 
+// Files that are not what a measurement file should be: empty, one line of
+// a megabyte, cut in the middle of a row, a hundred megabytes. Each says
+// what is wrong and names the file; what was taken is whole.
+TEST(Files, BadFilesSayWhatIsWrong)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const QByteArray heading = "Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n";
+    auto rowBytes = [](int n, const QString& value) { return toCp1252(fileRow(u"10:00:01"_s, n, value, u"µm"_s)) + "\r\n"; };
+    const QString empty = bench.session.path(u"empty.mes"_s);
+    const QString longLine = bench.session.path(u"long line.mes"_s);
+    const QString cut = bench.session.path(u"cut.mes"_s);
+    const QString big = bench.session.path(u"big.mes"_s);
+    DriveSession::writeFile(empty, {});
+    DriveSession::writeFile(longLine, QByteArray(1 << 20, '1') + "\r\n");
+    // The third row ends after "12": its ",5" never came.
+    QByteArray cutBytes = heading + rowBytes(1, u"10,5"_s) + rowBytes(2, u"11,5"_s) + rowBytes(3, u"12,5"_s);
+    cutBytes.chop(2 + 2 + 5); // line end, unit padding and material, ",5"
+    DriveSession::writeFile(cut, cutBytes);
+    QByteArray bigBytes = heading;
+    int bigRows = 0;
+    const QByteArray oneRow = rowBytes(1, u"1,5"_s);
+    bigBytes.reserve(100 << 20);
+    for (; bigBytes.size() < (100 << 20); ++bigRows) bigBytes += oneRow;
+    DriveSession::writeFile(big, bigBytes);
+    bigBytes = QByteArray();
+
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s + openScript(empty) + openScript(longLine)
+                                                 + openScript(cut) + openScript(big),
+                                             {}, 60000);
+    ASSERT_EQ(result.dumps.size(), 5);
+    const Dump& before = result.dumps[0];
+    for (int i : {1, 2}) {
+        const QString path = i == 1 ? empty : longLine;
+        EXPECT_EQ(messageTexts(result.dumps[i]), QStringList({noReadings(path)}));
+        EXPECT_EQ(result.dumps[i].gridRows(), before.gridRows()) << "the table on show changed";
+    }
+    const Dump& afterCut = result.dumps[3];
+    EXPECT_EQ(messageTexts(afterCut),
+              QStringList({cut + u" endet mitten in einer Zeile; diese letzte Zeile wurde nicht geladen."_s}));
+    const Grid cutRows = afterCut.gridRows();
+    ASSERT_EQ(cutRows.size(), 3);
+    EXPECT_EQ(cutRows[2][2], u"       11,5"_s);
+    const Dump& afterBig = result.dumps[4];
+    EXPECT_EQ(messageTexts(afterBig), QStringList({u"Nur die ersten 5000 von %1 Messwerten aus %2 wurden geladen"_s
+                                                       .arg(bigRows)
+                                                       .arg(big)}));
+    EXPECT_EQ(afterBig.gridRows().size(), 5001);
+}
+
 } // namespace

@@ -75,7 +75,7 @@ TEST_F(LoadMeasurementFileTest, RowsPastTheLimitAreCountedNotKept)
     // Past the limit: a commented row, a later date line (which counts, as
     // everywhere in a file), and one more row.
     lines << u8("#4:05:01      9999        99,9 µm    Fe") << u8("08.12.2026       No.      Value") << row(1, "1,0");
-    const QString path = write(u8("long.mes"), encodeCp1252(lines.join(u8("\r\n"))));
+    const QString path = write(u8("long.mes"), encodeCp1252(lines.join(u8("\r\n")) + u8("\r\n")));
     const std::optional<LoadedFile> loaded = loadMeasurementFile(path, u8("0"), kMaxReadings);
     ASSERT_TRUE(loaded);
     EXPECT_EQ(loaded->rowsRead, kMaxReadings + 3);
@@ -149,3 +149,37 @@ TEST(LineReader, SplitsAsTheWholeTextAcrossBlocks)
 }
 
 } // namespace
+
+// Files that are not what they should be: empty, one line of a megabyte, a
+// hundred megabytes of rows, cut in the middle of a row. Each is read to
+// its end in bounded memory, and a row cut short is no reading.
+TEST_F(LoadMeasurementFileTest, BadFilesAreReadWithoutHarm)
+{
+    const QString empty = write("empty.mes", {});
+    const std::optional<LoadedFile> none = loadMeasurementFile(empty, "1", 5000);
+    ASSERT_TRUE(none.has_value());
+    EXPECT_TRUE(none->readings.empty());
+
+    QByteArray longLine = encodeCp1252(report(2).join("\r\n"));
+    longLine.insert(0, QByteArray(1 << 20, '7') + "\r\n");
+    const std::optional<LoadedFile> withLongLine = loadMeasurementFile(write("long.mes", longLine), "1", 5000);
+    ASSERT_TRUE(withLongLine.has_value());
+    EXPECT_EQ(withLongLine->readings.size(), 2u);
+
+    // The file ends inside its second row: "-0,5" arrives as "-0".
+    QByteArray cut = encodeCp1252(report(3).mid(0, 13).join("\r\n"));
+    cut.chop(11);
+    const std::optional<LoadedFile> cutShort = loadMeasurementFile(write("cut.mes", cut), "1", 5000);
+    ASSERT_TRUE(cutShort.has_value());
+    EXPECT_EQ(cutShort->readings.size(), 1u) << "the cut row was taken as " << cutShort->readings.back().wert;
+    EXPECT_TRUE(cutShort->lastRowCut);
+
+    QByteArray big = encodeCp1252(report(0).join("\r\n"));
+    const QByteArray oneRow = encodeCp1252(row(1, "12,3") + u8("\r\n"));
+    big.reserve(100 << 20);
+    while (big.size() < (100 << 20)) big += oneRow;
+    const std::optional<LoadedFile> huge = loadMeasurementFile(write("big.mes", big), "1", 5000);
+    ASSERT_TRUE(huge.has_value());
+    EXPECT_EQ(huge->readings.size(), 5000u);
+    EXPECT_GT(huge->rowsRead, 2'000'000);
+}

@@ -6,6 +6,8 @@
 #include "settings/TextFile.h"
 
 #include <QDir>
+#include <QFile>
+#include <functional>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -82,3 +84,60 @@ TEST_F(SettingsTest, AFailureSaysWhichFileAndWhy)
 }
 
 } // namespace
+
+namespace {
+
+// Bad files in place of each settings file: empty, binary, UTF-16, a
+// hundred megabytes, a line of a megabyte. Each reader ends, and where it
+// cannot use the file it says which file and why.
+struct BadContent {
+    const char* kind;
+    QByteArray bytes;
+};
+
+std::vector<BadContent> badContents()
+{
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i) binary += char((i * 151 + 7) % 256);
+    const QString text = QStringLiteral("1;2;3;\r\n");
+    QByteArray big;
+    big.reserve(100 << 20);
+    while (big.size() < (100 << 20)) big += "12;ab;\xB5;\r\n";
+    return {{"empty", {}},
+            {"binary", binary},
+            {"UTF-16", QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)},
+            {"100 MB", big},
+            {"1 MB line", QByteArray(1 << 20, '9') + "\r\n"}};
+}
+
+} // namespace
+
+TEST_F(SettingsTest, BadFilesAreReadWithinBoundsAndNamedWhenRefused)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const std::vector<std::pair<const char*, std::function<SettingsOutcome()>>> readers = {
+        {"KL", [&] { KonfiFields f; return settings.readKonfi(f); }},
+        {"CL", [&] { PortIniFields f; return settings.readPort(f); }},
+        {"LL", [&] { LimitFields f; return settings.readLimits(f, german); }},
+        {"SL", [&] { int language = 0; return settings.readLanguage(language); }},
+        {"PI", [&] { ProjectCaptions c; return settings.readProjectCaptions(0, c); }},
+        {"PL", [&] { ProjectData d; return settings.readProjectData(d); }},
+    };
+    for (const BadContent& bad : badContents()) {
+        for (const auto& [aktion, read] : readers) {
+            SCOPED_TRACE(std::string(aktion) + " " + bad.kind);
+            const QString path = settings.path(QString::fromLatin1(aktion));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            ASSERT_EQ(file.write(bad.bytes), bad.bytes.size());
+            file.close();
+            const SettingsOutcome outcome = read();
+            if (outcome) {
+                EXPECT_TRUE(outcome->errortext.contains(QFileInfo(path).fileName())) << outcome->errortext.toStdString();
+                EXPECT_FALSE(outcome->reason.isEmpty());
+            }
+            // Reading leaves the file as it was.
+            EXPECT_EQ(QFileInfo(path).size(), bad.bytes.size());
+        }
+    }
+}
