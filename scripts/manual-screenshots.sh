@@ -188,6 +188,9 @@ screenshot $images/chart-window-$lang.png frmChartG
 close frmChartG
 click mnuInfo
 screenshot $images/info-$lang.png frmInfo
+click mnuAbnahme
+click frmAbnahme.cmdPruefen
+screenshot $images/acceptance-$lang.png frmAbnahme
 EOF
   stop_gauge
 

@@ -4,9 +4,11 @@
 #include "app/frmInfo.h"
 #include "app/frmWait.h"
 #include "charts/frmChartG.h"
+#include "evaluation/frmAbnahme.h"
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
@@ -25,6 +27,8 @@ std::vector<QWidget*> frmTransfer::commandControls() const
 void frmTransfer::DisableCommands()
 {
     for (QWidget* w : commandControls()) w->setEnabled(false);
+    mnuAbnahme->setEnabled(false);
+    mnuCsv->setEnabled(false);
 }
 
 void frmTransfer::EnableCommands()
@@ -33,6 +37,7 @@ void frmTransfer::EnableCommands()
     // handler runs meanwhile.
     if (gauge->waiting()) return;
     for (QWidget* w : commandControls()) w->setEnabled(true);
+    updateEvaluationCommands();
 }
 
 void frmTransfer::ClearRecordTexts()
@@ -49,7 +54,8 @@ void frmTransfer::EndProgram()
     if (programEnded) return;
     programEnded = true;
     gauge->end();
-    for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow})
+    for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow,
+                                                      abnahmeWindow})
         w->hide();
     hide();
     emit programEnd();

@@ -2,6 +2,7 @@
 
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
+#include "platform/FreeMemory.h"
 #include "settings/TextFile.h"
 #include "table/LoadMeasurementFile.h"
 
@@ -45,6 +46,7 @@ void frmTransfer::cmdSave_Click()
     FileError error;
     if (writeTextFile(path, ReportText + QStringLiteral("\r\n"), &error)) {
         if (automatic) onlineSaveFailed = false;
+        if (automatic && ++onlineSaves % 10 == 0) releaseFreeMemory();
         QApplication::processEvents();
         return;
     }
@@ -52,9 +54,14 @@ void frmTransfer::cmdSave_Click()
     // every reading; the readings stay in the table.
     if (automatic && onlineSaveFailed) return;
     if (automatic) onlineSaveFailed = true;
+    reportSaveFailure(path, error.reason);
+}
+
+void frmTransfer::reportSaveFailure(const QString& path, const QString& reason)
+{
     const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
                                                          : QStringLiteral("The file %1 could not be saved: %2"))
-                             .arg(QDir::toNativeSeparators(path), error.reason);
+                             .arg(QDir::toNativeSeparators(path), reason);
     MsgBox(text, MsgButtons::OK, MsgIcon::Warning);
     WriteLog(text);
 }

@@ -2,6 +2,7 @@
 // language menu items.
 
 #include "app/frmTransfer.h"
+#include "evaluation/frmAbnahme.h"
 #include "platform/QtTranslations.h"
 #include "table/frmProjekt.h"
 #include "table/frmWerte.h"
@@ -39,6 +40,11 @@ void frmTransfer::ApplyLanguage()
     mnuHelp->setTitle(mnemonic(texte.MenuText(40)));
     mnuInfo->setText(mnemonic(texte.MenuText(41)));
     mnuHelp1->setText(mnemonic(texte.MenuText(42)));
+    const bool german = texte.languageIndex == kGerman;
+    mnuAuswertung->setTitle(mnemonic(german ? QStringLiteral("Auswertung") : QStringLiteral("Evaluation")));
+    mnuAbnahme->setText(mnemonic(german ? QStringLiteral("Abnahmeprüfung…") : QStringLiteral("Acceptance check…")));
+    mnuCsv->setText(german ? QStringLiteral("&Als CSV exportieren…") : QStringLiteral("Export as &CSV…"));
+    abnahmeWindow->recaption(german);
 
     cmdProjekt->setText(texte.MessageText(38));
     // The limits button keeps its lines; its name is the tooltip.

@@ -136,6 +136,7 @@ void frmTransfer::RebuildTable()
         ResetMemoryCaption();
     UpdateMemoryCaption(j);
     MSFlex->setVisible(true);
+    updateEvaluationCommands();
 }
 
 void frmTransfer::ScrollToLastRow()

@@ -7,6 +7,7 @@
 #include "platform/ChartPanel.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
+#include "evaluation/frmAbnahme.h"
 #include "platform/PortWatcher.h"
 #include "platform/QtSerialLink.h"
 #include "platform/SingleInstance.h"
@@ -15,6 +16,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -83,6 +85,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     connect(projektWindow, &frmProjekt::saveRequested, this, [this] { Voreinstellungen(QStringLiteral("PS")); });
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
+    abnahmeWindow = new frmAbnahme(this);
+    abnahmeWindow->attach([this](const QString& text) { MsgBox(text); },
+                          [](const QString& text) { QApplication::clipboard()->setText(text); });
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
@@ -128,6 +133,8 @@ void frmTransfer::createMenus()
     mnuDatei->menuAction()->setObjectName(QStringLiteral("mnuDatei"));
     mnuDatei->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
     mnuEnd = makeMenuItem(this, "mnuEnd", QStringLiteral("Programm beenden"));
+    mnuCsv = makeMenuItem(this, "mnuCsv", QStringLiteral("Als CSV exportieren…"));
+    mnuDatei->addAction(mnuCsv);
     mnuDatei->addAction(mnuEnd);
 
     Language = menuBar()->addMenu(QStringLiteral("Sprache"));
@@ -137,6 +144,12 @@ void frmTransfer::createMenus()
     German = makeMenuItem(this, "German", QStringLiteral("Deutsch"), true);
     Language->addAction(English);
     Language->addAction(German);
+
+    mnuAuswertung = menuBar()->addMenu(QStringLiteral("Auswertung"));
+    mnuAuswertung->menuAction()->setObjectName(QStringLiteral("mnuAuswertung"));
+    mnuAuswertung->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
+    mnuAbnahme = makeMenuItem(this, "mnuAbnahme", QStringLiteral("Abnahmeprüfung…"));
+    mnuAuswertung->addAction(mnuAbnahme);
 
     mnuHelp = menuBar()->addMenu(QStringLiteral("Hilfe"));
     mnuHelp->menuAction()->setObjectName(QStringLiteral("mnuHelp"));
@@ -348,6 +361,7 @@ void frmTransfer::createShortcuts()
     };
     shortcut(this, "keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), cmdOpen);
     shortcut(this, "keySave", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSave);
+    mnuCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     shortcut(this, "keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), cmdprint);
     shortcut(MSFlex, "keyCopy", QKeySequence(Qt::CTRL | Qt::Key_C), cmdClipboard, Qt::WidgetWithChildrenShortcut);
     mnuHelp1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -366,6 +380,8 @@ void frmTransfer::connectHandlers()
     connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
     connect(mnuInfo, &QAction::triggered, this, &frmTransfer::mnuInfo_Click);
     connect(mnuHelp1, &QAction::triggered, this, &frmTransfer::mnuHelp1_Click);
+    connect(mnuAbnahme, &QAction::triggered, this, &frmTransfer::mnuAbnahme_Click);
+    connect(mnuCsv, &QAction::triggered, this, &frmTransfer::mnuCsv_Click);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
     connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);

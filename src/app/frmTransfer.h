@@ -44,6 +44,7 @@ class frmWerte;
 class frmProjekt;
 class frmChartG;
 class frmInfo;
+class frmAbnahme;
 
 // What the main window needs of the machine, handed in so tests and the
 // driver can supply their own.
@@ -102,6 +103,12 @@ public:
     void mnuInfo_Click();
     void frmInfo_Activate();
     void mnuHelp1_Click();
+    void mnuAbnahme_Click();
+    void mnuCsv_Click();
+    // The evaluation and CSV commands need readings on show and no wait.
+    void updateEvaluationCommands();
+    // A file that could not be written: the path and the system's reason.
+    void reportSaveFailure(const QString& path, const QString& reason);
     // Ports plugged in, pulled out or ready.
     void SCom1_PortChange(int kind, const QString& portName);
 
@@ -135,6 +142,10 @@ public:
     QMenu* mnuHelp;
     QAction* mnuInfo;
     QAction* mnuHelp1;
+    // Beside the gauge's own commands: judging a coat, and CSV for other programs.
+    QMenu* mnuAuswertung;
+    QAction* mnuAbnahme;
+    QAction* mnuCsv;
 
     // Controls
     QGroupBox* Frame1;
@@ -188,6 +199,7 @@ public:
     frmProjekt* projektWindow;
     frmChartG* chartWindow;
     frmInfo* infoWindow;
+    frmAbnahme* abnahmeWindow;
 
 signals:
     // Emitted once when the program ends.
@@ -317,6 +329,7 @@ private:
     void warnOfMissingReadings(int announced, int received);
     QString readingText() const;
     bool downloading = false; // the status box reads "LESEN" meanwhile
+    int onlineSaves = 0;      // Online.mes written since the start
     void onlineRecord(const QString& zeile) override;
     bool onlineLine(const QString& zeile) override;
     void onlineLinesTaken() override;

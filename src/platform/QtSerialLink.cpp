@@ -27,7 +27,14 @@ bool mayOpen(const QString& location)
 QtSerialLink::QtSerialLink(QObject* parent)
 {
     setParent(parent);
-    connect(&serial, &QSerialPort::readyRead, this, [this] { deliver(serial.readAll()); });
+    // What the port took in while the handlers ran (a handler that runs
+    // events lets it read on) comes without a readyRead of its own: taken
+    // here, or it would wait for the next byte, which may never come.
+    connect(&serial, &QSerialPort::readyRead, this, [this] {
+        do {
+            deliver(serial.readAll());
+        } while (serial.isOpen() && serial.bytesAvailable() > 0);
+    });
     connect(&serial, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // Pseudo-terminals answer some settings with "invalid argument"; the
         // link still works, so only a lost device counts.

@@ -28,9 +28,6 @@ QByteArray joinLines(const QStringList& lines)
 
 } // namespace
 
-// A failed or interrupted write leaves the old file whole.
-static bool writeBytes(const QString& path, const QByteArray& bytes, FileError* error);
-
 QString describeFileError(const QString& path, const QString& systemText)
 {
     const QFileInfo info(path);
@@ -83,15 +80,16 @@ std::optional<QStringList> readTextLines(const QString& path, FileError* error, 
 
 bool writeTextLines(const QString& path, const QStringList& lines, FileError* error)
 {
-    return writeBytes(path, joinLines(lines), error);
+    return writeFileBytes(path, joinLines(lines), error);
 }
 
 bool writeTextFile(const QString& path, const QString& text, FileError* error)
 {
-    return writeBytes(path, encodeCp1252(text), error);
+    return writeFileBytes(path, encodeCp1252(text), error);
 }
 
-static bool writeBytes(const QString& path, const QByteArray& bytes, FileError* error)
+// A failed or interrupted write leaves the old file whole.
+bool writeFileBytes(const QString& path, const QByteArray& bytes, FileError* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {

@@ -35,6 +35,9 @@ bool writeTextLines(const QString& path, const QStringList& lines, FileError* er
 // as a whole.
 bool writeTextFile(const QString& path, const QString& text, FileError* error = nullptr);
 
+// Writes `bytes` as they stand, replacing the file as a whole.
+bool writeFileBytes(const QString& path, const QByteArray& bytes, FileError* error = nullptr);
+
 // Creates an empty file (or one with `lines`) when none exists yet.
 bool createIfMissing(const QString& path, const QStringList& lines, FileError* error = nullptr);
 

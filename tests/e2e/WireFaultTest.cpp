@@ -215,7 +215,6 @@ TEST(WireNoise, OnlineRecordsAreTakenWholeAndSaved)
               tableReadings(d));
 }
 
-
 // --- A wire that goes dead in the middle of a reply --------------------------
 
 TEST(WireCut, IdentificationWaitsUntilEscapeAndSaysSo)

@@ -298,7 +298,14 @@ void Driver::doSelect(const QString& name, const QString& text)
         return;
     }
     combo->setFocus(Qt::MouseFocusReason);
-    combo->setEditText(text);
+    if (combo->isEditable()) {
+        combo->setEditText(text);
+        return;
+    }
+    // A list to choose from: the item whose text it is.
+    const int index = combo->findText(text);
+    if (index < 0) fail(QStringLiteral("select %1: no item \"%2\"").arg(name, text));
+    else combo->setCurrentIndex(index);
 }
 
 void Driver::doKey(const QString& key)

@@ -190,6 +190,10 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
     for (int i = 0; i < window.lstStat->count(); ++i) stat << window.lstStat->item(i)->text();
     QStringList ports;
     for (int i = 0; i < window.ComboPort->count(); ++i) ports << window.ComboPort->itemText(i);
+    QStringList kriterien;
+    if (const auto* abnahme = window.findChild<QWidget*>(QStringLiteral("frmAbnahme")))
+        if (const auto* list = abnahme->findChild<QListWidget*>(QStringLiteral("lstKriterien")))
+            for (int i = 0; i < list->count(); ++i) kriterien << list->item(i)->text();
 
     QStringList charts;
     if (!window.MSChart1->isHidden()) charts << jsonString(QStringLiteral("MSChart1")) + QStringLiteral(": ") + chartEntry(*window.MSChart1);
@@ -231,7 +235,8 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
            + rows.join(QStringLiteral(", ")) + QStringLiteral("], \"colours\": [") + colours.join(QStringLiteral(", "))
            + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
-           + stringArray(ports) + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
+           + stringArray(ports) + QStringLiteral(", \"frmAbnahme.lstKriterien\": ") + stringArray(kriterien)
+           + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
            + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
            + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows)
            + QStringLiteral(", \"windowSizes\": {") + windowSizes.join(QStringLiteral(", "))

@@ -1,0 +1,59 @@
+// Beside the gauge's own commands: the acceptance check of a coat, and the
+// table on show as CSV for other programs.
+
+#include "app/frmTransfer.h"
+#include "evaluation/frmAbnahme.h"
+#include "output/CsvExport.h"
+#include "settings/TextFile.h"
+
+#include <QAction>
+#include <QDir>
+
+namespace kivo {
+
+void frmTransfer::updateEvaluationCommands()
+{
+    const bool readings = !gauge->waiting() && tables.count(gauge->messart()) > 0;
+    mnuAbnahme->setEnabled(readings);
+    mnuCsv->setEnabled(readings);
+}
+
+void frmTransfer::mnuAbnahme_Click()
+{
+    if (!mnuAbnahme->isEnabled()) return;
+    const int kind = gauge->messart();
+    std::vector<double> values;
+    QStringList units;
+    for (int k = 1; k <= tables.count(kind); ++k) {
+        values.push_back(tables.record(kind, k).wert);
+        units << tables.record(kind, k).einheit;
+    }
+    const double target = tables.limits().Esoll;
+    abnahmeWindow->showFor(std::move(values), units, target > 0 ? std::optional<double>(target) : std::nullopt,
+                           texte.languageIndex == kGerman);
+    abnahmeWindow->show();
+    abnahmeWindow->raise();
+    abnahmeWindow->activateWindow();
+}
+
+void frmTransfer::mnuCsv_Click()
+{
+    if (!mnuCsv->isEnabled()) return;
+    const bool german = texte.languageIndex == kGerman;
+    const QString folder = QDir(identity.MessDataPath).filePath(QStringLiteral("export"));
+    QDir().mkpath(folder); // the dialog opens there; a failure shows when writing
+    QString path = platform.dialogs->saveFileName(this, folder, QStringLiteral("CSV (*.csv)"));
+    if (path.trimmed().isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+
+    const int kind = gauge->messart();
+    std::vector<CsvReading> rows;
+    for (int k = 1; k <= tables.count(kind); ++k) {
+        const Record& r = tables.record(kind, k);
+        rows.push_back({r.datum.isEmpty() ? currentDate : r.datum, r.zeit, r.nr, r.wert, r.einheit, r.material});
+    }
+    FileError error;
+    if (!writeFileBytes(path, csvText(rows, german), &error)) reportSaveFailure(path, error.reason);
+}
+
+} // namespace kivo

@@ -1,0 +1,67 @@
+#pragma once
+// The acceptance check window: the rule, the nominal thickness, the maximum
+// and a correction, and per criterion whether the table on show meets it.
+// It judges the readings it is given and knows nothing of the main window.
+
+#include "evaluation/Acceptance.h"
+
+#include <QLocale>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace kivo {
+
+class frmAbnahme : public QWidget {
+    Q_OBJECT
+public:
+    explicit frmAbnahme(QWidget* parent = nullptr);
+
+    // How the window tells the operator something, and hands text on.
+    void attach(std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard);
+    // The readings of the table on show (as stored) and their units; the
+    // target value of the limits fills the nominal thickness when set.
+    void showFor(std::vector<double> readings, const QStringList& units, std::optional<double> target, bool german);
+    void recaption(bool german);
+
+    QLabel* lblRegel;
+    QComboBox* cboRegel;
+    QLabel* lblNenn;
+    QLineEdit* txtNenn;
+    QLabel* lblMax;
+    QLineEdit* txtMax;
+    QLabel* lblKorrektur;
+    QLineEdit* txtKorrektur;
+    QPushButton* cmdPruefen;
+    QListWidget* lstKriterien;
+    QLabel* lblErgebnis;
+    QPushButton* cmdKopieren;
+
+private:
+    void cboRegel_Change();
+    void cmdPruefen_Click();
+    void cmdKopieren_Click();
+    void fillMaximum();
+    // A field's number (system format, not negative); nullopt after telling
+    // the operator why not. An empty optional field gives `empty`.
+    std::optional<double> fieldValue(QLineEdit* field, bool required, bool* empty = nullptr);
+    QString number(double value) const;
+    void clearResult();
+
+    std::vector<double> values;
+    bool german = true;
+    bool judgeable = false;
+    bool maxChosen = false;  // the operator set the maximum himself
+    bool fillingMax = false; // the window sets it
+    std::function<void(const QString&)> say;
+    std::function<void(const QString&)> copy;
+};
+
+} // namespace kivo

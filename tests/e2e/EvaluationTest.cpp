@@ -1,0 +1,187 @@
+// The acceptance check of a coat and the CSV export, played on a VELO-PROBA
+// table and refused for an RK table that measures fields.
+
+#include "MeasurementText.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+using namespace kivo::e2e;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Ten readings of which `low` lie at 95 µm (below a nominal of 100), the rest at 110 µm.
+QList<QByteArray> coat(int low, const char* material)
+{
+    QList<QByteArray> lines;
+    for (int n = 1; n <= 10; ++n) lines << recordLine(n, n <= low ? "95.0" : "110.0", "µm", material);
+    return lines;
+}
+
+// A VELO-PROBA whose FE memory passes ISO 19840 (one reading in ten below
+// the nominal) and whose NFE memory fails its 20 % rule (two in ten).
+GaugeSim& startVelo(DownloadBench& bench)
+{
+    const QString memory1 = bench.gaugeFile(u"memory1.txt"_s, coat(1, "Fe"));
+    const QString memory2 = bench.gaugeFile(u"memory2.txt"_s, coat(2, "NFe"));
+    return bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, memory1, u"--memory2"_s, memory2}));
+}
+
+QStringList criteria(const Dump& d) { return d.list(u"frmAbnahme.lstKriterien"_s); }
+
+const QString kCheck = u"type frmAbnahme.txtNenn 100\nclick frmAbnahme.cmdPruefen\ndump\n"_s;
+
+} // namespace
+
+TEST(Acceptance, Iso19840PassesAndFailsOnTheTwentyPercentRule)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    // The NFE table is on show after the download; then the FE table.
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\nclick mnuAbnahme\n"_s + kCheck
+                                             + u"click optFE\nclick mnuAbnahme\n"_s + kCheck
+                                             + u"select frmAbnahme.cboRegel IMO PSPC 90/10\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+                                             + u"click frmAbnahme.cmdKopieren\nclipboard\n"_s);
+    ASSERT_EQ(result.dumps.size(), 4);
+    EXPECT_TRUE(result.dumps[0].enabled(u"mnuAbnahme"_s));
+
+    const Dump& nfe = result.dumps[1];
+    EXPECT_TRUE(nfe.windows().contains(u"frmAbnahme"_s));
+    EXPECT_EQ(nfe.text(u"frmAbnahme.txtMax"_s), u"300,0"_s); // three times the nominal
+    EXPECT_EQ(criteria(nfe), QStringList({
+                                 u"✓ Mittelwert ≥ 100,0 µm: 107,0 µm"_s,
+                                 u"✓ Jeder Wert ≥ 80 % des Nennwerts (80,0 µm): kleinster 95,0 µm"_s,
+                                 u"✗ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 20,0 %"_s,
+                                 u"✓ Jeder Wert ≤ Höchstwert 300,0 µm: größter 110,0 µm"_s,
+                             }));
+    EXPECT_EQ(nfe.text(u"frmAbnahme.lblErgebnis"_s), u"nicht erfüllt"_s);
+
+    const Dump& fe = result.dumps[2];
+    EXPECT_EQ(criteria(fe).value(2), u"✓ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 10,0 %"_s);
+    EXPECT_EQ(fe.text(u"frmAbnahme.lblErgebnis"_s), u"erfüllt"_s);
+
+    const Dump& imo = result.dumps[3];
+    EXPECT_EQ(imo.text(u"frmAbnahme.cboRegel"_s), u"IMO PSPC 90/10"_s);
+    EXPECT_EQ(imo.text(u"frmAbnahme.txtMax"_s), u""_s);
+    EXPECT_EQ(criteria(imo), QStringList({u"✓ Mindestens 90,0 % der Werte ≥ Nennwert: 90,0 %"_s,
+                                          u"✓ Jeder Wert ≥ 90 % des Nennwerts (90,0 µm): kleinster 95,0 µm"_s}));
+    ASSERT_EQ(result.clipboards.size(), 1);
+    EXPECT_EQ(result.clipboards[0], criteria(imo).join(u"\r\n"_s) + u"\r\nIMO PSPC 90/10: erfüllt\r\n"_s);
+}
+
+TEST(Acceptance, EnglishTextsInputChecksAndAnRkTableRefused)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"en_US"_s);
+    const QString memory = bench.gaugeFile(u"memory1.txt"_s, {recordLine(1, "12.0", "A/cm"), recordLine(2, "14.0", "A/cm")});
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, memory})).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"click English\nwait-ms 300\nclick mnuAbnahme\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const Dump& d = result.dumps[0];
+    EXPECT_EQ(d.text(u"mnuAuswertung"_s), u"Evaluation"_s);
+    EXPECT_EQ(d.text(u"mnuAbnahme"_s), u"Acceptance check…"_s);
+    EXPECT_EQ(d.text(u"frmAbnahme.lblNenn"_s), u"Nominal thickness (µm):"_s);
+    EXPECT_EQ(d.text(u"frmAbnahme.lblErgebnis"_s),
+              u"The readings are in A/cm, not in µm: only coating thicknesses can be judged."_s);
+    EXPECT_FALSE(d.enabled(u"frmAbnahme.cmdPruefen"_s));
+    EXPECT_TRUE(criteria(d).isEmpty());
+}
+
+TEST(Acceptance, NominalIsRequiredAndNumeric)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"click mnuAbnahme\nclick frmAbnahme.cmdPruefen\ndump\n"
+                                                          u"type frmAbnahme.txtNenn zehn\nclick frmAbnahme.cmdPruefen\ndump\n"
+                                                          u"type frmAbnahme.txtNenn 100\ntype frmAbnahme.txtKorrektur -5\n"
+                                                          u"click frmAbnahme.cmdPruefen\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 3);
+    EXPECT_EQ(messageTexts(result.dumps[0]), QStringList({u"Bitte die Nennschichtdicke eingeben."_s}));
+    EXPECT_EQ(messageTexts(result.dumps[1]), QStringList({u"Eingabe muss numerisch sein!"_s}));
+    EXPECT_EQ(messageTexts(result.dumps[2]), QStringList({u"Nur positive Werte erlaubt"_s}));
+    for (const Dump& d : result.dumps) EXPECT_TRUE(criteria(d).isEmpty());
+}
+
+// --- CSV ----------------------------------------------------------------------
+
+namespace {
+
+// The rows of a CSV file as Python's csv module reads them, one line of
+// fields joined by "|" per row; empty when Python is not there.
+QStringList pythonRows(const QString& path, QChar separator)
+{
+    if (QStandardPaths::findExecutable(u"python3"_s).isEmpty()) return {};
+    QProcess python;
+    python.start(u"python3"_s, {u"-c"_s, u"import csv,sys\n"
+                                         u"with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:\n"
+                                         u"    for row in csv.reader(f, delimiter=sys.argv[2]): print('|'.join(row))"_s,
+                                 path, QString(separator)});
+    python.waitForFinished(20000);
+    return QString::fromUtf8(python.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+TEST(CsvExport, BothLanguagesReadBackToTheSameValues)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    const QString memory1 = bench.gaugeFile(u"memory1.txt"_s, {recordLine(1, "0.1234", "mm", "Fe"),
+                                                               recordLine(2, "98.7", "µm", "Fe")});
+    const QString memory2 = bench.gaugeFile(u"memory2.txt"_s, coat(0, "NFe"));
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, memory1, u"--memory2"_s, memory2}))
+                    .ready());
+    const QString german = bench.session.path(u"german.csv"_s);
+    const QString english = bench.session.path(u"english"_s); // the program adds .csv
+    const DriveResult result = bench.connect(kUntilIdle + u"click optFE\nsave "_s + german + u"\nkey Ctrl+E\n"_s
+                                             + kUntilIdle + u"click English\nwait-ms 300\nsave "_s + english
+                                             + u"\nclick mnuCsv\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    EXPECT_TRUE(result.dumps[0].messages().isEmpty());
+
+    const QByteArray de = DriveSession::readFile(german);
+    const QByteArray en = DriveSession::readFile(english + u".csv"_s);
+    ASSERT_TRUE(de.startsWith("\xEF\xBB\xBF")) << "no byte-order mark";
+    ASSERT_TRUE(en.startsWith("\xEF\xBB\xBF"));
+    const QStringList deLines = DriveSession::lines(de.mid(3));
+    const QStringList enLines = DriveSession::lines(en.mid(3));
+    ASSERT_EQ(deLines.size(), 3);
+    EXPECT_EQ(deLines[0], u"Datum;Zeit;Nr;Wert;Einheit;Material"_s);
+    EXPECT_EQ(enLines[0], u"Date,Time,No,Value,Unit,Material"_s);
+    // 0.1234 mm is stored as 0.1234 · 1000 µm, which is not quite 123.4:
+    // the value as stored, in full, so it reads back the same.
+    const QStringList row1 = QString::fromUtf8(deLines[1].toLatin1()).split(u';');
+    ASSERT_EQ(row1.size(), 6);
+    EXPECT_EQ(row1.mid(2), QStringList({u"1"_s, u"123,39999999999999"_s, u"µm"_s, u"Fe"_s}));
+    EXPECT_EQ(QString(row1[3]).replace(u',', u'.').toDouble(), 0.1234 * 1000);
+    EXPECT_EQ(QString::fromUtf8(enLines[2].toLatin1()).split(u',').mid(2),
+              QStringList({u"2"_s, u"98.7"_s, u"µm"_s, u"Fe"_s}));
+    EXPECT_EQ(de.count("\r\n"), 3);
+    EXPECT_EQ(de.count('\n'), 3) << "a line end other than CR LF";
+
+    const QStringList read = pythonRows(german, u';');
+    if (!read.isEmpty()) {
+        ASSERT_EQ(read.size(), 3);
+        EXPECT_EQ(read[1].split(u'|').mid(2), row1.mid(2));
+        EXPECT_EQ(pythonRows(english + u".csv"_s, u',').value(2).split(u'|').value(3).toDouble(), 98.7);
+    }
+}
+
+TEST(CsvExport, AFileThatCannotBeWrittenIsReported)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const QString path = bench.session.path(u"no such folder/x.csv"_s);
+    const DriveResult result = bench.connect(kUntilIdle + u"save "_s + path + u"\nkey Ctrl+E\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const QStringList messages = messageTexts(result.dumps[0]);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(u"Die Datei "_s + path + u" konnte nicht gespeichert werden: "_s)) << messages[0].toStdString();
+    EXPECT_EQ(logLines(bench.session, u"VELO-PROBA RIDIVORI"_s).count(messages[0]), 1);
+}
