@@ -46,7 +46,7 @@ void frmTransfer::cmdSave_Click()
     FileError error;
     if (writeTextFile(path, ReportText + QStringLiteral("\r\n"), &error)) {
         if (automatic) onlineSaveFailed = false;
-        if (automatic && ++onlineSaves % 10 == 0) releaseFreeMemory();
+        if (automatic && ++onlineSaves % 50 == 0) releaseFreeMemory();
         QApplication::processEvents();
         return;
     }

@@ -44,7 +44,7 @@ void frmTransfer::ApplyLanguage()
     mnuAuswertung->setTitle(mnemonic(german ? QStringLiteral("Auswertung") : QStringLiteral("Evaluation")));
     mnuAbnahme->setText(mnemonic(german ? QStringLiteral("Abnahmeprüfung…") : QStringLiteral("Acceptance check…")));
     mnuCsv->setText(german ? QStringLiteral("&Als CSV exportieren…") : QStringLiteral("Export as &CSV…"));
-    abnahmeWindow->recaption(german);
+    abnahmeWindow->languageChanged(german);
 
     cmdProjekt->setText(texte.MessageText(38));
     // The limits button keeps its lines; its name is the tooltip.

@@ -90,10 +90,11 @@ void frmAbnahme::recaption(bool german_)
 
 QString frmAbnahme::number(double value) const { return formatFixed(value, 1, QLocale()); }
 
-void frmAbnahme::showFor(std::vector<double> readings, const QStringList& units, std::optional<double> target,
+void frmAbnahme::showFor(std::vector<double> readings, const QStringList& unitsShown, std::optional<double> target,
                          bool german_)
 {
     values = std::move(readings);
+    units = unitsShown;
     recaption(german_);
     clearResult();
     const std::optional<QString> why = whyNotJudged(units, german);
@@ -108,6 +109,17 @@ void frmAbnahme::showFor(std::vector<double> readings, const QStringList& units,
     if (txtKorrektur->text().isEmpty()) txtKorrektur->setText(number(0));
     cboRegel_Change();
     if (target && *target > 0) txtNenn->setText(number(*target)); // else the nominal typed before stays
+}
+
+void frmAbnahme::languageChanged(bool german_)
+{
+    recaption(german_);
+    // What is on show follows the language: the reason, or the check made anew.
+    if (!judgeable) {
+        if (const std::optional<QString> why = whyNotJudged(units, german)) lblErgebnis->setText(*why);
+    } else if (lstKriterien->count() > 0) {
+        cmdPruefen_Click();
+    }
 }
 
 void frmAbnahme::cboRegel_Change()

@@ -30,6 +30,8 @@ public:
     // target value of the limits fills the nominal thickness when set.
     void showFor(std::vector<double> readings, const QStringList& units, std::optional<double> target, bool german);
     void recaption(bool german);
+    // The language switched while the window is open.
+    void languageChanged(bool german);
 
     QLabel* lblRegel;
     QComboBox* cboRegel;
@@ -56,6 +58,7 @@ private:
     void clearResult();
 
     std::vector<double> values;
+    QStringList units;
     bool german = true;
     bool judgeable = false;
     bool maxChosen = false;  // the operator set the maximum himself

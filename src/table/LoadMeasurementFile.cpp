@@ -9,6 +9,10 @@ namespace kivo {
 
 namespace {
 
+// A reading row up to the end of its unit: the time (8), six blanks, the
+// number (5), a blank, the value (11), a blank and the unit (4).
+constexpr qsizetype kRowUpToUnit = 36;
+
 // The encoding is one for the whole file, so it is told before the first
 // line is decoded. A file the program wrote settles it at its first "µ".
 std::optional<EncodingSniffer> sniffEncoding(QFile& file)
@@ -44,9 +48,11 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
     QByteArray line;
     LoadedFile cut;
     while (lines.next(line)) {
-        // Every row the program writes ends with its line end; a row without
-        // one is what is left of a file cut short, and its value may be too.
-        if (lines.lastLineUnterminated() && lineKind(QByteArrayView(line)) == LineKind::Reading) {
+        // A last row without its line end that stops before its unit column
+        // is what is left of a file cut short: its value may be cut too.
+        // A whole row without a final line end (a file edited by hand) counts.
+        if (lines.lastLineUnterminated() && lineKind(QByteArrayView(line)) == LineKind::Reading
+            && decodeAs(line, encoding).size() < kRowUpToUnit) {
             cut.lastRowCut = true;
             break;
         }

@@ -24,7 +24,7 @@ struct LoadedFile {
     std::optional<QString> datum; // the last date line, whole
     std::vector<LoadedReading> readings;
     int rowsRead = 0;             // reading rows in the file, also those beyond the limit
-    bool lastRowCut = false;      // the file ended inside its last row, which was not taken
+    bool lastRowCut = false;      // the file ended inside its last row's value or unit; the row was not taken
 };
 
 // What a line of the body is: a comment starts with "#"; the first "." of a

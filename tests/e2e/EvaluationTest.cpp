@@ -3,7 +3,9 @@
 
 #include "MeasurementText.h"
 
+#include <QDate>
 #include <QFile>
+#include <QTime>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -71,6 +73,21 @@ TEST(Acceptance, Iso19840PassesAndFailsOnTheTwentyPercentRule)
                                           u"✓ Jeder Wert ≥ 90 % des Nennwerts (90,0 µm): kleinster 95,0 µm"_s}));
     ASSERT_EQ(result.clipboards.size(), 1);
     EXPECT_EQ(result.clipboards[0], criteria(imo).join(u"\r\n"_s) + u"\r\nIMO PSPC 90/10: erfüllt\r\n"_s);
+}
+
+TEST(Acceptance, TheOpenWindowFollowsTheLanguage)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"en_US"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"click mnuAbnahme\n"_s + kCheck
+                                             + u"click English\nwait-ms 300\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 2);
+    EXPECT_EQ(result.dumps[0].text(u"frmAbnahme.lblErgebnis"_s), u"nicht erfüllt"_s);
+    const Dump& d = result.dumps[1];
+    EXPECT_EQ(d.text(u"frmAbnahme.cmdPruefen"_s), u"&Check"_s);
+    EXPECT_EQ(d.text(u"frmAbnahme.lblErgebnis"_s), u"not met"_s);
+    EXPECT_EQ(criteria(d).value(0), u"✓ Mean ≥ 100.0 µm: 107.0 µm"_s);
 }
 
 TEST(Acceptance, EnglishTextsInputChecksAndAnRkTableRefused)
@@ -157,6 +174,8 @@ TEST(CsvExport, BothLanguagesReadBackToTheSameValues)
     // the value as stored, in full, so it reads back the same.
     const QStringList row1 = QString::fromUtf8(deLines[1].toLatin1()).split(u';');
     ASSERT_EQ(row1.size(), 6);
+    EXPECT_EQ(row1[0], QDate::currentDate().toString(u"dd.MM.yyyy"_s));
+    EXPECT_TRUE(QTime::fromString(row1[1], u"HH:mm:ss"_s).isValid()) << row1[1].toStdString();
     EXPECT_EQ(row1.mid(2), QStringList({u"1"_s, u"123,39999999999999"_s, u"µm"_s, u"Fe"_s}));
     EXPECT_EQ(QString(row1[3]).replace(u',', u'.').toDouble(), 0.1234 * 1000);
     EXPECT_EQ(QString::fromUtf8(enLines[2].toLatin1()).split(u',').mid(2),

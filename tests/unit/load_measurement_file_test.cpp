@@ -173,6 +173,12 @@ TEST_F(LoadMeasurementFileTest, BadFilesAreReadWithoutHarm)
     ASSERT_TRUE(cutShort.has_value());
     EXPECT_EQ(cutShort->readings.size(), 1u) << "the cut row was taken as " << cutShort->readings.back().wert;
     EXPECT_TRUE(cutShort->lastRowCut);
+    // A whole last row without a final line end, as a hand may leave it, counts.
+    const QByteArray whole = encodeCp1252(report(3).mid(0, 13).join("\r\n"));
+    const std::optional<LoadedFile> edited = loadMeasurementFile(write("edited.mes", whole), "1", 5000);
+    ASSERT_TRUE(edited.has_value());
+    EXPECT_EQ(edited->readings.size(), 2u);
+    EXPECT_FALSE(edited->lastRowCut);
 
     QByteArray big = encodeCp1252(report(0).join("\r\n"));
     const QByteArray oneRow = encodeCp1252(row(1, "12,3") + u8("\r\n"));

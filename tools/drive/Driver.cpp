@@ -1,6 +1,7 @@
 #include "Driver.h"
 
 #include "Dump.h"
+#include "platform/FreeMemory.h"
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
 
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -204,8 +206,19 @@ bool Driver::execute(const QString& line, int&)
         const QString path = words[1].trimmed();
         QWidget* form = words[2].trimmed().isEmpty() ? window.get() : window->findChild<QWidget*>(words[2].trimmed());
         if (!form || !form->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
+    } else if (command == u"memory") {
+        // The program's resident memory now, as a line of its own:
+        // {"memoryKiB": N} (0 where the system does not tell).
+        qint64 kib = 0;
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly))
+            for (const QByteArray& row : status.readAll().split('\n'))
+                if (row.startsWith("VmRSS:")) kib = row.mid(6).trimmed().split(' ').value(0).toLongLong();
+        printLine(stdout, QStringLiteral("{\"memoryKiB\": %1}").arg(kib));
     } else if (command == u"dump") {
         printLine(stdout, dumpState(*window, dialogs.takeMessages(), dialogs.takeOpened()));
+        // What the look itself took goes back, so the program's own memory can be measured.
+        releaseFreeMemory();
     } else {
         fail(QStringLiteral("unknown command \"%1\"").arg(line));
         return false;
