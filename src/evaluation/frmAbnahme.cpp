@@ -2,6 +2,7 @@
 
 #include "platform/Controls.h"
 #include "shared/LocaleNumber.h"
+#include "texts/Texte.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -67,8 +68,10 @@ frmAbnahme::frmAbnahme(QWidget* parent) : QWidget(parent, Qt::Window)
     recaption(true);
 }
 
-void frmAbnahme::attach(std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard)
+void frmAbnahme::attach(const Texte& texte_, std::function<void(const QString&)> message,
+                        std::function<void(const QString&)> toClipboard)
 {
+    texte = &texte_;
     say = std::move(message);
     copy = std::move(toClipboard);
 }
@@ -156,12 +159,12 @@ std::optional<double> frmAbnahme::fieldValue(QLineEdit* field, bool required, bo
     }
     const std::optional<double> value = parseLocaleNumber(text);
     if (!value) {
-        say(german ? QStringLiteral("Eingabe muss numerisch sein!") : QStringLiteral("Numeric field required!"));
+        say(texte->MessageText(25));
         field->setFocus();
         return std::nullopt;
     }
     if (*value < 0 || (required && *value == 0)) {
-        say(german ? QStringLiteral("Nur positive Werte erlaubt") : QStringLiteral("Only positive digits allowed"));
+        say(texte->MessageText(52));
         field->setFocus();
         return std::nullopt;
     }

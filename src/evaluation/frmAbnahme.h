@@ -19,13 +19,17 @@ class QPushButton;
 
 namespace kivo {
 
+class Texte;
+
 class frmAbnahme : public QWidget {
     Q_OBJECT
 public:
     explicit frmAbnahme(QWidget* parent = nullptr);
 
-    // How the window tells the operator something, and hands text on.
-    void attach(std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard);
+    // The language tables (the input messages are the limits window's), how
+    // the window tells the operator something, and hands text on.
+    void attach(const Texte& texte, std::function<void(const QString&)> message,
+                std::function<void(const QString&)> toClipboard);
     // The readings of the table on show (as stored) and their units; the
     // target value of the limits fills the nominal thickness when set.
     void showFor(std::vector<double> readings, const QStringList& units, std::optional<double> target, bool german);
@@ -63,6 +67,7 @@ private:
     bool judgeable = false;
     bool maxChosen = false;  // the operator set the maximum himself
     bool fillingMax = false; // the window sets it
+    const Texte* texte = nullptr;
     std::function<void(const QString&)> say;
     std::function<void(const QString&)> copy;
 };

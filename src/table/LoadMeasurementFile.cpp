@@ -46,14 +46,14 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
     MeasurementFileReader reader(materialart, limit);
     LineReader lines(file);
     QByteArray line;
-    LoadedFile cut;
+    bool lastRowCut = false;
     while (lines.next(line)) {
         // A last row without its line end that stops before its unit column
         // is what is left of a file cut short: its value may be cut too.
         // A whole row without a final line end (a file edited by hand) counts.
         if (lines.lastLineUnterminated() && lineKind(QByteArrayView(line)) == LineKind::Reading
             && decodeAs(line, encoding).size() < kRowUpToUnit) {
-            cut.lastRowCut = true;
+            lastRowCut = true;
             break;
         }
         if (reader.full()) {
@@ -70,7 +70,7 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
         return std::nullopt;
     }
     LoadedFile result = reader.result();
-    result.lastRowCut = cut.lastRowCut;
+    result.lastRowCut = lastRowCut;
     return result;
 }
 
