@@ -52,6 +52,7 @@ void frmTransfer::mnuEnd_Click() { EndProgram(); }
 void frmTransfer::EndProgram()
 {
     if (programEnded) return;
+    flushOnlineSave();
     programEnded = true;
     gauge->end();
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow,

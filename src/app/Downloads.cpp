@@ -82,7 +82,7 @@ void frmTransfer::cmdLesFE_Click()
         if (!programEnded && gauge->CheckConnect()) showNoAnswer();
         return;
     }
-    gauge->setMessart(kFE);
+    setTableKind(kFE);
     if (gauge->device().anzahl1 != 0) {
         ReadMemory();
         if (!alleSpeicher && !programEnded && gauge->CheckConnect()) SelectTableAfterDownload();
@@ -107,7 +107,7 @@ void frmTransfer::cmdLesNFE_Click()
             return;
         }
     }
-    gauge->setMessart(kNFE);
+    setTableKind(kNFE);
     if (gauge->device().anzahl2 != 0) {
         ReadMemory();
         if (alleSpeicher) alleSpeicher = false;

@@ -68,6 +68,7 @@ void frmTransfer::reportSaveFailure(const QString& path, const QString& reason)
 
 void frmTransfer::cmdOpen_Click()
 {
+    flushOnlineSave(); // a file may take the online table's place
     const QString folder = measurementFolder();
     const QString path = platform.dialogs->openFileName(this, folder, kFilter);
     if (path.isEmpty() || path == u" ") return;

@@ -83,7 +83,6 @@ void frmTransfer::onlineRecord(const QString& record)
     if (tables.onlineFull()) reportOnlineTableFull();
     else FillMessdaten(record);
     txtSpeicher->setText(statusText(record).replace(QStringLiteral("ym"), QStringLiteral("µm")));
-    saveOnlineReadings();
     if (MSFlex->Rows() > 2) ScrollToLastRow();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
     EnableCommands();
@@ -102,13 +101,30 @@ bool frmTransfer::onlineLine(const QString& zeile)
 void frmTransfer::onlineLinesTaken()
 {
     // Readings kept only on screen would be lost with the window. Lines
-    // that came together are saved together, once the last of them is in.
+    // that came together are saved together, once the last of them is in,
+    // and out of the port's handler: the save lets events run, and a port
+    // that reads on meanwhile without delivering piles up its buffers.
     if (onlineSavePending) return;
     onlineSavePending = true;
     QTimer::singleShot(0, this, [this] {
         onlineSavePending = false;
         if (!programEnded && gauge->messart() == kOnline) saveOnlineReadings();
     });
+}
+
+void frmTransfer::flushOnlineSave()
+{
+    // The online table is about to go from the screen or the program ends:
+    // the save still to come is made while the table is on show.
+    if (!onlineSavePending) return;
+    onlineSavePending = false;
+    if (!programEnded && gauge->messart() == kOnline) saveOnlineReadings();
+}
+
+void frmTransfer::setTableKind(int kind)
+{
+    if (kind != kOnline) flushOnlineSave();
+    gauge->setMessart(kind);
 }
 
 void frmTransfer::cmdStop_Click()

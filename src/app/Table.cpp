@@ -185,7 +185,7 @@ void frmTransfer::showMemoryTable(int kind)
     EnableCommands();
     ResetStatistics();
     lstStat->clear();
-    gauge->setMessart(kind);
+    setTableKind(kind);
     RebuildTable();
     if (kind == kFE) lstStat->setVisible(true);
     MSFlex->setVisible(true);

@@ -333,6 +333,8 @@ private:
     void onlineRecord(const QString& zeile) override;
     bool onlineLine(const QString& zeile) override;
     void onlineLinesTaken() override;
+    void flushOnlineSave();
+    void setTableKind(int kind); // the table on show, kFE, kNFE or kOnline
     void notAReading() override;
     bool onlineTableFull() const override { return tables.onlineFull(); }
     void reportOnlineTableFull() override;

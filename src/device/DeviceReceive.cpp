@@ -155,9 +155,10 @@ void DeviceLink::countDumpLines(const QString& received)
 void DeviceLink::onlineRecords()
 {
     // Each record is 25 columns and CR LF; records that arrived together are
-    // taken one by one, so none is lost.
+    // taken one by one, so none is lost, and saved together.
     const OnlineRecords cut = splitOnlineRecords(std::exchange(empfang, QString()));
     for (const QString& record : cut.records) view.onlineRecord(record);
+    if (!cut.records.isEmpty()) view.onlineLinesTaken();
     if (cut.notAReading) view.notAReading(); // dropped
     // The rest is still on its way: it waits at the port with what comes
     // next, so the next receive notification brings it whole.

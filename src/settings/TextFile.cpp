@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 
 namespace kivo {
 
@@ -70,7 +71,10 @@ std::optional<QStringList> readTextLines(const QString& path, FileError* error, 
 {
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
-    const QByteArray bytes = file.read(maxBytes);
+    // A buffer of the whole limit for a file of a few hundred bytes would be
+    // taken and given back at every save of an online session.
+    const qint64 wanted = file.isSequential() ? maxBytes : std::min(maxBytes, file.size());
+    const QByteArray bytes = file.read(wanted);
     if (file.error() != QFileDevice::NoError) {
         setError(error, describeFileError(path, file.errorString()));
         return std::nullopt;

@@ -56,6 +56,9 @@ TEST(Soak, OnlineEvery10msUntilTheTableIsFull)
         EXPECT_TRUE(saved.contains(fileRow(rows[n][0], n, rows[n][2].trimmed(), u"µm"_s, u"Fe"_s))) << n;
     EXPECT_EQ(saved.count(u"µm   Fe"_s), kCount);
 
+    std::cout << "soak memory (KiB):";
+    for (int i = 1; i <= 25; ++i) std::cout << ' ' << result.dumps[i].json().value(u"memoryKiB").toInteger();
+    std::cout << '\n';
     const double growth = double(late) / double(early);
     std::cout << "soak: " << earlyCount << " readings: " << early << " KiB; " << kCount << " readings: " << late
               << " KiB; growth " << growth << "; " << clock.elapsed() / 1000 << " s in all\n";

@@ -5,10 +5,12 @@
 
 #include "app/frmTransfer.h"
 #include "platform/FakeSerialLink.h"
+#include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "settings/TextFile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 using namespace kivo;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -205,4 +208,33 @@ TEST_F(Connection, UnpluggingTheSelectedPortIsReported)
     EXPECT_EQ(dialogs.texts[0], u"Verbindungsabbruch wegen ttyUSB0 plugged in\r\n");
     EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");
     EXPECT_FALSE(window->cmdLesen->isEnabled());
+}
+
+// Online records are saved once the port's handler is done. A save still to
+// come when the operator turns to another table or ends the program is made
+// first, so Online.mes never lacks a reading the table showed.
+TEST_F(Connection, OnlineReadingsAreSavedBeforeTheirTableGoes)
+{
+    start("ZR");
+    answerIdentification("ZR-1 ZORMA-PROBA\r\nVD: 3.41\r\nM1:0\r\n");
+    connectTo("ttyUSB0");
+    ASSERT_TRUE(window->deviceLink().CheckConnect());
+    window->optOnline_Click();
+    const QString onlineMes = window->identity.MessDataPath + u"/Online.mes"_s;
+    const auto savedRows = [&] {
+        QFile file(onlineMes);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count("Fe\r\n") : -1;
+    };
+
+    link->receive("   1       126.3 ym    Fe\r\n   2       127.3 ym    Fe\r\n");
+    EXPECT_EQ(window->MSFlex->Rows(), 3);
+    window->optFE_Click();
+    EXPECT_EQ(savedRows(), 2);
+
+    window->optOnline_Click();
+    link->receive("   3       128.3 ym    Fe\r\n");
+    window->cmdEnde_Click();
+    EXPECT_EQ(savedRows(), 3);
+    QCoreApplication::processEvents(); // the save once planned is not made twice
+    EXPECT_EQ(savedRows(), 3);
 }
