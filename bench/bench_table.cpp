@@ -24,6 +24,10 @@ public:
     {
         return defaultAnswer(buttons);
     }
+    QString saveFileName(QWidget*, const QString& folder, const QString&) override
+    {
+        return QDir(folder).filePath(QStringLiteral("bench.mes"));
+    }
 };
 
 // A dump as an RK-SIVAR sends it: header, STX line, 5000 records, EOT.
@@ -129,6 +133,18 @@ void BM_BuildChart5000(benchmark::State& state)
     }
 }
 BENCHMARK(BM_BuildChart5000)->Unit(benchmark::kMillisecond);
+
+// A full table saved as a measurement file: what every online delivery
+// costs at the end of a session, when Online.mes holds 5000 readings.
+void BM_SaveTable5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    w.ParseDownloadedLines(splitDump(dump5000(), kMaxReadings).lines);
+    QCoreApplication::processEvents();
+    for (auto _ : state) w.cmdSave_Click();
+}
+BENCHMARK(BM_SaveTable5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
