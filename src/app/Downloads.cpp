@@ -184,13 +184,15 @@ void frmTransfer::warnOfMissingReadings(int announced, int received)
     // without a word, unless the count the gauge announced is compared.
     const int expected = qMin(announced, kMaxReadings);
     if (received >= expected) return;
-    const QString text = texte.languageIndex == kGerman
-                             ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2. "
-                                              "Bitte den Speicher erneut lesen.")
-                             : QStringLiteral("The gauge reported %1 readings, only %2 arrived. "
-                                              "Please read the memory again.");
-    MsgBox(text.arg(expected).arg(received));
-    WriteLog(text.arg(expected).arg(received));
+    const QString text = (texte.languageIndex == kGerman
+                              ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2. "
+                                               "Bitte den Speicher erneut lesen.")
+                              : QStringLiteral("The gauge reported %1 readings, only %2 arrived. "
+                                               "Please read the memory again."))
+                             .arg(expected)
+                             .arg(received);
+    MsgBox(text);
+    WriteLog(text);
 }
 
 void frmTransfer::ParseDownloadedLines(const QStringList& zeilen)

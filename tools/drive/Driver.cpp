@@ -1,17 +1,17 @@
 #include "Driver.h"
 
 #include "Dump.h"
-#include "platform/FreeMemory.h"
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
+#include "platform/FreeMemory.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QDateTimeEdit>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>

@@ -123,8 +123,8 @@ void GaugeSession::portChanged(Clock::time_point now)
 {
     if (portOpen()) {
         // The cable is pulled a while after the program first opened the port.
-        if (!firstOpenedAt_) {
-            firstOpenedAt_ = now;
+        if (!openedBefore_) {
+            openedBefore_ = true;
             if (setup_.unplugAfter) unplugAt_ = now + *setup_.unplugAfter;
             if (setup_.unplugAfter && setup_.replugAfter) replugAt_ = now + *setup_.replugAfter;
         }

@@ -72,10 +72,10 @@ private:
     Clock::time_point lastReadingAt_{};
     Clock::time_point lastCommandAt_{};
     std::optional<Clock::time_point> switchOffAt_;
-    std::optional<Clock::time_point> firstOpenedAt_;
     std::optional<Clock::time_point> unplugAt_;
     std::optional<Clock::time_point> replugAt_;
     bool switchedOff_ = false;
+    bool openedBefore_ = false; // the unplug counts from the first open
 };
 
 } // namespace kivo::sim
