@@ -36,7 +36,7 @@ QString dump5000()
     QString dump = QStringLiteral("RK-SIVAR M1 5000\r\n\x02\r\n");
     for (int i = 1; i <= 5000; ++i) {
         const double value = 40.0 + (i % 97) * 0.37 - (i % 13 == 0 ? 60.0 : 0.0);
-        dump += QStringLiteral("%1  %2 µm     \r\n").arg(i, 4).arg(value, 10, 'f', 2);
+        dump += QStringLiteral("%1  %2 µm      \r\n").arg(i, 4).arg(value, 10, 'f', 2);
     }
     return dump + u'\x04';
 }
@@ -49,7 +49,11 @@ struct Program {
         Platform platform;
         platform.dialogs = &dialogs;
         platform.singleInstance = false;
-        platform.makeSerialLink = [] { return std::make_unique<FakeSerialLink>(); };
+        platform.makeSerialLink = [this] {
+            auto link = std::make_unique<FakeSerialLink>();
+            wire = link.get();
+            return link;
+        };
         window = std::make_unique<frmTransfer>(platform, folder.path());
         window->Form_Load();
         window->identity.geraet = QStringLiteral("RKS");
@@ -63,6 +67,7 @@ struct Program {
     }
     QTemporaryDir folder;
     SilentDialogs dialogs;
+    FakeSerialLink* wire = nullptr;
     std::unique_ptr<frmTransfer> window;
 };
 
@@ -80,6 +85,33 @@ void BM_IngestDump5000(benchmark::State& state)
     if (w.tables.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
 }
 BENCHMARK(BM_IngestDump5000)->Unit(benchmark::kMillisecond);
+
+// A DORNA's burst of 5000 online lines, one in a hundred damaged on the
+// wire: each line checked, the whole ones taken into the table and saved.
+void BM_OnlineLineIntake5000(benchmark::State& state)
+{
+    Program program;
+    frmTransfer& w = *program.window;
+    w.deviceLink().setProfile(*profileFor(QStringLiteral("DOR")));
+    w.deviceLink().setPortnr(QStringLiteral("ttyUSB0"));
+    QByteArray burst;
+    for (int i = 1; i <= 5000; ++i) {
+        QByteArray line = QString::asprintf("%4d  %10.3f mVs     ", i, 2.0 + (i % 89) * 0.013).toLatin1();
+        if (i % 100 == 50) line[12] = '\xff';
+        burst += line + "\r\n";
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.tables.ClearRecords(kOnline);
+        w.tables.setOnlineZaehler(1);
+        w.optOnline_Click();
+        state.ResumeTiming();
+        program.wire->receive(burst);
+        QCoreApplication::processEvents(); // the save and the view catch up
+    }
+    if (w.tables.count(kOnline) != 4950) state.SkipWithError("not every whole line was taken");
+}
+BENCHMARK(BM_OnlineLineIntake5000)->Unit(benchmark::kMillisecond);
 
 void BM_RebuildTable5000(benchmark::State& state)
 {

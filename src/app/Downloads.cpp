@@ -168,7 +168,7 @@ void frmTransfer::ReadMemory()
     if (complete && gauge->CheckConnect()) {
         ParseDownloadedLines(gauge->dumpLines());
         EnableCommands();
-        warnOfMissingReadings(announced, int(gauge->dumpLines().size()));
+        warnOfMissingReadings(announced, int(gauge->dumpLines().size()), gauge->dumpDamagedLines());
     }
     lstStat->setVisible(true);
 }
@@ -178,19 +178,22 @@ QString frmTransfer::readingText() const
     return texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
 }
 
-void frmTransfer::warnOfMissingReadings(int announced, int received)
+void frmTransfer::warnOfMissingReadings(int announced, int received, int damaged)
 {
     // The wire has no checksum: a damaged line end or EOT costs readings
-    // without a word, unless the count the gauge announced is compared.
+    // without a word, unless the count the gauge announced is compared; a
+    // damaged line is refused and counts as missing.
     const int expected = qMin(announced, kMaxReadings);
-    if (received >= expected) return;
-    const QString text = (texte.languageIndex == kGerman
-                              ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2. "
-                                               "Bitte den Speicher erneut lesen.")
-                              : QStringLiteral("The gauge reported %1 readings, only %2 arrived. "
-                                               "Please read the memory again."))
-                             .arg(expected)
-                             .arg(received);
+    if (received >= expected && damaged == 0) return;
+    const bool german = texte.languageIndex == kGerman;
+    QString text = (german ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
+                           : QStringLiteral("The gauge reported %1 readings, only %2 arrived"))
+                       .arg(expected)
+                       .arg(received);
+    if (damaged > 0)
+        text += (german ? QStringLiteral("; %1 Zeilen waren beschädigt") : QStringLiteral("; %1 lines were damaged"))
+                    .arg(damaged);
+    text += german ? QStringLiteral(". Bitte den Speicher erneut lesen.") : QStringLiteral(". Please read the memory again.");
     MsgBox(text);
     WriteLog(text);
 }

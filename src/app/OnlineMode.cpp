@@ -4,6 +4,7 @@
 #include "app/frmTransfer.h"
 #include "platform/FlexGrid.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -39,6 +40,7 @@ void frmTransfer::optOnline_Click()
     optOnline->setChecked(true);
     focusedOption = optOnline;
     onlineFullReported = false;
+    lblConnectHint->clear();
     gauge->resetOpenAttempts();
     gauge->OpenPort(gauge->portnr());
     if (!gauge->CheckConnect() || programEnded) return;
@@ -74,7 +76,19 @@ void frmTransfer::saveOnlineReadings()
     cmdSave_Click(); // to Online.mes, without a dialog
 }
 
-void frmTransfer::notAReading() { optOnline->setEnabled(false); }
+void frmTransfer::onlineLineRefused(int refused)
+{
+    // Said in the status line, not in a box: a noisy wire would stack them up.
+    lblConnectHint->setText(texte.languageIndex == kGerman
+                                ? QStringLiteral("%1 beschädigte Zeilen verworfen").arg(refused)
+                                : QStringLiteral("%1 damaged lines refused").arg(refused));
+}
+
+void frmTransfer::onlineHeld(const QString& text)
+{
+    // The Online option stays: choosing it again takes what came after.
+    lblConnectHint->setText(text);
+}
 
 void frmTransfer::onlineRecord(const QString& record)
 {

@@ -50,8 +50,9 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
 
 void frmTransfer::cmdFlexTabelleloeschen_Click()
 {
-    tables.clearFirstUnit();
     if (MsgBox(texte.MessageText(50), MsgButtons::YesNo) != MsgAnswer::Yes) return;
+    // Only a deletion forgets the unit: answered No, the table keeps it.
+    tables.clearFirstUnit();
     const int kind = gauge->messart();
     MSFlex->Clear();
     ResetStatistics();

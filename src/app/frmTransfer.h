@@ -326,7 +326,7 @@ private:
     void identified(const std::optional<QString>& failure) override;
     void downloadProgress(int linesSeen) override;
     void dumpSplit(bool exceeded) override;
-    void warnOfMissingReadings(int announced, int received);
+    void warnOfMissingReadings(int announced, int received, int damaged);
     QString readingText() const;
     bool downloading = false; // the status box reads "LESEN" meanwhile
     int onlineSaves = 0;      // Online.mes written since the start
@@ -335,7 +335,8 @@ private:
     void onlineLinesTaken() override;
     void flushOnlineSave();
     void setTableKind(int kind); // the table on show, kFE, kNFE or kOnline
-    void notAReading() override;
+    void onlineLineRefused(int refused) override;
+    void onlineHeld(const QString& text) override;
     bool onlineTableFull() const override { return tables.onlineFull(); }
     void reportOnlineTableFull() override;
     void commandEnded() override;

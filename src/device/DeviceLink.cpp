@@ -48,6 +48,9 @@ void DeviceLink::closePort()
     SCom1->close();
     openPortName.clear();
     replyAbandoned = false;
+    replyOver = true;
+    afterReply.clear();
+    bytesAfterReply = false;
 }
 
 QString DeviceLink::openFailureText(OpenResult result, const QString& portName, const QString& reason) const
@@ -82,16 +85,22 @@ void DeviceLink::OpenPort(const QString& portnr)
             checkConnect = true;
             view.showStillConnected();
         } else {
-            for (int attempt = 0; attempt < 5 && !SCom1->isOpen(); ++attempt) {
+            // The program may end during the presence test: nothing is
+            // opened or sent after that.
+            for (int attempt = 0; attempt < 5 && !SCom1->isOpen() && !ended; ++attempt) {
                 view.showOpening();
                 failure = SCom1->open(systemName, &reason);
                 if (failure != OpenResult::Opened) break;
                 openPortName = systemName;
                 replyAbandoned = false;
+                replyOver = true;
+                afterReply.clear();
+                bytesAfterReply = false;
                 if (model.schnittstelle == u"K" && pruefenBeimVerbinden) PingGeraet();
                 checkConnect = !abgeschaltet;
             }
         }
+        if (ended) return;
         if (failure == OpenResult::Opened && !abgeschaltet) {
             if (checkConnect) view.showConnected(portnr);
             else view.showNotConnected();
@@ -146,10 +155,15 @@ void DeviceLink::PingGeraet()
 
 void DeviceLink::SendCommand(const QString& befehl)
 {
-    // What is left of an answer given up before is not this command's reply.
-    if (!drainAbandonedReply()) return;
+    if (ended) return; // nothing is sent after the program was closed
+    // What is left of an answer given up before, or what followed the last
+    // answer, is not this command's reply.
+    if (!drainAbandonedReply() || !settleAfterReply() || ended) return;
     SerialLink& s = *SCom1;
     s.discardInput();
+    afterReply.clear();
+    bytesAfterReply = false;
+    replyOver = false;
     s.setInBufferSize(8192);
     s.setInputLen(0);
     s.setRThreshold(SerialLink::kNoThreshold);
@@ -158,10 +172,11 @@ void DeviceLink::SendCommand(const QString& befehl)
     s.write(befehl.toLatin1());
 }
 
+// The online set-ups drop nothing that arrived: startOnline has taken what
+// was waiting, and none of it belongs to an answer.
 void DeviceLink::SetupOnlineSingle()
 {
     SerialLink& s = *SCom1;
-    s.discardInput();
     s.discardOutput();
     s.setRThreshold(27); // one reading record: 25 columns and CR LF
     s.setRThreshold(SerialLink::kNoThreshold);
@@ -173,7 +188,6 @@ void DeviceLink::SetupOnlineSingle()
 void DeviceLink::SetupOnlineLines()
 {
     SerialLink& s = *SCom1;
-    s.discardInput();
     s.discardOutput();
     s.setInBufferSize(8192);
     s.setRThreshold(1);
@@ -187,16 +201,40 @@ bool DeviceLink::startOnline()
 {
     // The rest of a download given up before is no online reading.
     if (!drainAbandonedReply()) return false;
-    empfang.clear();
+    // What came after the last answer, and what waits at the port, are the
+    // gauge's first readings: taken, not dropped.
+    QString early = std::exchange(afterReply, QString());
+    bytesAfterReply = false;
+    if (kind == kOnline) early += std::exchange(empfang, QString());
+    else empfang.clear();
+    SCom1->setInputLen(0);
+    early += SCom1->read();
+    // Online chosen again goes on after the gauge's message.
+    const QStringList waiting = std::exchange(onlineZeilen, QStringList());
+    onlineHeld = false;
+    onlineDamaged = 0;
     if (model.onlineart != u"V") {
         SetupOnlineSingle();
     } else {
-        onlineAnzahl = 1;
-        onlineVerarbeitet = 1;
-        onlineZeilen.clear();
         SetupOnlineLines();
+        bool taken = false;
+        for (const QString& line : waiting) taken = takeOnlineLine(line) || taken;
+        if (taken) view.onlineLinesTaken();
+    }
+    if (!early.isEmpty()) {
+        SCom1->putBack(early);
+        takeWaitingOnline();
     }
     return true;
+}
+
+void DeviceLink::takeWaitingOnline()
+{
+    while (SCom1->waiting() > 0 && kind == kOnline) {
+        const int before = SCom1->waiting();
+        SCom1_OnComm(kEvReceive);
+        if (SCom1->waiting() >= before) break; // an unfinished reading waits for the rest
+    }
 }
 
 void DeviceLink::portChanged(int change, const QString& portName)

@@ -53,7 +53,8 @@ public:
     virtual void onlineRecord(const QString& zeile) = 0;         // one fixed record
     virtual bool onlineLine(const QString& zeile) = 0;           // one line; true when it was kept
     virtual void onlineLinesTaken() = 0;                         // after the lines that came together
-    virtual void notAReading() = 0;                              // a line that is no reading
+    virtual void onlineLineRefused(int refused) = 0; // a damaged line was refused; `refused` so far online
+    virtual void onlineHeld(const QString& text) = 0; // the gauge sent a message: its readings stop
     virtual bool onlineTableFull() const = 0;
     virtual void reportOnlineTableFull() = 0;
     virtual void commandEnded() = 0;                             // the outermost command is over
@@ -100,10 +101,20 @@ public:
     // complete. Its lines are then in dumpLines().
     bool downloadMemory(const QString& befehl);
     const QStringList& dumpLines() const { return zeilen; }
-    void clearDumpLines() { zeilen.clear(); }
-    // Configures the port for the model's online style; false when the rest
-    // of an answer given up before could not be waited out.
+    // Data lines of the last dump refused as damaged.
+    int dumpDamagedLines() const { return dumpDamaged; }
+    void clearDumpLines()
+    {
+        zeilen.clear();
+        dumpDamaged = 0;
+    }
+    // Configures the port for the model's online style and takes what the
+    // gauge sent since its last answer, and the lines that waited behind a
+    // message of the gauge; false when the rest of an answer given up before
+    // could not be waited out.
     bool startOnline();
+    // Online readings stopped at a message of the gauge.
+    bool onlineStopped() const { return onlineHeld; }
     void Delay(int nSekunden);
 
     // Waits and commands.
@@ -142,6 +153,13 @@ private:
     void SetupOnlineLines();
     bool waitFor(const std::function<bool()>& done, int timeoutMs = -1);
     bool drainAbandonedReply();
+    bool settleAfterReply();
+    void keepAfterReply(const QString& text);
+    void takeWaitingOnline();
+    bool takeOnlineLine(const QString& line);
+    void refuseLine(const QString& line, const QString& reason);
+    QString refusedLineText(const QString& line, const QString& reason) const;
+    QString gaugeMessageText(const QString& line) const;
     void abandonReplyIfOpen();
     void stopOversizedReply();
     void downloadSplit();
@@ -168,11 +186,15 @@ private:
     int kind = kFE;
     bool schalterStop = false;
     QStringList zeilen; // lines of the last memory download
+    int dumpDamaged = 0;
+    bool replyOver = true;        // the EOT of the last command's reply came
+    QString afterReply;           // what came after it, before the next command
+    bool bytesAfterReply = false;
     bool dumpStxSeen = false;
     int dumpLinesSeen = 0;
-    QStringList onlineZeilen; // lines of a line-style gauge, from index 2
-    int onlineAnzahl = 1;      // lines of a line-style gauge received
-    int onlineVerarbeitet = 1; // of those, parsed
+    QStringList onlineZeilen; // lines of a line-style gauge waiting behind its message
+    bool onlineHeld = false;   // a message of the gauge stopped the readings
+    int onlineDamaged = 0;     // lines refused since online mode started
 
     int waitDepth = 0;
     bool cancelled = false;

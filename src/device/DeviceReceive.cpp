@@ -3,6 +3,8 @@
 
 #include "device/DeviceLink.h"
 #include "device/OnlineFraming.h"
+#include "device/RecordCheck.h"
+#include "shared/FieldExcerpt.h"
 
 #include "platform/Hourglass.h"
 #include "texts/Texte.h"
@@ -68,7 +70,20 @@ void DeviceLink::SCom1_OnComm(int code)
     if (code == kEvReceive && kind == kOnline && model.onlineart == u"V") {
         onlineLines();
     } else if (code == kEvReceive) {
-        const QString received = SCom1->read();
+        QString received = SCom1->read();
+        if (kind != kOnline) {
+            // A reply ends at its EOT: what follows belongs to no reply.
+            if (replyOver) {
+                keepAfterReply(received);
+                return;
+            }
+            const qsizetype eot = received.indexOf(QChar(kEOT));
+            if (eot >= 0) {
+                replyOver = true;
+                keepAfterReply(received.mid(eot + 1));
+                received.truncate(eot + 1);
+            }
+        }
         // The reply is parsed from the receive buffer once it is complete;
         // copying it at every chunk would cost a long dump dearly.
         empfang += received;
@@ -131,7 +146,28 @@ void DeviceLink::downloadSplit()
     if (cancelled) return; // the operator cancelled: the lines are dropped
     const DumpLines dump = splitDump(empfang, kMaxReadings);
     zeilen = dump.lines;
+    dumpDamaged = dump.damaged;
+    for (const auto& [line, reason] : dump.refused) view.writeLog(refusedLineText(line, reason));
     view.dumpSplit(dump.exceeded);
+}
+
+QString DeviceLink::refusedLineText(const QString& line, const QString& reason) const
+{
+    return (texte.languageIndex == kGerman ? QStringLiteral("Beschädigte Zeile verworfen: \"%1\" (%2)")
+                                           : QStringLiteral("Damaged line refused: \"%1\" (%2)"))
+        .arg(fieldExcerpt(line), reason);
+}
+
+void DeviceLink::keepAfterReply(const QString& text)
+{
+    if (text.isEmpty()) return;
+    // Kept for online mode (a gauge without memory may start sending at
+    // once); the next command first waits until the line is quiet, so the
+    // rest of it is not taken for that command's reply.
+    lastByteClock.start();
+    bytesAfterReply = true;
+    afterReply += text;
+    if (afterReply.size() > kMaxReplyChars) afterReply = afterReply.right(kMaxReplyChars);
 }
 
 void DeviceLink::countDumpLines(const QString& received)
@@ -157,12 +193,27 @@ void DeviceLink::onlineRecords()
     // Each record is 25 columns and CR LF; records that arrived together are
     // taken one by one, so none is lost, and saved together.
     const OnlineRecords cut = splitOnlineRecords(std::exchange(empfang, QString()));
-    for (const QString& record : cut.records) view.onlineRecord(record);
-    if (!cut.records.isEmpty()) view.onlineLinesTaken();
-    if (cut.notAReading) view.notAReading(); // dropped
+    bool taken = false;
+    for (const QString& record : cut.records) {
+        if (const auto damage = recordDamage(record, RecordShape::OnlineFixed)) {
+            refuseLine(record, *damage);
+            continue;
+        }
+        view.onlineRecord(record);
+        taken = true;
+    }
+    for (const QString& text : cut.dropped) refuseLine(text, QStringLiteral("no reading"));
+    if (taken) view.onlineLinesTaken();
     // The rest is still on its way: it waits at the port with what comes
     // next, so the next receive notification brings it whole.
     if (!cut.rest.isEmpty()) SCom1->putBack(cut.rest);
+}
+
+void DeviceLink::refuseLine(const QString& line, const QString& reason)
+{
+    ++onlineDamaged;
+    view.writeLog(refusedLineText(line, reason));
+    view.onlineLineRefused(onlineDamaged);
 }
 
 void DeviceLink::onlineLines()
@@ -177,26 +228,45 @@ void DeviceLink::onlineLines()
     }
     const QString line = std::exchange(empfang, QString());
     if (schalterStop) return; // paused: the line is dropped
-    if (onlineAnzahl >= kMaxReadings || view.onlineTableFull()) {
-        view.reportOnlineTableFull();
-        return;
-    }
-    onlineZeilen.resize(qMax<qsizetype>(onlineZeilen.size(), onlineAnzahl + 2));
-    onlineZeilen[onlineAnzahl + 1] = line;
-    ++onlineAnzahl;
+    if (takeOnlineLine(line)) view.onlineLinesTaken();
+}
 
-    bool taken = false;
-    while (onlineVerarbeitet < onlineAnzahl) {
-        const QString zeile = onlineZeilen[onlineVerarbeitet + 1];
-        if (!startsLikeAReading(zeile)) {
-            view.notAReading(); // the line stays unparsed; later ones wait behind it
-            break;
-        }
-        const bool kept = view.onlineLine(zeile);
-        ++onlineVerarbeitet;
-        taken = taken || kept;
+bool DeviceLink::takeOnlineLine(const QString& line)
+{
+    if (onlineHeld) {
+        // Behind a message of the gauge: kept until Online is chosen again.
+        if (onlineZeilen.size() < kMaxReadings) onlineZeilen << line;
+        else view.reportOnlineTableFull();
+        return false;
     }
-    if (taken) view.onlineLinesTaken();
+    const OnlineLineCheck check = checkOnlineLine(line);
+    switch (check.kind) {
+    case OnlineLineKind::Empty: return false;
+    case OnlineLineKind::Damaged: refuseLine(line, check.reason); return false;
+    case OnlineLineKind::GaugeMessage:
+        // The gauge said something: its readings end here, and the lines
+        // after it wait until the operator chooses Online again.
+        onlineHeld = true;
+        onlineZeilen.clear();
+        view.writeLog(gaugeMessageText(line));
+        view.onlineHeld(gaugeMessageText(line));
+        return false;
+    case OnlineLineKind::Reading: break;
+    }
+    if (view.onlineTableFull()) {
+        view.reportOnlineTableFull();
+        return false;
+    }
+    return view.onlineLine(line);
+}
+
+QString DeviceLink::gaugeMessageText(const QString& line) const
+{
+    const QString quoted = fieldExcerpt(line.endsWith(QStringLiteral("\r\n")) ? line.chopped(2) : line);
+    return (texte.languageIndex == kGerman
+                ? QStringLiteral("Online-Messung angehalten: das Gerät sendete \"%1\". Online wählen, um fortzufahren.")
+                : QStringLiteral("Online readings stopped: the gauge sent \"%1\". Choose Online to go on."))
+        .arg(quoted);
 }
 
 } // namespace kivo

@@ -16,6 +16,9 @@ namespace {
 
 // A gauge that goes quiet this long has finished what it was sending.
 constexpr int kQuietMs = 300;
+// Bytes after an answer are waited out this long at most: a gauge that
+// sends readings on its own is never quiet.
+constexpr int kSettleMaxMs = 1000;
 
 } // namespace
 
@@ -90,6 +93,21 @@ bool DeviceLink::drainAbandonedReply()
     replyAbandoned = false;
     SCom1->discardInput();
     return true;
+}
+
+} // namespace kivo
+
+namespace kivo {
+
+bool DeviceLink::settleAfterReply()
+{
+    if (!bytesAfterReply) return true;
+    // Something followed the last answer's EOT: its rest may still be on the
+    // wire, and would be taken for the next answer.
+    QElapsedTimer clock;
+    clock.start();
+    waitFor([&] { return lastByteClock.elapsed() >= kQuietMs || clock.elapsed() >= kSettleMaxMs; });
+    return !commandStopped();
 }
 
 } // namespace kivo

@@ -32,10 +32,17 @@ std::optional<QString> parseIdentReply(const QString& reply, const QString& spei
     // the line at hand, so a long reply costs no more than its length.
     qsizetype pos = 0;
     for (int n = 1;; ++n) {
-        const qsizetype e = reply.indexOf(QStringLiteral("\r\n"), pos);
-        if (e < 0) return std::nullopt; // what is left is EOT or an unfinished line
+        qsizetype e = reply.indexOf(QStringLiteral("\r\n"), pos);
+        // The gauge may end its last line with EOT alone: that line is whole.
+        const qsizetype eot = reply.indexOf(QChar(4), pos);
+        const bool endedByEot = eot >= 0 && (e < 0 || eot < e);
+        if (endedByEot) {
+            if (eot == pos) return std::nullopt; // EOT after the last CR LF
+            e = eot;
+        }
+        if (e < 0) return std::nullopt; // an unfinished line
         const QString line = reply.mid(pos, e - pos);
-        pos = e + 2;
+        pos = endedByEot ? reply.size() : e + 2;
         if (n == 1) {
             const auto code = deviceCode(line);
             if (!code) return QStringLiteral("line 1 \"%1\" has no \"-\"").arg(fieldExcerpt(line));

@@ -26,7 +26,7 @@ OnlineRecords splitOnlineRecords(QStringView received)
         const qsizetype length = end < 0 ? kRecordLength : end + 2;
         pos += length;
         if (reading) out.records << rest.left(length).toString();
-        else out.notAReading = true; // dropped; the records after it still count
+        else out.dropped << rest.left(length).toString(); // the records after it still count
     }
     return out;
 }

@@ -14,7 +14,7 @@ bool startsLikeAReading(QStringView line);
 struct OnlineRecords {
     QStringList records;      // whole records, each with its CR LF where it had one
     QString rest;             // the start of a record still on its way
-    bool notAReading = false; // a text that is no reading was dropped
+    QStringList dropped;      // texts that are no reading, each up to its line end
 };
 
 // Each record is 25 columns and CR LF; records that arrived together are

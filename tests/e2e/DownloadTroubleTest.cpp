@@ -51,6 +51,42 @@ TEST(Download, DumpWithoutStxLineGivesNoReadings)
     EXPECT_EQ(bench.gaugeCommands(), kCableReadsMemory1 + QStringList({kIdentify, kMemory1}));
 }
 
+TEST(Download, DamagedLinesAreRefusedWholeAndCountedAsMissing)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {rksIdentReply(5)});
+    QByteArray nul = recordLine(2, "3.3", "µm");
+    nul[14] = '\0'; // would read 3
+    QByteArray shifted = recordLine(4, "8.8", "µm");
+    shifted.insert(8, '\xa0'); // a no-break space: the columns move
+    gauge.answer(kMemory1.toLatin1(),
+                 {"RK-SIVAR M1 5\r\n\x02\r\n" + recordLine(1, "10.0", "µm") + "\r\n" + nul + "\r\n"
+                  + recordLine(3, "12.0", "µm") + "\r\n" + shifted + "\r\n" + recordLine(5, "14.0", "µm")
+                  + "\r\n\x04"});
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const Dump& d = result.dumps[0];
+    EXPECT_EQ(bench.grid(d), Grid({germanHeading(), readingRow(1, "10.0", kUmNoLabel), readingRow(3, "12.0", kUmNoLabel),
+                                   readingRow(5, "14.0", kUmNoLabel)}));
+    EXPECT_EQ(messageTexts(d), QStringList({u"Das Gerät meldete 5 Messwerte, empfangen wurden nur 3; 2 Zeilen waren "
+                                            u"beschädigt. Bitte den Speicher erneut lesen."_s}));
+}
+
+TEST(Download, ACountLineEndedByEotIsRead)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {"RK-SIVAR\r\nVD: 2.05\r\nM1:3\x04"});
+    gauge.answer(kMemory1.toLatin1(), {dumpLines(true, true)});
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    EXPECT_EQ(bench.grid(result.dumps[0]), threeReadings());
+    EXPECT_TRUE(result.dumps[0].messages().isEmpty());
+}
+
 TEST(Download, MoreThan5000LinesKeepsTheFirst5000)
 {
     DownloadBench bench("RKS", PortType::Cable);

@@ -341,7 +341,7 @@ TEST(OnlineV, StopDropsLinesForGood)
     for (const Dump& d : result.dumps) EXPECT_TRUE(d.messages().isEmpty());
 }
 
-TEST(OnlineV, LineBeginningWithALetterEndsTheReadings)
+TEST(OnlineV, ALineBeginningWithALetterStopsTheReadingsUntilOnlineIsChosenAgain)
 {
     DownloadBench bench("DOR", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
@@ -350,15 +350,23 @@ TEST(OnlineV, LineBeginningWithALetterEndsTheReadings)
     const QString online = bench.gaugeFile(u"online.txt"_s, lines);
     ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"DOR"_s, u"--online"_s, online, u"--interval-ms"_s, u"150"_s}))
                     .ready());
-    const DriveResult result = bench.connect(kUntilIdle + looks(2, 800));
-    ASSERT_EQ(result.dumps.size(), 2);
+    const DriveResult result = bench.connect(kUntilIdle + looks(2, 800) + kOnline + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 3);
     const QString cell = u"mVs     "_s;
-    for (const Dump& d : result.dumps) {
+    for (const Dump& d : result.dumps.mid(0, 2)) {
         EXPECT_EQ(bench.grid(d), Grid({germanHeading(), readingRow(1, "1,000", cell), readingRow(2, "2,000", cell)}));
-        EXPECT_FALSE(d.enabled(u"optOnline"_s));
+        // Said, with the gauge's words; Online stays to be chosen again.
+        EXPECT_TRUE(d.enabled(u"optOnline"_s));
+        EXPECT_TRUE(d.text(u"lblConnectHint"_s).contains(u"\"Fehler 12\""_s)) << d.text(u"lblConnectHint"_s).toStdString();
         EXPECT_EQ(d.text(u"txtSpeicher"_s), u"     2.000 mVs "_s);
         EXPECT_TRUE(d.messages().isEmpty());
     }
+    // The lines after the message waited and are taken now.
+    EXPECT_EQ(bench.grid(result.dumps[2]),
+              Grid({germanHeading(), readingRow(1, "1,000", cell), readingRow(2, "2,000", cell),
+                    readingRow(3, "4,000", cell), readingRow(4, "5,000", cell)}));
+    const QString log = DriveSession::readFile(bench.session.appDataPath(kBrand, kDorna) + u"/Brenvor_TransferLog.txt"_s);
+    EXPECT_TRUE(log.contains(u"Fehler 12"_s));
 }
 
 // --- A full table, lines that come together, Escape ------------------------------
@@ -449,6 +457,73 @@ TEST(OnlineV, LinesArrivingTogetherAreAllTakenAndSaved)
     qsizetype rowsSaved = 0;
     for (const QString& line : saved) rowsSaved += line.indexOf(u':') == 2 && line.contains(u" mVs"_s) ? 1 : 0;
     EXPECT_EQ(rowsSaved, 200);
+}
+
+TEST(OnlineV, DamagedLinesAreRefusedCountedAndTheNextTaken)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = startDorna(bench);
+    ASSERT_TRUE(gauge.ready());
+    QList<QByteArray> lines = dornaLines(6);
+    lines[1][13] = '\0';   // "2.\0" would read 2.0
+    lines[3][12] = '\xff'; // "4\xff000" would read 4
+    QByteArray wire;
+    for (const QByteArray& line : lines) wire += line + "\r\n";
+    const DriveResult result = bench.connect(kUntilIdle + looks(1, 100) + looks(1, 1200), [&](int index) {
+        if (index == 0) gauge.feed(wire);
+    });
+    ASSERT_EQ(result.dumps.size(), 2);
+    const Dump& d = result.dumps[1];
+    const QString cell = u"mVs     "_s;
+    EXPECT_EQ(bench.grid(d), Grid({germanHeading(), readingRow(1, "1,000", cell), readingRow(2, "3,000", cell),
+                                   readingRow(3, "5,000", cell), readingRow(4, "6,000", cell)}));
+    EXPECT_EQ(d.text(u"lblConnectHint"_s), u"2 beschädigte Zeilen verworfen"_s);
+    EXPECT_TRUE(d.messages().isEmpty());
+}
+
+TEST(OnlineV, TheTableHoldsExactly5000AndDeletingItMakesRoom)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = startDorna(bench);
+    ASSERT_TRUE(gauge.ready());
+    const QByteArray burst = linesOnWire(5001);
+    const DriveResult result = bench.connect(kUntilIdle + looks(1, 100) + looks(1, 5000)
+                                                 + u"answer Yes\nclick cmdFlexTabelleloeschen\n"_s + kUntilIdle
+                                                 + looks(1, 100) + looks(1, 800),
+                                             [&](int index) {
+                                                 if (index == 0) gauge.feed(burst);
+                                                 if (index == 2) gauge.feed(linesOnWire(2));
+                                             },
+                                             60000);
+    ASSERT_EQ(result.dumps.size(), 4);
+    const Dump& full = result.dumps[1];
+    ASSERT_EQ(full.gridRows().size(), 5001);
+    EXPECT_EQ(lineOf(full.gridRows().last()), 5000);
+    EXPECT_EQ(full.text(u"optOnline"_s), u"Online (5000)"_s);
+    EXPECT_EQ(messageTexts(full), QStringList({u"Maximale Werteanzahl überschritten 5000"_s}));
+    const Dump& after = result.dumps[3];
+    EXPECT_EQ(after.gridRows().size(), 3) << "no room after deleting the table";
+    EXPECT_EQ(after.text(u"optOnline"_s), u"Online (2)"_s);
+}
+
+TEST(OnlineV, ReadingsSentRightAfterTheAnswerAreTaken)
+{
+    // A DORNA that starts sending the moment it has said who it is: online
+    // mode is set up after that, and must not drop them.
+    DownloadBench bench("DOR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = bench.startRawGauge();
+    const QByteArray reply = "DORNA-1\r\nVD: 1.10\r\n\x04";
+    gauge.answer(kIdentify.toLatin1(), {reply, reply + linesOnWire(3)});
+    ASSERT_TRUE(gauge.ready());
+    const DriveResult result = bench.connect(kUntilIdle + looks(1, 600));
+    ASSERT_EQ(result.dumps.size(), 1);
+    const QString cell = u"mVs     "_s;
+    EXPECT_EQ(bench.grid(result.dumps[0]), Grid({germanHeading(), readingRow(1, "1,000", cell),
+                                                 readingRow(2, "2,000", cell), readingRow(3, "3,000", cell)}));
+    EXPECT_TRUE(result.dumps[0].messages().isEmpty()) << messageTexts(result.dumps[0]).join(u'|').toStdString();
 }
 
 } // namespace

@@ -150,4 +150,26 @@ TEST(TableEdit, AfterDeletingTheOnlineTableTheNextReadingIsRowOne)
     EXPECT_EQ(result.dumps[2].text(u"optOnline"_s), u"Online (1)"_s);
 }
 
+TEST(TableEdit, DeletingTheTableAnsweredNoKeepsItsUnit)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    RawGauge& gauge = startGauge(bench, kFive.mid(0, 1));
+    ASSERT_TRUE(gauge.ready());
+    const QByteArray first = recordLine(1, "50.0", "µm", "Fe") + "\r\n" + recordLine(2, "60.0", "µm", "Fe") + "\r\n";
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click optOnline\n"_s + kUntilIdle + u"dump\nwait-ms 600\nanswer No\nclick cmdFlexTabelleloeschen\n"_s
+            + kUntilIdle + u"dump\nwait-ms 600\ndump\n"_s,
+        [&](int index) {
+            if (index == 0) gauge.feed(first);
+            if (index == 1) gauge.feed(recordLine(9, "70.0", "G", "NFe") + "\r\n");
+        });
+    ASSERT_EQ(result.dumps.size(), 3);
+    EXPECT_EQ(result.dumps[1].gridRows().size(), 3); // nothing deleted
+    // A reading of another unit still makes the statistics impossible.
+    EXPECT_EQ(result.dumps[2].gridRows().size(), 4);
+    EXPECT_TRUE(result.dumps[2].list(u"lstStat"_s).join(u'|').contains(u"Statistik nicht möglich"_s))
+        << result.dumps[2].list(u"lstStat"_s).join(u'|').toStdString();
+}
+
 } // namespace

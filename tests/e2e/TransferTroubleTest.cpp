@@ -5,6 +5,7 @@
 #include "MeasurementText.h"
 
 #include <QFileInfo>
+#include <QThread>
 #include <gtest/gtest.h>
 
 using namespace kivo::e2e;
@@ -68,6 +69,18 @@ TEST(TransferTrouble, ClosingDuringConnectWritesNoSettings)
     EXPECT_EQ(DriveSession::readFile(settings + u"/Port.ini"_s), portIni);
     EXPECT_FALSE(QFileInfo::exists(settings + u"/Limit.ini"_s));
     EXPECT_FALSE(QFileInfo::exists(bench.session.messDataPath(kBrand, u"RK-TALO RIDIVORI"_s) + u"/Projekt.ini"_s));
+}
+
+TEST(TransferTrouble, ClosingDuringThePresenceTestSendsNothingMore)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    gauge.answer(kIdentify.toLatin1(), {QByteArray()}); // switched off: the presence test waits
+    ASSERT_TRUE(gauge.ready());
+    const DriveResult result = bench.connect(u"wait-ms 800\nclose\n"_s);
+    EXPECT_EQ(result.exitCode, 0);
+    QThread::msleep(300);
+    EXPECT_EQ(gauge.commands(), QStringList({kIdentify})) << gauge.commands().join(u'|').toStdString();
 }
 
 TEST(TransferTrouble, LostLinkEndsTheDownloadAndAReconnectReadsOnce)

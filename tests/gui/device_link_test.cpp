@@ -40,7 +40,8 @@ public:
         return true;
     }
     void onlineLinesTaken() override { ++batches; }
-    void notAReading() override { said << "not a reading"; }
+    void onlineLineRefused(int refused) override { said << QStringLiteral("refused %1").arg(refused); }
+    void onlineHeld(const QString& text) override { said << "held " + text; }
     bool onlineTableFull() const override { return false; }
     void reportOnlineTableFull() override { said << "full"; }
     void commandEnded() override { said << "command ended"; }
@@ -53,7 +54,8 @@ public:
 };
 
 const QByteArray kIdentReply = "RK-SIVAR\r\nVD: 2.05\r\nM1:3\r\n\x04";
-const QByteArray kDump = "RK-SIVAR M1 3\r\n\x02\r\n   1      10.0 um\r\n   2      11.0 um\r\n   3      12.0 um\r\n\x04";
+const QByteArray kDump = "RK-SIVAR M1 3\r\n\x02\r\n   1        10.0 um      \r\n   2        11.0 um      \r\n"
+                         "   3        12.0 um      \r\n\x04";
 
 class DeviceLinkTest : public ::testing::Test {
 protected:
@@ -138,17 +140,91 @@ TEST_F(DeviceLinkTest, ALostLinkEndsTheWait)
     EXPECT_TRUE(view.said.last().startsWith(u"unavailable "));
 }
 
+// A line-style reading in its columns, as a DORNA sends it.
+QByteArray vLine(int nr, const char* value)
+{
+    return QByteArray::number(nr).rightJustified(4) + "  " + QByteArray(value).rightJustified(10) + " mVs     \r\n";
+}
+
 TEST_F(DeviceLinkTest, OnlineLinesThatCameTogetherAreEachHandedOn)
 {
     DeviceLink::Command command(*link);
     link->OpenPort(link->portnr());
     link->setMessart(kOnline);
     ASSERT_TRUE(link->startOnline());
-    wire->receive("   1      1.000 mVs\r\n   2      2.000 mVs\r\n   3      3.0");
+    const QByteArray third = vLine(3, "3.000");
+    wire->receive(vLine(1, "1.000") + vLine(2, "2.000") + third.left(14));
     EXPECT_EQ(view.readings.size(), 2);
-    wire->receive("00 mVs\r\nFehler\r\n");
-    EXPECT_EQ(view.readings, QStringList({"   1      1.000 mVs\r\n", "   2      2.000 mVs\r\n", "   3      3.000 mVs\r\n"}));
-    EXPECT_EQ(view.said.last(), u"not a reading");
+    wire->receive(third.mid(14) + "Fehler\r\n" + vLine(4, "4.000"));
+    EXPECT_EQ(view.readings, QStringList({vLine(1, "1.000"), vLine(2, "2.000"), third}));
+    EXPECT_TRUE(view.said.last().startsWith(u"held ")) << view.said.join('|').toStdString();
+    EXPECT_TRUE(view.said.last().contains(u"\"Fehler\"")); // the gauge's words are quoted
+
+    // Online chosen again takes what waited behind the gauge's message.
+    ASSERT_TRUE(link->startOnline());
+    EXPECT_EQ(view.readings.size(), 4);
+    EXPECT_EQ(view.readings.last(), vLine(4, "4.000"));
+}
+
+TEST_F(DeviceLinkTest, DamagedOnlineLinesAreRefusedAndTheRestTaken)
+{
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kOnline);
+    ASSERT_TRUE(link->startOnline());
+    QByteArray nul = vLine(2, "3.3");
+    nul[14] = '\0'; // "3\0.3" would read 3
+    QByteArray ff = vLine(3, "150.0");
+    ff[13] = '\xff'; // "1\xff0.0" would read 1
+    wire->receive(vLine(1, "1.000") + nul + ff + "\r\n" + vLine(4, "4.000"));
+    EXPECT_EQ(view.readings, QStringList({vLine(1, "1.000"), vLine(4, "4.000")}));
+    EXPECT_TRUE(view.said.contains(u"refused 2"));
+    EXPECT_FALSE(link->onlineStopped());
+}
+
+TEST_F(DeviceLinkTest, ReadingsThatCameRightAfterTheAnswerAreTheFirstOnlineReadings)
+{
+    // A gauge without memory starts sending as soon as it has answered.
+    answer({{"$kivo00$\r\n", QByteArray(kIdentReply) + vLine(1, "1.000") + vLine(2, "2.000")}});
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->ReadGeraet());
+    EXPECT_EQ(view.said.last(), u"identified "); // the readings are no part of the answer
+    link->setMessart(kOnline);
+    ASSERT_TRUE(link->startOnline());
+    EXPECT_EQ(view.readings, QStringList({vLine(1, "1.000"), vLine(2, "2.000")}));
+}
+
+TEST_F(DeviceLinkTest, WhatFollowsAnEotBelongsToNoAnswer)
+{
+    // The rest after the EOT comes in pieces, partly after the next command.
+    int asked = 0;
+    wire->onWrite = [&](const QByteArray&) {
+        ++asked;
+        if (asked == 1)
+            QTimer::singleShot(5, wire, [this] {
+                wire->receive(QByteArray(kIdentReply) + "     31.1");
+                QTimer::singleShot(100, wire, [this] { wire->receive(" \xb5m      \r\n"); });
+            });
+        else
+            QTimer::singleShot(5, wire, [this] { wire->receive(kIdentReply); });
+    };
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->ReadGeraet());
+    EXPECT_EQ(view.said.last(), u"identified ");
+    ASSERT_TRUE(link->ReadGeraet());
+    EXPECT_EQ(view.said.last(), u"identified ");
+    EXPECT_EQ(link->device().anzahl1, 3);
+}
+
+TEST_F(DeviceLinkTest, ACountLineEndedByEotCounts)
+{
+    answer({{"$kivo00$\r\n", "RK-SIVAR\r\nVD: 2.05\r\nM1:12\x04"}});
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->ReadGeraet());
+    EXPECT_EQ(link->device().anzahl1, 12);
 }
 
 } // namespace

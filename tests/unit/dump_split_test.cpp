@@ -16,7 +16,8 @@ const QString kEot = "\x04";
 // The lines as the gauge sends them, each ended by CR LF, then EOT.
 QString dump(const QStringList& lines) { return lines.join("\r\n") + "\r\n" + kEot; }
 
-QString reading(int nr) { return QString::number(nr).rightJustified(4) + "       12.3 µm    Fe"; }
+// A reading in its 25 columns: number, value, unit, material.
+QString reading(int nr) { return QString::number(nr).rightJustified(4) + "        12.3 µm    Fe"; }
 
 TEST(SplitDump, CutsTheDataLines)
 {
@@ -26,11 +27,10 @@ TEST(SplitDump, CutsTheDataLines)
         {"STX only", dump({kStx}), {}},
         {"header ignored", dump({"KIVO", "M1:2", QString(), kStx, reading(1), reading(2)}),
          {reading(1), reading(2)}},
-        {"first line right after STX", dump({kStx, "x", reading(1)}), {"x", reading(1)}},
+        {"first line right after STX", dump({kStx, reading(7), reading(1)}), {reading(7), reading(1)}},
         {"four blanks skipped", dump({kStx, reading(1), "    Block 2", reading(2)}),
          {reading(1), reading(2)}},
-        {"three blanks kept", dump({kStx, "   9        1.0 G   "}),
-         {"   9        1.0 G   "}},
+        {"three blanks kept", dump({kStx, "   9         1.0 G       "}), {"   9         1.0 G       "}},
         {"header lines with four blanks", dump({"    Kopf", kStx, reading(1)}), {reading(1)}},
         {"STX with more is no STX line", dump({"\x02KIVO", reading(1)}), {}},
         {"STX inside a line is no STX line", dump({"KIVO\x02", reading(1)}), {}},

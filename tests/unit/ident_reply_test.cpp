@@ -68,6 +68,9 @@ TEST(IdentReply, MemoryCountsFollowTheLayout)
         {"1", "M1:5\r\nM2:6\r\n", 6, 98, 2},
         {"X", "M2:5\r\nM1:4\r\n", 4, 98, 1},
         {"X", "M3:5\r\n", 99, 98, 3},
+        // The last line may end with EOT alone, without its CR LF.
+        {"2N", "M1:12", 12, 98, 1},
+        {"2N", "M1:12\r\nM2:4", 12, 4, 2},
     };
     for (const Case& c : cases) {
         const Parsed f = parsed(QStringLiteral("DOR-X\r\n") + QString::fromLatin1(c.lines) + u'\x04',

@@ -15,12 +15,12 @@ TEST(OnlineFraming, RecordsTogetherPartialAndNoise)
     OnlineRecords cut = splitOnlineRecords(QString(a + b + QStringLiteral("   3  ")));
     EXPECT_EQ(cut.records, QStringList({a, b}));
     EXPECT_EQ(cut.rest, u"   3  ");
-    EXPECT_FALSE(cut.notAReading);
+    EXPECT_TRUE(cut.dropped.isEmpty());
 
     // Text that is no reading is dropped to its line end; the records around it count.
     cut = splitOnlineRecords(QString(a + QStringLiteral("garbage that is longer than a record\r\n") + b));
     EXPECT_EQ(cut.records, QStringList({a, b}));
-    EXPECT_TRUE(cut.notAReading);
+    EXPECT_EQ(cut.dropped, QStringList({QStringLiteral("garbage that is longer than a record\r\n")}));
     // A damaged first byte waits for its record's end, so its remains never pass for a reading.
     QString damagedStart = b;
     damagedStart[0] = u'x';
