@@ -130,20 +130,27 @@ TEST(TableEdit, TheLastReadingGoesOnlyWithTheTable)
     EXPECT_FALSE(deleted.visible(u"cmdChart"_s));
 }
 
-TEST(TableEdit, AfterDeletingTheOnlineTableTheNextReadingIsRowOne)
+// Two online readings of a ZORMA-PROBA, "Tabelle löschen" answered with
+// `answer`, then one reading `next`: the table before the question's answer
+// was known, after it, and after the next reading.
+DriveResult deleteOnlineTable(const QString& answer, const QByteArray& next)
 {
     DownloadBench bench("ZR", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
     RawGauge& gauge = startGauge(bench, kFive.mid(0, 1));
-    ASSERT_TRUE(gauge.ready());
+    EXPECT_TRUE(gauge.ready());
     const QByteArray first = recordLine(1, "50.0", "µm", "Fe") + "\r\n" + recordLine(2, "60.0", "µm", "Fe") + "\r\n";
-    const DriveResult result = bench.connect(
-        kUntilIdle + u"click optOnline\n"_s + kUntilIdle + u"dump\nwait-ms 600\nanswer Yes\nclick cmdFlexTabelleloeschen\n"_s
-            + kUntilIdle + u"dump\nwait-ms 600\ndump\n"_s,
-        [&](int index) {
-            if (index == 0) gauge.feed(first);
-            if (index == 1) gauge.feed(recordLine(9, "70.0", "µm", "NFe") + "\r\n");
-        });
+    return bench.connect(kUntilIdle + u"click optOnline\n"_s + kUntilIdle + u"dump\nwait-ms 600\nanswer "_s + answer
+                             + u"\nclick cmdFlexTabelleloeschen\n"_s + kUntilIdle + u"dump\nwait-ms 600\ndump\n"_s,
+                         [&](int index) {
+                             if (index == 0) gauge.feed(first);
+                             if (index == 1) gauge.feed(next + "\r\n");
+                         });
+}
+
+TEST(TableEdit, AfterDeletingTheOnlineTableTheNextReadingIsRowOne)
+{
+    const DriveResult result = deleteOnlineTable(u"Yes"_s, recordLine(9, "70.0", "µm", "NFe"));
     ASSERT_EQ(result.dumps.size(), 3);
     EXPECT_EQ(result.dumps[1].gridRows().size(), 1);
     EXPECT_EQ(cells(result.dumps[2]), QList<QStringList>({{u"1"_s, u"70,0"_s, u"µm   NFe"_s}}));
@@ -152,24 +159,13 @@ TEST(TableEdit, AfterDeletingTheOnlineTableTheNextReadingIsRowOne)
 
 TEST(TableEdit, DeletingTheTableAnsweredNoKeepsItsUnit)
 {
-    DownloadBench bench("ZR", PortType::Cable);
-    bench.setLocale(u"de_DE"_s);
-    RawGauge& gauge = startGauge(bench, kFive.mid(0, 1));
-    ASSERT_TRUE(gauge.ready());
-    const QByteArray first = recordLine(1, "50.0", "µm", "Fe") + "\r\n" + recordLine(2, "60.0", "µm", "Fe") + "\r\n";
-    const DriveResult result = bench.connect(
-        kUntilIdle + u"click optOnline\n"_s + kUntilIdle + u"dump\nwait-ms 600\nanswer No\nclick cmdFlexTabelleloeschen\n"_s
-            + kUntilIdle + u"dump\nwait-ms 600\ndump\n"_s,
-        [&](int index) {
-            if (index == 0) gauge.feed(first);
-            if (index == 1) gauge.feed(recordLine(9, "70.0", "G", "NFe") + "\r\n");
-        });
+    const DriveResult result = deleteOnlineTable(u"No"_s, recordLine(9, "70.0", "G", "NFe"));
     ASSERT_EQ(result.dumps.size(), 3);
     EXPECT_EQ(result.dumps[1].gridRows().size(), 3); // nothing deleted
     // A reading of another unit still makes the statistics impossible.
     EXPECT_EQ(result.dumps[2].gridRows().size(), 4);
-    EXPECT_TRUE(result.dumps[2].list(u"lstStat"_s).join(u'|').contains(u"Statistik nicht möglich"_s))
-        << result.dumps[2].list(u"lstStat"_s).join(u'|').toStdString();
+    const QString statistics = result.dumps[2].list(u"lstStat"_s).join(u'|');
+    EXPECT_TRUE(statistics.contains(u"Statistik nicht möglich"_s)) << statistics.toStdString();
 }
 
 } // namespace
