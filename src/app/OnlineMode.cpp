@@ -39,6 +39,7 @@ void frmTransfer::optOnline_Click()
     optOnline->setChecked(true);
     focusedOption = optOnline;
     onlineFullReported = false;
+    onlineFileKept = false; // a new session: its first save keeps the last one's Online.mes
     gauge->resetOpenAttempts();
     gauge->OpenPort(gauge->portnr());
     if (!gauge->CheckConnect() || programEnded) return;

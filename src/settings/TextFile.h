@@ -11,8 +11,15 @@ class QFile;
 namespace kivo {
 
 struct FileError {
-    QString reason; // the system's description, for the user and the log
+    QString reason;        // the system's description, for the user and the log
+    QString path;          // the file it concerns
+    int systemError = 0;   // errno of the call that failed; 0 when the system gave none
+    bool notAFile = false; // the path names a folder, a device or a pipe
 };
+
+// The reason of `error` in the operator's language where the system named
+// it (a full disk, no permission, ...); otherwise its reason as it stands.
+QString fileErrorText(const FileError& error, bool german);
 
 // Opens an existing file for reading; the reason of a failure names it.
 bool openForReading(QFile& file, FileError* error = nullptr);
