@@ -52,15 +52,17 @@ private:
     bool mounted = false;
 };
 
-// 300 readings of a RK-SIVAR, saved to a full disk as a measurement file,
-// as CSV and as the two exports, in German and in English. Nothing is left
-// behind, and the file that was there stays.
+// 1000 readings of a RK-SIVAR, saved as a measurement file, as CSV and as
+// the two exports to a disk with room for a part of each: the write is cut
+// short, where Qt keeps no reason. In German and in English; nothing is
+// left behind, and the file that was there stays.
 TEST(FullDisk, EverySaveNamesTheSystemsReason)
 {
     DownloadBench bench("RKS", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
     QList<QByteArray> lines;
-    for (int n = 1; n <= 300; ++n) lines << recordLine(n, n % 2 ? "48.2" : "51.7", "µm");
+    for (int n = 1; n <= 1000; ++n)
+        lines << recordLine(n, QByteArray::number(20 + (n * 7919) % 600 / 10.0).constData(), "µm");
     const QString memory = bench.gaugeFile(u"memory1.txt"_s, lines);
     ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, memory})).ready());
     const QString data = bench.session.messDataPath(kBrand, kSivar);
@@ -77,11 +79,11 @@ TEST(FullDisk, EverySaveNamesTheSystemsReason)
         [&](int index) {
             if (index != 0) return;
             DriveSession::writeFile(mes, earlier);
-            disk.fill(0);
+            disk.fill(4096);
         },
         40000);
     ASSERT_EQ(result.dumps.size(), 6);
-    ASSERT_EQ(result.dumps[0].text(u"optFE"_s), u"Speicher (300)"_s);
+    ASSERT_EQ(result.dumps[0].text(u"optFE"_s), u"Speicher (1000)"_s);
     const QString exportFolder = data + u"/export/"_s;
     const std::pair<QString, QString> said[] = {
         {u"Die Datei "_s + mes + u" konnte nicht gespeichert werden: "_s, kNoSpace},
