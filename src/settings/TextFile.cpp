@@ -44,9 +44,22 @@ QByteArray joinLines(const QStringList& lines)
 QString fileErrorText(const FileError& error, bool german)
 {
     if (error.notAFile)
-        return describeFileError(error.path, german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"));
+        return describeFileError(error.path,
+                                 german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"));
     if (error.systemError) return describeFileError(error.path, systemErrorText(error.systemError, german));
     return error.reason;
+}
+
+bool notARegularFile(const QString& path, FileError* error)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return false;
+    if (error) {
+        error->path = path;
+        error->notAFile = true;
+        error->reason = fileErrorText(*error, false);
+    }
+    return true;
 }
 
 QString describeFileError(const QString& path, const QString& systemText)
@@ -115,6 +128,7 @@ bool writeTextFile(const QString& path, const QString& text, FileError* error)
 // A failed or interrupted write leaves the old file whole.
 bool writeFileBytes(const QString& path, const QByteArray& bytes, FileError* error)
 {
+    if (notARegularFile(path, error)) return false;
     QSaveFile file(path);
     errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {

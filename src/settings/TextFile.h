@@ -21,6 +21,12 @@ struct FileError {
 // it (a full disk, no permission, ...); otherwise its reason as it stands.
 QString fileErrorText(const FileError& error, bool german);
 
+// True, with the reason in `error`, when `path` names something other than
+// a regular file, also through a link: a folder, a device, a pipe. Reading
+// a pipe waits for its writer and the zero device never ends; replacing
+// one through a link would put a file in the device's place.
+bool notARegularFile(const QString& path, FileError* error = nullptr);
+
 // Opens an existing file for reading; the reason of a failure names it.
 bool openForReading(QFile& file, FileError* error = nullptr);
 

@@ -4,7 +4,6 @@
 #include "settings/LineReader.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 namespace kivo {
 
@@ -35,17 +34,7 @@ std::optional<EncodingSniffer> sniffEncoding(QFile& file)
 std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString& materialart, int limit,
                                               FileError* error)
 {
-    // A pipe never ends before its writer does, and a device such as
-    // /dev/zero never ends at all: only a regular file is read.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile()) {
-        if (error) {
-            error->path = path;
-            error->notAFile = true;
-            error->reason = fileErrorText(*error, false);
-        }
-        return std::nullopt;
-    }
+    if (notARegularFile(path, error)) return std::nullopt;
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
     const std::optional<EncodingSniffer> sniffer = sniffEncoding(file);

@@ -274,6 +274,7 @@ TEST(Files, JunkLeavesTheTableAndAZeroRowIsRefused)
 
 // A pipe, a link to the zero device and a folder are no measurement files:
 // each is named at once and the table stays; the window goes on answering.
+// Nor is a file saved in a pipe's place.
 TEST(Files, OnlyRegularFilesAreOpened)
 {
     DownloadBench bench("RKS", PortType::Cable);
@@ -288,9 +289,14 @@ TEST(Files, OnlyRegularFilesAreOpened)
     const QString good = bench.session.path(u"good.mes"_s);
     DriveSession::writeFile(good, "Speicher\r\n\r\n" + toCp1252(fileRow(u"10:00:02"_s, 1, u"12,5"_s, u"µm"_s)) + "\r\n");
 
+    // Saved to through a link, the pipe stays a pipe.
+    const QString link = bench.session.path(u"link to pipe.mes"_s);
+    ASSERT_TRUE(QFile::link(fifo, link));
+
     const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s + openScript(fifo) + openScript(zero)
-                                             + u"click English\nwait-ms 300\n"_s + openScript(folder) + openScript(good));
-    ASSERT_EQ(result.dumps.size(), 5);
+                                             + u"click English\nwait-ms 300\n"_s + openScript(folder) + openScript(good)
+                                             + saveScript(link));
+    ASSERT_EQ(result.dumps.size(), 6);
     const QStringList log = logLines(bench.session, kSivar);
     const std::pair<QString, QString> refused[] = {
         {fifo, u"Die Datei %1 konnte nicht gelesen werden: keine gewöhnliche Datei (%1)"_s.arg(fifo)},
@@ -305,6 +311,11 @@ TEST(Files, OnlyRegularFilesAreOpened)
         EXPECT_EQ(d.gridRows().mid(1), result.dumps[0].gridRows().mid(1));
     }
     EXPECT_EQ(result.dumps[4].gridRows().size(), 2) << "the file after them was not opened";
+    const QString notSaved = u"The file %1 could not be saved: not a regular file (%1)"_s.arg(link);
+    EXPECT_EQ(messageTexts(result.dumps[5]), QStringList({notSaved}));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe was replaced";
 }
 
 } // namespace
