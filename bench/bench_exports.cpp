@@ -55,7 +55,7 @@ void BM_ExportWorkbook5000(benchmark::State& state)
     for (auto _ : state) {
         const WorkbookLayout layout = buildWorkbook(in, true);
         const ExportOutcome out = saveExport(dir.path(), layout.sheetName, QStringLiteral("xlsx"), QDateTime::currentDateTime(),
-                                             true, [&layout](const QString& path) { return writeWorkbook(layout, path); });
+                                             true, [&layout](const QString& path) { return writeWorkbook(layout, path, true); });
         if (!out.failure.isEmpty()) state.SkipWithError(out.failure.toUtf8().constData());
         state.PauseTiming();
         clearFolder(dir);
@@ -79,7 +79,7 @@ void BM_ExportDocument5000(benchmark::State& state)
         const QString report = buildReportText(in, 'A');
         const ExportOutcome out = saveExport(dir.path(), QStringLiteral("Bericht"), QStringLiteral("odt"),
                                              QDateTime::currentDateTime(), true,
-                                             [&report](const QString& path) { return writeReportDocument(report, path); });
+                                             [&report](const QString& path) { return writeReportDocument(report, path, true); });
         if (!out.failure.isEmpty()) state.SkipWithError(out.failure.toUtf8().constData());
         state.PauseTiming();
         clearFolder(dir);

@@ -46,6 +46,8 @@ void frmTransfer::cmdConnect_Click()
         gauge->closePort();
     }
     lblConnectHint->clear();
+    // A new online session: its first save keeps the last one's Online.mes.
+    onlineFileKept = false;
     // A gauge found switched off at the last attempt may be on now: try it.
     gauge->prepareConnect();
     gauge->OpenPort(gauge->portnr());

@@ -53,7 +53,7 @@ void frmTransfer::mnuCsv_Click()
         rows.push_back({r.datum.isEmpty() ? currentDate : r.datum, r.zeit, r.nr, r.wert, r.einheit, r.material});
     }
     FileError error;
-    if (!writeFileBytes(path, csvText(rows, german), &error)) reportSaveFailure(path, error.reason);
+    if (!writeFileBytes(path, csvText(rows, german), &error)) reportSaveFailure(path, fileErrorText(error, german));
 }
 
 } // namespace kivo

@@ -42,7 +42,7 @@ void frmTransfer::cmdExcel_Click()
     in.chartTitle = lstStat->count() > 0 ? lstStat->item(0)->text() : QString();
     const WorkbookLayout layout = buildWorkbook(in, withChart);
     finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),
-                 [&layout](const QString& path) { return writeWorkbook(layout, path); });
+                 [&layout, german](const QString& path) { return writeWorkbook(layout, path, german); });
 }
 
 void frmTransfer::cmdWord_Click()
@@ -50,9 +50,9 @@ void frmTransfer::cmdWord_Click()
     DisableCommands();
     BuildReportText(QStringLiteral("A"));
     const QString text = ReportText;
-    finishExport(QStringLiteral("Word"),
-                 texte.languageIndex == kGerman ? QStringLiteral("Bericht") : QStringLiteral("Report"),
-                 QStringLiteral("odt"), [&text](const QString& path) { return writeReportDocument(text, path); });
+    const bool german = texte.languageIndex == kGerman;
+    finishExport(QStringLiteral("Word"), german ? QStringLiteral("Bericht") : QStringLiteral("Report"), QStringLiteral("odt"),
+                 [&text, german](const QString& path) { return writeReportDocument(text, path, german); });
 }
 
 void frmTransfer::finishExport(const QString& application, const QString& base, const QString& suffix,

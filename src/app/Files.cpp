@@ -1,6 +1,7 @@
 // Saving the table on show to a measurement file and loading one into it.
 
 #include "app/frmTransfer.h"
+#include "output/ExportFile.h"
 #include "platform/FlexGrid.h"
 #include "platform/FreeMemory.h"
 #include "settings/TextFile.h"
@@ -37,6 +38,7 @@ void frmTransfer::cmdSave_Click()
     if (automatic) {
         path = QDir(identity.MessDataPath).filePath(QStringLiteral("Online.mes"));
         onlineAutoSave = true;
+        if (!keepEarlierOnlineFile(path)) return;
     } else {
         const QString chosen = platform.dialogs->saveFileName(this, folder, kFilter);
         if (chosen.isEmpty() || chosen == u" ") return;
@@ -54,7 +56,35 @@ void frmTransfer::cmdSave_Click()
     // every reading; the readings stay in the table.
     if (automatic && onlineSaveFailed) return;
     if (automatic) onlineSaveFailed = true;
-    reportSaveFailure(path, error.reason);
+    reportSaveFailure(path, fileErrorText(error, texte.languageIndex == kGerman));
+}
+
+bool frmTransfer::keepEarlierOnlineFile(const QString& path)
+{
+    if (onlineFileKept) return true;
+    // A folder in its place is no earlier session's file: the save says so.
+    const QFileInfo earlier(path);
+    if (earlier.isFile()) {
+        // Named after its last save, the end of its session: the copies
+        // sort by session, and each tells when it was measured.
+        const QDateTime modified = earlier.lastModified();
+        const DatedMove move = moveToDatedName(path, earlier.absolutePath(), earlier.completeBaseName(),
+                                               modified.isValid() ? modified : QDateTime::currentDateTime(),
+                                               earlier.suffix());
+        const bool german = texte.languageIndex == kGerman;
+        if (!move.moved) {
+            // Not overwritten: the readings stay in the table, and the next
+            // save tries again.
+            if (!onlineSaveFailed) reportSaveFailure(path, datedMoveFailure(move, german));
+            onlineSaveFailed = true;
+            return false;
+        }
+        WriteLog((german ? QStringLiteral("%1 der letzten Sitzung aufbewahrt als %2")
+                         : QStringLiteral("%1 of the last session kept as %2"))
+                     .arg(earlier.fileName(), QDir::toNativeSeparators(move.path)));
+    }
+    onlineFileKept = true;
+    return true;
 }
 
 void frmTransfer::reportSaveFailure(const QString& path, const QString& reason)
@@ -86,7 +116,7 @@ void frmTransfer::cmdOpen_Click()
     if (!file) {
         tell((german ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2")
                      : QStringLiteral("The file %1 could not be read: %2"))
-                 .arg(shownPath, error.reason));
+                 .arg(shownPath, fileErrorText(error, german)));
         return;
     }
     if (file->readings.empty()) {
@@ -117,10 +147,20 @@ void frmTransfer::cmdOpen_Click()
     loadingFile = true;
     RebuildTable();
     loadingFile = false;
-    // Further online readings follow the loaded ones.
-    if (kind == kOnline) tables.setOnlineZaehler(tables.count(kind) + 1);
+    // Further online readings follow the loaded ones, in a session of
+    // their own: Online.mes of the one before is kept.
+    if (kind == kOnline) {
+        tables.setOnlineZaehler(tables.count(kind) + 1);
+        onlineFileKept = false;
+    }
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
 
+    // Rows that were no readings are not in the table; the operator must
+    // know the file held more than was loaded.
+    if (file->rowsRefused > 0)
+        tell((german ? QStringLiteral("%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen")
+                     : QStringLiteral("%1 lines in %2 were not readings and were not loaded"))
+                 .arg(QString::number(file->rowsRefused), shownPath));
     // The table holds no more; the operator must know the rest was left out.
     if (file->rowsRead > kMaxReadings)
         tell((german ? QStringLiteral("Nur die ersten %3 von %2 Messwerten aus %1 wurden geladen")

@@ -63,6 +63,7 @@ void frmTransfer::cmdFlexTabelleloeschen_Click()
     if (kind == kOnline) {
         tables.setOnlineZaehler(1); // the next online reading is row 1
         onlineFullReported = false;
+        onlineFileKept = false; // Online.mes still holds the deleted readings: kept
     }
 }
 

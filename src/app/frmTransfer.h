@@ -270,6 +270,7 @@ private:
     QString ReportText;
     QString helpFilePath; // the manual chosen last
     bool onlineSaveFailed = false; // the automatic save said so once already
+    bool onlineFileKept = false;   // this online session has set the last one's Online.mes aside
     ChartTable chartTable; // of the last chart built, for the chart window
 
     void createControls();
@@ -307,6 +308,7 @@ private:
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
     QString measurementFolder();
+    bool keepEarlierOnlineFile(const QString& path);
     void narrowStatusField();
     void selectTable(QRadioButton* option);
 

@@ -1,16 +1,58 @@
 #include "output/ExportFile.h"
 
+#include "shared/SystemError.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
+#include <cerrno>
 
 namespace kivo {
+
+namespace {
+
+// Names tried for one file before giving up.
+constexpr int kDatedNameAttempts = 100;
+
+} // namespace
 
 QString exportFileName(const QString& base, const QDateTime& when, const QString& suffix, int attempt)
 {
     QString name = base + u'_' + when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
     if (attempt > 1) name += u'_' + QString::number(attempt);
     return name + u'.' + suffix;
+}
+
+DatedMove moveToDatedName(const QString& from, const QString& folder, const QString& base, const QDateTime& when,
+                          const QString& suffix)
+{
+    // A second file in the same second takes the next number.
+    const QDir dir(folder);
+    DatedMove move;
+    for (int attempt = 1; attempt <= kDatedNameAttempts; ++attempt) {
+        move.path = dir.filePath(exportFileName(base, when, suffix, attempt));
+        if (QFile::exists(move.path)) continue;
+        QFile file(from);
+        errno = 0;
+        if (file.rename(move.path)) {
+            move.moved = true;
+            return move;
+        }
+        // Another file took the name meanwhile: try the next.
+        if (!QFile::exists(move.path)) {
+            move.systemError = errno;
+            move.qtReason = file.errorString();
+            return move;
+        }
+    }
+    move.noFreeName = true;
+    return move;
+}
+
+QString datedMoveFailure(const DatedMove& move, bool german)
+{
+    if (move.noFreeName) return german ? QStringLiteral("kein freier Dateiname") : QStringLiteral("no free file name");
+    return move.systemError ? systemErrorText(move.systemError, german) : move.qtReason;
 }
 
 ExportOutcome saveExport(const QString& folder, const QString& base, const QString& suffix, const QDateTime& when,
@@ -32,23 +74,19 @@ ExportOutcome saveExport(const QString& folder, const QString& base, const QStri
     }
 
     QTemporaryFile temp(dir.filePath(QStringLiteral(".%1_XXXXXX.part").arg(base)));
-    if (!temp.open()) return cannotWrite(temp.errorString());
+    errno = 0;
+    if (!temp.open()) return cannotWrite(errno ? systemErrorText(errno, german) : temp.errorString());
     temp.close(); // the writer opens it by name; the name stays reserved
     if (const QString reason = write(temp.fileName()); !reason.isEmpty()) return cannotWrite(reason);
 
-    // A rename never replaces an existing file: a second export in the same
-    // second takes the next number.
-    for (int attempt = 1; attempt <= 100; ++attempt) {
-        out.path = dir.filePath(exportFileName(base, when, suffix, attempt));
-        if (QFile::exists(out.path)) continue;
-        QFile written(temp.fileName());
-        if (written.rename(out.path)) {
-            temp.setAutoRemove(false);
-            return out;
-        }
-        if (!QFile::exists(out.path)) return cannotWrite(written.errorString());
+    // A rename never replaces an existing file.
+    const DatedMove move = moveToDatedName(temp.fileName(), folder, base, when, suffix);
+    out.path = move.path;
+    if (move.moved) {
+        temp.setAutoRemove(false);
+        return out;
     }
-    return cannotWrite(german ? QStringLiteral("kein freier Dateiname") : QStringLiteral("no free file name"));
+    return cannotWrite(datedMoveFailure(move, german));
 }
 
 } // namespace kivo

@@ -138,12 +138,13 @@ QByteArray reportContentXml(const QString& reportText)
     return xml;
 }
 
-QString writeReportDocument(const QString& reportText, const QString& path)
+QString writeReportDocument(const QString& reportText, const QString& path, bool german)
 {
     return writeZip(path, {{QStringLiteral("mimetype"), QByteArrayLiteral("application/vnd.oasis.opendocument.text"), true},
                            {QStringLiteral("content.xml"), reportContentXml(reportText)},
                            {QStringLiteral("styles.xml"), stylesXml()},
-                           {QStringLiteral("META-INF/manifest.xml"), manifestXml()}});
+                           {QStringLiteral("META-INF/manifest.xml"), manifestXml()}},
+                    german);
 }
 
 } // namespace kivo

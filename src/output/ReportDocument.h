@@ -13,7 +13,8 @@ QByteArray reportContentXml(const QString& reportText);
 // Writes the document to `path`. Every paragraph, empty ones included, is
 // in Lucida Console 10 pt, not bold, declared a fixed-pitch font so that a
 // system without it puts another fixed-pitch font in its place and the
-// report's columns still line up. Returns "" or why it failed.
-QString writeReportDocument(const QString& reportText, const QString& path);
+// report's columns still line up. Returns "" or why it failed, the
+// system's reason in German or English.
+QString writeReportDocument(const QString& reportText, const QString& path, bool german);
 
 } // namespace kivo

@@ -1,5 +1,7 @@
 #include "output/WorkbookWriter.h"
 
+#include "shared/SystemError.h"
+
 #include <QByteArray>
 #include <cerrno>
 #include <QHash>
@@ -165,7 +167,7 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
 
 } // namespace
 
-QString writeWorkbook(const WorkbookLayout& layout, const QString& path)
+QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool german)
 {
     Workbook book(path);
     if (!book.get()) return QString::fromUtf8(lxw_strerror(LXW_ERROR_CREATING_XLSX_FILE));
@@ -189,7 +191,7 @@ QString writeWorkbook(const WorkbookLayout& layout, const QString& path)
     // The writer's own text names the step; the system's says what went wrong.
     const int systemError = errno;
     QString reason = QString::fromUtf8(lxw_strerror(e));
-    if (systemError) reason += QStringLiteral(" (") + qt_error_string(systemError) + u')';
+    if (systemError) reason += QStringLiteral(" (") + systemErrorText(systemError, german) + u')';
     return reason;
 }
 

@@ -11,7 +11,7 @@ namespace kivo {
 // sheet "Chart" in front of it (where the spreadsheet application puts a
 // chart moved to a sheet of its own). The reference lines read a hidden
 // sheet, as a chart's series can only read cells. Returns "" or why the
-// file could not be written.
-QString writeWorkbook(const WorkbookLayout& layout, const QString& path);
+// file could not be written, the system's reason in German or English.
+QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool german);
 
 } // namespace kivo

@@ -31,6 +31,7 @@ bool LineReader::next(QByteArray& line)
     line.resize(0);
     bool started = false;
     unterminated = false;
+    cut = false;
     for (;;) {
         if (pos == buffer.size() && !fill()) {
             unterminated = started;
@@ -47,7 +48,9 @@ bool LineReader::next(QByteArray& line)
         const char* end = buffer.constData() + buffer.size();
         const char* stop = std::find_if(begin, end, isLineEnd);
         const qsizetype length = stop - begin;
-        line.append(begin, qMin(length, qMax<qsizetype>(maxLineLength - line.size(), 0)));
+        const qsizetype room = qMax<qsizetype>(maxLineLength - line.size(), 0);
+        if (length > room) cut = true;
+        line.append(begin, qMin(length, room));
         started = true;
         pos += length;
         if (stop == end) continue;

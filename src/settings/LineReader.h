@@ -21,6 +21,8 @@ public:
     bool failed() const { return readError; }
     // The line last given had no line end: the file ends in its middle.
     bool lastLineUnterminated() const { return unterminated; }
+    // The line last given was longer than `maxLineLength`: only its start was given.
+    bool lastLineCut() const { return cut; }
 
 private:
     bool fill();
@@ -32,6 +34,7 @@ private:
     bool afterCr = false; // a CR ended the last line: a LF right after it belongs to that line end
     bool readError = false;
     bool unterminated = false;
+    bool cut = false;
 };
 
 } // namespace kivo

@@ -42,7 +42,8 @@ SettingsOutcome Settings::write(const char* aktion, const QStringList& lines) co
 {
     FileError error;
     if (writeTextLines(path(QString::fromLatin1(aktion)), lines, &error)) return std::nullopt;
-    return failure(aktion, error.reason);
+    const bool german = language == 0;
+    return failure(aktion, fileErrorText(error, german));
 }
 
 SettingsOutcome Settings::readKonfi(KonfiFields& fields) const

@@ -1,12 +1,14 @@
 #include "settings/TextFile.h"
 
 #include "shared/Cp1252.h"
+#include "shared/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <algorithm>
+#include <cerrno>
 
 namespace kivo {
 
@@ -15,6 +17,16 @@ namespace {
 void setError(FileError* error, const QString& reason)
 {
     if (error) error->reason = reason;
+}
+
+// A write that failed: the system's reason of the call that failed where
+// it gave one, else what Qt kept.
+void setWriteError(FileError* error, const QString& path, const QFileDevice& file, int systemError)
+{
+    if (!error) return;
+    error->path = path;
+    error->systemError = systemError;
+    error->reason = describeFileError(path, systemError ? systemErrorText(systemError, false) : file.errorString());
 }
 
 QByteArray joinLines(const QStringList& lines)
@@ -28,6 +40,27 @@ QByteArray joinLines(const QStringList& lines)
 }
 
 } // namespace
+
+QString fileErrorText(const FileError& error, bool german)
+{
+    if (error.notAFile)
+        return describeFileError(error.path,
+                                 german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"));
+    if (error.systemError) return describeFileError(error.path, systemErrorText(error.systemError, german));
+    return error.reason;
+}
+
+bool notARegularFile(const QString& path, FileError* error)
+{
+    const QFileInfo info(path);
+    if (!info.exists() || info.isFile()) return false;
+    if (error) {
+        error->path = path;
+        error->notAFile = true;
+        error->reason = fileErrorText(*error, false);
+    }
+    return true;
+}
 
 QString describeFileError(const QString& path, const QString& systemText)
 {
@@ -95,15 +128,31 @@ bool writeTextFile(const QString& path, const QString& text, FileError* error)
 // A failed or interrupted write leaves the old file whole.
 bool writeFileBytes(const QString& path, const QByteArray& bytes, FileError* error)
 {
+    if (notARegularFile(path, error)) return false;
     QSaveFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::WriteOnly)) {
-        setError(error, describeFileError(path, file.errorString()));
+        setWriteError(error, path, file, errno);
         return false;
     }
     // The buffer is flushed before the commit: a full disk shows there, and
     // the commit would otherwise put a cut-off file in place of the old one.
-    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
-        setError(error, describeFileError(path, file.errorString()));
+    // A short write keeps no error in Qt; errno is taken at each step.
+    errno = 0;
+    bool written = file.write(bytes) == bytes.size();
+    int systemError = errno;
+    if (written) {
+        errno = 0;
+        written = file.flush();
+        systemError = errno;
+    }
+    if (written) {
+        errno = 0;
+        written = file.commit();
+        systemError = errno;
+    }
+    if (!written) {
+        setWriteError(error, path, file, systemError);
         file.cancelWriting();
         return false;
     }

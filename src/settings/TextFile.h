@@ -11,8 +11,21 @@ class QFile;
 namespace kivo {
 
 struct FileError {
-    QString reason; // the system's description, for the user and the log
+    QString reason;        // the system's description, for the user and the log
+    QString path;          // the file it concerns
+    int systemError = 0;   // errno of the call that failed; 0 when the system gave none
+    bool notAFile = false; // the path names a folder, a device or a pipe
 };
+
+// The reason of `error` in the operator's language where the system named
+// it (a full disk, no permission, ...); otherwise its reason as it stands.
+QString fileErrorText(const FileError& error, bool german);
+
+// True, with the reason in `error`, when `path` names something other than
+// a regular file, also through a link: a folder, a device, a pipe. Reading
+// a pipe waits for its writer and the zero device never ends; replacing
+// one through a link would put a file in the device's place.
+bool notARegularFile(const QString& path, FileError* error = nullptr);
 
 // Opens an existing file for reading; the reason of a failure names it.
 bool openForReading(QFile& file, FileError* error = nullptr);

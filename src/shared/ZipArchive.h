@@ -13,7 +13,8 @@ struct ZipMember {
     bool stored = false; // kept uncompressed (an OpenDocument's "mimetype")
 };
 
-// Writes the members in their order to `path`; "" or why it failed.
-QString writeZip(const QString& path, const std::vector<ZipMember>& members);
+// Writes the members in their order to `path`; "" or why it failed, the
+// system's reason in German or English.
+QString writeZip(const QString& path, const std::vector<ZipMember>& members, bool german);
 
 } // namespace kivo

@@ -34,6 +34,7 @@ std::optional<EncodingSniffer> sniffEncoding(QFile& file)
 std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString& materialart, int limit,
                                               FileError* error)
 {
+    if (notARegularFile(path, error)) return std::nullopt;
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
     const std::optional<EncodingSniffer> sniffer = sniffEncoding(file);
@@ -63,7 +64,7 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
             if (kind == LineKind::Reading) reader.countRow();
             if (kind != LineKind::Date) continue;
         }
-        reader.add(decodeAs(line, encoding));
+        reader.add(decodeAs(line, encoding), !lines.lastLineCut());
     }
     if (lines.failed()) {
         if (error) error->reason = describeFileError(path, file.errorString());

@@ -1,14 +1,21 @@
 #include "table/MeasurementFile.h"
 
-#include "device/RecordLine.h"
-#include "settings/SettingsFiles.h"
+#include "shared/LocaleNumber.h"
 
-#include <cmath>
 #include <utility>
 
 namespace kivo {
 
 namespace {
+
+// The table keeps reading numbers in 16 bits.
+constexpr int kLowestNumber = -32768;
+constexpr int kHighestNumber = 32767;
+
+// The value field of a row: columns 21-31; a value written wider than its
+// field runs into column 32, and its start is not where the reader looks.
+constexpr qsizetype kValueStart = 20;
+constexpr qsizetype kValueWidth = 11;
 
 bool isLeadingLine(const QString& line) { return line.isEmpty() || line.startsWith(u'#'); }
 
@@ -29,22 +36,34 @@ LineKind kindOf(View line, Char hash, Char dot, Char colon)
     return LineKind::Other;
 }
 
-LoadedReading readRow(const QString& line, const QString& materialart)
+std::optional<int> readingNumber(QStringView field)
 {
+    bool ok = false;
+    const int number = field.trimmed().toInt(&ok);
+    if (!ok || number < kLowestNumber || number > kHighestNumber) return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+std::optional<LoadedReading> readReadingRow(const QString& line, const QString& materialart)
+{
+    const qsizetype blank = line.indexOf(u' ');
+    if (blank < 0) return std::nullopt;
+    // The number is read from the first blank up to column 20.
+    const std::optional<int> number = readingNumber(QStringView(line).mid(blank, blank + 4));
+    const qsizetype valueEnd = kValueStart + kValueWidth;
+    if (!number || (line.size() > valueEnd && line[valueEnd] != u' ')) return std::nullopt;
+    const std::optional<double> value = parseLocaleNumber(line.mid(kValueStart, kValueWidth));
+    if (!value || (*number == 0 && *value == 0)) return std::nullopt;
     LoadedReading r;
     r.zeit = line.left(8);
-    const qsizetype blank = line.indexOf(u' ');
-    if (blank >= 0) {
-        const double number = std::nearbyint(readNumberField(line.mid(blank, blank + 4)));
-        if (number >= -32768 && number <= 32767) r.nr = int(number);
-    }
-    r.wert = parseLocaleNumber(line.mid(20, 11)).value_or(0);
+    r.nr = *number;
+    r.wert = *value;
     r.einheit = line.mid(32, 4).leftJustified(4, u' ');
     if (materialart.trimmed() != u"0") r.material = line.mid(37);
     return r;
 }
-
-} // namespace
 
 LineKind lineKind(QStringView line) { return kindOf(line, u'#', u'.', u':'); }
 
@@ -55,7 +74,7 @@ MeasurementFileReader::MeasurementFileReader(QString materialart_, int limit_)
 {
 }
 
-void MeasurementFileReader::add(const QString& line)
+void MeasurementFileReader::add(const QString& line, bool whole)
 {
     if (inLeadingLines) {
         // The first line that is neither empty nor a comment is the table's
@@ -68,8 +87,14 @@ void MeasurementFileReader::add(const QString& line)
         file.datum = line;
         break;
     case LineKind::Reading:
-        ++file.rowsRead;
-        if (int(file.readings.size()) < limit) file.readings.push_back(readRow(line, materialart));
+        if (full()) {
+            ++file.rowsRead;
+        } else if (const std::optional<LoadedReading> reading = whole ? readReadingRow(line, materialart) : std::nullopt) {
+            ++file.rowsRead;
+            file.readings.push_back(*reading);
+        } else {
+            ++file.rowsRefused;
+        }
         break;
     case LineKind::Comment:
     case LineKind::Other:

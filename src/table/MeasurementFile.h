@@ -23,7 +23,8 @@ struct LoadedReading {
 struct LoadedFile {
     std::optional<QString> datum; // the last date line, whole
     std::vector<LoadedReading> readings;
-    int rowsRead = 0;             // reading rows in the file, also those beyond the limit
+    int rowsRead = 0;             // reading rows taken, and those beyond the limit
+    int rowsRefused = 0;          // rows that looked like readings but were none; not taken
     bool lastRowCut = false;      // the file ended inside its last row's value or unit; the row was not taken
 };
 
@@ -36,15 +37,23 @@ LineKind lineKind(QStringView line);
 // characters are plain ASCII, as in every row the program writes.
 LineKind lineKind(QByteArrayView line);
 
+// A reading row taken by its columns: time 1-8, number after the first
+// blank, value 21-31 (decimal comma or point), unit 33-36, material from
+// 38. A row is no reading, and nullopt, when its number is not a whole
+// number the table keeps (16 bits), its value not a finite number in its
+// column, or both are 0 (such a slot would end the table).
+std::optional<LoadedReading> readReadingRow(const QString& line, const QString& materialart);
+
 // The reader, fed the lines of a file in their order. The project lines,
-// the caption, statistics and limit lines are skipped. A reading row is
-// taken by its columns: time 1-8, number after the first blank, value
-// 21-31 (decimal comma or point), unit 33-36, material from 38.
+// the caption, statistics and limit lines are skipped; rows that are no
+// readings are counted and left out.
 class MeasurementFileReader {
 public:
     MeasurementFileReader(QString materialart, int limit);
 
-    void add(const QString& line);
+    // `whole` is false for a line cut at the length a reader keeps: a
+    // reading row of it is refused.
+    void add(const QString& line, bool whole = true);
     // True once `limit` readings are kept: further rows are only counted,
     // and a caller may hand them to countRow undecoded.
     bool full() const;

@@ -5,8 +5,10 @@
 #include "MeasurementText.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace kivo::e2e;
 using namespace Qt::Literals::StringLiterals;
@@ -216,6 +218,104 @@ TEST(Files, BadFilesSayWhatIsWrong)
                                                        .arg(bigRows)
                                                        .arg(big)}));
     EXPECT_EQ(afterBig.gridRows().size(), 5001);
+}
+
+// Files that yield no reading, however they look: random bytes, a lone
+// "ab:cd" row, one line of 20 MB, a row cut at the line bound. The table
+// of 12 unsaved readings stays as it was, and the file is named. A first
+// row 0 / 0,0 is refused and the row after it is loaded.
+TEST(Files, JunkLeavesTheTableAndAZeroRowIsRefused)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    QByteArray random(100 * 1024, Qt::Uninitialized);
+    quint32 seed = 10;
+    for (char& c : random) {
+        seed = seed * 1664525u + 1013904223u;
+        c = char(seed >> 24);
+    }
+    // Rows with the colon of a reading row in its place.
+    for (qsizetype i = 0; i + 5 < random.size(); i += 997) random.replace(i, 5, "\r\n12:");
+    const QByteArray heading = "Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n";
+    const QString junk[] = {bench.session.path(u"random.mes"_s), bench.session.path(u"ab-cd.mes"_s),
+                            bench.session.path(u"one line.mes"_s), bench.session.path(u"long row.mes"_s)};
+    DriveSession::writeFile(junk[0], random);
+    DriveSession::writeFile(junk[1], heading + "ab:cd\r\n");
+    DriveSession::writeFile(junk[2], "ab:" + QByteArray(20 << 20, '7'));
+    DriveSession::writeFile(junk[3], heading + "10:00:01" + QByteArray(20 << 20, ' ') + "1 12,5 \xB5m\r\n");
+    const QString zeroFirst = bench.session.path(u"zero first.mes"_s);
+    DriveSession::writeFile(zeroFirst, heading + toCp1252(fileRow(u"10:00:01"_s, 0, u"0,0"_s, u"µm"_s)) + "\r\n"
+                                           + toCp1252(fileRow(u"10:00:02"_s, 2, u"12,5"_s, u"µm"_s)) + "\r\n");
+
+    QString script = kUntilIdle + u"dump\n"_s;
+    for (const QString& path : junk) script += openScript(path);
+    const DriveResult result = bench.connect(script + openScript(zeroFirst), {}, 40000);
+    ASSERT_EQ(result.dumps.size(), 6);
+    const Dump& before = result.dumps[0];
+    ASSERT_EQ(before.text(u"optFE"_s), u"Speicher (12)"_s);
+    const QStringList log = logLines(bench.session, kSivar);
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(junk[i].toStdString());
+        const Dump& d = result.dumps[i + 1];
+        EXPECT_EQ(messageTexts(d), QStringList({noReadings(junk[i])}));
+        EXPECT_EQ(log.count(noReadings(junk[i])), 1);
+        EXPECT_EQ(d.gridRows(), before.gridRows());
+        EXPECT_EQ(d.list(u"lstStat"_s), before.list(u"lstStat"_s));
+        EXPECT_EQ(d.text(u"optFE"_s), before.text(u"optFE"_s));
+    }
+    const Dump& zero = result.dumps[5];
+    const QString refused = u"1 Zeilen in "_s + zeroFirst + u" waren keine Messwerte und wurden nicht geladen"_s;
+    EXPECT_EQ(messageTexts(zero), QStringList({refused}));
+    EXPECT_EQ(log.count(refused), 1);
+    EXPECT_EQ(zero.gridRows().mid(1), Grid({{u"10:00:02"_s, u"      2"_s, u"       12,5"_s, kUmNoLabel}}));
+    EXPECT_EQ(zero.text(u"optFE"_s), u"zero first.mes (1)"_s);
+}
+
+// A pipe, a link to the zero device and a folder are no measurement files:
+// each is named at once and the table stays; the window goes on answering.
+// Nor is a file saved in a pipe's place.
+TEST(Files, OnlyRegularFilesAreOpened)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const QString fifo = bench.session.path(u"pipe.mes"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = bench.session.path(u"zero.mes"_s);
+    ASSERT_TRUE(QFile::link(u"/dev/zero"_s, zero));
+    const QString folder = bench.session.path(u"folder.mes"_s);
+    QDir().mkpath(folder);
+    const QString good = bench.session.path(u"good.mes"_s);
+    DriveSession::writeFile(good, "Speicher\r\n\r\n" + toCp1252(fileRow(u"10:00:02"_s, 1, u"12,5"_s, u"µm"_s)) + "\r\n");
+
+    // Saved to through a link, the pipe stays a pipe.
+    const QString link = bench.session.path(u"link to pipe.mes"_s);
+    ASSERT_TRUE(QFile::link(fifo, link));
+
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s + openScript(fifo) + openScript(zero)
+                                             + u"click English\nwait-ms 300\n"_s + openScript(folder) + openScript(good)
+                                             + saveScript(link));
+    ASSERT_EQ(result.dumps.size(), 6);
+    const QStringList log = logLines(bench.session, kSivar);
+    const std::pair<QString, QString> refused[] = {
+        {fifo, u"Die Datei %1 konnte nicht gelesen werden: keine gewöhnliche Datei (%1)"_s.arg(fifo)},
+        {zero, u"Die Datei %1 konnte nicht gelesen werden: keine gewöhnliche Datei (%1)"_s.arg(zero)},
+        {folder, u"The file %1 could not be read: not a regular file (%1)"_s.arg(folder)},
+    };
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(refused[i].first.toStdString());
+        const Dump& d = result.dumps[i + 1];
+        EXPECT_EQ(messageTexts(d), QStringList({refused[i].second}));
+        EXPECT_EQ(log.count(refused[i].second), 1);
+        EXPECT_EQ(d.gridRows().mid(1), result.dumps[0].gridRows().mid(1));
+    }
+    EXPECT_EQ(result.dumps[4].gridRows().size(), 2) << "the file after them was not opened";
+    const QString notSaved = u"The file %1 could not be saved: not a regular file (%1)"_s.arg(link);
+    EXPECT_EQ(messageTexts(result.dumps[5]), QStringList({notSaved}));
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe was replaced";
 }
 
 } // namespace

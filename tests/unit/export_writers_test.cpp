@@ -145,7 +145,7 @@ TEST_F(ExportWriters, WorkbookHoldsTheSheetTheFontsAndTheChart)
     in.limits.Emax = 40;
     in.limits.Esoll = 20;
     const QString file = path(QStringLiteral("w.xlsx"));
-    ASSERT_EQ(writeWorkbook(buildWorkbook(in, true), file), QString());
+    ASSERT_EQ(writeWorkbook(buildWorkbook(in, true), file, true), QString());
     const Workbook w = readWorkbook(file);
 
     // Chart first (on show), the data sheet, the reference lines hidden.
@@ -210,7 +210,7 @@ TEST_F(ExportWriters, OneReadingMovesTheLimitCellsTheChartReads)
     in.limits.Emin = 8;
     in.limits.Emax = 12;
     const QString file = path(QStringLiteral("one.xlsx"));
-    ASSERT_EQ(writeWorkbook(buildWorkbook(in, true), file), QString());
+    ASSERT_EQ(writeWorkbook(buildWorkbook(in, true), file, true), QString());
     const Workbook w = readWorkbook(file);
     // No deviation row: the limits stand in rows 8 and 9.
     EXPECT_EQ(w.data.value["A7"], u"Average");
@@ -224,12 +224,12 @@ TEST_F(ExportWriters, OneReadingMovesTheLimitCellsTheChartReads)
 TEST_F(ExportWriters, WorkbookWithoutChartAndWithFiveThousandReadings)
 {
     const QString plain = path(QStringLiteral("plain.xlsx"));
-    ASSERT_EQ(writeWorkbook(buildWorkbook(input(2), false), plain), QString());
+    ASSERT_EQ(writeWorkbook(buildWorkbook(input(2), false), plain, true), QString());
     EXPECT_FALSE(QString::fromUtf8(zipEntry(plain, QStringLiteral("xl/workbook.xml"))).contains(u"Chart"));
     EXPECT_TRUE(zipEntry(plain, QStringLiteral("xl/charts/chart1.xml")).isEmpty());
 
     const QString big = path(QStringLiteral("big.xlsx"));
-    ASSERT_EQ(writeWorkbook(buildWorkbook(input(5000), true), big), QString());
+    ASSERT_EQ(writeWorkbook(buildWorkbook(input(5000), true), big, true), QString());
     const Workbook w = readWorkbook(big);
     EXPECT_EQ(w.data.value["B5012"], u"5000");
     EXPECT_EQ(w.data.value["B5013"], QString());
@@ -238,7 +238,7 @@ TEST_F(ExportWriters, WorkbookWithoutChartAndWithFiveThousandReadings)
 
 TEST_F(ExportWriters, WorkbookThatCannotBeWrittenSaysWhy)
 {
-    EXPECT_FALSE(writeWorkbook(buildWorkbook(input(1), true), path(QStringLiteral("missing/w.xlsx"))).isEmpty());
+    EXPECT_FALSE(writeWorkbook(buildWorkbook(input(1), true), path(QStringLiteral("missing/w.xlsx")), true).isEmpty());
 }
 
 // The document's paragraphs with runs of blanks expanded, and its text styles.
@@ -275,7 +275,7 @@ TEST_F(ExportWriters, DocumentHoldsTheReportALinePerParagraphInOneFixedFont)
 {
     const QString report = QStringLiteral("NFE-Speicher\r\n\r\nStatistik:\r\nAnzahl            3\r\n  1   10.0 µm <&>\r\n");
     const QString file = path(QStringLiteral("r.odt"));
-    ASSERT_EQ(writeReportDocument(report, file), QString());
+    ASSERT_EQ(writeReportDocument(report, file, true), QString());
     EXPECT_EQ(zipEntry(file, QStringLiteral("mimetype")), "application/vnd.oasis.opendocument.text");
     const ReadDocument d = readDocument(file);
     EXPECT_EQ(d.lines, report.split(QStringLiteral("\r\n")));

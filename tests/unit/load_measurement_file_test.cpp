@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace kivo;
 
@@ -189,3 +190,86 @@ TEST_F(LoadMeasurementFileTest, BadFilesAreReadWithoutHarm)
     EXPECT_EQ(huge->readings.size(), 5000u);
     EXPECT_GT(huge->rowsRead, 2'000'000);
 }
+
+// Only a regular file is read: a pipe would wait for its writer, and the
+// zero device never ends. Each is refused at once, naming the file.
+TEST_F(LoadMeasurementFileTest, OnlyARegularFileIsRead)
+{
+    const QString fifo = dir.filePath("pipe.mes");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath("zero.mes");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    const QString folder = dir.filePath("folder.mes");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    const QString fifoLink = dir.filePath("link to pipe.mes");
+    ASSERT_TRUE(QFile::link(fifo, fifoLink));
+    for (const QString& path : {fifo, zero, folder, fifoLink}) {
+        SCOPED_TRACE(path.toStdString());
+        FileError error;
+        EXPECT_FALSE(loadMeasurementFile(path, "1", kMaxReadings, &error).has_value());
+        EXPECT_TRUE(error.notAFile);
+        EXPECT_EQ(fileErrorText(error, true), u8("keine gewöhnliche Datei (") + path + u')');
+        EXPECT_EQ(fileErrorText(error, false), u8("not a regular file (") + path + u')');
+    }
+    // A link to a regular file is read as the file.
+    const QString real = write("real.mes", encodeCp1252(report(2).join("\r\n")));
+    const QString link = dir.filePath("link.mes");
+    ASSERT_TRUE(QFile::link(real, link));
+    const std::optional<LoadedFile> linked = loadMeasurementFile(link, "1", kMaxReadings);
+    ASSERT_TRUE(linked.has_value());
+    EXPECT_EQ(linked->readings.size(), 2u);
+}
+
+// A reading row longer than a line the reader keeps lost its end: it is
+// refused, and the rows around it are taken.
+TEST_F(LoadMeasurementFileTest, ARowCutAtTheLineBoundIsRefused)
+{
+    QStringList lines = report(2);
+    lines.insert(lines.size() - 2, row(7, "12,3") + QString(70'000, u'x'));
+    const std::optional<LoadedFile> loaded =
+        loadMeasurementFile(write("long row.mes", encodeCp1252(lines.join("\r\n"))), "1", kMaxReadings);
+    ASSERT_TRUE(loaded.has_value());
+    EXPECT_EQ(loaded->rowsRefused, 1);
+    ASSERT_EQ(loaded->readings.size(), 2u);
+    EXPECT_EQ(loaded->readings[0].nr, 1);
+    EXPECT_EQ(loaded->readings[1].nr, 2);
+}
+
+// Files without a reading of their own: random bytes, a lone "ab:cd" row, one line
+// of 20 MB, a first row 0 / 0,0. None yields a reading that is not in the
+// file, and the row after the zero row is taken.
+TEST_F(LoadMeasurementFileTest, JunkGivesNoReadingAndAZeroRowNoGap)
+{
+    QByteArray random(100 * 1024, Qt::Uninitialized);
+    quint32 seed = 22;
+    for (char& c : random) {
+        seed = seed * 1664525u + 1013904223u;
+        c = char(seed >> 24);
+    }
+    // Enough rows with the colon in their place that some are tried.
+    for (qsizetype i = 0; i + 5 < random.size(); i += 997) random.replace(i, 5, "\r\n12:");
+    const QByteArray heading = "Speicher\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n";
+    const QByteArray zeroFirst = heading + "10:00:01          0         0,0 \xB5m   \r\n"
+                                 + "10:00:02          2        12,5 \xB5m   \r\n";
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        size_t readings;
+    } cases[] = {
+        {"random.mes", random, 0},
+        {"ab-cd.mes", heading + "ab:cd\r\n", 0},
+        {"ab-cd alone.mes", "ab:cd", 0},
+        {"one line.mes", QByteArray(20 << 20, '7'), 0},
+        {"one long row.mes", heading + "12:" + QByteArray(20 << 20, '7'), 0},
+        {"one row line.mes", heading + "10:00:01" + QByteArray(20 << 20, ' ') + "1 12,5", 0},
+        {"zero first.mes", zeroFirst, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::optional<LoadedFile> loaded = loadMeasurementFile(write(c.name, c.bytes), "1", kMaxReadings);
+        ASSERT_TRUE(loaded.has_value());
+        EXPECT_EQ(loaded->readings.size(), c.readings);
+        for (const LoadedReading& r : loaded->readings) EXPECT_FALSE(r.nr == 0 && r.wert == 0);
+    }
+}
+

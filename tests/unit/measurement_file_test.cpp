@@ -202,28 +202,91 @@ TEST(MeasurementFile, RowsBeyondTheLimitAreCountedButNotKept)
     EXPECT_EQ(small.readings.size(), 2u);
 }
 
-// The value is the whole field of columns 21-31, read with either separator.
+// The value is the whole field of columns 21-31, read with either separator;
+// a field that holds no finite number makes the row no reading.
 TEST(MeasurementFile, TheValueField)
 {
     struct Case {
         const char* field; // 11 characters
-        double wert;
+        std::optional<double> wert; // nullopt: the row is refused
     };
     const Case cases[] = {
-        {"       12,3", 12.3},      {"       12.3", 12.3},       {"      -3,50", -3.5},
-        {"      1,235", 1.235},     {"      1.235", 1.235},      {"    12345,6", 12345.6},
+        {"       12,3", 12.3},       {"       12.3", 12.3},       {"      -3,50", -3.5},
+        {"      1,235", 1.235},      {"      1.235", 1.235},      {"    12345,6", 12345.6},
         {" 1234567,89", 1234567.89}, {"         12", 12},         {"12,3       ", 12.3},
-        {"    1.234,5", 0},         {"    1,234.5", 0},          {"    1,234,5", 0},
-        {"           ", 0},         {"      ---,-", 0},
+        {"       -0,0", -0.0}, // what the program writes for -0.04 µm
+        {"    1.234,5", {}},         {"    1,234.5", {}},         {"    1,234,5", {}},
+        {"           ", {}},         {"      ---,-", {}},
     };
     for (const Case& c : cases) {
         const QString row = u8("14:05:01          1 ") + u8(c.field) + u8(" µm    Fe");
         const LoadedFile file = readMeasurementFile({u8("FE-Speicher"), row}, u8("1"), kMaxReadings);
+        if (!c.wert) {
+            EXPECT_TRUE(file.readings.empty()) << c.field;
+            EXPECT_EQ(file.rowsRefused, 1) << c.field;
+            continue;
+        }
         ASSERT_EQ(file.readings.size(), 1u) << c.field;
-        EXPECT_DOUBLE_EQ(file.readings[0].wert, c.wert) << c.field;
+        EXPECT_EQ(file.rowsRefused, 0) << c.field;
+        EXPECT_DOUBLE_EQ(file.readings[0].wert, *c.wert) << c.field;
         EXPECT_EQ(file.readings[0].nr, 1) << c.field;
         EXPECT_EQ(file.readings[0].einheit, u8("µm  ")) << c.field;
     }
+}
+
+// Rows with the reading row's colon that hold no reading the table could
+// keep: each is refused and counted, never taken as 0, and the rows after
+// it are taken.
+TEST(MeasurementFile, RowsThatAreNoReadingsAreRefusedAndCounted)
+{
+    struct Case {
+        const char* row;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"14:05:01          1       1e309 µm    Fe", "past the largest double"},
+        {"14:05:01          1         NaN µm    Fe", "not a number"},
+        {"14:05:01          1         inf µm    Fe", "infinite"},
+        {"14:05:01          1       -inf  µm    Fe", "infinite"},
+        {"14:05:01          1       1,2,3 µm    Fe", "two separators"},
+        {"14:05:01          1     1.234,5 µm    Fe", "a thousands group"},
+        {"14:05:01          1     1 234,5 µm    Fe", "a blank inside"},
+        {"14:05:01          1        0x1F µm    Fe", "hexadecimal"},
+        {"14:05:01      99999        12,3 µm    Fe", "number past 16 bits"},
+        {"14:05:01      32768        12,3 µm    Fe", "number past 16 bits"},
+        {"14:05:01     -32769        12,3 µm    Fe", "number below 16 bits"},
+        {"14:05:01          x        12,3 µm    Fe", "number is no number"},
+        {"14:05:01        1.5        12,3 µm    Fe", "number is no whole number"},
+        {"14:05:01        1 2        12,3 µm    Fe", "number with a blank inside"},
+        {"14:05:01                   12,3 µm    Fe", "no number"},
+        {"14:05:01          0         0,0 µm    Fe", "number and value 0: the table would end there"},
+        {"14:05:01          1    123456789012,5 µm Fe", "value wider than its column"},
+        {"ab:cd", "no columns at all"},
+        {"14:05:01", "time alone"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.row) + " (" + c.why + ")");
+        const LoadedFile file = readMeasurementFile(
+            {u8("FE-Speicher"), u8(c.row), u8("14:05:09          2        48,7 µm    Fe")}, u8("1"), kMaxReadings);
+        EXPECT_EQ(file.rowsRefused, 1);
+        EXPECT_EQ(file.rowsRead, 1);
+        ASSERT_EQ(file.readings.size(), 1u);
+        EXPECT_EQ(file.readings[0].nr, 2);
+        EXPECT_DOUBLE_EQ(file.readings[0].wert, 48.7);
+    }
+    // The edges that are readings: the 16-bit bounds, a number 0 with a
+    // value, a value 0 with a number.
+    const QStringList kept = u8List({"FE-Speicher", "14:05:01      32767        12,3 µm    Fe",
+                                     "14:05:01       -999        12,3 µm    Fe", "14:05:01          0        12,3 µm    Fe",
+                                     "14:05:01          3         0,0 µm    Fe", "14:05:01         +4        12,3 µm    Fe"});
+    const LoadedFile file = readMeasurementFile(kept, u8("1"), kMaxReadings);
+    EXPECT_EQ(file.rowsRefused, 0);
+    ASSERT_EQ(file.readings.size(), 5u);
+    EXPECT_EQ(file.readings[0].nr, 32767);
+    EXPECT_EQ(file.readings[1].nr, -999);
+    EXPECT_EQ(file.readings[2].nr, 0);
+    EXPECT_EQ(file.readings[3].wert, 0);
+    EXPECT_EQ(file.readings[4].nr, 4);
 }
 
 TEST(MeasurementFile, NumberUnitAndMaterialColumns)

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace kivo;
 
@@ -166,6 +167,29 @@ TEST_F(TextFileTest, FailedWriteKeepsTheOldFile)
     EXPECT_EQ(readBytes(file), QByteArray("10;20;15;\r\n"));
     EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Limit.ini"});
     unlock();
+}
+
+// Only a regular file is replaced: a pipe, a folder, or a pipe reached
+// through a link stays what it is, and the reason names the path.
+TEST_F(TextFileTest, OnlyARegularFileIsReplaced)
+{
+    const QString fifo = path("pipe.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString link = path("link.ini");
+    ASSERT_TRUE(QFile::link(fifo, link));
+    const QString folder = path("folder.ini");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    for (const QString& target : {fifo, link, folder}) {
+        FileError error;
+        EXPECT_FALSE(writeTextLines(target, {"1"}, &error)) << target.toStdString();
+        EXPECT_TRUE(error.notAFile) << target.toStdString();
+        EXPECT_EQ(fileErrorText(error, true), "keine gewöhnliche Datei (" + target + ")");
+    }
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
+    EXPECT_TRUE(S_ISFIFO(status.st_mode)) << "the pipe was replaced";
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"link.ini", "pipe.ini"}));
 }
 
 // ---- log file -----------------------------------------------------------
