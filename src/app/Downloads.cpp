@@ -190,7 +190,8 @@ void frmTransfer::warnOfMissingReadings(int announced, int received, int damaged
                            : QStringLiteral("The gauge reported %1 readings, only %2 arrived"))
                        .arg(expected)
                        .arg(received);
-    if (damaged > 0)
+    if (damaged == 1) text += german ? QStringLiteral("; 1 Zeile war beschädigt") : QStringLiteral("; 1 line was damaged");
+    else if (damaged > 1)
         text += (german ? QStringLiteral("; %1 Zeilen waren beschädigt") : QStringLiteral("; %1 lines were damaged"))
                     .arg(damaged);
     text += german ? QStringLiteral(". Bitte den Speicher erneut lesen.") : QStringLiteral(". Please read the memory again.");

@@ -79,9 +79,12 @@ void frmTransfer::saveOnlineReadings()
 void frmTransfer::onlineLineRefused(int refused)
 {
     // Said in the status line, not in a box: a noisy wire would stack them up.
-    lblConnectHint->setText(texte.languageIndex == kGerman
-                                ? QStringLiteral("%1 beschädigte Zeilen verworfen").arg(refused)
-                                : QStringLiteral("%1 damaged lines refused").arg(refused));
+    const bool german = texte.languageIndex == kGerman;
+    lblConnectHint->setText(refused == 1 ? (german ? QStringLiteral("1 beschädigte Zeile verworfen")
+                                                   : QStringLiteral("1 damaged line refused"))
+                                         : (german ? QStringLiteral("%1 beschädigte Zeilen verworfen")
+                                                   : QStringLiteral("%1 damaged lines refused"))
+                                               .arg(refused));
 }
 
 void frmTransfer::onlineHeld(const QString& text)

@@ -162,6 +162,7 @@ private:
     QString gaugeMessageText(const QString& line) const;
     void abandonReplyIfOpen();
     void stopOversizedReply();
+    void switchedItselfOff();
     void downloadSplit();
     void countDumpLines(const QString& received);
     void onlineRecords();
@@ -187,6 +188,7 @@ private:
     bool schalterStop = false;
     QStringList zeilen; // lines of the last memory download
     int dumpDamaged = 0;
+    bool dumpSplitDone = false;
     bool replyOver = true;        // the EOT of the last command's reply came
     QString afterReply;           // what came after it, before the next command
     bool bytesAfterReply = false;

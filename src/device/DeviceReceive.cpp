@@ -9,6 +9,8 @@
 #include "platform/Hourglass.h"
 #include "texts/Texte.h"
 
+#include <QTimer>
+
 namespace kivo {
 
 namespace {
@@ -22,6 +24,8 @@ constexpr qsizetype kMaxReplyChars = 16 * 1024;
 constexpr qsizetype kMaxDumpChars = 512 * 1024;
 // No reading line is this long: what has no line end by then is noise.
 constexpr qsizetype kMaxOnlineLine = 4096;
+// After its EM a gauge that switched itself off is silent this long.
+constexpr int kSwitchOffQuietMs = 300;
 
 
 } // namespace
@@ -49,6 +53,7 @@ bool DeviceLink::downloadMemory(const QString& befehl)
     Hourglass hourglass;
     empfang.clear();
     eotErkannt = false;
+    dumpSplitDone = false;
     dumpStxSeen = false;
     dumpLinesSeen = 0;
     SendCommand(befehl);
@@ -79,7 +84,10 @@ void DeviceLink::SCom1_OnComm(int code)
             }
             const qsizetype eot = received.indexOf(QChar(kEOT));
             if (eot >= 0) {
+                // The reply's own EOT, seen in place: an EOT that comes after
+                // it (its trigger included) ends nothing.
                 replyOver = true;
+                eotErkannt = true;
                 keepAfterReply(received.mid(eot + 1));
                 received.truncate(eot + 1);
             }
@@ -100,14 +108,15 @@ void DeviceLink::SCom1_OnComm(int code)
                 replyAbandoned = false; // the answer given up before is over
                 continue;
             }
-            if (c == kEOT) eotErkannt = true;
-            if (c == kEM) {
-                // The gauge switched itself off.
-                eotErkannt = true;
-                abgeschaltet = true;
-                oeffnenVersuche = 0;
-                OpenPort(port);
-                return;
+            if (c == kEOT && kind == kOnline) eotErkannt = true;
+            if (c == kEM && SCom1->lastByte() == kEM) {
+                // The gauge switches itself off with EM and then says
+                // nothing more; an EM followed by more bytes was damage on
+                // the wire, and its line is refused as such.
+                const quint64 receivedAtEm = SCom1->bytesReceived();
+                QTimer::singleShot(kSwitchOffQuietMs, this, [this, receivedAtEm] {
+                    if (!ended && SCom1->isOpen() && SCom1->bytesReceived() == receivedAtEm) switchedItselfOff();
+                });
             }
         }
         if (replyAbandoned) return;
@@ -128,6 +137,14 @@ void DeviceLink::SCom1_OnComm(int code)
     }
 }
 
+void DeviceLink::switchedItselfOff()
+{
+    eotErkannt = true;
+    abgeschaltet = true;
+    oeffnenVersuche = 0;
+    OpenPort(port);
+}
+
 void DeviceLink::stopOversizedReply()
 {
     empfang.clear();
@@ -142,8 +159,9 @@ void DeviceLink::stopOversizedReply()
 
 void DeviceLink::downloadSplit()
 {
-    if (empfang.isEmpty() || !eotErkannt) return;
+    if (empfang.isEmpty() || !eotErkannt || dumpSplitDone) return;
     if (cancelled) return; // the operator cancelled: the lines are dropped
+    dumpSplitDone = true;
     const DumpLines dump = splitDump(empfang, kMaxReadings);
     zeilen = dump.lines;
     dumpDamaged = dump.damaged;

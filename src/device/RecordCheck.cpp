@@ -5,6 +5,8 @@ namespace kivo {
 namespace {
 
 constexpr qsizetype kColumns = 25;
+// A line reading reaches at least to the end of its unit.
+constexpr qsizetype kLineThroughUnit = 21;
 
 // The fixed columns (0-based start, width) of a reading.
 struct Column {
@@ -35,8 +37,9 @@ QString quoted(QChar c)
 QString foreign(QChar c, qsizetype index) { return QStringLiteral("%1 in column %2").arg(quoted(c)).arg(index + 1); }
 
 // A number as the gauge right-aligns it in its field: blanks, then an
-// optional sign, digits with at most one point, an optional exponent, and
-// nothing after it. `whole` allows no point and no exponent.
+// optional sign, digits with at most one point, and nothing after it. The
+// gauge writes no exponent: one damaged digit would make "2.315" "2.3e5".
+// `whole` allows no point.
 bool isGaugeNumber(QStringView text, bool whole)
 {
     qsizetype i = 0;
@@ -50,15 +53,7 @@ bool isGaugeNumber(QStringView text, bool whole)
         else if (text[i] == u'.' && !point && !whole) point = true;
         else break;
     }
-    if (!digits) return false;
-    if (i < n && !whole && (text[i] == u'E' || text[i] == u'e')) {
-        ++i;
-        if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
-        const qsizetype first = i;
-        while (i < n && isDigit(text[i])) ++i;
-        if (i == first) return false;
-    }
-    return i == n;
+    return digits && i == n;
 }
 
 std::optional<QString> columnDamage(QStringView line, Column column, bool (*allowed)(QChar))
@@ -70,9 +65,9 @@ std::optional<QString> columnDamage(QStringView line, Column column, bool (*allo
 
 bool blankOnly(QChar c) { return c == u' '; }
 bool numberChar(QChar c) { return c == u' ' || isDigit(c) || c == u'+' || c == u'-'; }
-bool valueChar(QChar c) { return numberChar(c) || c == u'.' || c == u'E' || c == u'e'; }
+bool valueChar(QChar c) { return numberChar(c) || c == u'.'; }
 bool unitChar(QChar c) { return c == u' ' || isAsciiLetter(c) || c == u'/' || c == u'%' || c == QChar(0xB5); }
-bool materialChar(QChar c) { return c == u' ' || isAsciiLetter(c) || isDigit(c) || c == u'-'; }
+bool materialChar(QChar c) { return c == u' ' || isAsciiLetter(c); }
 
 } // namespace
 
@@ -85,6 +80,8 @@ std::optional<QString> recordDamage(QStringView line, RecordShape shape)
     if (line.size() > kColumns) return QStringLiteral("%1 characters, a reading has %2").arg(line.size()).arg(kColumns);
     if (shape != RecordShape::OnlineLine && line.size() != kColumns)
         return QStringLiteral("%1 characters, a reading has %2").arg(line.size()).arg(kColumns);
+    if (shape == RecordShape::OnlineLine && line.size() < kLineThroughUnit)
+        return QStringLiteral("%1 characters, a reading has at least %2").arg(line.size()).arg(kLineThroughUnit);
     const std::pair<Column, bool (*)(QChar)> columns[] = {
         {kNumber, numberChar}, {kGap1, blankOnly}, {kValue, valueChar},       {kGap2, blankOnly},
         {kUnit, unitChar},     {kGap3, blankOnly}, {kMaterial, materialChar},
@@ -105,6 +102,7 @@ std::optional<QString> recordDamage(QStringView line, RecordShape shape)
     while (unitEnd > 0 && unit[unitEnd - 1] == u' ') --unitEnd;
     if (unit.left(unitEnd).contains(u' '))
         return QStringLiteral("the unit is not in one piece");
+    if (unitEnd == 0 && shape != RecordShape::Dump) return QStringLiteral("no unit");
     return std::nullopt;
 }
 

@@ -13,7 +13,7 @@ namespace kivo {
 enum class RecordShape {
     Dump,       // a line of a memory dump: exactly 25 columns
     OnlineFixed, // an "E" record: 25 columns and CR LF
-    OnlineLine, // a "V" line: at most 25 columns, the value always there
+    OnlineLine, // a "V" line: 21 to 25 columns, value and unit always there
 };
 
 // Why `line` (without its CR LF, except for OnlineFixed records, which are

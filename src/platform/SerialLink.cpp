@@ -77,6 +77,8 @@ void SerialLink::deliver(const QByteArray& bytes)
     // The receive buffer size is what the port is set up with; the program
     // never drops what arrived, it only reads it in its own time.
     Q_UNUSED(inBufferSize);
+    received += quint64(bytes.size());
+    last = bytes.back();
     inbound += bytes;
     QByteArray newlyFired;
     for (char c : bytes)

@@ -55,6 +55,10 @@ public:
     // The fired triggers not yet taken, oldest first.
     QByteArray takeFiredTriggers();
     int waiting() const { return int(inbound.size() - head); }
+    // Every byte that ever arrived, counted as it arrives.
+    quint64 bytesReceived() const { return received; }
+    // The last byte that arrived.
+    char lastByte() const { return last; }
 
 signals:
     void commEvent(int code);
@@ -75,6 +79,8 @@ private:
     int rThreshold = 0;
     int inputLen = 0;
     int inBufferSize = 8192;
+    quint64 received = 0;
+    char last = 0;
 };
 
 // Text of received bytes, one character per byte (Windows-1252).

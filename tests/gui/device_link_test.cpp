@@ -5,6 +5,7 @@
 #include "platform/FakeSerialLink.h"
 #include "texts/Texte.h"
 
+#include <QEventLoop>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -225,6 +226,47 @@ TEST_F(DeviceLinkTest, ACountLineEndedByEotCounts)
     link->OpenPort(link->portnr());
     ASSERT_TRUE(link->ReadGeraet());
     EXPECT_EQ(link->device().anzahl1, 12);
+}
+
+TEST_F(DeviceLinkTest, AnEotAfterTheAnswerEndsNoLaterAnswer)
+{
+    // A lone EOT after the answer must not pass for the end of the dump
+    // asked for next.
+    int asked = 0;
+    wire->onWrite = [&](const QByteArray& command) {
+        ++asked;
+        if (command == "$kivo00$\r\n")
+            QTimer::singleShot(5, wire, [this] {
+                wire->receive(QByteArray(kIdentReply) + "x");
+                QTimer::singleShot(60, wire, [this] { wire->receive("\r\n\x04"); });
+            });
+        else
+            QTimer::singleShot(100, wire, [this] { wire->receive(kDump); });
+    };
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->ReadGeraet());
+    link->setMessart(kFE);
+    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    EXPECT_EQ(link->dumpLines().size(), 3);
+}
+
+TEST_F(DeviceLinkTest, AnEmInsideADumpIsDamageNotASwitchOff)
+{
+    QByteArray dump = kDump;
+    dump[dump.indexOf("11.0") + 1] = '\x19'; // EM in the middle of reading 2
+    answer({{"$kivo10$\r\n", dump}});
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kFE);
+    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    QEventLoop pause; // past the quiet a switched-off gauge keeps
+    QTimer::singleShot(400, &pause, &QEventLoop::quit);
+    pause.exec();
+    EXPECT_EQ(link->dumpLines().size(), 2);
+    EXPECT_EQ(link->dumpDamagedLines(), 1);
+    EXPECT_FALSE(link->switchedOff());
+    EXPECT_TRUE(link->CheckConnect());
 }
 
 } // namespace

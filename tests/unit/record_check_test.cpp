@@ -27,7 +27,7 @@ QString with(QString line, qsizetype index, QChar c)
 TEST(RecordCheck, WholeReadingsPass)
 {
     const QString lines[] = {
-        record("1", "12.48", "kA/m"), record("4711", "-0.37", "µm"), record("12", "1.2E3", "G"),
+        record("1", "12.48", "kA/m"), record("4711", "-0.37", "µm"), record("12", "1200", "G"),
         record("9", "+3.5", "Oe", "NFe"), record("0", "", ""), // the gauge's empty slot
         record("", "142.7", "ym", "Fe"), record("3", ".5", "mVs"), record("3", "5.", "%"),
     };
@@ -58,6 +58,9 @@ TEST(RecordCheck, DamageIsRefusedWhole)
         {"a point in the number", record("2.5", "3.3", "µm")},
         {"an empty line", QString()},
         {"an exponent without digits", record("1", "1.5E", "µm")},
+        // The gauge writes no exponent: one damaged digit of 2.315 gives 2.3e5.
+        {"an exponent", record("1", "2.3e5", "mVs")},
+        {"a digit in the material", record("4", "4.5", "µm", "N8e")},
     };
     for (const auto& [what, line] : cases) EXPECT_NE(recordDamage(line, RecordShape::Dump), std::nullopt) << what;
 
@@ -66,6 +69,9 @@ TEST(RecordCheck, DamageIsRefusedWhole)
     EXPECT_NE(recordDamage(QString(good + "x\n"), RecordShape::OnlineFixed), std::nullopt);
     EXPECT_NE(recordDamage(QString(good + "\r\n" + "x"), RecordShape::OnlineFixed), std::nullopt);
     EXPECT_NE(recordDamage(QString(good + " "), RecordShape::OnlineLine), std::nullopt);
+    // A line cut before its unit.
+    EXPECT_NE(recordDamage(record("26", "26.000", "").left(16), RecordShape::OnlineLine), std::nullopt);
+    EXPECT_NE(recordDamage(record("26", "26.000", ""), RecordShape::OnlineLine), std::nullopt);
     // The reason names the character and its column for the log.
     EXPECT_EQ(recordDamage(with(good, 14, QChar(0)), RecordShape::Dump), QStringLiteral("\\x00 in column 15"));
 }
