@@ -207,10 +207,12 @@ ReadFailure readLimitIni(const QStringList& lines, LimitFields& fields, const QL
 
 ReadFailure unwritableLimits(const LimitFields& fields, int languageIndex)
 {
-    const std::pair<const char*, double> values[] = {{"Emin", fields.Emin}, {"Emax", fields.Emax}, {"Esoll", fields.Esoll}};
+    const std::pair<const char*, double> values[] = {
+        {"Emin", fields.Emin}, {"Emax", fields.Emax}, {"Esoll", fields.Esoll}};
     for (const auto& [name, value] : values) {
         if (finiteNumber(value)) continue;
-        return (languageIndex == 0 ? QStringLiteral("%1 \"%2\" ist keine Zahl") : QStringLiteral("%1 \"%2\" is not a number"))
+        return (languageIndex == 0 ? QStringLiteral("%1 \"%2\" ist keine Zahl")
+                                   : QStringLiteral("%1 \"%2\" is not a number"))
             .arg(QLatin1String(name), QString::number(value));
     }
     return std::nullopt;

@@ -130,18 +130,6 @@ TEST_F(SettingsTest, AFileOverTheBoundIsRefusedWhole)
              untouched = f.Emin == 10 && f.Emax == 20 && f.Esoll == 15 && f.EminStr == u"10";
              return o;
          }},
-        {"SL", "1", [&](bool& untouched) {
-             int language = 0;
-             const SettingsOutcome o = settings.readLanguage(language);
-             untouched = language == 0;
-             return o;
-         }},
-        {"PL", "DT 01.02.2003;04:05", [&](bool& untouched) {
-             ProjectData d{{"old"}, QDate(2020, 1, 2), QTime(3, 4)};
-             const SettingsOutcome o = settings.readProjectData(d);
-             untouched = d.felder[0] == u"old" && d.date == QDate(2020, 1, 2);
-             return o;
-         }},
     };
     for (int language : {0, 1}) {
         settings.setLanguage(language);
