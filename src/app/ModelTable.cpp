@@ -41,4 +41,11 @@ std::optional<ModelProfile> profileFor(const QString& geraet)
     return std::nullopt;
 }
 
+QStringList modelCodes()
+{
+    QStringList codes;
+    for (const ModelRow& row : kModels) codes << QString::fromLatin1(row.code);
+    return codes;
+}
+
 } // namespace kivo

@@ -5,6 +5,7 @@
 #include "device/ModelProfile.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace kivo {
@@ -25,5 +26,8 @@ const ModelRow* titleRowFor(const QString& geraet);
 // The model profile of `geraet`, from the first three characters of the
 // trimmed code; nullopt for an unknown model.
 std::optional<ModelProfile> profileFor(const QString& geraet);
+
+// The model codes of the table, in its order, for a message that names them.
+QStringList modelCodes();
 
 } // namespace kivo

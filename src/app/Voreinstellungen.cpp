@@ -3,6 +3,7 @@
 // values come from and go to the controls, and a failure is shown and
 // logged. Fields read before a bad line keep their new values.
 
+#include "app/ModelTable.h"
 #include "app/frmTransfer.h"
 #include "settings/Settings.h"
 #include "table/frmProjekt.h"
@@ -25,6 +26,11 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
     if (aktion == u"KL") {
         KonfiFields f{identity.geraet, identity.brandCode, identity.brandName, identity.kpgmname};
         failure = settings.readKonfi(f);
+        // A code of no model would start a program without a name, pictures
+        // or ports: said as a Konfi.ini that cannot be read is.
+        if (!failure && !profileFor(f.geraet))
+            failure = SettingsFailure{settingsErrorText(aktion, texte.languageIndex),
+                                      unknownModelText(f.geraet, modelCodes(), texte.languageIndex)};
         identity.geraet = f.geraet;
         identity.brandCode = f.brandCode;
         identity.brandName = f.brandName;

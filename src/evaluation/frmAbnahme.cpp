@@ -141,8 +141,11 @@ void frmAbnahme::fillMaximum()
     // operator may change it. IMO PSPC knows no maximum.
     const std::optional<double> nominal = parseLocaleNumber(txtNenn->text());
     const bool iso = cboRegel->currentIndex() == 0;
+    // A nominal near the largest double has no three times: no maximum
+    // then, rather than "inf" the field itself refuses.
+    const std::optional<double> maximum = nominal ? finiteNumber(3 * *nominal) : std::nullopt;
     fillingMax = true;
-    txtMax->setText(iso && nominal && *nominal > 0 ? number(3 * *nominal) : QString());
+    txtMax->setText(iso && maximum && *maximum > 0 ? number(*maximum) : QString());
     fillingMax = false;
 }
 

@@ -33,13 +33,15 @@ SettingsOutcome Settings::read(const char* aktion, const QStringList& initial, P
     const bool konfi = qstrcmp(aktion, "KL") == 0;
     std::optional<QStringList> lines;
     if (konfi || createIfMissing(file, initial, &error)) lines = readTextLines(file, &error);
-    if (!lines) return failure(aktion, error.reason);
+    if (!lines) return failure(aktion, error.tooLarge ? tooLargeText(file, language) : error.reason);
     if (const ReadFailure bad = parse(*lines)) return failure(aktion, *bad);
     return std::nullopt;
 }
 
 SettingsOutcome Settings::write(const char* aktion, const QStringList& lines) const
 {
+    // A character the file cannot hold is refused, not written as "?".
+    if (const ReadFailure bad = unwritableLines(lines, language)) return failure(aktion, *bad);
     FileError error;
     if (writeTextLines(path(QString::fromLatin1(aktion)), lines, &error)) return std::nullopt;
     const bool german = language == 0;
@@ -65,6 +67,7 @@ SettingsOutcome Settings::readLimits(LimitFields& fields, const QLocale& locale)
 
 SettingsOutcome Settings::writeLimits(const LimitFields& fields, const QLocale& locale) const
 {
+    if (const ReadFailure bad = unwritableLimits(fields, language)) return failure("LS", *bad);
     return write("LS", writeLimitIni(fields, locale));
 }
 

@@ -3,6 +3,7 @@
 #include "shared/LocaleNumber.h"
 
 #include "platform/SerialPorts.h"
+#include "shared/Cp1252.h"
 #include "shared/FieldExcerpt.h"
 
 #include <QRegularExpression>
@@ -80,6 +81,31 @@ QString settingsErrorText(const QString& aktion, int languageIndex)
     const ActionInfo* a = findAction(aktion);
     if (!a) return {};
     return QString::fromUtf8(languageIndex == 0 ? a->german : a->english);
+}
+
+QString tooLargeText(const QString& path, int languageIndex)
+{
+    return (languageIndex == 0 ? QStringLiteral("%1 ist zu groß") : QStringLiteral("%1 is too large")).arg(path);
+}
+
+QString unknownModelText(const QString& geraet, const QStringList& knownCodes, int languageIndex)
+{
+    return (languageIndex == 0 ? QStringLiteral("Zeile 1: Gerätecode \"%1\" ist unbekannt (bekannt: %2)")
+                               : QStringLiteral("line 1: model code \"%1\" is unknown (known: %2)"))
+        .arg(fieldExcerpt(geraet), knownCodes.join(QStringLiteral(", ")));
+}
+
+ReadFailure unwritableLines(const QStringList& lines, int languageIndex)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const std::optional<QString> c = firstCharacterOutsideCp1252Line(lines[i]);
+        if (!c) continue;
+        return (languageIndex == 0 ? QStringLiteral("Zeile %1: \"%2\" lässt sich in der Datei nicht speichern")
+                                   : QStringLiteral("line %1: \"%2\" cannot be stored in the file"))
+            .arg(i + 1)
+            .arg(fieldExcerpt(*c));
+    }
+    return std::nullopt;
 }
 
 ReadFailure readKonfi(const QStringList& lines, KonfiFields& fields)
@@ -179,6 +205,19 @@ ReadFailure readLimitIni(const QStringList& lines, LimitFields& fields, const QL
     return std::nullopt;
 }
 
+ReadFailure unwritableLimits(const LimitFields& fields, int languageIndex)
+{
+    const std::pair<const char*, double> values[] = {
+        {"Emin", fields.Emin}, {"Emax", fields.Emax}, {"Esoll", fields.Esoll}};
+    for (const auto& [name, value] : values) {
+        if (finiteNumber(value)) continue;
+        return (languageIndex == 0 ? QStringLiteral("%1 \"%2\" ist keine Zahl")
+                                   : QStringLiteral("%1 \"%2\" is not a number"))
+            .arg(QLatin1String(name), QString::number(value));
+    }
+    return std::nullopt;
+}
+
 QStringList writeLimitIni(const LimitFields& fields, const QLocale& locale)
 {
     return {formatLimitNumber(fields.Emin, locale) + u';' + formatLimitNumber(fields.Emax, locale) + u';'
@@ -226,10 +265,14 @@ ReadFailure readProjektdaten(const QStringList& lines, ProjectData& data)
 {
     for (int i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].trimmed();
-        if (i < kProjectFields && !line.isEmpty()) data.felder[size_t(i)] = line.left(kProjectFieldLength);
+        // The six field lines are fields whatever they hold ("DT 05.05.2024
+        // Los 7" too): the program writes the date line after them.
+        if (i < kProjectFields) {
+            if (!line.isEmpty()) data.felder[size_t(i)] = line.left(kProjectFieldLength);
+            continue;
+        }
         if (!line.startsWith(QStringLiteral("DT"))) continue;
-        // A field text may start with "DT" too; only a real date makes the
-        // date-and-time line.
+        // Only a real date makes the date-and-time line.
         const QDate date = QDate::fromString(line.mid(3, 10), QStringLiteral("dd.MM.yyyy"));
         if (!date.isValid()) continue;
         data.date = date;

@@ -22,6 +22,16 @@ using ReadFailure = std::optional<QString>;
 QString settingsFileName(const QString& aktion);
 QString settingsErrorText(const QString& aktion, int languageIndex);
 
+// The reasons that follow an action's message, in the interface language:
+// a file past the reading bound, refused whole ("… ist zu groß"); a model
+// code of no model, with the codes there are.
+QString tooLargeText(const QString& path, int languageIndex);
+QString unknownModelText(const QString& geraet, const QStringList& knownCodes, int languageIndex);
+
+// Why `lines` cannot be written as they are: the first character a line of
+// the code page cannot hold, which would come back as "?" or split a line.
+ReadFailure unwritableLines(const QStringList& lines, int languageIndex);
+
 // Konfi.ini: model code on line 1, brand lines "code;name;program;". The
 // brand name and the program name become folders: one with "/", "\" or
 // ".." fails its line.
@@ -57,6 +67,9 @@ struct LimitFields {
 };
 ReadFailure readLimitIni(const QStringList& lines, LimitFields& fields, const QLocale& locale);
 QStringList writeLimitIni(const LimitFields& fields, const QLocale& locale);
+// Why the limits cannot be written: a value that is no finite number, which
+// the reader would refuse and so lose the other limits with it.
+ReadFailure unwritableLimits(const LimitFields& fields, int languageIndex);
 // The shortest text (up to 15 significant digits) that gives the value back.
 QString formatLimitNumber(double value, const QLocale& locale);
 
@@ -71,7 +84,8 @@ constexpr int kProjectFields = 6;
 using ProjectCaptions = std::array<QString, kProjectFields>;
 ReadFailure readProjektIni(const QStringList& lines, int languageIndex, ProjectCaptions& captions);
 
-// Projektdaten.ini: the six field texts, then "DT dd.mm.yyyy;hh:mm".
+// Projektdaten.ini: the six field texts, then "DT dd.mm.yyyy;hh:mm". The
+// first six lines are always the fields; the date line follows them.
 struct ProjectData {
     std::array<QString, kProjectFields> felder;
     QDate date;

@@ -105,11 +105,17 @@ std::optional<QStringList> readTextLines(const QString& path, FileError* error, 
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
     // A buffer of the whole limit for a file of a few hundred bytes would be
-    // taken and given back at every save of an online session.
-    const qint64 wanted = file.isSequential() ? maxBytes : std::min(maxBytes, file.size());
+    // taken and given back at every save of an online session. One byte
+    // past the bound tells a file that is too large.
+    const qint64 wanted = file.isSequential() ? maxBytes + 1 : std::min(maxBytes + 1, file.size());
     const QByteArray bytes = file.read(wanted);
     if (file.error() != QFileDevice::NoError) {
         setError(error, describeFileError(path, file.errorString()));
+        return std::nullopt;
+    }
+    if (bytes.size() > maxBytes) {
+        setError(error, QStringLiteral("%1 is too large").arg(path));
+        if (error) error->tooLarge = true;
         return std::nullopt;
     }
     return splitLines(decodeText(bytes));

@@ -15,6 +15,7 @@ struct FileError {
     QString path;          // the file it concerns
     int systemError = 0;   // errno of the call that failed; 0 when the system gave none
     bool notAFile = false; // the path names a folder, a device or a pipe
+    bool tooLarge = false; // past the reading bound: refused whole
 };
 
 // The reason of `error` in the operator's language where the system named
@@ -32,8 +33,9 @@ bool openForReading(QFile& file, FileError* error = nullptr);
 
 // The lines of a file, without their line ends (CR LF, LF or CR).
 // A last line without a line end still counts; an empty file has no lines.
-// Only the first `maxBytes` are read: a settings file is a few lines, and a
-// huge file in its place must not fill the memory.
+// A file of more than `maxBytes` is refused whole: a settings file is a few
+// lines, a huge file in its place must not fill the memory, and a part of it
+// would be read as if it were all (its last line counts).
 inline constexpr qint64 kMaxTextFileBytes = 1024 * 1024;
 std::optional<QStringList> readTextLines(const QString& path, FileError* error = nullptr,
                                          qint64 maxBytes = kMaxTextFileBytes);

@@ -1,5 +1,6 @@
 #include "shared/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -15,6 +16,15 @@ constexpr std::array<char16_t, 32> kHigh = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
+
+// The byte of a character in the code page; nullopt when it has none.
+std::optional<char> cp1252Byte(char16_t u)
+{
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)) return char(u);
+    const auto* at = std::find(kHigh.begin(), kHigh.end(), u);
+    if (at == kHigh.end()) return std::nullopt;
+    return char(0x80 + (at - kHigh.begin()));
+}
 
 } // namespace
 
@@ -85,25 +95,23 @@ QString decodeCp1252(QByteArrayView bytes)
     return text;
 }
 
+std::optional<QString> firstCharacterOutsideCp1252Line(const QString& text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u == u'\r' || u == u'\n') return QString(text[i]);
+        if (cp1252Byte(u)) continue;
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        return text.mid(i, pair ? 2 : 1);
+    }
+    return std::nullopt;
+}
+
 QByteArray encodeCp1252(const QString& text)
 {
     QByteArray bytes;
     bytes.reserve(text.size());
-    for (QChar ch : text) {
-        const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || (u >= 0x80 && u <= 0x9F && kHigh[u - 0x80] == 0)) {
-            bytes.append(char(u));
-            continue;
-        }
-        char mapped = '?';
-        for (size_t i = 0; i < kHigh.size(); ++i) {
-            if (kHigh[i] == u) {
-                mapped = char(0x80 + i);
-                break;
-            }
-        }
-        bytes.append(mapped);
-    }
+    for (QChar ch : text) bytes.append(cp1252Byte(ch.unicode()).value_or('?'));
     return bytes;
 }
 

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace kivo {
 
@@ -44,5 +45,11 @@ QString decodeCp1252(QByteArrayView bytes);
 
 // Text to Windows-1252 bytes; a character the code page lacks becomes "?".
 QByteArray encodeCp1252(const QString& text);
+
+// The first character of `text` that a line of a Windows-1252 file cannot
+// hold as it is: one the code page lacks (it would be written "?"), or a
+// line end (it would split the line). A character beyond the 16-bit plane
+// comes back whole; nullopt when every character fits.
+std::optional<QString> firstCharacterOutsideCp1252Line(const QString& text);
 
 } // namespace kivo

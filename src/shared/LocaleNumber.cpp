@@ -52,6 +52,20 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
     return text;
 }
 
+std::optional<double> finiteNumber(double value)
+{
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseSystemNumber(const QString& text, const QLocale& locale)
+{
+    bool ok = false;
+    const double v = locale.toDouble(text.trimmed(), &ok);
+    if (!ok) return std::nullopt;
+    return finiteNumber(v);
+}
+
 std::optional<double> parseLocaleNumber(const QString& text)
 {
     static const QRegularExpression kNumber(
@@ -62,8 +76,8 @@ std::optional<double> parseLocaleNumber(const QString& text)
     c.replace(u',', u'.');
     bool ok = false;
     const double v = QLocale::c().toDouble(c, &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
-    return v;
+    if (!ok) return std::nullopt;
+    return finiteNumber(v);
 }
 
 } // namespace kivo

@@ -14,8 +14,17 @@ namespace kivo {
 // 2.675 rounds to 2.68 although the double lies just below it.
 QString formatFixed(double value, int decimals, const QLocale& locale);
 
+// The rule of every number field and every number of a settings file: only
+// a finite value is a number. "nan", "inf" and an overflow such as 1e999 are
+// none; they would reach the table's colours, the report and the files.
+std::optional<double> finiteNumber(double value);
+
 // A number written with either decimal separator; a second separator (a
 // thousands group) makes it no number.
 std::optional<double> parseLocaleNumber(const QString& text);
+
+// A number in the locale's own format (its thousands group allowed), as a
+// field the operator types into reads it.
+std::optional<double> parseSystemNumber(const QString& text, const QLocale& locale);
 
 } // namespace kivo

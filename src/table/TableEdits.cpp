@@ -1,6 +1,7 @@
 #include "table/TableEdits.h"
 
 #include "device/RecordLine.h"
+#include "shared/LocaleNumber.h"
 
 #include <algorithm>
 #include <numeric>
@@ -42,9 +43,7 @@ LimitEntry readLimitEntry(const QString& text, bool target, const QLocale& local
         if (target) entry.text = QStringLiteral("0");
         return entry;
     }
-    bool ok = false;
-    locale.toDouble(text.trimmed(), &ok);
-    if (!ok) {
+    if (!parseSystemNumber(text, locale)) {
         entry.outcome = LimitEntry::NotNumeric;
         return entry;
     }
@@ -53,7 +52,7 @@ LimitEntry readLimitEntry(const QString& text, bool target, const QLocale& local
         entry.wasNegative = true;
         entry.text.remove(u'-');
     }
-    entry.value = locale.toDouble(entry.text.trimmed(), &ok);
+    entry.value = parseSystemNumber(entry.text, locale).value_or(0);
     return entry;
 }
 

@@ -1,6 +1,8 @@
 #include "table/frmProjekt.h"
 
 #include "platform/Controls.h"
+#include "shared/Cp1252.h"
+#include "shared/FieldExcerpt.h"
 #include "texts/Texte.h"
 
 #include <QDateEdit>
@@ -11,8 +13,34 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimeEdit>
+#include <QValidator>
+#include <functional>
 
 namespace kivo {
+
+namespace {
+
+// Projektdaten.ini is a Windows-1252 file of one line per field: a field
+// takes only what such a line holds, and tells what it refused.
+class ProjectTextValidator : public QValidator {
+public:
+    ProjectTextValidator(std::function<void(const QString&)> onRefused, QObject* parent)
+        : QValidator(parent), refusedCharacter(std::move(onRefused))
+    {
+    }
+    State validate(QString& input, int&) const override
+    {
+        const std::optional<QString> c = firstCharacterOutsideCp1252Line(input);
+        if (!c) return Acceptable;
+        refusedCharacter(*c);
+        return Invalid;
+    }
+
+private:
+    std::function<void(const QString&)> refusedCharacter;
+};
+
+} // namespace
 
 frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
 {
@@ -25,6 +53,8 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
                                                     QStringLiteral("Label"));
         txtFelder[size_t(i)] = makeControl<QLineEdit>(frmRahmen, ("txtFelder(" + index + ")").constData(), "text");
         txtFelder[size_t(i)]->setMaxLength(30);
+        txtFelder[size_t(i)]->setValidator(
+            new ProjectTextValidator([this](const QString& c) { showRefused(c); }, txtFelder[size_t(i)]));
         fields->addWidget(lblFelder[size_t(i)], i, 0);
         fields->addWidget(txtFelder[size_t(i)], i, 1, 1, 2);
     }
@@ -39,6 +69,11 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
     fields->addWidget(lblDtp, 6, 0);
     fields->addWidget(DTPDate, 6, 1);
     fields->addWidget(DTPTime, 6, 2);
+    lblHinweis = makeControl<QLabel>(frmRahmen, "lblHinweis", "label");
+    lblHinweis->setWordWrap(true);
+    lblHinweis->setStyleSheet(QStringLiteral("color: rgb(192,0,0);"));
+    lblHinweis->setVisible(false);
+    fields->addWidget(lblHinweis, 7, 0, 1, 3);
 
     Frame1 = makeControl<QGroupBox>(this, "Frame1", "frame", QStringLiteral("Befehle"));
     cmdSpeichern = makeControl<QPushButton>(Frame1, "cmdSpeichern", "button", QStringLiteral("Speichern"));
@@ -70,10 +105,34 @@ void frmProjekt::recaption()
     frmRahmen->setTitle(texte->MessageText(38));
     lblDtp->setText(texte->MessageText(46));
     Frame1->setTitle(texte->MessageText(21));
+    const bool german = texte->languageIndex == kGerman;
+    for (QLineEdit* field : txtFelder)
+        field->setToolTip(german ? QStringLiteral("Nur Zeichen des westeuropäischen Zeichensatzes (Windows-1252)")
+                                 : QStringLiteral("Only characters of the Western European character set (Windows-1252)"));
+    showRefused(refused);
+}
+
+void frmProjekt::showRefused(const std::optional<QString>& character)
+{
+    refused = character;
+    lblHinweis->setVisible(refused.has_value());
+    if (!refused || !texte) return;
+    const QString c = fieldExcerpt(*refused);
+    lblHinweis->setText(texte->languageIndex == kGerman
+                            ? QStringLiteral("„%1“ kann nicht gespeichert werden: nur Zeichen des westeuropäischen "
+                                             "Zeichensatzes (Windows-1252) sind möglich.")
+                                  .arg(c)
+                            : QStringLiteral("“%1” cannot be saved: only characters of the Western European "
+                                             "character set (Windows-1252) can be entered.")
+                                  .arg(c));
 }
 
 void frmProjekt::Form_Activate()
 {
+    // Said again for text a field holds from the file, gone when all fits.
+    refused.reset();
+    for (const QLineEdit* field : txtFelder)
+        if (!refused) refused = firstCharacterOutsideCp1252Line(field->text());
     recaption();
     if (DTPDate->date() == QDate(1899, 1, 1)) DTPDate->setDate(QDate::currentDate());
     if (DTPTime->time() == QTime(0, 0)) DTPTime->setTime(QTime::currentTime());
@@ -85,6 +144,7 @@ void frmProjekt::cmdLoeschen_Click()
     DTPDate->setDate(QDate::currentDate());
     DTPTime->setTime(QTime(0, 0));
     for (QLineEdit* field : txtFelder) field->clear();
+    showRefused(std::nullopt);
 }
 
 } // namespace kivo

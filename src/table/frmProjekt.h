@@ -3,6 +3,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
 class QDateEdit;
 class QGroupBox;
@@ -34,6 +35,7 @@ public:
     QGroupBox* Frame1;
     QPushButton* cmdSpeichern;
     QPushButton* cmdLoeschen;
+    QLabel* lblHinweis; // which character a field refused, and why
 
 signals:
     // "Speichern": the main window writes Projektdaten.ini.
@@ -41,7 +43,10 @@ signals:
 
 private:
     void cmdLoeschen_Click();
+    // A field refused `character` (nullopt: nothing to say).
+    void showRefused(const std::optional<QString>& character);
     const Texte* texte = nullptr;
+    std::optional<QString> refused;
 };
 
 } // namespace kivo

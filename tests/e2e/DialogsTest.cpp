@@ -4,6 +4,7 @@
 
 #include "MeasurementText.h"
 
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace kivo::e2e;
@@ -106,6 +107,79 @@ TEST(LimitsDialog, WarningsInEnglishAndDeletingTheLimits)
     EXPECT_EQ(limitIni(bench), u"0;30;0;\r\n"_s);
 }
 
+// The locale's number reader knows "nan" and "inf": neither is a limit,
+// nor is a number past the largest double. Each is refused as any other
+// text that is no number, and only numbers reach Limit.ini.
+struct NoNumberCase {
+    const char* name;
+    QString locale;
+    bool english;
+    QString message;
+    QString limitIni;
+};
+
+void PrintTo(const NoNumberCase& c, std::ostream* os) { *os << c.name; }
+
+class LimitsNoNumber : public testing::TestWithParam<NoNumberCase> {};
+
+TEST_P(LimitsNoNumber, NanInfAndOverflowAreRefused)
+{
+    const NoNumberCase& c = GetParam();
+    DownloadBench bench("ZR", PortType::Cable);
+    connected(bench, c.locale);
+    const QStringList bad = {u"nan"_s, u"NaN"_s, u"inf"_s, u"-inf"_s, u"1e999"_s};
+    QString script = kUntilIdle + (c.english ? u"click English\nwait-ms 300\n"_s : QString()) + u"click cmdWerte\n"_s
+                     + enter("txtMinLimit", u"10"_s, "txtMaxLimit");
+    for (const QString& text : bad) script += enter("txtMaxLimit", text, "txtSoll") + u"wait-ms 50\ndump\n"_s;
+    script += enter("txtMaxLimit", u"50,5"_s.replace(u',', c.english ? u'.' : u','), "txtSoll")
+              + enter("txtSoll", u"inf"_s, "txtMinLimit") + u"wait-ms 50\n"_s + enter("txtSoll", u""_s, "txtMinLimit")
+              + u"click frmWerte.cmdSpeichern\n"_s + kUntilIdle + u"dump\nclick cmdClipboard\nclipboard\n"_s;
+    const DriveResult result = bench.connect(script);
+    ASSERT_EQ(result.dumps.size(), bad.size() + 1);
+    for (int i = 0; i < bad.size(); ++i) {
+        SCOPED_TRACE(bad[i].toStdString());
+        EXPECT_EQ(messageTexts(result.dumps[i]), QStringList({c.message}));
+        // The field keeps the focus and its text for the operator to mend.
+        EXPECT_EQ(result.dumps[i].focus(), u"frmWerte.txtMaxLimit"_s);
+        EXPECT_EQ(result.dumps[i].text(u"frmWerte.txtMaxLimit"_s), bad[i]);
+    }
+    const Dump& saved = result.dumps.last();
+    EXPECT_EQ(messageTexts(saved), QStringList({c.message})) << "the target \"inf\"";
+    EXPECT_EQ(limitIni(bench), c.limitIni);
+    EXPECT_FALSE(saved.text(u"cmdWerte"_s).contains(u"n"_s)) << saved.text(u"cmdWerte"_s).toStdString();
+    ASSERT_EQ(result.clipboards.size(), 1);
+    EXPECT_FALSE(result.clipboards[0].contains(u"nan"_s, Qt::CaseInsensitive));
+    EXPECT_FALSE(result.clipboards[0].contains(u"inf"_s, Qt::CaseInsensitive));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    , LimitsNoNumber,
+    testing::Values(NoNumberCase{"German", u"de_DE"_s, false, u"Eingabe muss numerisch sein!"_s, u"10;50,5;0;\r\n"_s},
+                    NoNumberCase{"English", u"en_US"_s, true, u"Numeric field required!"_s, u"10;50.5;0;\r\n"_s}),
+    [](const testing::TestParamInfo<NoNumberCase>& info) { return std::string(info.param.name); });
+
+// A Limit.ini past the bound is refused whole: a part of it would give
+// limits from a line cut in two.
+TEST(LimitsFile, PastTheBoundIsRefusedWhole)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    QByteArray huge;
+    for (int i = 0; i < 300000; ++i) huge += "10;20;0;\r\n";
+    huge += "1;2;3;\r\n";
+    bench.settingsFile(kZorma, u"Limit.ini"_s, huge);
+    connected(bench, u"de_DE"_s);
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const QStringList messages = messageTexts(result.dumps[0]);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].startsWith(u"Probleme beim Lesen Datei Limit.ini: "_s)) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].endsWith(u"Limit.ini ist zu groß"_s)) << messages[0].toStdString();
+    // What the program had stays: no limits.
+    EXPECT_EQ(result.dumps[0].text(u"cmdWerte"_s), u">      0\r\n<      0\r\n=      0"_s);
+    for (const QStringList& row : result.dumps[0].gridColours().mid(1)) EXPECT_EQ(row, QStringList(4, u"#ffffff"_s));
+    EXPECT_EQ(DriveSession::readFile(bench.session.appDataPath(kBrand, kZorma) + u"/Limit.ini"_s), huge);
+}
+
 TEST(ProjectDialog, FirstStartDeleteAndALongText)
 {
     DownloadBench bench("ZR", PortType::Cable);
@@ -135,6 +209,75 @@ TEST(ProjectDialog, FirstStartDeleteAndALongText)
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[0], longText.left(30));
     EXPECT_TRUE(lines[6].startsWith(u"DT "_s + today + u";"_s));
+}
+
+QString projektdaten(const DownloadBench& bench)
+{
+    return fromCp1252(DriveSession::readFile(bench.session.appDataPath(kBrand, kZorma) + u"/Projektdaten.ini"_s));
+}
+
+// A field that starts with "DT" and a date is a field: it comes back as
+// typed, with no message, and the report keeps the dialog's date.
+TEST(ProjectDialog, OddTextsComeBackAsTyped)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    connected(bench, u"de_DE"_s);
+    const QStringList texts = {u"DT 05.05.2024 Los 7"_s, u"\"Los 7\";a;b;"_s, u"DT 06.06.2024;12:00"_s,
+                               u"Schicht µm Ärger"_s, u"5 € „Zitat“"_s, u"DT"_s};
+    QString script = kUntilIdle + u"click cmdProjekt\n"_s;
+    for (int i = 0; i < texts.size(); ++i) script += u"type frmProjekt.txtFelder(%1) %2\n"_s.arg(i + 1).arg(texts[i]);
+    script += u"type frmProjekt.DTPDate 09.03.2026\nclick frmProjekt.cmdSpeichern\nclick cmdProjekt\ndump\n"_s
+              u"click cmdClipboard\nclipboard\ndump\n"_s;
+    const DriveResult result = bench.connect(script);
+    ASSERT_EQ(result.dumps.size(), 2);
+    for (const Dump& d : result.dumps) EXPECT_TRUE(messageTexts(d).isEmpty()) << messageTexts(d).join(u'|').toStdString();
+    const Dump& reopened = result.dumps[0];
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(reopened.text(u"frmProjekt.txtFelder(%1)"_s.arg(i + 1)), texts[i]);
+    EXPECT_EQ(reopened.text(u"frmProjekt.DTPDate"_s), u"09.03.2026"_s);
+    // One byte a character in the file: "€", "„" and "“" at 0x80, 0x84, 0x93.
+    const QByteArray file =
+        DriveSession::readFile(bench.session.appDataPath(kBrand, kZorma) + u"/Projektdaten.ini"_s);
+    EXPECT_EQ(file.split('\n').mid(0, 6),
+              QList<QByteArray>({"DT 05.05.2024 Los 7\r", "\"Los 7\";a;b;\r", "DT 06.06.2024;12:00\r",
+                                 "Schicht \xB5m \xC4rger\r", "5 \x80 \x84Zitat\x93\r", "DT\r"}));
+
+    ASSERT_EQ(result.clipboards.size(), 1);
+    const QStringList report = result.clipboards[0].split(u"\r\n"_s);
+    const QStringList head = report.filter(QRegularExpression(u"^#  "_s));
+    ASSERT_EQ(head.size(), 7) << result.clipboards[0].toStdString();
+    EXPECT_TRUE(head[0].startsWith(u"#  09.03.26 "_s)) << head[0].toStdString();
+    EXPECT_TRUE(head[1].endsWith(u" DT 05.05.2024 Los 7"_s)) << head[1].toStdString();
+}
+
+// Text the file's code page cannot hold is never saved as "?": the field
+// says so, and saving is refused with the file left as it was.
+TEST(ProjectDialog, TextTheFileCannotHoldIsRefused)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    connected(bench, u"de_DE"_s);
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click cmdProjekt\ndump\ntype frmProjekt.txtFelder(1) Kunde\nclick frmProjekt.cmdSpeichern\n"_s
+        + u"click cmdProjekt\ntype frmProjekt.txtFelder(2) Łódź\ndump\nclick frmProjekt.cmdSpeichern\ndump\n"_s
+        + u"click English\nwait-ms 300\nclick cmdProjekt\ntype frmProjekt.txtFelder(2) 東京\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 4);
+    EXPECT_FALSE(result.dumps[0].visible(u"frmProjekt.lblHinweis"_s));
+    EXPECT_FALSE(result.dumps[0].tooltip(u"frmProjekt.txtFelder(1)"_s).isEmpty());
+
+    const Dump& typed = result.dumps[1];
+    EXPECT_TRUE(typed.visible(u"frmProjekt.lblHinweis"_s));
+    EXPECT_TRUE(typed.text(u"frmProjekt.lblHinweis"_s).startsWith(u"„Ł“ kann nicht gespeichert werden"_s))
+        << typed.text(u"frmProjekt.lblHinweis"_s).toStdString();
+    const QStringList refused = messageTexts(result.dumps[2]);
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0],
+              u"Probleme beim Schreiben Datei Projektdaten.ini: Zeile 2: \"Ł\" lässt sich in der Datei nicht speichern"_s);
+    EXPECT_EQ(projektdaten(bench).split(u"\r\n"_s).mid(0, 2), QStringList({u"Kunde"_s, u""_s}));
+    EXPECT_FALSE(projektdaten(bench).contains(u'?'));
+
+    const Dump& english = result.dumps[3];
+    EXPECT_TRUE(english.text(u"frmProjekt.lblHinweis"_s).startsWith(u"“東” cannot be saved"_s))
+        << english.text(u"frmProjekt.lblHinweis"_s).toStdString();
 }
 
 } // namespace

@@ -124,6 +124,34 @@ TEST(Acceptance, NominalIsRequiredAndNumeric)
     for (const Dump& d : result.dumps) EXPECT_TRUE(criteria(d).isEmpty());
 }
 
+// "nan", "inf" and an overflow are no numbers in any field, and the window
+// never puts one there itself: three times a nominal near the largest
+// double has no value, so no maximum is proposed.
+TEST(Acceptance, OnlyFiniteNumbersAreTaken)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    QString script = kUntilIdle + u"click mnuAbnahme\n"_s;
+    const QStringList bad = {u"nan"_s, u"inf"_s, u"1e999"_s};
+    for (const QString& text : bad) script += u"type frmAbnahme.txtNenn %1\nclick frmAbnahme.cmdPruefen\ndump\n"_s.arg(text);
+    script += u"type frmAbnahme.txtNenn 1e308\ndump\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+              u"type frmAbnahme.txtNenn 100\ntype frmAbnahme.txtKorrektur -inf\nclick frmAbnahme.cmdPruefen\ndump\n"_s;
+    const DriveResult result = bench.connect(script);
+    ASSERT_EQ(result.dumps.size(), bad.size() + 3);
+    for (int i = 0; i < bad.size(); ++i) {
+        EXPECT_EQ(messageTexts(result.dumps[i]), QStringList({u"Eingabe muss numerisch sein!"_s})) << bad[i].toStdString();
+        EXPECT_TRUE(criteria(result.dumps[i]).isEmpty());
+    }
+    const Dump& huge = result.dumps[bad.size()];
+    EXPECT_EQ(huge.text(u"frmAbnahme.txtMax"_s), QString());
+    const Dump& judged = result.dumps[bad.size() + 1];
+    EXPECT_TRUE(messageTexts(judged).isEmpty()) << messageTexts(judged).join(u'|').toStdString();
+    EXPECT_EQ(criteria(judged).size(), 3) << criteria(judged).join(u'|').toStdString(); // no maximum to meet
+    EXPECT_EQ(messageTexts(result.dumps.last()), QStringList({u"Eingabe muss numerisch sein!"_s}));
+    EXPECT_TRUE(criteria(result.dumps.last()).isEmpty());
+}
+
 // --- CSV ----------------------------------------------------------------------
 
 namespace {

@@ -129,6 +129,46 @@ TEST_F(SettingsFiles, MissingKonfiIsReportedAndLogged)
     EXPECT_EQ(log[4], prefix);
 }
 
+// A settings file past the bound is refused whole at start-up, as a
+// missing one is: read in part, its last line would count, cut or not.
+TEST(SettingsFilePastTheBound, KonfiIsRefusedWhole)
+{
+    QByteArray konfi = "RKS\r\n";
+    while (konfi.size() <= 1024 * 1024) konfi += "#\r\n";
+    konfi += "SR;Selmar AG;Selmar Transfer;\r\n";
+    DriveSession session{konfi};
+    const DriveResult result = session.run(QStringLiteral("start\ndump\n"));
+    ASSERT_TRUE(result.endedInTime);
+    ASSERT_EQ(result.dumps.size(), 1);
+    const Dump& dump = result.dumps[0];
+    // As without a Konfi.ini: no model, no brand line.
+    EXPECT_EQ(dump.title(), QStringLiteral(" V3.02"));
+    EXPECT_EQ(dump.text(QStringLiteral("Frame5")), QStringLiteral("Brenvor GmbH"));
+    ASSERT_EQ(dump.messages().size(), 1);
+    const QString text = dump.messages()[0].toObject().value(u"text").toString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("Probleme beim Lesen Datei Konfi.ini: "))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Konfi.ini ist zu groß"))) << text.toStdString();
+    const QStringList log = DriveSession::lines(
+        DriveSession::readFile(session.appDataPath(kBrand, QString()) + QStringLiteral("Brenvor_TransferLog.txt")));
+    ASSERT_EQ(log.size(), 5);
+    EXPECT_EQ(log[4], QStringLiteral("Probleme beim Lesen Datei Konfi.ini: "));
+}
+
+TEST_F(SettingsFiles, PortIniPastTheBoundIsRefusedWhole)
+{
+    // In English: the file's message and its reason follow the language.
+    DriveSession::writeFile(settingsFile(QStringLiteral("Language.ini")), "1\r\n");
+    QByteArray port = " 5\r\n" + QByteArray(1024 * 1024, ' ') + "\r\n7\r\n";
+    DriveSession::writeFile(settingsFile(QStringLiteral("Port.ini")), port);
+    const Dump dump = startUp();
+    EXPECT_EQ(dump.text(QStringLiteral("ComboPort")), QString());
+    ASSERT_EQ(dump.messages().size(), 1);
+    const QString text = dump.messages()[0].toObject().value(u"text").toString();
+    EXPECT_TRUE(text.startsWith(QStringLiteral("problems reading file Port.ini: "))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QStringLiteral("Port.ini is too large"))) << text.toStdString();
+    EXPECT_EQ(DriveSession::readFile(settingsFile(QStringLiteral("Port.ini"))), port);
+}
+
 // Language.ini as a previous run or a hand left it.
 enum class Report { None, ReadFailure, EitherWay };
 

@@ -87,6 +87,9 @@ TEST(LimitIni, FailureKeepsTheFieldsSetBeforeIt)
         {{"1.234,5;25;15;"}, "1 2 3 | old1 old2 old3"}, // a thousands group is no number
         {{"12;25;;"}, "12 25 3 | 12 25 old3"},
         {{"4;5;6;", "7;bad;9;", "1;1;1;"}, "7 5 6 | 7 5 6"},
+        {{"nan;50;0;"}, "1 2 3 | old1 old2 old3"}, // no finite number: the file is bad
+        {{"10;inf;0;"}, "10 2 3 | 10 old2 old3"},
+        {{"10;20;1e999;"}, "10 20 3 | 10 20 old3"},
     };
     for (const auto& [lines, fields] : cases) {
         LimitFields f = oldLimits();
@@ -161,27 +164,51 @@ TEST(Projektdaten, SixFieldsThenTheDateLineAndBack)
     EXPECT_EQ(read.felder[0], "123456789012345678901234567890");
 }
 
-TEST(Projektdaten, OnlyALineWithAValidDateIsTheDateLine)
+TEST(Projektdaten, OnlyALineWithAValidDateAfterTheFieldsIsTheDateLine)
 {
     ProjectData d = oldData();
-    // Field texts may start with "DT"; a field holding a date line is read
-    // both ways; the time follows the last ";", and the last date line counts.
+    // Field texts may start with "DT", a date too: the six field lines are
+    // fields whatever they hold; the time follows the last ";", and the last
+    // date line counts.
     EXPECT_FALSE(readProjektdaten({"DT 24.12.2024;18:00", "DTX order", "DT", "", "", "", "DT 07.11.2027;x;09:45"}, d));
     EXPECT_EQ(d.felder, Fields({"DT 24.12.2024;18:00", "DTX order", "DT", "old4", "old5", "old6"}));
     EXPECT_EQ(d.date, QDate(2027, 11, 7));
     EXPECT_EQ(d.time, QTime(9, 45));
     d = oldData();
     EXPECT_FALSE(readProjektdaten({"DT 24.12.2024;18:00"}, d));
-    EXPECT_EQ(d.date, QDate(2024, 12, 24));
-    EXPECT_EQ(d.time, QTime(18, 0));
+    EXPECT_EQ(d.felder[0], "DT 24.12.2024;18:00");
+    EXPECT_EQ(d.date, QDate(2020, 1, 2));
+    EXPECT_EQ(d.time, QTime(3, 4));
+    // A date line after the seventh line still counts.
+    EXPECT_FALSE(readProjektdaten({"a", "b", "c", "d", "e", "f", "", "DT 01.02.2023;04:05"}, d));
+    EXPECT_EQ(d.date, QDate(2023, 2, 1));
+    EXPECT_EQ(d.time, QTime(4, 5));
+}
+
+// Whatever the operator typed comes back as typed, and the date is the
+// dialog's, not one a field holds.
+TEST(Projektdaten, OddFieldTextsGoThereAndBack)
+{
+    const Fields texts[] = {
+        {"DT 05.05.2024 Los 7", "DT 05.05.2024;12:00", "DT 31.12.1999", "DT", "DT 99.99.9999;xx:yy", "DT;"},
+        {"\"Los 7\"", "a;b;c;", ";", "Schicht µm", "Ärger Öl Übel ß", "5 € „Zitat“ …"},
+    };
+    for (const Fields& felder : texts) {
+        const ProjectData written{felder, QDate(2026, 3, 9), QTime(7, 8)};
+        ProjectData read = oldData();
+        EXPECT_FALSE(readProjektdaten(writeProjektdaten(written), read)) << felder[0].toStdString();
+        EXPECT_EQ(read.felder, felder);
+        EXPECT_EQ(read.date, QDate(2026, 3, 9)) << felder[0].toStdString();
+        EXPECT_EQ(read.time, QTime(7, 8)) << felder[0].toStdString();
+    }
 }
 
 TEST(Projektdaten, BadTimeFailsAfterTheDateWasSet)
 {
     for (const char* line : {"DT 06.12.2026;xx:yy", "DT 06.12.2026"}) {
         ProjectData d = oldData();
-        EXPECT_TRUE(readProjektdaten({"Kunde", line, "later"}, d)) << line;
-        // Not read after the failure.
+        EXPECT_TRUE(readProjektdaten({"Kunde", line, "", "", "", "", line, "DT 01.01.2030;10:00"}, d)) << line;
+        // The field holding the same text is a field; nothing is read after the failure.
         EXPECT_EQ(d.felder, Fields({"Kunde", line, "old3", "old4", "old5", "old6"})) << line;
         EXPECT_EQ(d.date, QDate(2026, 12, 6)) << line;
         EXPECT_EQ(d.time, QTime(3, 4)) << line;

@@ -38,7 +38,8 @@ TEST(QuotedField, SettingsReadersQuoteAShortVisibleExcerpt)
     int language = 7;
     EXPECT_EQ(readLanguageIni({u8("\x01\x02junk\x7F")}, language), u8(R"(line 1: "\x01\x02junk\x7F" is not a number)"));
     ProjectData data;
-    EXPECT_EQ(readProjektdaten({u8("DT 06.12.2026;\x1B[2J")}, data), u8(R"(line 1: "\x1B[2J" is not a time)"));
+    EXPECT_EQ(readProjektdaten({"", "", "", "", "", "", u8("DT 06.12.2026;\x1B[2J")}, data),
+              u8(R"(line 7: "\x1B[2J" is not a time)"));
 }
 
 TEST(QuotedField, IdentReplyQuotesAShortVisibleLine)

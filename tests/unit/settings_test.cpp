@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <functional>
+#include <limits>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -64,6 +65,91 @@ TEST_F(SettingsTest, ValuesGoThereAndBack)
     EXPECT_FALSE(settings.readLimits(read, german));
     EXPECT_EQ(read.Emin, 10.5);
     EXPECT_EQ(read.EminStr, u"10,5");
+}
+
+// Nothing the reader would refuse or read otherwise is ever written: the
+// old file stays and the failure says why.
+TEST_F(SettingsTest, WhatAFileCannotHoldIsNotWritten)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QString limitIni = settings.path(QStringLiteral("LS"));
+    ASSERT_FALSE(settings.writeLimits({10, 50, 0, {}, {}, {}}, german));
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    for (const LimitFields& limits :
+         {LimitFields{nan, 50, 0, {}, {}, {}}, LimitFields{10, -inf, 0, {}, {}, {}}, LimitFields{10, 50, inf, {}, {}, {}}}) {
+        const SettingsOutcome refused = settings.writeLimits(limits, german);
+        ASSERT_TRUE(refused);
+        EXPECT_EQ(refused->errortext, u"Probleme beim Schreiben Datei Limit.ini: ");
+        EXPECT_EQ(readTextLines(limitIni), QStringList{"10;50;0;"});
+    }
+
+    const QString projektdaten = settings.path(QStringLiteral("PS"));
+    const ProjectData good{{"Kunde µ", "", "", "", "", ""}, QDate(2026, 1, 2), QTime(3, 4)};
+    ASSERT_FALSE(settings.writeProjectData(good));
+    const QStringList before = *readTextLines(projektdaten);
+    settings.setLanguage(1);
+    for (const char* text : {"Łódź", "Kunde 東京", "two\nlines", "cr\rhere"}) {
+        ProjectData data = good;
+        data.felder[2] = QString::fromUtf8(text);
+        const SettingsOutcome refused = settings.writeProjectData(data);
+        ASSERT_TRUE(refused) << text;
+        EXPECT_EQ(refused->errortext, u"problems writing file  Datei Projektdaten.ini: ");
+        EXPECT_TRUE(refused->reason.startsWith(u"line 3: ")) << refused->reason.toStdString();
+        EXPECT_EQ(readTextLines(projektdaten), before) << text;
+    }
+}
+
+// A file past the bound is refused whole, in the interface language, and
+// no field takes anything from it.
+TEST_F(SettingsTest, AFileOverTheBoundIsRefusedWhole)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QByteArray padding = QByteArray(kMaxTextFileBytes, ' ') + "\r\n";
+    struct Case {
+        const char* aktion;
+        QByteArray last; // the line a partial read would have taken
+        std::function<SettingsOutcome(bool& untouched)> read;
+    };
+    const Case cases[] = {
+        {"KL", "SR;Selmar AG;Selmar Transfer;", [&](bool& untouched) {
+             KonfiFields f{"old", "", "Brenvor", ""};
+             const SettingsOutcome o = settings.readKonfi(f);
+             untouched = f.geraet == u"old" && f.brandCode.isEmpty() && f.brandName == u"Brenvor";
+             return o;
+         }},
+        {"CL", "7", [&](bool& untouched) {
+             PortIniFields f{"3", "COM3", false};
+             const SettingsOutcome o = settings.readPort(f);
+             untouched = f.portnr == u"3" && f.comboText == u"COM3" && !f.askForPort;
+             return o;
+         }},
+        {"LL", "1;2;3;", [&](bool& untouched) {
+             LimitFields f{10, 20, 15, "10", "20", "15"};
+             const SettingsOutcome o = settings.readLimits(f, german);
+             untouched = f.Emin == 10 && f.Emax == 20 && f.Esoll == 15 && f.EminStr == u"10";
+             return o;
+         }},
+    };
+    for (int language : {0, 1}) {
+        settings.setLanguage(language);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.aktion) + (language ? " English" : " German"));
+            const QString path = settings.path(QString::fromLatin1(c.aktion));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write("RKS\r\n" + padding + c.last + "\r\n");
+            file.close();
+            bool untouched = false;
+            const SettingsOutcome outcome = c.read(untouched);
+            ASSERT_TRUE(outcome);
+            EXPECT_EQ(outcome->errortext, settingsErrorText(QString::fromLatin1(c.aktion), language));
+            EXPECT_TRUE(outcome->reason.endsWith(language == 0 ? u"ist zu groß" : u"is too large"))
+                << outcome->reason.toStdString();
+            EXPECT_TRUE(outcome->reason.contains(QFileInfo(path).fileName())) << outcome->reason.toStdString();
+            EXPECT_TRUE(untouched);
+        }
+    }
 }
 
 TEST_F(SettingsTest, AFailureSaysWhichFileAndWhy)

@@ -67,6 +67,26 @@ TEST(TableEdits, LimitFieldsAreCheckedAsTheyAreLeft)
     EXPECT_EQ(readLimitEntry("12.5", false, english).value, 12.5);
 }
 
+// The locale's number reader takes "nan" and "inf": a limit must be a
+// finite number, or the report, the button and Limit.ini carry it.
+TEST(TableEdits, ALimitFieldRefusesWhatIsNoFiniteNumber)
+{
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    for (const QLocale& locale : {german, english}) {
+        for (const char* text : {"nan", "NaN", "-nan", "inf", "-inf", "INF", "1e999", "-1e999"}) {
+            for (bool target : {false, true}) {
+                const LimitEntry entry = readLimitEntry(QString::fromLatin1(text), target, locale);
+                EXPECT_EQ(entry.outcome, LimitEntry::NotNumeric) << text << ' ' << locale.name().toStdString();
+                EXPECT_EQ(entry.value, 0) << text;
+            }
+        }
+        // The largest finite numbers are numbers.
+        EXPECT_EQ(readLimitEntry(QStringLiteral("1e308"), false, locale).value, 1e308);
+        EXPECT_EQ(readLimitEntry(QStringLiteral("-1e308"), true, locale).value, 1e308);
+    }
+}
+
 TEST(TableEdits, TheTargetIsComparedOnlyWithLimitsThatAreSet)
 {
     EXPECT_TRUE(compareLimits(10, 20, 15).empty());

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <optional>
 #include <sys/stat.h>
 
 using namespace kivo;
@@ -47,6 +48,23 @@ TEST(Cp1252, CharactersOfTheProgramsTexts)
         EXPECT_EQ(encodeCp1252(decodeText(byte)), byte) << b;
     }
     EXPECT_EQ(encodeCp1252("Ω 1 ≤ 2 Ā"), QByteArray("? 1 ? 2 ?"));
+}
+
+// What a line of a code-page file cannot hold comes back whole, so a
+// message can name it: characters the page lacks, and the line ends.
+TEST(Cp1252, TheFirstCharacterALineCannotHold)
+{
+    const std::pair<const char*, std::optional<QString>> cases[] = {
+        {"Łódź", QString::fromUtf8("Ł")},
+        {"Kunde 東京", QString::fromUtf8("東")},
+        {"Note 𝄞 A", QString::fromUtf8("𝄞")}, // outside the 16-bit plane: both halves
+        {"a\r\nb", QStringLiteral("\r")},
+        {"a\nb", QStringLiteral("\n")},
+        {"µm Ä € „q“ ;\"DT\" \t", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [text, found] : cases)
+        EXPECT_EQ(firstCharacterOutsideCp1252Line(QString::fromUtf8(text)), found) << text;
 }
 
 TEST(Cp1252, Utf8ByteOrderMarkSwitchesToUtf8)
@@ -113,15 +131,25 @@ TEST_F(TextFileTest, WritesTheCodePageWithCrLfWholeAndReadsEitherEncoding)
     }
 }
 
-TEST_F(TextFileTest, AHugeFileIsReadOnlyAsFarAsTheBound)
+// A file past the bound is refused whole: read in part, its last line
+// would count with a wrong value.
+TEST_F(TextFileTest, AFileOverTheBoundIsRefusedWhole)
 {
     const QString file = path("Limit.ini");
-    writeBytes(file, QByteArray("5\r\n40\r\n") + QByteArray(3 * 1024 * 1024, 'x'));
-    const std::optional<QStringList> lines = readTextLines(file, nullptr, 1024);
-    ASSERT_TRUE(lines.has_value());
-    EXPECT_EQ(lines->value(0), u"5");
-    EXPECT_EQ(lines->value(1), u"40");
-    EXPECT_EQ(lines->value(2).size(), 1024 - 7);
+    const QByteArray head("5;6;7;\r\n");
+    writeBytes(file, head + QByteArray(1024 - head.size(), 'x'));
+    const std::optional<QStringList> atTheBound = readTextLines(file, nullptr, 1024);
+    ASSERT_TRUE(atTheBound.has_value());
+    EXPECT_EQ(atTheBound->value(0), u"5;6;7;");
+    EXPECT_EQ(atTheBound->value(1).size(), 1024 - head.size());
+
+    for (const QByteArray& tail : {QByteArray("x"), QByteArray(3 * 1024 * 1024, 'x')}) {
+        writeBytes(file, head + QByteArray(1024 - head.size(), 'x') + tail);
+        FileError error;
+        EXPECT_FALSE(readTextLines(file, &error, 1024).has_value()) << tail.size();
+        EXPECT_TRUE(error.tooLarge);
+        EXPECT_TRUE(error.reason.contains(file)) << error.reason.toStdString();
+    }
 }
 
 TEST_F(TextFileTest, MissingFileOrFolderIsAnErrorNamingThePath)
