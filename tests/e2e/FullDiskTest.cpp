@@ -114,7 +114,7 @@ TEST(FullDisk, OnlineMesNamesTheSystemsReason)
     DownloadBench bench("DOR", PortType::Cable);
     bench.setLocale(u"de_DE"_s);
     RawGauge& gauge = bench.startRawGauge();
-    gauge.answer(kIdentify.toLatin1(), {"DORNA\r\nVD: 1.10\r\n\x04"});
+    gauge.answer(kIdentify.toLatin1(), {"DORNA-1\r\nVD: 1.10\r\n\x04"});
     ASSERT_TRUE(gauge.ready());
     const QString data = bench.session.messDataPath(kBrand, kDorna);
     const SmallDisk disk(data);
