@@ -186,8 +186,12 @@ void frmTransfer::warnOfMissingReadings(int announced, int received, int damaged
     const int expected = qMin(announced, kMaxReadings);
     if (received >= expected && damaged == 0) return;
     const bool german = texte.languageIndex == kGerman;
-    QString text = (german ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
-                           : QStringLiteral("The gauge reported %1 readings, only %2 arrived"))
+    // "nur" only where readings are missing; damaged lines may be extra.
+    const bool missing = received < expected;
+    QString text = (german ? (missing ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
+                                      : QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden %2"))
+                           : (missing ? QStringLiteral("The gauge reported %1 readings, only %2 arrived")
+                                      : QStringLiteral("The gauge reported %1 readings, %2 arrived")))
                        .arg(expected)
                        .arg(received);
     if (damaged == 1) text += german ? QStringLiteral("; 1 Zeile war beschädigt") : QStringLiteral("; 1 line was damaged");

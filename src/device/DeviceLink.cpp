@@ -96,7 +96,14 @@ void DeviceLink::OpenPort(const QString& portnr)
                 replyOver = true;
                 afterReply.clear();
                 bytesAfterReply = false;
+                switchOffSeen = false;
                 if (model.schnittstelle == u"K" && pruefenBeimVerbinden) PingGeraet();
+                if (switchOffSeen) {
+                    // It switched itself off while answering: it was said
+                    // not to be available, and nothing more is asked of it.
+                    checkConnect = false;
+                    return;
+                }
                 checkConnect = !abgeschaltet;
             }
         }

@@ -189,6 +189,8 @@ private:
     QStringList zeilen; // lines of the last memory download
     int dumpDamaged = 0;
     bool dumpSplitDone = false;
+    bool doubtfulEnd = false;
+    bool switchOffSeen = false; // the gauge switched itself off during the presence test // a dump's EOT inside a line, waiting to see whether more comes
     bool replyOver = true;        // the EOT of the last command's reply came
     QString afterReply;           // what came after it, before the next command
     bool bytesAfterReply = false;

@@ -4,6 +4,7 @@
 #include "device/DeviceLink.h"
 #include "device/OnlineFraming.h"
 #include "device/RecordCheck.h"
+#include "device/ReplyEnd.h"
 #include "shared/FieldExcerpt.h"
 
 #include "platform/Hourglass.h"
@@ -24,7 +25,8 @@ constexpr qsizetype kMaxReplyChars = 16 * 1024;
 constexpr qsizetype kMaxDumpChars = 512 * 1024;
 // No reading line is this long: what has no line end by then is noise.
 constexpr qsizetype kMaxOnlineLine = 4096;
-// After its EM a gauge that switched itself off is silent this long.
+// After its EM a gauge that switched itself off is silent this long, and
+// after the EOT that ends a dump.
 constexpr int kSwitchOffQuietMs = 300;
 
 
@@ -53,6 +55,7 @@ bool DeviceLink::downloadMemory(const QString& befehl)
     Hourglass hourglass;
     empfang.clear();
     eotErkannt = false;
+    doubtfulEnd = false;
     dumpSplitDone = false;
     dumpStxSeen = false;
     dumpLinesSeen = 0;
@@ -82,15 +85,30 @@ void DeviceLink::SCom1_OnComm(int code)
                 keepAfterReply(received);
                 return;
             }
-            const qsizetype eot = received.indexOf(QChar(kEOT));
-            if (eot >= 0) {
+            const bool dump = kind == kFE || kind == kNFE;
+            doubtfulEnd = false; // more came after a doubtful EOT: it was a damaged byte
+            const ReplyEnd end = findReplyEnd(empfang, received, dump);
+            if (end.eot >= 0 && !end.doubtful) {
                 // The reply's own EOT, seen in place: an EOT that comes after
                 // it (its trigger included) ends nothing.
                 replyOver = true;
                 eotErkannt = true;
-                keepAfterReply(received.mid(eot + 1));
-                received.truncate(eot + 1);
+                keepAfterReply(received.mid(end.eot + 1));
+                received.truncate(end.eot + 1);
+            } else if (end.doubtful) {
+                // Inside a line and the last byte so far: the end of the dump
+                // only if the gauge says nothing more.
+                doubtfulEnd = true;
+                const quint64 receivedAtEot = SCom1->bytesReceived();
+                QTimer::singleShot(kSwitchOffQuietMs, this, [this, receivedAtEot] {
+                    if (!doubtfulEnd || SCom1->bytesReceived() != receivedAtEot) return;
+                    doubtfulEnd = false;
+                    replyOver = true;
+                    eotErkannt = true;
+                    downloadSplit();
+                });
             }
+            received.remove(0, end.strayBefore);
         }
         // The reply is parsed from the receive buffer once it is complete;
         // copying it at every chunk would cost a long dump dearly.
@@ -139,6 +157,7 @@ void DeviceLink::SCom1_OnComm(int code)
 
 void DeviceLink::switchedItselfOff()
 {
+    switchOffSeen = true;
     eotErkannt = true;
     abgeschaltet = true;
     oeffnenVersuche = 0;
@@ -241,8 +260,17 @@ void DeviceLink::onlineLines()
     while (!empfang.endsWith(QStringLiteral("\r\n"))) {
         const QString c = SCom1->read();
         if (c.isEmpty()) return;
+        // A CR or LF alone ends a damaged line: it is refused and counted,
+        // and the next line starts after it.
+        const bool loneCr = empfang.endsWith(u'\r') && c != u"\n";
+        const bool loneLf = c == u"\n" && !empfang.endsWith(u'\r');
+        if (loneCr || loneLf || empfang.size() >= kMaxOnlineLine) {
+            if (!schalterStop && !onlineHeld)
+                refuseLine(empfang + (loneLf ? c : QString()), QStringLiteral("no whole line end"));
+            empfang = loneLf ? QString() : c;
+            continue;
+        }
         empfang += c;
-        if (empfang.size() > kMaxOnlineLine) empfang = c; // noise without line ends
     }
     const QString line = std::exchange(empfang, QString());
     if (schalterStop) return; // paused: the line is dropped

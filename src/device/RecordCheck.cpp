@@ -5,8 +5,8 @@ namespace kivo {
 namespace {
 
 constexpr qsizetype kColumns = 25;
-// A line reading reaches at least to the end of its unit.
-constexpr qsizetype kLineThroughUnit = 21;
+// A line reading reaches at least into its unit.
+constexpr qsizetype kLineThroughUnit = 18;
 
 // The fixed columns (0-based start, width) of a reading.
 struct Column {
@@ -36,24 +36,26 @@ QString quoted(QChar c)
 
 QString foreign(QChar c, qsizetype index) { return QStringLiteral("%1 in column %2").arg(quoted(c)).arg(index + 1); }
 
-// A number as the gauge right-aligns it in its field: blanks, then an
-// optional sign, digits with at most one point, and nothing after it. The
-// gauge writes no exponent: one damaged digit would make "2.315" "2.3e5".
-// `whole` allows no point.
+// A number as the gauge right-aligns it in its field: blanks, an optional
+// minus, digits without a leading zero (but "0" before a point), at most one
+// point with digits after it, and nothing after that. The gauge writes no
+// plus and no exponent: one damaged byte would make "903.5" "+03.5" or
+// "2.315" "2.3e5". `whole` allows no point.
 bool isGaugeNumber(QStringView text, bool whole)
 {
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n && text[i] == u' ') ++i;
-    if (i < n && (text[i] == u'+' || text[i] == u'-')) ++i;
-    bool digits = false;
-    bool point = false;
-    for (; i < n; ++i) {
-        if (isDigit(text[i])) digits = true;
-        else if (text[i] == u'.' && !point && !whole) point = true;
-        else break;
-    }
-    return digits && i == n;
+    text = text.trimmed();
+    if (text.startsWith(u'-')) text = text.mid(1);
+    const qsizetype point = text.indexOf(u'.');
+    const QStringView integer = point < 0 ? text : text.left(point);
+    const QStringView fraction = point < 0 ? QStringView() : text.mid(point + 1);
+    const auto digitsOnly = [](QStringView part) {
+        for (QChar c : part)
+            if (!isDigit(c)) return false;
+        return !part.isEmpty();
+    };
+    if (!digitsOnly(integer) || (integer.size() > 1 && integer[0] == u'0')) return false;
+    if (point < 0) return true;
+    return !whole && digitsOnly(fraction);
 }
 
 std::optional<QString> columnDamage(QStringView line, Column column, bool (*allowed)(QChar))
@@ -64,7 +66,7 @@ std::optional<QString> columnDamage(QStringView line, Column column, bool (*allo
 }
 
 bool blankOnly(QChar c) { return c == u' '; }
-bool numberChar(QChar c) { return c == u' ' || isDigit(c) || c == u'+' || c == u'-'; }
+bool numberChar(QChar c) { return c == u' ' || isDigit(c) || c == u'-'; }
 bool valueChar(QChar c) { return numberChar(c) || c == u'.'; }
 bool unitChar(QChar c) { return c == u' ' || isAsciiLetter(c) || c == u'/' || c == u'%' || c == QChar(0xB5); }
 bool materialChar(QChar c) { return c == u' ' || isAsciiLetter(c); }

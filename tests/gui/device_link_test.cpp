@@ -228,6 +228,14 @@ TEST_F(DeviceLinkTest, ACountLineEndedByEotCounts)
     EXPECT_EQ(link->device().anzahl1, 12);
 }
 
+// Lets the event loop run for `ms` milliseconds.
+void pauseFor(int ms)
+{
+    QEventLoop pause;
+    QTimer::singleShot(ms, &pause, &QEventLoop::quit);
+    pause.exec();
+}
+
 TEST_F(DeviceLinkTest, AnEotAfterTheAnswerEndsNoLaterAnswer)
 {
     // A lone EOT after the answer must not pass for the end of the dump
@@ -260,13 +268,64 @@ TEST_F(DeviceLinkTest, AnEmInsideADumpIsDamageNotASwitchOff)
     link->OpenPort(link->portnr());
     link->setMessart(kFE);
     ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
-    QEventLoop pause; // past the quiet a switched-off gauge keeps
-    QTimer::singleShot(400, &pause, &QEventLoop::quit);
-    pause.exec();
+    pauseFor(400); // past the quiet a switched-off gauge keeps
     EXPECT_EQ(link->dumpLines().size(), 2);
     EXPECT_EQ(link->dumpDamagedLines(), 1);
     EXPECT_FALSE(link->switchedOff());
     EXPECT_TRUE(link->CheckConnect());
+}
+
+TEST_F(DeviceLinkTest, AStrayEotThatComesAfterTheNextCommandEndsNothing)
+{
+    // The gauge takes its time before the dump; the stray EOT of the answer
+    // before comes first.
+    wire->onWrite = [this](const QByteArray& command) {
+        if (command == "$kivo00$\r\n") {
+            QTimer::singleShot(5, wire, [this] { wire->receive(kIdentReply); });
+            QTimer::singleShot(60, wire, [this] { wire->receive("\x04"); });
+        } else {
+            QTimer::singleShot(100, wire, [this] { wire->receive(kDump); });
+        }
+    };
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    ASSERT_TRUE(link->ReadGeraet());
+    link->setMessart(kFE);
+    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    EXPECT_EQ(link->dumpLines().size(), 3);
+}
+
+TEST_F(DeviceLinkTest, AnEotInsteadOfALineEndIsDamageAndTheDumpGoesOn)
+{
+    QByteArray dump = kDump;
+    dump[dump.indexOf("   2") - 1] = '\x04'; // the LF after reading 1
+    answer({{"$kivo10$\r\n", dump}});
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kFE);
+    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
+    EXPECT_EQ(link->dumpLines().size(), 1); // reading 3; 1 and 2 ran together
+    EXPECT_EQ(link->dumpDamagedLines(), 1);
+}
+
+TEST_F(DeviceLinkTest, SwitchedOffDuringThePresenceTestIsNotConnected)
+{
+    answer({{"$kivo00$\r\n", "RK\x19"}}); // then nothing more
+    link->prepareConnect();
+    link->OpenPort(link->portnr());
+    EXPECT_FALSE(link->CheckConnect());
+    EXPECT_TRUE(view.said.last().startsWith(u"unavailable")) << view.said.join('|').toStdString();
+}
+
+TEST_F(DeviceLinkTest, OnlineLinesWithALoneCrOrLfAreRefusedAndCounted)
+{
+    DeviceLink::Command command(*link);
+    link->OpenPort(link->portnr());
+    link->setMessart(kOnline);
+    ASSERT_TRUE(link->startOnline());
+    wire->receive(vLine(1, "1.000").chopped(1) + vLine(2, "2.000").chopped(2) + "\n" + vLine(3, "3.000"));
+    EXPECT_EQ(view.readings, QStringList({vLine(3, "3.000")}));
+    EXPECT_TRUE(view.said.contains(u"refused 2"));
 }
 
 } // namespace

@@ -28,12 +28,13 @@ TEST(RecordCheck, WholeReadingsPass)
 {
     const QString lines[] = {
         record("1", "12.48", "kA/m"), record("4711", "-0.37", "µm"), record("12", "1200", "G"),
-        record("9", "+3.5", "Oe", "NFe"), record("0", "", ""), // the gauge's empty slot
-        record("", "142.7", "ym", "Fe"), record("3", ".5", "mVs"), record("3", "5.", "%"),
+        record("9", "0.35", "Oe", "NFe"), record("0", "", ""), // the gauge's empty slot
+        record("", "142.7", "ym", "Fe"), record("3", "-0.042", "mVs"), record("3", "5", "%"),
     };
     for (const QString& line : lines) EXPECT_EQ(recordDamage(line, RecordShape::Dump), std::nullopt) << line.toStdString();
     EXPECT_EQ(recordDamage(QString(record("1", "2.2", "µm") + "\r\n"), RecordShape::OnlineFixed), std::nullopt);
     EXPECT_EQ(recordDamage(record("1", "2.315", "mVs").left(21), RecordShape::OnlineLine), std::nullopt);
+    EXPECT_EQ(recordDamage(record("31", "31.000", "mVs").left(20), RecordShape::OnlineLine), std::nullopt);
 }
 
 TEST(RecordCheck, DamageIsRefusedWhole)
@@ -61,6 +62,11 @@ TEST(RecordCheck, DamageIsRefusedWhole)
         // The gauge writes no exponent: one damaged digit of 2.315 gives 2.3e5.
         {"an exponent", record("1", "2.3e5", "mVs")},
         {"a digit in the material", record("4", "4.5", "µm", "N8e")},
+        // Nor a plus or a leading zero: a damaged 9 of 903.5 gives +03.5.
+        {"a plus", record("1", "+03.5", "µm")},
+        {"a leading zero", record("1", "007.5", "µm")},
+        {"no digit before the point", record("1", ".5", "µm")},
+        {"no digit after the point", record("1", "5.", "µm")},
     };
     for (const auto& [what, line] : cases) EXPECT_NE(recordDamage(line, RecordShape::Dump), std::nullopt) << what;
 
