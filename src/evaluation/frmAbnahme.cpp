@@ -143,7 +143,7 @@ void frmAbnahme::fillMaximum()
     const bool iso = cboRegel->currentIndex() == 0;
     // A nominal near the largest double has no three times: no maximum
     // then, rather than "inf" the field itself refuses.
-    const std::optional<double> maximum = nominal ? finiteNumber(3 * *nominal) : std::nullopt;
+    const std::optional<double> maximum = nominal ? numberInRange(3 * *nominal) : std::nullopt;
     fillingMax = true;
     txtMax->setText(iso && maximum && *maximum > 0 ? number(*maximum) : QString());
     fillingMax = false;

@@ -210,7 +210,7 @@ ReadFailure unwritableLimits(const LimitFields& fields, int languageIndex)
     const std::pair<const char*, double> values[] = {
         {"Emin", fields.Emin}, {"Emax", fields.Emax}, {"Esoll", fields.Esoll}};
     for (const auto& [name, value] : values) {
-        if (finiteNumber(value)) continue;
+        if (numberInRange(value)) continue;
         return (languageIndex == 0 ? QStringLiteral("%1 \"%2\" ist keine Zahl")
                                    : QStringLiteral("%1 \"%2\" is not a number"))
             .arg(QLatin1String(name), QString::number(value));

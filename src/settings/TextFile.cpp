@@ -102,6 +102,8 @@ bool openForReading(QFile& file, FileError* error)
 
 std::optional<QStringList> readTextLines(const QString& path, FileError* error, qint64 maxBytes)
 {
+    // A pipe in a settings file's place would wait for its writer for ever.
+    if (notARegularFile(path, error)) return std::nullopt;
     QFile file(path);
     if (!openForReading(file, error)) return std::nullopt;
     // A buffer of the whole limit for a file of a few hundred bytes would be
@@ -173,6 +175,7 @@ bool createIfMissing(const QString& path, const QStringList& lines, FileError* e
 
 bool appendTextLine(const QString& path, const QString& line, FileError* error)
 {
+    if (notARegularFile(path, error)) return false;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
         setError(error, describeFileError(path, file.errorString()));

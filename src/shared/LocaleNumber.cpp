@@ -52,9 +52,9 @@ QString formatFixed(double value, int decimals, const QLocale& locale)
     return text;
 }
 
-std::optional<double> finiteNumber(double value)
+std::optional<double> numberInRange(double value)
 {
-    if (!std::isfinite(value)) return std::nullopt;
+    if (!std::isfinite(value) || std::abs(value) > kLargestNumber) return std::nullopt;
     return value;
 }
 
@@ -63,7 +63,7 @@ std::optional<double> parseSystemNumber(const QString& text, const QLocale& loca
     bool ok = false;
     const double v = locale.toDouble(text.trimmed(), &ok);
     if (!ok) return std::nullopt;
-    return finiteNumber(v);
+    return numberInRange(v);
 }
 
 std::optional<double> parseLocaleNumber(const QString& text)
@@ -77,7 +77,7 @@ std::optional<double> parseLocaleNumber(const QString& text)
     bool ok = false;
     const double v = QLocale::c().toDouble(c, &ok);
     if (!ok) return std::nullopt;
-    return finiteNumber(v);
+    return numberInRange(v);
 }
 
 } // namespace kivo

@@ -14,10 +14,16 @@ namespace kivo {
 // 2.675 rounds to 2.68 although the double lies just below it.
 QString formatFixed(double value, int decimals, const QLocale& locale);
 
-// The rule of every number field and every number of a settings file: only
-// a finite value is a number. "nan", "inf" and an overflow such as 1e999 are
-// none; they would reach the table's colours, the report and the files.
-std::optional<double> finiteNumber(double value);
+// The largest magnitude the program takes: far past any gauge's range, and
+// small enough that the statistics' sums of squares and the acceptance
+// rules' products stay finite.
+inline constexpr double kLargestNumber = 1e12;
+
+// The rule of every number field and every number of a settings file or a
+// measurement file: only a finite value within ±kLargestNumber is a number.
+// "nan", "inf", an overflow such as 1e999 and 1e308 are none; they would
+// reach the table's colours, the statistics, the report and the files.
+std::optional<double> numberInRange(double value);
 
 // A number written with either decimal separator; a second separator (a
 // thousands group) makes it no number.

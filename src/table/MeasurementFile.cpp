@@ -1,5 +1,7 @@
 #include "table/MeasurementFile.h"
 
+#include "table/NumberFormat.h"
+
 #include "shared/LocaleNumber.h"
 
 #include <utility>
@@ -56,11 +58,15 @@ std::optional<LoadedReading> readReadingRow(const QString& line, const QString& 
     if (!number || (line.size() > valueEnd && line[valueEnd] != u' ')) return std::nullopt;
     const std::optional<double> value = parseLocaleNumber(line.mid(kValueStart, kValueWidth));
     if (!value || (*number == 0 && *value == 0)) return std::nullopt;
+    // A value the program could not write back into its column would be
+    // lost at the next save and load.
+    const QString unit = line.mid(32, 4).leftJustified(4, u' ');
+    if (FormatValue(*value, unit, QLocale::c()).size() > kValueWidth) return std::nullopt;
     LoadedReading r;
     r.zeit = line.left(8);
     r.nr = *number;
     r.wert = *value;
-    r.einheit = line.mid(32, 4).leftJustified(4, u' ');
+    r.einheit = unit;
     if (materialart.trimmed() != u"0") r.material = line.mid(37);
     return r;
 }

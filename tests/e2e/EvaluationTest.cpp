@@ -127,15 +127,16 @@ TEST(Acceptance, NominalIsRequiredAndNumeric)
 // "nan", "inf" and an overflow are no numbers in any field, and the window
 // never puts one there itself: three times a nominal near the largest
 // double has no value, so no maximum is proposed.
-TEST(Acceptance, OnlyFiniteNumbersAreTaken)
+TEST(Acceptance, OnlyNumbersInRangeAreTaken)
 {
     DownloadBench bench("VX", PortType::Bluetooth);
     bench.setLocale(u"de_DE"_s);
     ASSERT_TRUE(startVelo(bench).ready());
     QString script = kUntilIdle + u"click mnuAbnahme\n"_s;
-    const QStringList bad = {u"nan"_s, u"inf"_s, u"1e999"_s};
+    const QStringList bad = {u"nan"_s, u"inf"_s, u"1e999"_s, u"1e308"_s};
     for (const QString& text : bad) script += u"type frmAbnahme.txtNenn %1\nclick frmAbnahme.cmdPruefen\ndump\n"_s.arg(text);
-    script += u"type frmAbnahme.txtNenn 1e308\ndump\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+    // Three times the nominal past the largest number: no maximum is proposed.
+    script += u"type frmAbnahme.txtNenn 4e11\ndump\nclick frmAbnahme.cmdPruefen\ndump\n"_s
               u"type frmAbnahme.txtNenn 100\ntype frmAbnahme.txtKorrektur -inf\nclick frmAbnahme.cmdPruefen\ndump\n"_s;
     const DriveResult result = bench.connect(script);
     ASSERT_EQ(result.dumps.size(), bad.size() + 3);

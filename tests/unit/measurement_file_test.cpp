@@ -261,6 +261,9 @@ TEST(MeasurementFile, RowsThatAreNoReadingsAreRefusedAndCounted)
         {"14:05:01                   12,3 µm    Fe", "no number"},
         {"14:05:01          0         0,0 µm    Fe", "number and value 0: the table would end there"},
         {"14:05:01          1    123456789012,5 µm Fe", "value wider than its column"},
+        // Read, it would be written back wider than the column and lost.
+        {"14:05:01          1         1e9 µm    Fe", "value the program cannot write back"},
+        {"14:05:01          1       1e308 µm    Fe", "value past the largest the program takes"},
         {"ab:cd", "no columns at all"},
         {"14:05:01", "time alone"},
     };

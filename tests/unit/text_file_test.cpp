@@ -199,7 +199,7 @@ TEST_F(TextFileTest, FailedWriteKeepsTheOldFile)
 
 // Only a regular file is replaced: a pipe, a folder, or a pipe reached
 // through a link stays what it is, and the reason names the path.
-TEST_F(TextFileTest, OnlyARegularFileIsReplaced)
+TEST_F(TextFileTest, OnlyARegularFileIsReadOrReplaced)
 {
     const QString fifo = path("pipe.ini");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -212,6 +212,11 @@ TEST_F(TextFileTest, OnlyARegularFileIsReplaced)
         EXPECT_FALSE(writeTextLines(target, {"1"}, &error)) << target.toStdString();
         EXPECT_TRUE(error.notAFile) << target.toStdString();
         EXPECT_EQ(fileErrorText(error, true), "keine gewöhnliche Datei (" + target + ")");
+        // Nor read or appended to: a pipe would wait for its writer for ever.
+        FileError readError;
+        EXPECT_FALSE(readTextLines(target, &readError)) << target.toStdString();
+        EXPECT_TRUE(readError.notAFile) << target.toStdString();
+        EXPECT_FALSE(appendTextLine(target, "1")) << target.toStdString();
     }
     struct stat status {};
     ASSERT_EQ(::stat(QFile::encodeName(fifo).constData(), &status), 0);
