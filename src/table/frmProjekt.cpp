@@ -55,6 +55,13 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
         txtFelder[size_t(i)]->setMaxLength(30);
         txtFelder[size_t(i)]->setValidator(
             new ProjectTextValidator([this](const QString& c) { showRefused(c); }, txtFelder[size_t(i)]));
+        // Once every field holds only what the file can hold, the hint goes.
+        connect(txtFelder[size_t(i)], &QLineEdit::textEdited, this, [this] {
+            std::optional<QString> first;
+            for (const QLineEdit* field : txtFelder)
+                if (!first) first = firstCharacterOutsideCp1252Line(field->text());
+            showRefused(first);
+        });
         fields->addWidget(lblFelder[size_t(i)], i, 0);
         fields->addWidget(txtFelder[size_t(i)], i, 1, 1, 2);
     }

@@ -71,6 +71,9 @@ TEST_F(ProjectFields, OtherCharactersAreRefusedAndNamed)
     EXPECT_EQ(field()->text(), u"ód"_s);
     ASSERT_TRUE(hint()->isVisible());
     EXPECT_TRUE(hint()->text().startsWith(u"„ź“ kann nicht gespeichert werden"_s)) << hint()->text().toStdString();
+    // Typing on, with only what the file can hold in the fields, the hint goes.
+    typeKeys(u"z"_s);
+    EXPECT_FALSE(hint()->isVisible());
 
     // Composed or pasted, the whole piece is refused; nothing of it is typed.
     const struct {
