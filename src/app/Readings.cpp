@@ -2,6 +2,7 @@
 
 #include "app/frmTransfer.h"
 #include "device/RecordLine.h"
+#include "table/NumberFormat.h"
 
 #include <QDateTime>
 
@@ -16,8 +17,13 @@ bool frmTransfer::FillMessdaten(const QString& zeile)
     const RecordFields f = parseRecordLine(zeile, kind, gauge->profile().materialart);
     QString error = f.error;
     bool kept = false;
+    // A value the measurement file could not hold would be lost at the next
+    // save and load: it is refused like one past any number.
+    const bool fits = !f.valueValid || fitsValueColumn(f.wert, f.einheit);
+    if (!fits) error = QStringLiteral("6Overflow");
+    const bool valueValid = f.valueValid && fits;
     // A reading the gauge could not have measured never reaches the table.
-    if (f.valueValid) {
+    if (valueValid) {
         const MeasurementTables::Taken taken =
             tables.take(kind, Reading{f.nr, f.wert, f.einheit, f.material}, currentDate, currentTime);
         if (taken.full) error = QStringLiteral("9Subscript out of range"); // nothing was written

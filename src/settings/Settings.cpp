@@ -33,7 +33,7 @@ SettingsOutcome Settings::read(const char* aktion, const QStringList& initial, P
     const bool konfi = qstrcmp(aktion, "KL") == 0;
     std::optional<QStringList> lines;
     if (konfi || createIfMissing(file, initial, &error)) lines = readTextLines(file, &error);
-    if (!lines) return failure(aktion, error.tooLarge ? tooLargeText(file, language) : error.reason);
+    if (!lines) return failure(aktion, error.tooLarge ? tooLargeText(file, language) : fileErrorText(error, language == 0));
     if (const ReadFailure bad = parse(*lines)) return failure(aktion, *bad);
     return std::nullopt;
 }

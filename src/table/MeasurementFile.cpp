@@ -17,7 +17,7 @@ constexpr int kHighestNumber = 32767;
 // The value field of a row: columns 21-31; a value written wider than its
 // field runs into column 32, and its start is not where the reader looks.
 constexpr qsizetype kValueStart = 20;
-constexpr qsizetype kValueWidth = 11;
+constexpr qsizetype kValueWidth = kFileValueWidth;
 
 bool isLeadingLine(const QString& line) { return line.isEmpty() || line.startsWith(u'#'); }
 
@@ -55,13 +55,16 @@ std::optional<LoadedReading> readReadingRow(const QString& line, const QString& 
     // The number is read from the first blank up to column 20.
     const std::optional<int> number = readingNumber(QStringView(line).mid(blank, blank + 4));
     const qsizetype valueEnd = kValueStart + kValueWidth;
-    if (!number || (line.size() > valueEnd && line[valueEnd] != u' ')) return std::nullopt;
+    // The program writes a blank on each side of the value's column.
+    if (!number || (line.size() > valueEnd && line[valueEnd] != u' ') || line.size() <= kValueStart
+        || line[kValueStart - 1] != u' ')
+        return std::nullopt;
     const std::optional<double> value = parseLocaleNumber(line.mid(kValueStart, kValueWidth));
     if (!value || (*number == 0 && *value == 0)) return std::nullopt;
     // A value the program could not write back into its column would be
     // lost at the next save and load.
     const QString unit = line.mid(32, 4).leftJustified(4, u' ');
-    if (FormatValue(*value, unit, QLocale::c()).size() > kValueWidth) return std::nullopt;
+    if (!fitsValueColumn(*value, unit)) return std::nullopt;
     LoadedReading r;
     r.zeit = line.left(8);
     r.nr = *number;

@@ -35,3 +35,12 @@ QString FormatValue(double value, const QString& unit, const QLocale& locale)
 }
 
 } // namespace kivo
+
+namespace kivo {
+
+bool fitsValueColumn(double value, const QString& unit)
+{
+    return FormatValue(value, unit, QLocale::c()).size() <= kFileValueWidth;
+}
+
+} // namespace kivo

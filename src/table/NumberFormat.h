@@ -20,4 +20,12 @@ int decimalsForUnit(const QString& unit);
 // value keeps its "-" even when it rounds to zero.
 QString FormatValue(double value, const QString& unit, const QLocale& locale);
 
+// The width of a value in a measurement file's row.
+inline constexpr qsizetype kFileValueWidth = 11;
+
+// Whether `value`, as the program writes it for `unit`, fits its column of a
+// measurement file: a reading that does not would be lost at the next save
+// and load, so neither the wire nor a file brings one into a table.
+bool fitsValueColumn(double value, const QString& unit);
+
 } // namespace kivo

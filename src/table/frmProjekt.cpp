@@ -56,7 +56,7 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
         txtFelder[size_t(i)]->setValidator(
             new ProjectTextValidator([this](const QString& c) { showRefused(c); }, txtFelder[size_t(i)]));
         // Once every field holds only what the file can hold, the hint goes.
-        connect(txtFelder[size_t(i)], &QLineEdit::textEdited, this, [this] {
+        connect(txtFelder[size_t(i)], &QLineEdit::textChanged, this, [this] {
             std::optional<QString> first;
             for (const QLineEdit* field : txtFelder)
                 if (!first) first = firstCharacterOutsideCp1252Line(field->text());

@@ -74,6 +74,23 @@ TEST(Download, DamagedLinesAreRefusedWholeAndCountedAsMissing)
                                             u"beschädigt. Bitte den Speicher erneut lesen."_s}));
 }
 
+TEST(Download, AValueNoMeasurementFileCouldHoldIsRefused)
+{
+    // 9999999999 µm would be written wider than a file's value column and
+    // be lost at the next load.
+    DownloadBench bench("RKS", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {rksIdentReply(2)});
+    gauge.answer(kMemory1.toLatin1(), {"RK-SIVAR M1 2\r\n\x02\r\n" + recordLine(1, "10.0", "µm") + "\r\n"
+                                       + recordLine(2, "9999999999", "µm") + "\r\n\x04"});
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 1);
+    EXPECT_EQ(bench.grid(result.dumps[0]), Grid({germanHeading(), readingRow(1, "10.0", kUmNoLabel)}));
+    EXPECT_TRUE(messageTexts(result.dumps[0]).contains(u"Fill Messdaten: 6Overflow"_s))
+        << messageTexts(result.dumps[0]).join(u'|').toStdString();
+}
+
 TEST(Download, ACountLineEndedByEotIsRead)
 {
     DownloadBench bench("RKS", PortType::Cable);

@@ -264,6 +264,7 @@ TEST(MeasurementFile, RowsThatAreNoReadingsAreRefusedAndCounted)
         // Read, it would be written back wider than the column and lost.
         {"14:05:01          1         1e9 µm    Fe", "value the program cannot write back"},
         {"14:05:01          1       1e308 µm    Fe", "value past the largest the program takes"},
+        {"14:05:01          21000000000,0 µm    Fe", "no blank between number and value"},
         {"ab:cd", "no columns at all"},
         {"14:05:01", "time alone"},
     };
