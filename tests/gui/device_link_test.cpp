@@ -236,27 +236,33 @@ void pauseFor(int ms)
     pause.exec();
 }
 
-TEST_F(DeviceLinkTest, AnEotAfterTheAnswerEndsNoLaterAnswer)
+// The gauge answers "$kivo00$" with `answerBytes`, then `later` a moment
+// after; it starts its dump 100 ms after being asked. Returns how many lines
+// the download of memory 1 took.
+qsizetype identifyThenDownload(FakeSerialLink* wire, DeviceLink& link, const QByteArray& answerBytes,
+                               const QByteArray& later)
 {
-    // A lone EOT after the answer must not pass for the end of the dump
-    // asked for next.
-    int asked = 0;
-    wire->onWrite = [&](const QByteArray& command) {
-        ++asked;
-        if (command == "$kivo00$\r\n")
-            QTimer::singleShot(5, wire, [this] {
-                wire->receive(QByteArray(kIdentReply) + "x");
-                QTimer::singleShot(60, wire, [this] { wire->receive("\r\n\x04"); });
-            });
-        else
-            QTimer::singleShot(100, wire, [this] { wire->receive(kDump); });
+    wire->onWrite = [wire, answerBytes, later](const QByteArray& command) {
+        if (command == "$kivo00$\r\n") {
+            QTimer::singleShot(5, wire, [wire, answerBytes] { wire->receive(answerBytes); });
+            QTimer::singleShot(65, wire, [wire, later] { wire->receive(later); });
+        } else {
+            QTimer::singleShot(100, wire, [wire] { wire->receive(kDump); });
+        }
     };
-    DeviceLink::Command command(*link);
-    link->OpenPort(link->portnr());
-    ASSERT_TRUE(link->ReadGeraet());
-    link->setMessart(kFE);
-    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
-    EXPECT_EQ(link->dumpLines().size(), 3);
+    DeviceLink::Command command(link);
+    link.OpenPort(link.portnr());
+    if (!link.ReadGeraet()) return -1;
+    link.setMessart(kFE);
+    if (!link.downloadMemory(QString::fromLatin1(kBefehlSpeicher1))) return -1;
+    return link.dumpLines().size();
+}
+
+TEST_F(DeviceLinkTest, WhatFollowsTheAnswersEotEndsNoLaterAnswer)
+{
+    // The rest of a line and its EOT after the answer; a lone stray EOT.
+    EXPECT_EQ(identifyThenDownload(wire, *link, QByteArray(kIdentReply) + "x", "\r\n\x04"), 3);
+    EXPECT_EQ(identifyThenDownload(wire, *link, kIdentReply, "\x04"), 3);
 }
 
 TEST_F(DeviceLinkTest, AnEmInsideADumpIsDamageNotASwitchOff)
@@ -273,26 +279,6 @@ TEST_F(DeviceLinkTest, AnEmInsideADumpIsDamageNotASwitchOff)
     EXPECT_EQ(link->dumpDamagedLines(), 1);
     EXPECT_FALSE(link->switchedOff());
     EXPECT_TRUE(link->CheckConnect());
-}
-
-TEST_F(DeviceLinkTest, AStrayEotThatComesAfterTheNextCommandEndsNothing)
-{
-    // The gauge takes its time before the dump; the stray EOT of the answer
-    // before comes first.
-    wire->onWrite = [this](const QByteArray& command) {
-        if (command == "$kivo00$\r\n") {
-            QTimer::singleShot(5, wire, [this] { wire->receive(kIdentReply); });
-            QTimer::singleShot(60, wire, [this] { wire->receive("\x04"); });
-        } else {
-            QTimer::singleShot(100, wire, [this] { wire->receive(kDump); });
-        }
-    };
-    DeviceLink::Command command(*link);
-    link->OpenPort(link->portnr());
-    ASSERT_TRUE(link->ReadGeraet());
-    link->setMessart(kFE);
-    ASSERT_TRUE(link->downloadMemory(QString::fromLatin1(kBefehlSpeicher1)));
-    EXPECT_EQ(link->dumpLines().size(), 3);
 }
 
 TEST_F(DeviceLinkTest, AnEotInsteadOfALineEndIsDamageAndTheDumpGoesOn)
