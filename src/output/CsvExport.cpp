@@ -6,18 +6,35 @@ namespace kivo {
 
 QString csvField(const QString& text, QChar separator)
 {
-    const bool quote = text.contains(separator) || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
+    // Quoted where it holds any separator a spreadsheet's default import
+    // splits on, not only this file's: a German "124,6" stays one cell.
+    Q_UNUSED(separator);
+    const bool quote = text.contains(u',') || text.contains(u';') || text.contains(u'\t') || text.contains(u'"')
+                       || text.contains(u'\r') || text.contains(u'\n');
     if (!quote) return text;
     QString quoted = text;
     quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
     return u'"' + quoted + u'"';
 }
 
+QString csvTextField(const QString& text, QChar separator)
+{
+    // A text that starts like a formula would become a live one in a
+    // spreadsheet (a crafted file, a gauge's label): the apostrophe keeps
+    // it text.
+    static const QString kFormulaStarts = QStringLiteral("=+-@\t\r");
+    const bool formula = !text.isEmpty() && kFormulaStarts.contains(text[0]);
+    return csvField(formula ? u'\'' + text : text, separator);
+}
+
 QString shortestNumber(double value, QChar point)
 {
-    QString text = QString::number(value, 'g', QLocale::FloatingPointShortest);
+    // The gauge's value converted (12.48 kA/m × 10) carries binary noise in
+    // its last digits: rounded to 10 significant digits first.
+    const double rounded = QString::number(value, 'g', kCsvSignificantDigits).toDouble();
+    QString text = QString::number(rounded, 'g', QLocale::FloatingPointShortest);
     // No exponent for the thicknesses and fields a gauge measures.
-    if (text.contains(u'e')) text = QLocale::c().toString(value, 'f', QLocale::FloatingPointShortest);
+    if (text.contains(u'e')) text = QLocale::c().toString(rounded, 'f', QLocale::FloatingPointShortest);
     if (point != u'.') text.replace(u'.', point);
     return text;
 }
@@ -34,10 +51,10 @@ QByteArray csvText(const std::vector<CsvReading>& readings, bool german)
                                                      QStringLiteral("Material")};
     QString text = heading.join(separator) + QStringLiteral("\r\n");
     for (const CsvReading& r : readings) {
-        const QStringList fields = {r.datum, r.zeit, QString::number(r.nr), shortestNumber(r.wert, point),
-                                    r.einheit.trimmed(), r.material.trimmed()};
-        QStringList quoted;
-        for (const QString& f : fields) quoted << csvField(f, separator);
+        const QStringList quoted = {csvTextField(r.datum, separator), csvTextField(r.zeit, separator),
+                                    QString::number(r.nr), csvField(shortestNumber(r.wert, point), separator),
+                                    csvTextField(r.einheit.trimmed(), separator),
+                                    csvTextField(r.material.trimmed(), separator)};
         text += quoted.join(separator) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

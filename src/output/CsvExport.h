@@ -20,11 +20,18 @@ struct CsvReading {
 // German: ";" between fields and a decimal comma; English: "," and a point.
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german);
 
-// A field quoted by RFC 4180 where it holds the separator, a quote or a line end.
+// A field quoted by RFC 4180 where it holds a comma, a semicolon, a tab, a
+// quote or a line end.
 QString csvField(const QString& text, QChar separator);
 
-// The shortest text that reads back as the same double, with `point` as the
-// decimal separator.
+// A text field: one that starts with "=", "+", "-", "@", a tab or a CR gets
+// a leading apostrophe, so no spreadsheet takes it for a formula.
+QString csvTextField(const QString& text, QChar separator);
+
+// The value with the digits it has: rounded to 10 significant digits, then
+// the shortest text that reads back as that, with `point` as the decimal
+// separator.
+inline constexpr int kCsvSignificantDigits = 10;
 QString shortestNumber(double value, QChar point);
 
 } // namespace kivo
