@@ -1,6 +1,7 @@
 #include "evaluation/Acceptance.h"
 
 #include <algorithm>
+#include <cmath>
 #include <numeric>
 
 namespace kivo {
@@ -13,36 +14,43 @@ double share(std::size_t part, std::size_t whole) { return whole == 0 ? 0 : 100.
 
 AcceptanceResult judgeAcceptance(const std::vector<double>& readings, const AcceptanceInput& input)
 {
-    std::vector<double> values;
+    // The gauge gives thicknesses to one or two decimals: everything is
+    // compared in whole hundredths of a µm, so a figure exactly on a
+    // boundary is on it, whatever the binary fractions of 0.1 make of it.
+    const auto hundredths = [](double v) { return std::llround(v * 100); };
+    const long long correction = hundredths(input.correction);
+    std::vector<long long> values;
     values.reserve(readings.size());
-    for (double v : readings) values.push_back(v - input.correction);
+    for (double v : readings) values.push_back(hundredths(v) - correction);
     const std::size_t n = values.size();
-    const double nominal = input.nominal;
-    const double lowest = n ? *std::min_element(values.begin(), values.end()) : 0;
-    const double highest = n ? *std::max_element(values.begin(), values.end()) : 0;
+    const long long count = static_cast<long long>(n);
+    const long long nominal = hundredths(input.nominal);
+    const long long lowest = n ? *std::min_element(values.begin(), values.end()) : 0;
+    const long long highest = n ? *std::max_element(values.begin(), values.end()) : 0;
+    const long long sum = std::accumulate(values.begin(), values.end(), 0LL);
     const auto countWhere = [&](auto keep) { return std::size_t(std::count_if(values.begin(), values.end(), keep)); };
+    const auto um = [](long long h) { return double(h) / 100; };
 
-    // Compared as whole multiples (v·10 against nominal·8), so a reading of
-    // exactly 80 % of the nominal is not lost to the rounding of 0.8.
-    const auto atLeastTenths = [&](double v, int tenths) { return v * 10 >= nominal * tenths; };
+    // Shares of the nominal as whole multiples (v·10 against nominal·8).
+    const auto atLeastTenths = [&](long long v, int tenths) { return v * 10 >= nominal * tenths; };
     AcceptanceResult result;
     if (input.rule == AcceptanceRule::Iso19840) {
-        const double mean = n ? std::accumulate(values.begin(), values.end(), 0.0) / double(n) : 0;
-        const std::size_t between = countWhere([&](double v) { return atLeastTenths(v, 8) && v < nominal; });
-        result.criteria.push_back({CriterionKind::MeanAtLeastNominal, n > 0 && mean >= nominal, nominal, mean});
-        result.criteria.push_back(
-            {CriterionKind::AllAtLeast80Percent, n > 0 && atLeastTenths(lowest, 8), nominal * 8 / 10, lowest});
+        const double mean = n ? um(sum) / double(n) : 0;
+        const std::size_t between = countWhere([&](long long v) { return atLeastTenths(v, 8) && v < nominal; });
+        result.criteria.push_back({CriterionKind::MeanAtLeastNominal, n > 0 && sum >= nominal * count, input.nominal, mean});
+        result.criteria.push_back({CriterionKind::AllAtLeast80Percent, n > 0 && atLeastTenths(lowest, 8),
+                                   input.nominal * 8 / 10, um(lowest)});
         result.criteria.push_back(
             {CriterionKind::Below100UnderFifth, n > 0 && between * 5 < n, 20, share(between, n)});
         if (input.maximum)
-            result.criteria.push_back({CriterionKind::AllAtMostMaximum, n > 0 && highest <= *input.maximum,
-                                       *input.maximum, highest});
+            result.criteria.push_back({CriterionKind::AllAtMostMaximum, n > 0 && highest <= hundredths(*input.maximum),
+                                       *input.maximum, um(highest)});
     } else {
-        const std::size_t atNominal = countWhere([&](double v) { return v >= nominal; });
+        const std::size_t atNominal = countWhere([&](long long v) { return v >= nominal; });
         result.criteria.push_back(
             {CriterionKind::NinetyPercentAtNominal, n > 0 && atNominal * 10 >= n * 9, 90, share(atNominal, n)});
-        result.criteria.push_back(
-            {CriterionKind::AllAtLeast90Percent, n > 0 && atLeastTenths(lowest, 9), nominal * 9 / 10, lowest});
+        result.criteria.push_back({CriterionKind::AllAtLeast90Percent, n > 0 && atLeastTenths(lowest, 9),
+                                   input.nominal * 9 / 10, um(lowest)});
     }
     result.met = std::all_of(result.criteria.begin(), result.criteria.end(), [](const Criterion& c) { return c.met; });
     return result;

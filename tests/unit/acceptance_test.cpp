@@ -22,6 +22,10 @@ AcceptanceInput iso(double nominal, std::optional<double> maximum = std::nullopt
     return {AcceptanceRule::Iso19840, nominal, maximum, correction};
 }
 AcceptanceInput imo(double nominal) { return {AcceptanceRule::ImoPspc9010, nominal, std::nullopt, 0}; }
+AcceptanceInput imoCorrected(double nominal, double correction)
+{
+    return {AcceptanceRule::ImoPspc9010, nominal, std::nullopt, correction};
+}
 
 // Ten readings: `low` of them at `lowValue`, the rest at `rest`.
 std::vector<double> ten(int low, double lowValue, double rest)
@@ -54,6 +58,12 @@ TEST(Acceptance, HandWorkedCases)
         {"imo exactly 90 % of nominal", ten(1, 90, 100), imo(100), {true, true}},
         {"imo just below 90 % of nominal", ten(1, 89.9, 100), imo(100), {true, false}},
         {"no readings meet nothing", {}, imo(100), {false, false}},
+        // Exactly on a boundary in the readings' own decimals, whatever the
+        // binary sums make of them.
+        {"iso mean exactly the nominal", {102.6, 100.3, 100.4, 100.7, 102.9, 101.3, 101.9, 100.9, 101.5, 87.5},
+         iso(100), {true, true, true}},
+        {"imo corrected readings exactly at nominal", ten(0, 0, 128.2), imoCorrected(120, 8.2), {true, true}},
+        {"iso corrected reading exactly 80 %", ten(1, 88.3, 120), iso(100, std::nullopt, 8.3), {true, true, true}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
