@@ -1,5 +1,6 @@
 #include "output/ExportFile.h"
 
+#include "shared/FilePermissions.h"
 #include "shared/SystemError.h"
 
 #include <QDir>
@@ -78,6 +79,7 @@ ExportOutcome saveExport(const QString& folder, const QString& base, const QStri
     if (!temp.open()) return cannotWrite(errno ? systemErrorText(errno, german) : temp.errorString());
     temp.close(); // the writer opens it by name; the name stays reserved
     if (const QString reason = write(temp.fileName()); !reason.isEmpty()) return cannotWrite(reason);
+    giveUsualPermissions(temp.fileName());
 
     // A rename never replaces an existing file.
     const DatedMove move = moveToDatedName(temp.fileName(), folder, base, when, suffix);

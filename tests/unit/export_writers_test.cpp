@@ -15,6 +15,10 @@
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
 using namespace kivo;
 using kivo::testing::zipEntry;
 
@@ -312,6 +316,16 @@ TEST_F(ExportWriters, ExportsLandUnderNewNamesAndFailuresLeaveNothing)
     QFile one(first.path);
     ASSERT_TRUE(one.open(QIODevice::ReadOnly));
     EXPECT_EQ(one.readAll(), "1");
+#ifdef Q_OS_UNIX
+    // Readable as any file the user makes, not private as its temporary was.
+    const mode_t mask = ::umask(022);
+    const ExportOutcome shared = saveExport(folder, QStringLiteral("Shared"), QStringLiteral("xlsx"), when, true, writeText("3"));
+    ::umask(mask);
+    struct stat status {};
+    ASSERT_EQ(::stat(QFile::encodeName(shared.path).constData(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0644u);
+    QFile::remove(shared.path);
+#endif
 
     // A writer that fails: its message, with the file's name, and no file.
     const ExportOutcome failed = saveExport(folder, QStringLiteral("Report"), QStringLiteral("odt"), when, false,
