@@ -1,5 +1,6 @@
 #include "app/frmInfo.h"
 
+#include "platform/WindowKeys.h"
 #include "platform/Controls.h"
 
 #include <QEvent>
@@ -38,6 +39,7 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frmInfoFrame);
     setMinimumWidth(380);
+    useWindowKeys(this);
 }
 
 void frmInfo::showEvent(QShowEvent* event)

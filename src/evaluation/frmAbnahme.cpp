@@ -1,5 +1,6 @@
 #include "evaluation/frmAbnahme.h"
 
+#include "platform/WindowKeys.h"
 #include "platform/Controls.h"
 #include "shared/LocaleNumber.h"
 #include "texts/Texte.h"
@@ -66,6 +67,7 @@ frmAbnahme::frmAbnahme(QWidget* parent) : QWidget(parent, Qt::Window)
         if (!maxChosen) fillMaximum();
     });
     recaption(true);
+    useWindowKeys(this);
 }
 
 void frmAbnahme::attach(const Texte& texte_, std::function<void(const QString&)> message,

@@ -1,5 +1,6 @@
 #include "table/frmProjekt.h"
 
+#include "platform/WindowKeys.h"
 #include "platform/Controls.h"
 #include "shared/Cp1252.h"
 #include "shared/FieldExcerpt.h"
@@ -99,6 +100,7 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
         hide(); // it stays loaded: the reports read its values
     });
     connect(cmdLoeschen, &QPushButton::clicked, this, &frmProjekt::cmdLoeschen_Click);
+    useWindowKeys(this);
 }
 
 void frmProjekt::attach(const Texte& texte_) { texte = &texte_; }

@@ -1,5 +1,6 @@
 #include "table/frmWerte.h"
 
+#include "platform/WindowKeys.h"
 #include "platform/Controls.h"
 #include "shared/LocaleNumber.h"
 #include "table/TableEdits.h"
@@ -47,6 +48,7 @@ frmWerte::frmWerte(QWidget* parent) : QWidget(parent, Qt::Window)
     for (QLineEdit* field : {txtMinLimit, txtMaxLimit, txtSoll}) field->installEventFilter(this);
     connect(cmdSpeichern, &QPushButton::clicked, this, &frmWerte::cmdSpeichern_Click);
     connect(cmdLoeschen, &QPushButton::clicked, this, &frmWerte::cmdLoeschen_Click);
+    useWindowKeys(this);
 }
 
 void frmWerte::attach(MeasurementTables& tables_, const Texte& texte_, std::function<void(const QString&)> message)

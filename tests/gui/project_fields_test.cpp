@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -110,6 +111,29 @@ TEST_F(ProjectFields, OtherCharactersAreRefusedAndNamed)
     EXPECT_TRUE(hint()->text().startsWith(u"“𝄞” cannot be saved"_s)) << hint()->text().toStdString();
     window.cmdLoeschen->click();
     EXPECT_FALSE(hint()->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// The small windows' keys: Return presses the focused button, Escape closes
+// the window as its close button does.
+TEST_F(ProjectFields, ReturnPressesTheFocusedButtonAndEscapeCloses)
+{
+    int saved = 0;
+    QObject::connect(&window, &frmProjekt::saveRequested, [&] { ++saved; });
+    window.cmdSpeichern->setFocus();
+    QTest::keyClick(window.cmdSpeichern, Qt::Key_Return);
+    EXPECT_EQ(saved, 1);
+
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field()->setFocus();
+    QTest::keyClick(field(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(saved, 1); // closed, not saved
 }
 
 } // namespace
