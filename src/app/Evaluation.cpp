@@ -53,7 +53,11 @@ void frmTransfer::mnuCsv_Click()
         rows.push_back({r.datum.isEmpty() ? currentDate : r.datum, r.zeit, r.nr, r.wert, r.einheit, r.material});
     }
     FileError error;
-    if (!writeFileBytes(path, csvText(rows, german), &error)) reportSaveFailure(path, fileErrorText(error, german));
+    if (!writeFileBytes(path, csvText(rows, german), &error)) {
+        reportSaveFailure(path, fileErrorText(error, german));
+        return;
+    }
+    showFileWritten(QStringLiteral("CSV: "), path);
 }
 
 } // namespace kivo

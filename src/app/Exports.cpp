@@ -72,13 +72,21 @@ void frmTransfer::finishExport(const QString& application, const QString& base, 
         WriteLog(QStringLiteral("Open ") + application + u':' + outcome.failure);
         return;
     }
-    lblExport->setText(QStringLiteral("Export: ") + shownPath);
-    lblExport->setToolTip(shownPath);
+    showFileWritten(QStringLiteral("Export: "), outcome.path);
     if (!platform.dialogs->openDocument(outcome.path))
         MsgBox((german ? QStringLiteral("Kein Programm hat die Datei geöffnet. Sie wurde gespeichert unter:\n")
                        : QStringLiteral("No program opened the file. It was saved as:\n"))
                    + shownPath,
                MsgButtons::OK, MsgIcon::Information);
+}
+
+void frmTransfer::showFileWritten(const QString& what, const QString& path)
+{
+    // The status bar names every file written on request, so the operator
+    // knows where it went.
+    const QString shownPath = QDir::toNativeSeparators(path);
+    lblExport->setText(what + shownPath);
+    lblExport->setToolTip(shownPath);
 }
 
 } // namespace kivo

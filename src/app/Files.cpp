@@ -48,6 +48,8 @@ void frmTransfer::cmdSave_Click()
     FileError error;
     if (writeTextFile(path, ReportText + QStringLiteral("\r\n"), &error)) {
         if (automatic) onlineSaveFailed = false;
+        else showFileWritten(texte.languageIndex == kGerman ? QStringLiteral("Gespeichert: ") : QStringLiteral("Saved: "),
+                             path);
         if (automatic && ++onlineSaves % 50 == 0) releaseFreeMemory();
         QApplication::processEvents();
         return;

@@ -329,6 +329,8 @@ private:
     void downloadProgress(int linesSeen) override;
     void dumpSplit(bool exceeded) override;
     void warnOfMissingReadings(int announced, int received, int damaged);
+    // The status bar names a file just written ("Export: ", "CSV: ", ...).
+    void showFileWritten(const QString& what, const QString& path);
     QString readingText() const;
     bool downloading = false; // the status box reads "LESEN" meanwhile
     int onlineSaves = 0;      // Online.mes written since the start

@@ -189,6 +189,7 @@ TEST(CsvExport, BothLanguagesReadBackToTheSameValues)
                                              + u"\nclick mnuCsv\n"_s + kUntilIdle + u"dump\n"_s);
     ASSERT_EQ(result.dumps.size(), 1);
     EXPECT_TRUE(result.dumps[0].messages().isEmpty());
+    EXPECT_EQ(result.dumps[0].text(u"lblExport"_s), u"CSV: "_s + english + u".csv"_s);
 
     const QByteArray de = DriveSession::readFile(german);
     const QByteArray en = DriveSession::readFile(english + u".csv"_s);

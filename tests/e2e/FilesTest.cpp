@@ -239,6 +239,8 @@ TEST(Files, NameHoldingMesIsUsedAsChosen)
     EXPECT_TRUE(result.dumps[0].messages().isEmpty());
     EXPECT_EQ(folderEntries(mes), QStringList({u"before.mes.bak"_s}));
     EXPECT_TRUE(DriveSession::readFile(mes + u"/before.mes.bak"_s).startsWith("Speicher\r\n\r\nStatistik:"));
+    // The status bar names the file written.
+    EXPECT_EQ(result.dumps[0].text(u"lblExport"_s), u"Gespeichert: "_s + mes + u"/before.mes.bak"_s);
 }
 
 // --- Files written by hand ----------------------------------------------------
