@@ -51,10 +51,18 @@ void frmTransfer::mnuHelp1_Click()
             QDir(identity.programFolder).filePath(QStringLiteral("manuals/") + QFileInfo(helpFilePath).fileName());
         if (QFileInfo::exists(beside)) path = beside;
     }
-    if (QFileInfo::exists(path) && platform.dialogs->openDocument(path)) return;
     const QString shown = QDir::toNativeSeparators(path);
-    MsgBox(german ? QStringLiteral("Datei ") + shown + QStringLiteral(" wurde nicht gefunden")
-                  : QStringLiteral("File ") + shown + QStringLiteral(" not found "));
+    if (!QFileInfo::exists(path)) {
+        MsgBox(german ? QStringLiteral("Datei ") + shown + QStringLiteral(" wurde nicht gefunden")
+                      : QStringLiteral("File ") + shown + QStringLiteral(" not found "));
+        return;
+    }
+    if (platform.dialogs->openDocument(path)) return;
+    // The manual is there; only no program opens it: said as the exports say it.
+    MsgBox((german ? QStringLiteral("Kein Programm hat die Datei geöffnet. Sie liegt unter:\n")
+                   : QStringLiteral("No program opened the file. It is at:\n"))
+               + shown,
+           MsgButtons::OK, MsgIcon::Information);
 }
 
 } // namespace kivo

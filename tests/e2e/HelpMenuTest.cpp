@@ -71,9 +71,9 @@ TEST(HelpMenu, ManualFromTheSettingsFolderOrBesideTheProgram)
     found = session.run(u"start\nclick mnuHelp1\ndocuments fail\nclick mnuHelp1\ndump\n"_s);
     ASSERT_EQ(found.dumps.size(), 1);
     EXPECT_EQ(found.dumps[0].opened(), QStringList({german, german}));
-    // No program for PDF files: the same message as a missing file.
-    EXPECT_EQ(messageTexts(found.dumps[0]),
-              QStringList({u"Datei "_s + QDir::toNativeSeparators(german) + u" wurde nicht gefunden"_s}));
+    // No program for PDF files: the manual is there, and the message says where.
+    EXPECT_EQ(messageTexts(found.dumps[0]), QStringList({u"Kein Programm hat die Datei geöffnet. Sie liegt unter:\n"_s
+                                                         + QDir::toNativeSeparators(german)}));
 }
 
 TEST(HelpMenu, EveryManualIsBuiltWithItsModelsName)
