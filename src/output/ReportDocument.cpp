@@ -14,6 +14,7 @@ const QString kText = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:text
 const QString kFo = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0");
 const QString kSvg = QStringLiteral("urn:oasis:names:tc:opendocument:xmlns:svg-compatible:1.0");
 const QString kParagraphStyle = QStringLiteral("Report");
+const QString kPageNumberStyle = QStringLiteral("ReportPageNumber");
 
 void startDocument(QXmlStreamWriter& w, const QString& root)
 {
@@ -92,6 +93,45 @@ QByteArray stylesXml()
     w.writeAttribute(kFo, QStringLiteral("margin-bottom"), QStringLiteral("0cm"));
     writeTextProperties(w);
     w.writeEndElement();
+    // The page number under each page, centred in the report's font.
+    w.writeStartElement(kStyle, QStringLiteral("style"));
+    w.writeAttribute(kStyle, QStringLiteral("name"), kPageNumberStyle);
+    w.writeAttribute(kStyle, QStringLiteral("family"), QStringLiteral("paragraph"));
+    w.writeAttribute(kStyle, QStringLiteral("parent-style-name"), kParagraphStyle);
+    w.writeEmptyElement(kStyle, QStringLiteral("paragraph-properties"));
+    w.writeAttribute(kFo, QStringLiteral("text-align"), QStringLiteral("center"));
+    w.writeEndElement();
+    w.writeEndElement(); // styles
+
+    w.writeStartElement(kOffice, QStringLiteral("automatic-styles"));
+    w.writeStartElement(kStyle, QStringLiteral("page-layout"));
+    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("ReportPage"));
+    w.writeEmptyElement(kStyle, QStringLiteral("page-layout-properties"));
+    for (const char* side : {"margin-top", "margin-bottom", "margin-left", "margin-right"})
+        w.writeAttribute(kFo, QString::fromLatin1(side), QStringLiteral("2cm"));
+    w.writeStartElement(kStyle, QStringLiteral("footer-style"));
+    w.writeEmptyElement(kStyle, QStringLiteral("header-footer-properties"));
+    w.writeAttribute(kFo, QStringLiteral("min-height"), QStringLiteral("0cm"));
+    w.writeAttribute(kFo, QStringLiteral("margin-top"), QStringLiteral("0.3cm"));
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndElement(); // automatic-styles
+
+    // A report of 5000 readings runs to some 80 pages: each is numbered.
+    w.writeStartElement(kOffice, QStringLiteral("master-styles"));
+    w.writeStartElement(kStyle, QStringLiteral("master-page"));
+    w.writeAttribute(kStyle, QStringLiteral("name"), QStringLiteral("Standard"));
+    w.writeAttribute(kStyle, QStringLiteral("page-layout-name"), QStringLiteral("ReportPage"));
+    w.writeStartElement(kStyle, QStringLiteral("footer"));
+    w.writeStartElement(kText, QStringLiteral("p"));
+    w.writeAttribute(kText, QStringLiteral("style-name"), kPageNumberStyle);
+    w.writeStartElement(kText, QStringLiteral("page-number"));
+    w.writeAttribute(kText, QStringLiteral("select-page"), QStringLiteral("current"));
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndElement();
+    w.writeEndElement(); // master-styles
     w.writeEndDocument();
     return xml;
 }

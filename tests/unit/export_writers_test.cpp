@@ -293,6 +293,11 @@ TEST_F(ExportWriters, DocumentHoldsTheReportALinePerParagraphInOneFixedFont)
     const QString properties = reportStyle.match(styles).captured(1);
     EXPECT_EQ(properties, u"style:font-name=\"Lucida Console\" fo:font-size=\"10pt\" fo:font-weight=\"normal\"");
     EXPECT_TRUE(styles.contains(u"style:font-pitch=\"fixed\""));
+    // Every page numbered in its footer.
+    static const QRegularExpression pageNumber(QStringLiteral(
+        "<office:master-styles><style:master-page style:name=\"Standard\" style:page-layout-name=\"ReportPage\">"
+        "<style:footer><text:p [^>]*><text:page-number text:select-page=\"current\""));
+    EXPECT_TRUE(pageNumber.match(styles).hasMatch()) << styles.toStdString();
     EXPECT_TRUE(zipEntry(file, QStringLiteral("META-INF/manifest.xml")).contains("content.xml"));
 }
 
