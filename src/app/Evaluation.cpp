@@ -7,15 +7,20 @@
 #include "settings/TextFile.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QDir>
 
 namespace kivo {
 
 void frmTransfer::updateEvaluationCommands()
 {
+    // What hands a table on is offered only when the table on show holds a
+    // reading: an empty one would carry the figures of the last one.
     const bool readings = !gauge->waiting() && tables.count(gauge->messart()) > 0;
     mnuAbnahme->setEnabled(readings);
     mnuCsv->setEnabled(readings);
+    if (gauge->waiting()) return; // the commands are off meanwhile anyway
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setEnabled(readings);
 }
 
 void frmTransfer::mnuAbnahme_Click()

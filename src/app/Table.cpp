@@ -105,6 +105,7 @@ void frmTransfer::AppendReadingRow()
     UpdateMemoryCaption(satznr);
     UpdateStatistics(r.wert, r.einheit);
     if (!tableBatch) ScrollToLastRow();
+    if (satznr == 1 && !gauge->waiting()) updateEvaluationCommands(); // the first reading: something to hand on
 }
 
 void frmTransfer::RebuildTable()
