@@ -23,10 +23,11 @@ struct SheetCell {
 };
 
 struct WorkbookSeries {
-    QString name;          // "" for the readings themselves
+    QString name;          // the legend's entry
     QColor colour;
     enum class Line { Solid, SystemDot, Dash, Target } line = Line::Solid;
     std::vector<double> values;
+    bool readings = false; // the readings themselves, drawn from the data sheet's value cells
 };
 
 struct WorkbookChart {

@@ -13,6 +13,19 @@ namespace {
 
 // Hidden sheet holding the reference lines' points.
 const char* const kLinesSheet = "ChartLines";
+// Numbers along the chart's horizontal axis, at most.
+constexpr int kAxisLabels = 10;
+
+// The smallest step of 1, 2 or 5 times a power of ten that is at least `step`.
+int roundStep(int step)
+{
+    for (int power = 1;; power *= 10)
+        for (int m : {1, 2, 5})
+            if (m * power >= step) return m * power;
+}
+// The font family "modern": a font of fixed pitch, so a program without
+// Lucida Console takes another fixed-pitch font for the columns.
+constexpr uint8_t kModernFamily = 3;
 
 lxw_color_t lxwColour(const QColor& c)
 {
@@ -54,6 +67,7 @@ public:
         if (lxw_format* known = formats.value(numberFormat)) return known;
         lxw_format* f = workbook_add_format(book);
         format_set_font_name(f, "Lucida Console");
+        format_set_font_family(f, kModernFamily);
         format_set_font_size(f, 10);
         format_set_bold(f);
         if (!numberFormat.isEmpty()) format_set_num_format(f, numberFormat.toUtf8().constData());
@@ -84,6 +98,11 @@ lxw_error writeCells(Workbook& book, lxw_worksheet* sheet, const WorkbookLayout&
             return e;
     }
     if (lxw_error e = worksheet_set_column(sheet, 5, LXW_COL_MAX - 1, LXW_DEF_COL_WIDTH, plain)) return e;
+    // Printed one page wide, the heading of the readings on every page.
+    worksheet_fit_to_pages(sheet, 1, 0);
+    if (layout.dataRows > 0)
+        if (lxw_error e = worksheet_repeat_rows(sheet, lxw_row_t(layout.headerRow - 1), lxw_row_t(layout.headerRow - 1)))
+            return e;
 
     for (const SheetCell& cell : layout.cells) {
         lxw_format* f = book.format(cell.numberFormat);
@@ -137,6 +156,11 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
     lxw_chart_fill noFill{};
     noFill.none = LXW_TRUE;
     chart_chartarea_set_fill(chart, &noFill);
+    // About ten numbers along the axis at a round step, so those of 5000
+    // points stay apart.
+    const auto interval = uint16_t(roundStep((layout.dataRows + kAxisLabels - 1) / kAxisLabels));
+    chart_axis_set_interval_unit(chart->x_axis, interval);
+    chart_axis_set_interval_tick(chart->x_axis, interval);
     chart_legend_set_position(chart, LXW_CHART_LEGEND_BOTTOM);
     chart_legend_set_font(chart, &font);
 
@@ -146,9 +170,10 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
     for (const WorkbookSeries& s : c.series) {
         lxw_chart_series* series = chart_add_series(chart, nullptr, nullptr);
         if (!series) return LXW_ERROR_MEMORY_MALLOC_FAILED;
-        if (s.name.isEmpty()) {
+        if (s.readings) {
             // The readings themselves, from the value cells of the data sheet.
             chart_series_set_values(series, dataSheet.constData(), firstValueRow, 2, firstValueRow + last, 2);
+            chart_series_set_name(series, s.name.toUtf8().constData());
         } else {
             const auto col = lxw_col_t(linesColumn++);
             for (int i = 0; i < n && i < int(s.values.size()); ++i)

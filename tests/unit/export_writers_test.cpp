@@ -173,7 +173,11 @@ TEST_F(ExportWriters, WorkbookHoldsTheSheetTheFontsAndTheChart)
     EXPECT_EQ(w.data.value["E18"], u"Fe");
     // Every cell in the sheet's font; the formats where the sheet has them.
     const QString styles = QString::fromUtf8(w.styles);
-    EXPECT_TRUE(styles.contains(u"<font><b/><sz val=\"10\"/><color theme=\"1\"/><name val=\"Lucida Console\"/>"));
+    // Declared a font of fixed pitch (family "modern"), so another program
+    // falls back to one.
+    EXPECT_TRUE(styles.contains(
+        u"<font><b/><sz val=\"10\"/><color theme=\"1\"/><name val=\"Lucida Console\"/><family val=\"3\"/>"))
+        << styles.toStdString();
     for (const char* format : {"###0_______)", "###,##0.00_)", "###,##0.0_)"})
         EXPECT_TRUE(styles.contains(QStringLiteral("formatCode=\"%1\"").arg(QLatin1String(format)))) << format;
     for (auto it = w.data.style.begin(); it != w.data.style.end(); ++it) EXPECT_GT(it.value(), 0) << it.key().toStdString();
@@ -189,6 +193,7 @@ TEST_F(ExportWriters, WorkbookHoldsTheSheetTheFontsAndTheChart)
     EXPECT_EQ(series[0].ref, u"Messwerte!$C$16:$C$18");
     EXPECT_EQ(series[0].colour, u"000000");
     EXPECT_EQ(series[0].points, QStringList({"10", "20", "30"}));
+    EXPECT_EQ(series[0].name, u"Messwerte"); // the legend names the readings
     const QStringList names = {"", "Mittelwert", "Maximum", "Minimum", "Sollwert    "};
     const QStringList colours = {"000000", "0000CD", "00B050", "00B050", "EE2C2C"};
     const QStringList dashes = {"", "sysDot", "dash", "dash", ""};
@@ -238,6 +243,15 @@ TEST_F(ExportWriters, WorkbookWithoutChartAndWithFiveThousandReadings)
     EXPECT_EQ(w.data.value["B5012"], u"5000");
     EXPECT_EQ(w.data.value["B5013"], QString());
     for (const ReadSeries& s : chartSeries(w.chart)) EXPECT_EQ(s.points.size(), 5000);
+    // Printed one page wide with the heading of the readings on each page;
+    // about ten numbers along the chart's axis, at a round step.
+    const QString sheet = QString::fromUtf8(zipEntry(big, QStringLiteral("xl/worksheets/sheet1.xml")));
+    EXPECT_TRUE(sheet.contains(u"fitToPage=\"1\"")) << sheet.left(2000).toStdString();
+    EXPECT_TRUE(sheet.contains(u"fitToHeight=\"0\""));
+    EXPECT_TRUE(QString::fromUtf8(zipEntry(big, QStringLiteral("xl/workbook.xml")))
+                    .contains(u"_xlnm.Print_Titles\" localSheetId=\"1\">Messwerte!$11:$11"))
+        << zipEntry(big, QStringLiteral("xl/workbook.xml")).toStdString();
+    EXPECT_TRUE(QString::fromUtf8(w.chart).contains(u"<c:tickLblSkip val=\"500\"/>"));
 }
 
 TEST_F(ExportWriters, WorkbookThatCannotBeWrittenSaysWhy)

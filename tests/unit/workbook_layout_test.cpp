@@ -83,7 +83,16 @@ TEST(WorkbookLayout, HeadStatisticsAndTable)
     ASSERT_TRUE(layout.chart);
     QStringList names;
     for (const WorkbookSeries& series : layout.chart->series) names << series.name;
-    EXPECT_EQ(names, QStringList({"", "Mittelwert", "Maximum", "Minimum", "Sollwert    "}));
+    EXPECT_EQ(names, QStringList({"Messwerte", "Mittelwert", "Maximum", "Minimum", "Sollwert    "}));
+    EXPECT_TRUE(layout.chart->series[0].readings);
+
+    // An upper limit of 0 is none: its cell stays, no line is drawn at 0.
+    WorkbookInput noUpper = in;
+    noUpper.limits.Emax = 0;
+    const WorkbookLayout lower = buildWorkbook(noUpper, true);
+    names.clear();
+    for (const WorkbookSeries& series : lower.chart->series) names << series.name;
+    EXPECT_EQ(names, QStringList({"Messwerte", "Mittelwert", "Minimum", "Sollwert    "}));
     EXPECT_EQ(layout.chart->series[1].values, std::vector<double>(3, 20.12)); // at the cell's rounded figure
     EXPECT_EQ(layout.chart->series[4].colour, QColor(238, 44, 44));
 }
