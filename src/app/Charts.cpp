@@ -3,6 +3,7 @@
 #include "app/frmTransfer.h"
 #include "charts/frmChartG.h"
 #include "platform/ChartPanel.h"
+#include "platform/Controls.h"
 #include "table/NumberFormat.h"
 
 #include <QLineEdit>
@@ -31,6 +32,7 @@ void frmTransfer::cmdChart_Click()
     txtMittelwert->setStyleSheet(QStringLiteral("color: black;"));
     chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
     txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
+    fitWidthToText(txtMittelwert);
     const bool absolut = tables.absolut();
     MSChart1->draw(mainChart(chartTable, absolut ? stats.minabs : stats.min, absolut ? stats.maxabs : stats.max,
                              decimalsForUnit(stats.firstUnit)));

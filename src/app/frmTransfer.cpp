@@ -265,10 +265,13 @@ void frmTransfer::layoutControls()
     chartRow->addWidget(cmdChart);
     chartRow->addWidget(cmdAbs);
     chartRow->addWidget(cmdGross);
-    chartRow->addWidget(txtMittelwert, 1);
+    chartRow->addStretch();
+    // The mean has a row of its own: beside the three buttons a mean of
+    // four digits and a unit would be cut at the window's smallest.
     auto* brand = new QVBoxLayout(Frame5);
     brand->addLayout(stack, 1);
     brand->addLayout(chartRow);
+    brand->addWidget(txtMittelwert);
     Frame5->setMinimumWidth(300);
     auto* limitsRow = new QHBoxLayout;
     limitsRow->addWidget(cmdWerte);

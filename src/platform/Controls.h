@@ -3,6 +3,8 @@
 // end-to-end driver finds it by name and reports it as an operator sees it.
 
 #include <QAction>
+#include <QLineEdit>
+#include <QStyle>
 #include <QObject>
 #include <QWidget>
 
@@ -26,6 +28,17 @@ inline QAction* makeMenuItem(QObject* parent, const char* name, const QString& t
     a->setProperty(kKindProperty, QStringLiteral("menu"));
     a->setCheckable(checkable);
     return a;
+}
+
+// A read-only box whose whole text must stay readable: at least as wide as
+// the text, its frame and the box's inner margins.
+inline void fitWidthToText(QLineEdit* e)
+{
+    constexpr int kInnerMargins = 8; // the line edit's own space beside the text and the cursor
+    const int frame = e->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, e);
+    const QMargins margins = e->textMargins();
+    e->setMinimumWidth(e->fontMetrics().horizontalAdvance(e->text()) + 2 * frame + margins.left() + margins.right()
+                       + kInnerMargins);
 }
 
 } // namespace kivo

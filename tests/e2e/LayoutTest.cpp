@@ -105,6 +105,33 @@ TEST_P(Layout, OpensWholeGrowsAndShrinksTidily)
     EXPECT_GT(rectOf(result.dumps[2].control(u"lstStat"_s)).height(), rectOf(result.dumps[1].control(u"lstStat"_s)).height());
 }
 
+// An RK gauge shows "+/-" beside the chart's buttons; the mean of four
+// digits and its unit stays whole at the window's smallest, in both
+// languages.
+TEST(LayoutOfTheMean, WholeAtTheSmallestSizeBesidePlusMinus)
+{
+    for (const bool english : {false, true}) {
+        DownloadBench bench("RKM", PortType::Cable);
+        bench.setLocale(english ? u"en_US"_s : u"de_DE"_s);
+        const QString ident = bench.gaugeFile(u"ident.txt"_s, {"RK-MENO", "VD: 1.18", "M1:2"});
+        const QString memory =
+            bench.gaugeFile(u"memory1.txt"_s, {recordLine(1, "1510.1", "G"), recordLine(2, "-1510.1", "G")});
+        ASSERT_TRUE(
+            bench.startSim(simOptions({u"--model"_s, u"RKM"_s, u"--ident"_s, ident, u"--memory1"_s, memory})).ready());
+        const QString language = english ? u"click English\n"_s : QString();
+        const DriveResult result =
+            bench.connect(kUntilIdle + language + u"click cmdChart\nresize 1 1\ndump\nresize 1400 900\ndump\n"_s);
+        ASSERT_EQ(result.dumps.size(), 2);
+        for (const Dump& d : result.dumps) {
+            EXPECT_TRUE(d.visible(u"cmdAbs"_s));
+            EXPECT_TRUE(d.text(u"txtMittelwert"_s).endsWith(english ? u"1510.1"_s : u"1510,1"_s))
+                << d.text(u"txtMittelwert"_s).toStdString();
+            EXPECT_TRUE(d.control(u"txtMittelwert"_s).value(u"fits").toBool())
+                << (english ? "English" : "German") << ": the mean is cut";
+        }
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(, Layout,
                          testing::Values(Screen{"Laptop1366x768", {1366, 728}, 1.0},
                                          Screen{"Desktop125", {1920, 1040}, 1.25},
