@@ -33,15 +33,13 @@ void frmTransfer::cmdChart_Click()
     chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
     txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
     fitWidthToText(txtMittelwert);
-    const bool absolut = tables.absolut();
-    MSChart1->draw(mainChart(chartTable, absolut ? stats.minabs : stats.min, absolut ? stats.maxabs : stats.max,
-                             decimalsForUnit(stats.firstUnit)));
+    MSChart1->draw(mainChart(chartTable, decimalsForUnit(stats.firstUnit)));
 }
 
 void frmTransfer::cmdGross_Click()
 {
     const Statistics& stats = tables.statistics();
-    frmChartG::Input input{chartTable, tables.limits(), stats.anz_min, stats.anz_max, stats.anz_mean,
+    frmChartG::Input input{chartTable, tables.limits(), stats.anz_mean,
                            decimalsForUnit(stats.firstUnit)};
     chartWindow->Form_Activate(input, texte);
     chartWindow->exec(); // the main window waits until it is closed

@@ -1,6 +1,8 @@
 #include "charts/ChartTable.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace kivo {
 
@@ -32,56 +34,89 @@ ChartTable buildChartTable(const Records& records, int kind, bool absolut, const
     return table;
 }
 
-std::pair<double, double> verticalScale(double low, double high, int decimals)
+std::pair<double, double> verticalScale(const std::vector<double>& values, const std::vector<double>& marks,
+                                        int decimals, bool bar)
 {
-    if (low != high) return {low, high};
-    const double unit = std::pow(10.0, -decimals);
-    return {low - unit, high + unit};
+    if (values.empty() && marks.empty()) return {0, 1};
+    double low = std::numeric_limits<double>::infinity();
+    double high = -low;
+    for (const std::vector<double>* list : {&values, &marks})
+        for (double v : *list) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        }
+    if (low == high) {
+        const double unit = std::pow(10.0, -decimals);
+        low -= unit;
+        high += unit;
+    }
+    if (bar) low -= (high - low) / 10;
+    return {low, high};
 }
 
-ChartLook mainChart(const ChartTable& table, double low, double high, int decimals)
+namespace {
+
+// A limit of 0 is no limit: it widens no scale.
+void addIfSet(std::vector<double>& marks, double limit)
+{
+    if (limit != 0) marks.push_back(limit);
+}
+
+} // namespace
+
+ChartLook mainChart(const ChartTable& table, int decimals)
 {
     ChartLook look;
     const int n = table.AnzahlWerte;
+    std::vector<double> marks;
     look.series.push_back({QString(), kValueColour, 2, false, table.values});
-    if (table.target) look.series.push_back(constant(QString(), kTargetColour, 1, *table.target, n));
+    if (table.target) {
+        look.series.push_back(constant(QString(), kTargetColour, 1, *table.target, n));
+        marks.push_back(*table.target);
+    }
     if (table.limits) {
         look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->first, n));
         look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->second, n));
+        addIfSet(marks, table.limits->first);
+        addIfSet(marks, table.limits->second);
     }
     look.xMin = 0;
     look.xMax = n;
-    std::tie(look.yMin, look.yMax) = verticalScale(low, high, decimals);
+    std::tie(look.yMin, look.yMax) = verticalScale(table.values, marks, decimals);
     return look;
 }
 
-ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
-                      bool german, const QLocale& locale)
+ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, int decimals, bool german,
+                      const QLocale& locale)
 {
     ChartLook look;
     const int n = table.AnzahlWerte;
     look.bar = bar;
     look.xMin = 0;
     look.xMax = n;
-    look.yMin = low;
-    look.yMax = high;
+    std::vector<double> marks;
     if (bar) {
         look.series.push_back({QStringLiteral("Data"), kValueColour, 1, false, table.values});
-        return look;
+    } else {
+        // Pens in the ratio 35 : 30 : 20 of readings, limits and target.
+        look.series.push_back({german ? QStringLiteral("Daten") : QStringLiteral("Data"), kValueColour, 3.5, false,
+                               table.values});
+        if (limits.Esoll > 0) {
+            look.series.push_back(constant((german ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"))
+                                               + u' ' + locale.toString(limits.Esoll),
+                                           kTargetColour, 2.0, limits.Esoll, n));
+            marks.push_back(limits.Esoll);
+        }
+        if (limits.Emin != 0 || limits.Emax != 0) {
+            look.series.push_back(constant(QStringLiteral("Minimum ") + locale.toString(limits.Emin), kLimitColour,
+                                           3.0, limits.Emin, n));
+            look.series.push_back(constant(QStringLiteral("Maximum ") + locale.toString(limits.Emax), kLimitColour,
+                                           3.0, limits.Emax, n));
+            addIfSet(marks, limits.Emin);
+            addIfSet(marks, limits.Emax);
+        }
     }
-    // Pens in the ratio 35 : 30 : 20 of readings, limits and target.
-    look.series.push_back({german ? QStringLiteral("Daten") : QStringLiteral("Data"), kValueColour, 3.5, false,
-                           table.values});
-    if (limits.Esoll > 0)
-        look.series.push_back(constant((german ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"))
-                                           + u' ' + locale.toString(limits.Esoll),
-                                       kTargetColour, 2.0, limits.Esoll, n));
-    if (limits.Emin != 0 || limits.Emax != 0) {
-        look.series.push_back(constant(QStringLiteral("Minimum ") + locale.toString(limits.Emin), kLimitColour, 3.0,
-                                       limits.Emin, n));
-        look.series.push_back(constant(QStringLiteral("Maximum ") + locale.toString(limits.Emax), kLimitColour, 3.0,
-                                       limits.Emax, n));
-    }
+    std::tie(look.yMin, look.yMax) = verticalScale(table.values, marks, decimals, bar);
     return look;
 }
 

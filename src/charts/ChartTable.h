@@ -23,18 +23,22 @@ struct ChartTable {
 // The readings of `kind` up to the first whose number is 0.
 ChartTable buildChartTable(const Records& records, int kind, bool absolut, const LimitFields& limits);
 
-// The vertical scale: the lowest to the highest reading. A span of no height
-// (one reading, or all equal) is widened by one unit of the last shown
-// decimal each way, so the line shows in the middle.
-std::pair<double, double> verticalScale(double low, double high, int decimals);
+// The vertical scale: from the lowest to the highest value drawn, the
+// reference lines that are set (`marks`) taken in, so none is drawn outside
+// the plot. A span of no height (one reading, or all equal) is widened by
+// one unit of the last shown decimal each way, so the line shows in the
+// middle. Bars rise from the scale's bottom: for them the bottom lies a
+// tenth of the span below the lowest value, so every reading has a bar.
+std::pair<double, double> verticalScale(const std::vector<double>& values, const std::vector<double>& marks,
+                                        int decimals, bool bar = false);
 
 // The main window's chart: the value line at twice the width of the
 // reference lines.
-ChartLook mainChart(const ChartTable& table, double low, double high, int decimals);
+ChartLook mainChart(const ChartTable& table, int decimals);
 
 // The chart window's line chart (series named in the interface language,
 // numbers in `locale`) or its bar chart of the readings alone.
-ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, double low, double high,
-                      bool german, const QLocale& locale);
+ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limits, int decimals, bool german,
+                      const QLocale& locale);
 
 } // namespace kivo

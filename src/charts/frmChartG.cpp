@@ -50,15 +50,11 @@ void frmChartG::build()
 {
     if (!texte) return;
     const QLocale locale;
-    // The value axis runs over the figures the statistics show.
-    const double low = locale.toDouble(in.anz_min.trimmed());
-    const double high = locale.toDouble(in.anz_max.trimmed());
-    const auto [yMin, yMax] = verticalScale(low, high, in.decimals);
     if (!bar) {
         lblStrich->setText(QStringLiteral("__ __ __ "));
         lblMean->setText(texte->StatText(4) + u' ' + in.anz_mean);
     }
-    MSChartG->draw(windowChart(in.table, bar, in.limits, yMin, yMax, texte->languageIndex == kGerman, locale));
+    MSChartG->draw(windowChart(in.table, bar, in.limits, in.decimals, texte->languageIndex == kGerman, locale));
 }
 
 } // namespace kivo

@@ -19,12 +19,12 @@ class frmChartG : public QDialog {
 public:
     explicit frmChartG(QWidget* parent = nullptr);
 
-    // What it draws: the chart table, the limits, the statistics' display
-    // texts (anz_min, anz_max, anz_mean) and the decimals of their unit.
+    // What it draws: the chart table, the limits, the mean as the
+    // statistics show it and the decimals of the unit.
     struct Input {
         ChartTable table;
         LimitFields limits;
-        QString anz_min, anz_max, anz_mean;
+        QString anz_mean;
         int decimals = 1;
     };
     // Activation: the line chart, captions, and the chart built.

@@ -1,12 +1,15 @@
 #include "platform/ChartPanel.h"
 
 #include <QBarSeries>
+#include <QCategoryAxis>
 #include <QBarSet>
 #include <QChart>
 #include <QLineSeries>
 #include <QLocale>
 #include <QFontMetrics>
 #include <QValueAxis>
+
+#include "platform/ReadingAxis.h"
 
 namespace kivo {
 
@@ -31,12 +34,18 @@ void ChartPanel::draw(const ChartLook& look)
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    auto* x = new QValueAxis;
-    x->setRange(look.xMin, look.xMax);
-    x->setTickCount(look.xMajor + 1);
-    x->setLabelFormat(QStringLiteral("%.0f"));
+    // Reading numbers label the horizontal axis, each at its own reading.
+    // Bars stand at 0, 1, 2, ... on the axis: the bar of reading r at r - 1.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setStartValue(look.xMin + (look.bar ? -0.5 : 0));
+    const double shift = look.bar ? 1 : 0;
+    const double half = look.bar ? 0.5 : 0;
+    x->setRange(look.xMin + half - shift, look.xMax + half - shift);
+    drawn = DrawnAxes{look.xMin + half, look.xMax + half, {}, look.yMin, look.yMax, 4};
     auto* y = new QValueAxis;
     y->setRange(look.yMin, look.yMax);
+    y->setTickCount(drawn.yDivisions + 1);
     if (compact) {
         QFont small = x->labelsFont();
         small.setPointSizeF(6.5);
@@ -55,6 +64,7 @@ void ChartPanel::draw(const ChartLook& look)
         bars->append(set);
         bars->setBarWidth(1.0);
         chart->addSeries(bars);
+        bars->attachAxis(x);
         bars->attachAxis(y);
     } else {
         for (const ChartSeries& s : look.series) {
@@ -76,26 +86,30 @@ void ChartPanel::draw(const ChartLook& look)
     QChart* old = this->chart();
     setChart(chart);
     delete old;
-    fitCategoryTicks();
+    fitReadingLabels();
 }
 
 void ChartPanel::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
-    fitCategoryTicks();
+    fitReadingLabels();
 }
 
-void ChartPanel::fitCategoryTicks()
+void ChartPanel::fitReadingLabels()
 {
     const auto axes = chart()->axes(Qt::Horizontal);
-    auto* x = axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+    auto* x = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.front());
     if (!x) return;
+    const int count = qRound(shown.xMax);
     const QFontMetrics metrics(x->labelsFont());
-    const int label = metrics.horizontalAdvance(QString::number(qRound(shown.xMax))) + metrics.horizontalAdvance(u'0') * 2;
+    const int label = metrics.horizontalAdvance(QString::number(count)) + metrics.horizontalAdvance(u'0') * 2;
     const int room = qMax(1, int(chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.8));
-    int divisions = qMax(1, shown.xMajor);
-    while (divisions > 1 && divisions * label > room) divisions = divisions % 2 == 0 ? divisions / 2 : divisions - 1;
-    x->setTickCount(divisions + 1);
+    std::vector<int> labels = readingLabels(count, room / label);
+    if (labels == drawn.xLabels && !x->categoriesLabels().isEmpty()) return;
+    for (const QString& old : x->categoriesLabels()) x->remove(old);
+    const double shift = shown.bar ? 1 : 0;
+    for (int n : labels) x->append(QString::number(n), n - shift);
+    drawn.xLabels = std::move(labels);
 }
 
 } // namespace kivo

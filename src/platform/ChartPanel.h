@@ -21,9 +21,18 @@ struct ChartSeries {
 struct ChartLook {
     bool bar = false; // a bar chart of the first series; else lines
     std::vector<ChartSeries> series;
-    double xMin = 0, xMax = 1;
-    int xMajor = 10; // major divisions of the category axis
+    double xMin = 0, xMax = 1; // in reading numbers; xMax is the count of readings
     double yMin = 0, yMax = 1;
+};
+
+// The axes as they are drawn, for the driver: the horizontal one in reading
+// numbers (a bar chart's runs half a reading beyond its first and last bar),
+// with the reading numbers it labels.
+struct DrawnAxes {
+    double xMin = 0, xMax = 1;
+    std::vector<int> xLabels;
+    double yMin = 0, yMax = 1;
+    int yDivisions = 4;
 };
 
 class ChartPanel : public QChartView {
@@ -35,15 +44,16 @@ public:
     // "5000" must still fit side by side.
     void setCompact(bool on) { compact = on; }
     const ChartLook& look() const { return shown; }
+    const DrawnAxes& axes() const { return drawn; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The divisions of the category axis drawn: those asked for, fewer where
-    // their labels would not fit side by side.
-    void fitCategoryTicks();
+    // The reading numbers labelled: as many as fit side by side.
+    void fitReadingLabels();
     ChartLook shown;
+    DrawnAxes drawn;
     bool compact = false;
 };
 

@@ -21,8 +21,23 @@ struct Series {
     QList<double> values;
 };
 
-QJsonObject chart(const char* type, const QList<Series>& series, double xMax, double yMin, double yMax)
+// The reading numbers 1 to n, each labelled.
+QList<int> upTo(int n)
 {
+    QList<int> numbers;
+    for (int i = 1; i <= n; ++i) numbers << i;
+    return numbers;
+}
+
+// A chart as drawn: `readings` readings (a bar chart's axis runs half a
+// reading beyond its bars), the reading numbers labelled, the vertical scale
+// in four divisions.
+QJsonObject chart(const char* type, const QList<Series>& series, int readings, const QList<int>& labels, double yMin,
+                  double yMax)
+{
+    const double half = QByteArray(type) == "bar" ? 0.5 : 0;
+    QJsonArray labelled;
+    for (int n : labels) labelled.append(n);
     QJsonArray list;
     for (const Series& s : series) {
         QJsonArray values;
@@ -35,8 +50,8 @@ QJsonObject chart(const char* type, const QList<Series>& series, double xMax, do
     }
     return QJsonObject{{u"type"_s, QString::fromLatin1(type)},
                        {u"series"_s, list},
-                       {u"x"_s, QJsonObject{{u"min"_s, 0}, {u"max"_s, xMax}, {u"major"_s, 10}}},
-                       {u"y"_s, QJsonObject{{u"min"_s, yMin}, {u"max"_s, yMax}}}};
+                       {u"x"_s, QJsonObject{{u"min"_s, half}, {u"max"_s, readings + half}, {u"labels"_s, labelled}}},
+                       {u"y"_s, QJsonObject{{u"min"_s, yMin}, {u"max"_s, yMax}, {u"divisions"_s, 4}}}};
 }
 
 std::string text(const QJsonObject& o) { return QJsonDocument(o).toJson(QJsonDocument::Compact).toStdString(); }
@@ -63,7 +78,7 @@ TEST(Chart, OneReadingAReadingNumberedZeroAndMixedUnits)
         ASSERT_EQ(result.dumps.size(), 2);
         const Dump& shown = result.dumps[0];
         // One reading: a span of no height is widened around it.
-        const QJsonObject expected = chart("line", {{QString(), "#000099", 2, false, {100}}}, 1, 99.9, 100.1);
+        const QJsonObject expected = chart("line", {{QString(), "#000099", 2, false, {100}}}, 1, {1}, 99.9, 100.1);
         EXPECT_EQ(shown.chart(u"MSChart1"_s), expected) << text(shown.chart(u"MSChart1"_s));
         EXPECT_EQ(shown.text(u"cmdChart"_s), u"Stat"_s);
         EXPECT_EQ(shown.text(u"txtMittelwert"_s), u"_ _ _Mittelwert       100,0"_s);
@@ -82,7 +97,7 @@ TEST(Chart, OneReadingAReadingNumberedZeroAndMixedUnits)
         ASSERT_EQ(result.dumps.size(), 1);
         EXPECT_EQ(result.dumps[0].gridRows().size(), 5);
         EXPECT_EQ(result.dumps[0].chart(u"MSChart1"_s),
-                  chart("line", {{QString(), "#000099", 2, false, {10, 20}}}, 2, 10, 40));
+                  chart("line", {{QString(), "#000099", 2, false, {10, 20}}}, 2, {1, 2}, 10, 20));
     }
     {
         DownloadBench bench("ZR", PortType::Cable);
@@ -125,18 +140,19 @@ TEST(Chart, ReferenceLinesInBothChartsAndTheChartWindow)
               chart("line",
                     {{QString(), "#000099", 2, false, values}, {QString(), "#960000", 1, true, flat(12)},
                      {QString(), "#008200", 1, true, flat(0)}, {QString(), "#008200", 1, true, flat(15.5)}},
-                    25, 10, 16));
+                    25, {5, 10, 15, 20, 25}, 10, 16))
+        << text(result.dumps[0].chart(u"MSChart1"_s));
     const QJsonObject line = chart("line",
                                    {{u"Daten"_s, "#000099", 3.5, false, values},
                                     {u"Sollwert     12"_s, "#960000", 2, true, flat(12)},
                                     {u"Minimum 0"_s, "#008200", 3, true, flat(0)},
                                     {u"Maximum 15,5"_s, "#008200", 3, true, flat(15.5)}},
-                                   25, 10, 16);
+                                   25, upTo(25), 10, 16);
     EXPECT_EQ(result.dumps[1].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[1].chart(u"frmChartG.MSChartG"_s));
     EXPECT_EQ(result.dumps[1].text(u"frmChartG.lblMean"_s), u"Mittelwert        12,9"_s);
     EXPECT_EQ(result.dumps[1].text(u"frmChartG.cmdChartType"_s), u"Linie / Balken"_s);
     EXPECT_EQ(result.dumps[2].chart(u"frmChartG.MSChartG"_s),
-              chart("bar", {{u"Data"_s, "#000099", 1, false, values}}, 25, 10, 16));
+              chart("bar", {{u"Data"_s, "#000099", 1, false, values}}, 25, upTo(25), 9.4, 16));
     EXPECT_EQ(result.dumps[3].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[3].chart(u"frmChartG.MSChartG"_s)); // the reference lines come back
     EXPECT_TRUE(result.dumps[4].chart(u"frmChartG.MSChartG"_s).isEmpty());
     EXPECT_FALSE(result.dumps[4].chart(u"MSChart1"_s).isEmpty());
@@ -155,7 +171,7 @@ TEST(Chart, TheChartWindowInEnglish)
               chart("line",
                     {{u"Data"_s, "#000099", 3.5, false, values25()},
                      {u"Target value 12.5"_s, "#960000", 2, true, QList<double>(25, 12.5)}},
-                    25, 10, 16));
+                    25, upTo(25), 10, 16));
     EXPECT_EQ(d.text(u"frmChartG.cmdChartType"_s), u"Line / Bar"_s);
     EXPECT_EQ(d.text(u"txtMittelwert"_s), u"_ _ _Average        12.9"_s);
 }
@@ -177,8 +193,110 @@ TEST(Chart, AbsoluteValuesKeepTheLimitsSign)
               chart("line",
                     {{QString(), "#000099", 2, false, {5, 10, 20}}, {QString(), "#008200", 1, true, {8, 8, 8}},
                      {QString(), "#008200", 1, true, {15, 15, 15}}},
-                    3, 5, 20))
+                    3, {1, 2, 3}, 5, 20))
         << text(result.dumps[0].chart(u"MSChart1"_s));
+}
+
+QList<std::tuple<int, QByteArray, const char*>> readingsFrom(const QList<double>& values)
+{
+    QList<std::tuple<int, QByteArray, const char*>> readings;
+    for (qsizetype i = 0; i < values.size(); ++i) readings.append({int(i + 1), QByteArray::number(values[i], 'f', 1), "µm"});
+    return readings;
+}
+
+QList<int> labelsOf(const QJsonObject& chart)
+{
+    QList<int> labels;
+    for (const QJsonValue& v : chart.value(u"x").toObject().value(u"labels").toArray()) labels << v.toInt();
+    return labels;
+}
+
+std::pair<double, double> verticalOf(const QJsonObject& chart)
+{
+    const QJsonObject y = chart.value(u"y").toObject();
+    return {y.value(u"min").toDouble(), y.value(u"max").toDouble()};
+}
+
+// Every value of the chart's first series on the plot; `bar`: each above the
+// bottom, so it has a bar of some height.
+void expectAllOnThePlot(const QJsonObject& chart, const char* what)
+{
+    const auto [low, high] = verticalOf(chart);
+    const bool bar = chart.value(u"type").toString() == u"bar";
+    for (const QJsonValue& v : chart.value(u"series").toArray().at(0).toObject().value(u"values").toArray()) {
+        EXPECT_LE(v.toDouble(), high) << what;
+        if (bar)
+            EXPECT_GT(v.toDouble(), low) << what << ": the reading " << v.toDouble() << " has no bar";
+        else
+            EXPECT_GE(v.toDouble(), low) << what;
+    }
+}
+
+TEST(Chart, AxesLabelWholeReadingsAndTakeInEverythingDrawn)
+{
+    {
+        // Six readings, a target and an upper limit above them all: the
+        // scale reaches the limit; each reading number once, in its place.
+        DownloadBench bench("ZR", PortType::Cable);
+        bench.setLocale(u"de_DE"_s);
+        ASSERT_TRUE(startGauge(bench, readingsFrom({12, 14, 11, 16, 13, 15})).ready());
+        bench.settingsFile(u"ZORMA-PROBA RIDIVORI"_s, u"Limit.ini"_s, "0;50;40;\r\n");
+        const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\ndump\nclick cmdGross\ndump\n"_s
+                                                 + u"click frmChartG.cmdChartType\ndump\nclose frmChartG\n"_s);
+        ASSERT_EQ(result.dumps.size(), 3);
+        const QJsonObject main = result.dumps[0].chart(u"MSChart1"_s);
+        const QJsonObject line = result.dumps[1].chart(u"frmChartG.MSChartG"_s);
+        const QJsonObject bar = result.dumps[2].chart(u"frmChartG.MSChartG"_s);
+        EXPECT_EQ(labelsOf(main), upTo(6));
+        EXPECT_EQ(labelsOf(line), upTo(6));
+        EXPECT_EQ(labelsOf(bar), upTo(6));
+        EXPECT_EQ(verticalOf(main), std::make_pair(11.0, 50.0));
+        EXPECT_EQ(verticalOf(line), std::make_pair(11.0, 50.0));
+        // The bars: the smallest reading (11) has one too.
+        EXPECT_EQ(verticalOf(bar), std::make_pair(10.5, 16.0));
+        expectAllOnThePlot(bar, "bar chart");
+    }
+    {
+        // Twelve readings in the chart window: 1 to 12, none left out.
+        DownloadBench bench("ZR", PortType::Cable);
+        ASSERT_TRUE(startGauge(bench, readingsFrom({5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16})).ready());
+        const DriveResult result = bench.connect(kUntilIdle + u"click cmdChart\nclick cmdGross\ndump\nclose frmChartG\n"_s);
+        ASSERT_EQ(result.dumps.size(), 1);
+        EXPECT_EQ(labelsOf(result.dumps[0].chart(u"frmChartG.MSChartG"_s)), upTo(12));
+    }
+}
+
+// A DORNA's readings carry a sign: whether "+/-" shows them absolute or
+// signed, every value drawn stands on the plot.
+TEST(Chart, SignedReadingsStayOnThePlot)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    RawGauge& gauge = bench.startRawGauge();
+    ASSERT_TRUE(gauge.ready());
+    gauge.answer(kIdentify.toLatin1(), {"DORNA-1\r\nVD: 1.10\r\n\x04"});
+    QByteArray wire;
+    const char* values[] = {"2.315", "-1.106", "0.013", "2.341", "-0.042", "2.289"};
+    for (int n = 1; n <= 6; ++n) wire += recordLine(n, values[n - 1], "mVs") + "\r\n";
+    const QString charts = u"click cmdChart\ndump\nclick cmdGross\ndump\nclick frmChartG.cmdChartType\ndump\n"_s
+                           u"close frmChartG\nclick cmdChart\n"_s;
+    const DriveResult result =
+        bench.connect(kUntilIdle + u"dump\nwait-ms 1200\nclick cmdStop\n"_s + kUntilIdle + charts + u"click cmdAbs\n"_s + charts,
+                      [&](int index) {
+                          if (index == 0) gauge.feed(wire);
+                      });
+    ASSERT_EQ(result.dumps.size(), 7);
+    for (int i = 1; i < 7; ++i) {
+        const Dump& d = result.dumps[i];
+        const QJsonObject chart = i % 3 == 1 ? d.chart(u"MSChart1"_s) : d.chart(u"frmChartG.MSChartG"_s);
+        ASSERT_FALSE(chart.isEmpty()) << i;
+        ASSERT_EQ(chart.value(u"series").toArray().at(0).toObject().value(u"values").toArray().size(), 6) << i;
+        expectAllOnThePlot(chart, i < 4 ? "as opened" : "after +/-");
+    }
+    // One of the two views is signed.
+    const auto [low, high] = verticalOf(result.dumps[4].chart(u"MSChart1"_s));
+    const auto [lowBefore, highBefore] = verticalOf(result.dumps[1].chart(u"MSChart1"_s));
+    EXPECT_DOUBLE_EQ(std::min(low, lowBefore), -1.106);
+    EXPECT_DOUBLE_EQ(std::max(high, highBefore), 2.341);
 }
 
 } // namespace

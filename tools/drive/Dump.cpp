@@ -134,11 +134,16 @@ QString chartEntry(const ChartPanel& panel)
                       + QStringLiteral(", \"style\": ") + jsonString(s.broken ? QStringLiteral("broken") : QStringLiteral("solid"))
                       + QStringLiteral(", \"values\": [") + values.join(QStringLiteral(", ")) + QStringLiteral("]}");
     }
+    // The axes as drawn: the horizontal one with the reading numbers it labels.
+    const DrawnAxes& axes = panel.axes();
+    QStringList labels;
+    for (int n : axes.xLabels) labels << QString::number(n);
     return QStringLiteral("{\"type\": ") + jsonString(look.bar ? QStringLiteral("bar") : QStringLiteral("line"))
            + QStringLiteral(", \"series\": [") + series.join(QStringLiteral(", ")) + QStringLiteral("], \"x\": {\"min\": ")
-           + jsonNumber(look.xMin) + QStringLiteral(", \"max\": ") + jsonNumber(look.xMax) + QStringLiteral(", \"major\": ")
-           + QString::number(look.xMajor) + QStringLiteral("}, \"y\": {\"min\": ") + jsonNumber(look.yMin)
-           + QStringLiteral(", \"max\": ") + jsonNumber(look.yMax) + QStringLiteral("}}");
+           + jsonNumber(axes.xMin) + QStringLiteral(", \"max\": ") + jsonNumber(axes.xMax) + QStringLiteral(", \"labels\": [")
+           + labels.join(QStringLiteral(", ")) + QStringLiteral("]}, \"y\": {\"min\": ") + jsonNumber(axes.yMin)
+           + QStringLiteral(", \"max\": ") + jsonNumber(axes.yMax) + QStringLiteral(", \"divisions\": ")
+           + QString::number(axes.yDivisions) + QStringLiteral("}}");
 }
 
 } // namespace
