@@ -5,6 +5,7 @@
 #include "evaluation/frmAbnahme.h"
 #include "output/CsvExport.h"
 #include "settings/TextFile.h"
+#include "table/StatisticsList.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -17,25 +18,36 @@ void frmTransfer::updateEvaluationCommands()
     // What hands a table on is offered only when the table on show holds a
     // reading: an empty one would carry the figures of the last one.
     const bool readings = !gauge->waiting() && tables.count(gauge->messart()) > 0;
+    abnahmeWindow->tableChanged();
     mnuAbnahme->setEnabled(readings);
     mnuCsv->setEnabled(readings);
     if (gauge->waiting()) return; // the commands are off meanwhile anyway
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setEnabled(readings);
 }
 
+JudgedTable frmTransfer::tableToJudge()
+{
+    // The readings as the statistics beside the table count them, so the
+    // check and the statistics speak of the same figures.
+    const int kind = gauge->messart();
+    const bool signedModel = identity.geraet.startsWith(QStringLiteral("RK"));
+    JudgedTable table;
+    table.name = statisticsName();
+    for (int k = 1; k <= tables.count(kind); ++k) {
+        const Record& r = tables.record(kind, k);
+        const double value = countedValue(r.wert, signedModel, tables.absolut());
+        table.absolute = table.absolute || value != r.wert;
+        table.values.push_back(value);
+        table.units << r.einheit;
+    }
+    return table;
+}
+
 void frmTransfer::mnuAbnahme_Click()
 {
     if (!mnuAbnahme->isEnabled()) return;
-    const int kind = gauge->messart();
-    std::vector<double> values;
-    QStringList units;
-    for (int k = 1; k <= tables.count(kind); ++k) {
-        values.push_back(tables.record(kind, k).wert);
-        units << tables.record(kind, k).einheit;
-    }
     const double target = tables.limits().Esoll;
-    abnahmeWindow->showFor(std::move(values), units, target > 0 ? std::optional<double>(target) : std::nullopt,
-                           texte.languageIndex == kGerman);
+    abnahmeWindow->showFor(target > 0 ? std::optional<double>(target) : std::nullopt, texte.languageIndex == kGerman);
     abnahmeWindow->show();
     abnahmeWindow->raise();
     abnahmeWindow->activateWindow();

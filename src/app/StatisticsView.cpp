@@ -2,6 +2,7 @@
 // button.
 
 #include "app/frmTransfer.h"
+#include "evaluation/frmAbnahme.h"
 #include "platform/PictureBox.h"
 #include "shared/Align.h"
 #include "table/NumberFormat.h"
@@ -30,13 +31,16 @@ void frmTransfer::UpdateStatistics(double value, const QString& unit)
     if (!tableBatch) showStatistics();
 }
 
+QString frmTransfer::statisticsName()
+{
+    SetMemoryNames();
+    return gauge->messart() == kFE ? speichername1 : gauge->messart() == kNFE ? speichername2 : QStringLiteral("ONLINE");
+}
+
 void frmTransfer::showStatistics()
 {
     const int n = tables.statisticsCount();
-    SetMemoryNames();
-    const QString name = gauge->messart() == kFE    ? speichername1
-                         : gauge->messart() == kNFE ? speichername2
-                                                : QStringLiteral("ONLINE");
+    const QString name = statisticsName();
     const bool absHeading = gauge->profile().vorzeichen == u"-" && tables.absolut();
     lstStat->clear();
     if (n < 1) {
@@ -48,6 +52,7 @@ void frmTransfer::showStatistics()
     }
     tables.computeDisplay(n, QLocale());
     lstStat->addItems(statisticsLines(tables.statistics(), n, name, absHeading, texte));
+    abnahmeWindow->tableChanged();
     if (n > kMaxReadings) ResetStatistics();
     picKivo->setVisible(false);
     lstStat->setVisible(true);

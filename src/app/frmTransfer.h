@@ -34,6 +34,8 @@ class QRadioButton;
 
 namespace kivo {
 
+struct JudgedTable;
+
 class ChartPanel;
 class FlexGrid;
 class PortWatcher;
@@ -305,6 +307,10 @@ private:
     void beginTableBatch();
     void endTableBatch();
     void showStatistics();
+    // The name the statistics give the table on show.
+    QString statisticsName();
+    // The table on show for the acceptance check, counted as the statistics count it.
+    JudgedTable tableToJudge();
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
     QString measurementFolder();

@@ -56,6 +56,20 @@ AcceptanceResult judgeAcceptance(const std::vector<double>& readings, const Acce
     return result;
 }
 
+bool sameReadings(const JudgedTable& a, const JudgedTable& b)
+{
+    return a.values == b.values && a.units == b.units && a.absolute == b.absolute;
+}
+
+QString judgedLine(const JudgedTable& table, bool german)
+{
+    const qsizetype n = qsizetype(table.values.size());
+    QString line = german ? QStringLiteral("Geprüft: %1, %2 %3").arg(table.name).arg(n).arg(n == 1 ? QStringLiteral("Messwert") : QStringLiteral("Messwerte"))
+                          : QStringLiteral("Checked: %1, %2 %3").arg(table.name).arg(n).arg(n == 1 ? QStringLiteral("reading") : QStringLiteral("readings"));
+    if (table.absolute) line += german ? QStringLiteral(", Absolutwerte") : QStringLiteral(", absolute values");
+    return line;
+}
+
 std::optional<QString> whyNotJudged(const QStringList& units, bool german)
 {
     if (units.isEmpty())

@@ -40,6 +40,23 @@ struct AcceptanceResult {
     bool met = false;
 };
 
+// The table the check judges, as it is on show now: its name as the
+// statistics name it, the readings as the statistics count them, their
+// units as stored, and whether a sign was dropped on the way.
+struct JudgedTable {
+    QString name;
+    std::vector<double> values;
+    QStringList units;
+    bool absolute = false;
+};
+
+// The same readings judged the same way, whatever the table is called.
+bool sameReadings(const JudgedTable& a, const JudgedTable& b);
+
+// What was judged: the table, how many readings, and whether their absolute
+// values ("Geprüft: Speicher1, 12 Messwerte, Absolutwerte").
+QString judgedLine(const JudgedTable& table, bool german);
+
 // Judges corrected readings. An empty list meets nothing.
 AcceptanceResult judgeAcceptance(const std::vector<double>& readings, const AcceptanceInput& input);
 

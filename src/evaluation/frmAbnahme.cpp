@@ -70,10 +70,11 @@ frmAbnahme::frmAbnahme(QWidget* parent) : QWidget(parent, Qt::Window)
     useWindowKeys(this);
 }
 
-void frmAbnahme::attach(const Texte& texte_, std::function<void(const QString&)> message,
-                        std::function<void(const QString&)> toClipboard)
+void frmAbnahme::attach(const Texte& texte_, std::function<JudgedTable()> table_,
+                        std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard)
 {
     texte = &texte_;
+    tableOnShow = std::move(table_);
     say = std::move(message);
     copy = std::move(toClipboard);
 }
@@ -95,25 +96,44 @@ void frmAbnahme::recaption(bool german_)
 
 QString frmAbnahme::number(double value) const { return formatFixed(value, 1, QLocale()); }
 
-void frmAbnahme::showFor(std::vector<double> readings, const QStringList& unitsShown, std::optional<double> target,
-                         bool german_)
+void frmAbnahme::readTable() { readTable(tableOnShow ? tableOnShow() : JudgedTable{}); }
+
+void frmAbnahme::readTable(JudgedTable now)
 {
-    values = std::move(readings);
-    units = unitsShown;
-    recaption(german_);
+    table = std::move(now);
     clearResult();
-    const std::optional<QString> why = whyNotJudged(units, german);
+    const std::optional<QString> why = whyNotJudged(table.units, german);
+    const bool was = judgeable;
     judgeable = !why;
-    for (QWidget* w : std::initializer_list<QWidget*>{cboRegel, txtNenn, txtMax, txtKorrektur, cmdPruefen})
-        w->setEnabled(judgeable);
+    for (QWidget* w : std::initializer_list<QWidget*>{cboRegel, txtNenn, txtKorrektur, cmdPruefen}) w->setEnabled(judgeable);
+    txtMax->setEnabled(judgeable && cboRegel->currentIndex() == 0);
     if (why) {
         lblErgebnis->setStyleSheet(QString());
         lblErgebnis->setText(*why);
-        return;
+    } else if (!was) {
+        lblErgebnis->clear();
     }
+}
+
+void frmAbnahme::showFor(std::optional<double> target, bool german_)
+{
+    recaption(german_);
+    readTable();
+    if (!judgeable) return;
     if (txtKorrektur->text().isEmpty()) txtKorrektur->setText(number(0));
     cboRegel_Change();
     if (target && *target > 0) txtNenn->setText(number(*target)); // else the nominal typed before stays
+}
+
+void frmAbnahme::tableChanged()
+{
+    if (!isVisible()) return; // opening it reads the table anyway
+    JudgedTable now = tableOnShow ? tableOnShow() : JudgedTable{};
+    if (!sameReadings(now, table)) {
+        readTable(std::move(now));
+    } else if (now.name != table.name && lstKriterien->count() > 0) {
+        cmdPruefen_Click(); // the same readings under the table's name in the other language
+    }
 }
 
 void frmAbnahme::languageChanged(bool german_)
@@ -121,7 +141,7 @@ void frmAbnahme::languageChanged(bool german_)
     recaption(german_);
     // What is on show follows the language: the reason, or the check made anew.
     if (!judgeable) {
-        if (const std::optional<QString> why = whyNotJudged(units, german)) lblErgebnis->setText(*why);
+        if (const std::optional<QString> why = whyNotJudged(table.units, german)) lblErgebnis->setText(*why);
     } else if (lstKriterien->count() > 0) {
         cmdPruefen_Click();
     }
@@ -178,7 +198,7 @@ std::optional<double> frmAbnahme::fieldValue(QLineEdit* field, bool required, bo
 
 void frmAbnahme::cmdPruefen_Click()
 {
-    clearResult();
+    readTable(); // the table as it is on show now, not as it was when the window opened
     if (!judgeable) return;
     const std::optional<double> nominal = fieldValue(txtNenn, true);
     if (!nominal) return;
@@ -195,7 +215,8 @@ void frmAbnahme::cmdPruefen_Click()
     if (!correction) return;
     input.correction = *correction;
 
-    const AcceptanceResult result = judgeAcceptance(values, input);
+    const AcceptanceResult result = judgeAcceptance(table.values, input);
+    lstKriterien->addItem(judgedLine(table, german));
     lstKriterien->addItems(criterionLines(result, german, [this](double v) { return number(v); }));
     lblErgebnis->setText(verdictText(result.met, german));
     lblErgebnis->setStyleSheet(result.met ? QStringLiteral("color: rgb(0,128,0);") : QStringLiteral("color: rgb(192,0,0);"));

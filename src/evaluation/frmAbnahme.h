@@ -1,7 +1,8 @@
 #pragma once
 // The acceptance check window: the rule, the nominal thickness, the maximum
 // and a correction, and per criterion whether the table on show meets it.
-// It judges the readings it is given and knows nothing of the main window.
+// It asks for the table on show whenever it judges, so a verdict is never
+// over readings no longer on show, and knows nothing of the main window.
 
 #include "evaluation/Acceptance.h"
 
@@ -26,13 +27,16 @@ class frmAbnahme : public QWidget {
 public:
     explicit frmAbnahme(QWidget* parent = nullptr);
 
-    // The language tables (the input messages are the limits window's), how
-    // the window tells the operator something, and hands text on.
-    void attach(const Texte& texte, std::function<void(const QString&)> message,
-                std::function<void(const QString&)> toClipboard);
-    // The readings of the table on show (as stored) and their units; the
-    // target value of the limits fills the nominal thickness when set.
-    void showFor(std::vector<double> readings, const QStringList& units, std::optional<double> target, bool german);
+    // The language tables (the input messages are the limits window's), the
+    // table on show as it is now, how the window tells the operator
+    // something, and hands text on.
+    void attach(const Texte& texte, std::function<JudgedTable()> tableOnShow,
+                std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard);
+    // Opened over the table on show; the target value of the limits fills
+    // the nominal thickness when set.
+    void showFor(std::optional<double> target, bool german);
+    // The table on show changed: a verdict on show belongs to the old one.
+    void tableChanged();
     void recaption(bool german);
     // The language switched while the window is open.
     void languageChanged(bool german);
@@ -60,14 +64,17 @@ private:
     std::optional<double> fieldValue(QLineEdit* field, bool required, bool* empty = nullptr);
     QString number(double value) const;
     void clearResult();
+    // The table on show asked for anew: whether it can be judged, and why not.
+    void readTable();
+    void readTable(JudgedTable now);
 
-    std::vector<double> values;
-    QStringList units;
+    JudgedTable table;
     bool german = true;
     bool judgeable = false;
     bool maxChosen = false;  // the operator set the maximum himself
     bool fillingMax = false; // the window sets it
     const Texte* texte = nullptr;
+    std::function<JudgedTable()> tableOnShow;
     std::function<void(const QString&)> say;
     std::function<void(const QString&)> copy;
 };

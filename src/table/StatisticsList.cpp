@@ -21,6 +21,11 @@ void foldIn(Statistics& s, double value, const QString& unit, bool signedModel, 
     if (absolut && std::fabs(v) > s.maxabs) s.maxabs = std::fabs(v);
 }
 
+double countedValue(double value, bool signedModel, bool absolut)
+{
+    return signedModel && !absolut ? value : std::fabs(value);
+}
+
 void computeDisplay(Statistics& s, int n, bool absolut, const QLocale& locale)
 {
     s.mean = s.sumValues / n;

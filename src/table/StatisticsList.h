@@ -15,6 +15,10 @@ namespace kivo {
 // while `absolut` is on (switching it rebuilds the table).
 void foldIn(Statistics& s, double value, const QString& unit, bool signedModel, bool absolut);
 
+// A reading as the figures on show count it: its size, unless the model has
+// signed statistics and absolute values are off.
+double countedValue(double value, bool signedModel, bool absolut);
+
 // Mean, sample standard deviation (divisor n - 1) and the four display
 // texts for `n` readings (n >= 1).
 void computeDisplay(Statistics& s, int n, bool absolut, const QLocale& locale);

@@ -55,6 +55,7 @@ TEST(Acceptance, Iso19840PassesAndFailsOnTheTwentyPercentRule)
     EXPECT_TRUE(nfe.windows().contains(u"frmAbnahme"_s));
     EXPECT_EQ(nfe.text(u"frmAbnahme.txtMax"_s), u"300,0"_s); // three times the nominal
     EXPECT_EQ(criteria(nfe), QStringList({
+                                 u"Geprüft: NFE-Speicher, 10 Messwerte"_s,
                                  u"✓ Mittelwert ≥ 100,0 µm: 107,0 µm"_s,
                                  u"✓ Jeder Wert ≥ 80 % des Nennwerts (80,0 µm): kleinster 95,0 µm"_s,
                                  u"✗ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 20,0 %"_s,
@@ -63,13 +64,14 @@ TEST(Acceptance, Iso19840PassesAndFailsOnTheTwentyPercentRule)
     EXPECT_EQ(nfe.text(u"frmAbnahme.lblErgebnis"_s), u"nicht erfüllt"_s);
 
     const Dump& fe = result.dumps[2];
-    EXPECT_EQ(criteria(fe).value(2), u"✓ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 10,0 %"_s);
+    EXPECT_EQ(criteria(fe).value(0), u"Geprüft: FE-Speicher, 10 Messwerte"_s);
+    EXPECT_EQ(criteria(fe).value(3), u"✓ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 10,0 %"_s);
     EXPECT_EQ(fe.text(u"frmAbnahme.lblErgebnis"_s), u"erfüllt"_s);
 
     const Dump& imo = result.dumps[3];
     EXPECT_EQ(imo.text(u"frmAbnahme.cboRegel"_s), u"IMO PSPC 90/10"_s);
     EXPECT_EQ(imo.text(u"frmAbnahme.txtMax"_s), u""_s);
-    EXPECT_EQ(criteria(imo), QStringList({u"✓ Mindestens 90,0 % der Werte ≥ Nennwert: 90,0 %"_s,
+    EXPECT_EQ(criteria(imo), QStringList({u"Geprüft: FE-Speicher, 10 Messwerte"_s, u"✓ Mindestens 90,0 % der Werte ≥ Nennwert: 90,0 %"_s,
                                           u"✓ Jeder Wert ≥ 90 % des Nennwerts (90,0 µm): kleinster 95,0 µm"_s}));
     ASSERT_EQ(result.clipboards.size(), 1);
     EXPECT_EQ(result.clipboards[0], criteria(imo).join(u"\r\n"_s) + u"\r\nIMO PSPC 90/10: erfüllt\r\n"_s);
@@ -87,7 +89,8 @@ TEST(Acceptance, TheOpenWindowFollowsTheLanguage)
     const Dump& d = result.dumps[1];
     EXPECT_EQ(d.text(u"frmAbnahme.cmdPruefen"_s), u"&Check"_s);
     EXPECT_EQ(d.text(u"frmAbnahme.lblErgebnis"_s), u"not met"_s);
-    EXPECT_EQ(criteria(d).value(0), u"✓ Mean ≥ 100.0 µm: 107.0 µm"_s);
+    EXPECT_EQ(criteria(d).value(0), u"Checked: NFE-Memory, 10 readings"_s);
+    EXPECT_EQ(criteria(d).value(1), u"✓ Mean ≥ 100.0 µm: 107.0 µm"_s);
 }
 
 TEST(Acceptance, EnglishTextsInputChecksAndAnRkTableRefused)
@@ -148,9 +151,61 @@ TEST(Acceptance, OnlyNumbersInRangeAreTaken)
     EXPECT_EQ(huge.text(u"frmAbnahme.txtMax"_s), QString());
     const Dump& judged = result.dumps[bad.size() + 1];
     EXPECT_TRUE(messageTexts(judged).isEmpty()) << messageTexts(judged).join(u'|').toStdString();
-    EXPECT_EQ(criteria(judged).size(), 3) << criteria(judged).join(u'|').toStdString(); // no maximum to meet
+    EXPECT_EQ(criteria(judged).size(), 4) << criteria(judged).join(u'|').toStdString(); // no maximum to meet
     EXPECT_EQ(messageTexts(result.dumps.last()), QStringList({u"Eingabe muss numerisch sein!"_s}));
     EXPECT_TRUE(criteria(result.dumps.last()).isEmpty());
+}
+
+// The window judges the table on show when "Prüfen" is pressed, not the one
+// it was opened over: another table on show or the table deleted takes the
+// verdict away, and an empty table is said to be one.
+TEST(Acceptance, JudgesTheTableOnShowAsItIsNow)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click optFE\nclick mnuAbnahme\n"_s + kCheck + u"click optNFE\ndump\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+        + u"answer Yes\nclick cmdFlexTabelleloeschen\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 4);
+    EXPECT_EQ(result.dumps[0].text(u"frmAbnahme.lblErgebnis"_s), u"erfüllt"_s);
+    // The NFE table on show: no verdict until checked, then its own.
+    EXPECT_TRUE(criteria(result.dumps[1]).isEmpty());
+    EXPECT_EQ(result.dumps[1].text(u"frmAbnahme.lblErgebnis"_s), QString());
+    EXPECT_EQ(criteria(result.dumps[2]).value(0), u"Geprüft: NFE-Speicher, 10 Messwerte"_s);
+    EXPECT_EQ(result.dumps[2].text(u"frmAbnahme.lblErgebnis"_s), u"nicht erfüllt"_s);
+    // Deleted: nothing to judge, and said so.
+    const Dump& deleted = result.dumps[3];
+    EXPECT_TRUE(criteria(deleted).isEmpty());
+    EXPECT_EQ(deleted.text(u"frmAbnahme.lblErgebnis"_s), u"Die Tabelle enthält keine Messwerte."_s);
+    EXPECT_FALSE(deleted.enabled(u"frmAbnahme.cmdPruefen"_s));
+}
+
+// With "+/-" on, an RK table's statistics count the readings' sizes: the
+// check judges the same figures and says so; with it off, the signed ones.
+TEST(Acceptance, JudgesTheFiguresTheStatisticsShow)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    const QString memory = bench.gaugeFile(
+        u"memory1.txt"_s, {recordLine(1, "40.0", "µm"), recordLine(2, "-3.1", "µm"), recordLine(3, "50.0", "µm")});
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, memory})).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\nclick mnuAbnahme\n"_s + kCheck
+                                             + u"click cmdAbs\ndump\nclick frmAbnahme.cmdPruefen\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 4);
+    EXPECT_TRUE(result.dumps[0].list(u"lstStat"_s).join(u'|').contains(u"31,0"_s))
+        << result.dumps[0].list(u"lstStat"_s).join(u'|').toStdString(); // (40 + 3.1 + 50) / 3
+    EXPECT_EQ(criteria(result.dumps[1]), QStringList({
+                                             u"Geprüft: Speicher, 3 Messwerte, Absolutwerte"_s,
+                                             u"✗ Mittelwert ≥ 100,0 µm: 31,0 µm"_s,
+                                             u"✗ Jeder Wert ≥ 80 % des Nennwerts (80,0 µm): kleinster 3,1 µm"_s,
+                                             u"✓ Werte von 80 % bis unter 100 % des Nennwerts < 20,0 %: 0,0 %"_s,
+                                             u"✓ Jeder Wert ≤ Höchstwert 300,0 µm: größter 50,0 µm"_s,
+                                         }));
+    EXPECT_TRUE(criteria(result.dumps[2]).isEmpty()) << "the figures changed";
+    EXPECT_EQ(criteria(result.dumps[3]).value(0), u"Geprüft: Speicher, 3 Messwerte"_s);
+    EXPECT_EQ(criteria(result.dumps[3]).value(1), u"✗ Mittelwert ≥ 100,0 µm: 29,0 µm"_s);
+    EXPECT_EQ(criteria(result.dumps[3]).value(2), u"✗ Jeder Wert ≥ 80 % des Nennwerts (80,0 µm): kleinster -3,1 µm"_s);
 }
 
 // --- CSV ----------------------------------------------------------------------
