@@ -6,7 +6,7 @@
 // The peak_rss counter is the peak of the whole process: run the benchmark
 // alone (--benchmark_filter=BM_LoadMeasurementFile) to read it.
 
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "shared/Cp1252.h"
 #include "table/LoadMeasurementFile.h"
 

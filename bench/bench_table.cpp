@@ -2,10 +2,10 @@
 // rebuilt (as a table switch, a limits change or "+/-" does), and a reading
 // deleted.
 
-#include "app/ModelTable.h"
-#include "app/frmTransfer.h"
+#include "session/ModelTable.h"
+#include "ui/frmTransfer.h"
 #include "device/DumpSplit.h"
-#include "platform/ChartPanel.h"
+#include "ui/ChartPanel.h"
 #include "platform/FakeSerialLink.h"
 
 #include <QApplication>

@@ -8,11 +8,11 @@ namespace kivo {
 
 namespace {
 
-const QColor kValueColour(0, 0, 153);
-const QColor kTargetColour(150, 0, 0);
-const QColor kLimitColour(0, 130, 0);
+const Rgb kValueColour{0, 0, 153};
+const Rgb kTargetColour{150, 0, 0};
+const Rgb kLimitColour{0, 130, 0};
 
-ChartSeries constant(const QString& name, const QColor& colour, double width, double value, int n)
+ChartSeries constant(const QString& name, const Rgb& colour, double width, double value, int n)
 {
     return {name, colour, width, true, std::vector<double>(size_t(n), value)};
 }

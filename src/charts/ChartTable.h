@@ -3,7 +3,7 @@
 // the main window's chart and the chart window's line or bar chart. Pure:
 // plain values in, a chart description out.
 
-#include "platform/ChartPanel.h"
+#include "charts/ChartLook.h"
 #include "table/MeasurementTables.h"
 
 #include <QLocale>

@@ -4,7 +4,6 @@
 #include "device/DeviceLink.h"
 
 #include "device/ComboPortText.h"
-#include "platform/Hourglass.h"
 #include "platform/SerialPorts.h"
 #include "shared/FieldExcerpt.h"
 #include "texts/Texte.h"
@@ -150,7 +149,7 @@ void DeviceLink::askWhoItIs()
 
 void DeviceLink::PingGeraet()
 {
-    Hourglass hourglass;
+    const Working working(view);
     askWhoItIs();
     // More than four whole seconds without the end character: switched off.
     QElapsedTimer clock;

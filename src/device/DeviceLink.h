@@ -8,7 +8,7 @@
 #include "device/DumpSplit.h"
 #include "device/IdentReply.h"
 #include "device/ModelProfile.h"
-#include "platform/Dialogs.h"
+#include "shared/MessageKinds.h"
 #include "platform/SerialLink.h"
 #include "shared/Messart.h"
 
@@ -44,6 +44,9 @@ public:
     virtual void gaugeBusy() = 0; // the gauge is asked: commands off, the status line on show
     virtual void waitStarted() = 0;                              // how to cancel
     virtual void waitEnded() = 0;
+    // A procedure of the link runs (nested ones count once each): the view
+    // shows the operator it is busy.
+    virtual void working(bool on) = 0;
     virtual MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None) = 0;
     virtual void writeLog(const QString& text) = 0;
     // What arrives.
@@ -58,6 +61,19 @@ public:
     virtual bool onlineTableFull() const = 0;
     virtual void reportOnlineTableFull() = 0;
     virtual void commandEnded() = 0;                             // the outermost command is over
+};
+
+// The view told that a procedure runs, for the life of the procedure
+// however it ends.
+class Working {
+public:
+    explicit Working(DeviceView& view) : view(view) { view.working(true); }
+    ~Working() { view.working(false); }
+    Working(const Working&) = delete;
+    Working& operator=(const Working&) = delete;
+
+private:
+    DeviceView& view;
 };
 
 class DeviceLink : public QObject {

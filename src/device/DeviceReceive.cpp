@@ -7,7 +7,6 @@
 #include "device/ReplyEnd.h"
 #include "shared/FieldExcerpt.h"
 
-#include "platform/Hourglass.h"
 #include "texts/Texte.h"
 
 #include <QTimer>
@@ -34,7 +33,7 @@ constexpr int kSwitchOffQuietMs = 300;
 
 bool DeviceLink::ReadGeraet()
 {
-    Hourglass hourglass;
+    const Working working(view);
     askWhoItIs();
     // No time limit: a Bluetooth gauge may take its time; Escape ends it.
     const bool answered = waitFor([this] { return eotErkannt; });
@@ -52,7 +51,7 @@ bool DeviceLink::ReadGeraet()
 
 bool DeviceLink::downloadMemory(const QString& befehl)
 {
-    Hourglass hourglass;
+    const Working working(view);
     empfang.clear();
     eotErkannt = false;
     doubtfulEnd = false;

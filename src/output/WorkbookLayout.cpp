@@ -133,20 +133,20 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     chart.title = in.chartTitle;
     chart.valueAxis = de ? QStringLiteral("Messwerte") : QStringLiteral("Data");
     chart.categoryAxis = de ? QStringLiteral("Anzahl") : QStringLiteral("Number");
-    chart.series.push_back({de ? QStringLiteral("Messwerte") : QStringLiteral("Readings"), QColor(0, 0, 0),
+    chart.series.push_back({de ? QStringLiteral("Messwerte") : QStringLiteral("Readings"), Rgb{0, 0, 0},
                             WorkbookSeries::Line::Solid, values, true});
-    chart.series.push_back({de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), QColor(0, 0, 205),
+    chart.series.push_back({de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), Rgb{0, 0, 205},
                             WorkbookSeries::Line::SystemDot, std::vector<double>(n, meanCell.value_or(0))});
     // A limit of 0 is none: its cell stays, but no line is drawn at 0.
     if (maxLimitCell && in.limits.Emax != 0)
-        chart.series.push_back({QStringLiteral("Maximum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
+        chart.series.push_back({QStringLiteral("Maximum"), Rgb{0, 176, 80}, WorkbookSeries::Line::Dash,
                                 std::vector<double>(n, *maxLimitCell)});
     if (minLimitCell && in.limits.Emin != 0)
-        chart.series.push_back({QStringLiteral("Minimum"), QColor(0, 176, 80), WorkbookSeries::Line::Dash,
+        chart.series.push_back({QStringLiteral("Minimum"), Rgb{0, 176, 80}, WorkbookSeries::Line::Dash,
                                 std::vector<double>(n, *minLimitCell)});
     if (targetCell)
         chart.series.push_back({de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"),
-                                QColor(238, 44, 44), WorkbookSeries::Line::Target,
+                                Rgb{238, 44, 44}, WorkbookSeries::Line::Target,
                                 std::vector<double>(n, *targetCell)});
     out.chart = chart;
     return out;

@@ -4,9 +4,9 @@
 // The workbook writer only puts this layout into a file.
 
 #include "output/ReportText.h"
+#include "shared/Rgb.h"
 #include "table/Statistics.h"
 
-#include <QColor>
 #include <QString>
 #include <array>
 #include <optional>
@@ -24,7 +24,7 @@ struct SheetCell {
 
 struct WorkbookSeries {
     QString name;          // the legend's entry
-    QColor colour;
+    Rgb colour;
     enum class Line { Solid, SystemDot, Dash, Target } line = Line::Solid;
     std::vector<double> values;
     bool readings = false; // the readings themselves, drawn from the data sheet's value cells

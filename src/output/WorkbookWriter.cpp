@@ -27,9 +27,9 @@ int roundStep(int step)
 // Lucida Console takes another fixed-pitch font for the columns.
 constexpr uint8_t kModernFamily = 3;
 
-lxw_color_t lxwColour(const QColor& c)
+lxw_color_t lxwColour(const Rgb& c)
 {
-    const lxw_color_t rgb = lxw_color_t(c.rgb() & 0xFFFFFF);
+    const lxw_color_t rgb = lxw_color_t(c.value());
     return rgb == 0 ? lxw_color_t(LXW_COLOR_BLACK) : rgb; // 0 would mean "no colour set"
 }
 

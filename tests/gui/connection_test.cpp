@@ -3,10 +3,10 @@
 // after the presence test, open failures, lost links and ports plugged in.
 // The paths through the gauge simulator are the end-to-end tests'.
 
-#include "app/frmTransfer.h"
+#include "ui/frmTransfer.h"
 #include "platform/FakeSerialLink.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
+#include "ui/FlexGrid.h"
+#include "ui/PictureBox.h"
 #include "settings/TextFile.h"
 
 #include <QComboBox>

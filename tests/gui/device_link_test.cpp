@@ -25,6 +25,7 @@ public:
     void gaugeBusy() override {}
     void waitStarted() override { ++waits; }
     void waitEnded() override {}
+    void working(bool) override {}
     MsgAnswer message(const QString& text, MsgIcon) override
     {
         said << "message " + text;

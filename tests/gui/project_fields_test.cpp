@@ -2,7 +2,7 @@
 // character Projektdaten.ini cannot hold is refused as it is typed, pasted
 // or composed, and the window says which and why, in the interface language.
 
-#include "table/frmProjekt.h"
+#include "ui/frmProjekt.h"
 #include "texts/Texte.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Qt's own buttons and dialogs follow the interface language.
 
-#include "platform/QtTranslations.h"
+#include "ui/QtTranslations.h"
 
 #include <QCoreApplication>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // A memory dump cut into its data lines: header, STX line, readings, EOT.
 
 #include "QtPrinters.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "device/DumpSplit.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The info window's model name and the choice of the manual.
 
 #include "QtPrinters.h"
-#include "app/InfoAndManual.h"
+#include "session/InfoAndManual.h"
 
 #include <gtest/gtest.h>
 

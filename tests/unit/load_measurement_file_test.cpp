@@ -3,7 +3,7 @@
 // past the limit counted but not kept.
 
 #include "QtPrinters.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "shared/Cp1252.h"
 #include "settings/LineReader.h"
 #include "settings/TextFile.h"

@@ -2,7 +2,7 @@
 // hand-written files in the same layout show what the loader takes and skips.
 
 #include "QtPrinters.h"
-#include "app/ProgramState.h"
+#include "session/ProgramState.h"
 #include "output/ReportText.h"
 #include "settings/TextFile.h"
 #include "table/MeasurementFile.h"

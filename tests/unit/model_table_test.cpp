@@ -1,9 +1,9 @@
 // The model table, spreadsheet cell names and the data folders.
 
 #include "QtPrinters.h"
-#include "app/AppPaths.h"
-#include "app/ColumnLetters.h"
-#include "app/ModelTable.h"
+#include "session/AppPaths.h"
+#include "session/ColumnLetters.h"
+#include "session/ModelTable.h"
 
 #include <QDir>
 #include <gtest/gtest.h>

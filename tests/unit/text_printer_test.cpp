@@ -1,7 +1,7 @@
 // Plain text on a PDF printer: the lines fill a page before the next one
 // starts, and the empty lines a report ends with start none.
 
-#include "platform/TextPrinter.h"
+#include "ui/TextPrinter.h"
 
 #include <QFile>
 #include <QGuiApplication>

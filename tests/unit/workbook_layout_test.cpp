@@ -94,7 +94,7 @@ TEST(WorkbookLayout, HeadStatisticsAndTable)
     for (const WorkbookSeries& series : lower.chart->series) names << series.name;
     EXPECT_EQ(names, QStringList({"Messwerte", "Mittelwert", "Minimum", "Sollwert    "}));
     EXPECT_EQ(layout.chart->series[1].values, std::vector<double>(3, 20.12)); // at the cell's rounded figure
-    EXPECT_EQ(layout.chart->series[4].colour, QColor(238, 44, 44));
+    EXPECT_EQ(layout.chart->series[4].colour, (Rgb{238, 44, 44}));
 }
 
 TEST(WorkbookLayout, FewReadingsMixedUnitsAndAbsoluteValues)

@@ -10,13 +10,13 @@
 #
 # Writes:
 #   install/pictures/  Kivologo.jpg Selmarlogo.jpg Selmar.ico Rahmen.jpg VX.gif RKS.gif ZR.gif
-#   src/app/resources/ gauge_default.png usb.png bluetooth.png decoration.png app_icon.png
+#   src/ui/resources/ gauge_default.png usb.png bluetooth.png decoration.png app_icon.png
 
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 INST="$ROOT/install/pictures"
-RES="$ROOT/src/app/resources"
+RES="$ROOT/src/ui/resources"
 mkdir -p "$INST" "$RES"
 
 # --- tools ---------------------------------------------------------------

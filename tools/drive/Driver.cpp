@@ -1,8 +1,8 @@
 #include "Driver.h"
 
 #include "Dump.h"
-#include "app/frmTransfer.h"
-#include "platform/FlexGrid.h"
+#include "ui/frmTransfer.h"
+#include "ui/FlexGrid.h"
 #include "platform/FreeMemory.h"
 
 #include <QAbstractButton>

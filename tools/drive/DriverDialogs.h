@@ -2,7 +2,7 @@
 // Message boxes as the driver sees them: every box is recorded, and the
 // answer comes from the script's queue (or the box's default button).
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 #include <QList>
 #include <deque>

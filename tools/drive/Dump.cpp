@@ -1,11 +1,11 @@
 #include "Dump.h"
 
-#include "platform/Controls.h"
-#include "app/frmTransfer.h"
-#include "charts/frmChartG.h"
-#include "platform/ChartPanel.h"
-#include "platform/FlexGrid.h"
-#include "platform/PictureBox.h"
+#include "ui/Controls.h"
+#include "ui/frmTransfer.h"
+#include "ui/frmChartG.h"
+#include "ui/ChartPanel.h"
+#include "ui/FlexGrid.h"
+#include "ui/PictureBox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

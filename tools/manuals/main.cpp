@@ -3,7 +3,7 @@
 // SOURCE/DE.md and SOURCE/EN.md.
 
 #include "ManualPdf.h"
-#include "app/InfoAndManual.h"
+#include "session/InfoAndManual.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,0 +1,115 @@
+#include "ui/ChartPanel.h"
+
+#include <QBarSeries>
+#include <QCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QLineSeries>
+#include <QLocale>
+#include <QFontMetrics>
+#include <QValueAxis>
+
+#include "platform/ReadingAxis.h"
+
+namespace kivo {
+
+ChartPanel::ChartPanel(QWidget* parent) : QChartView(parent)
+{
+    setRenderHint(QPainter::Antialiasing, false); // 5000 points draw at once
+    setMinimumSize(120, 90);
+}
+
+void ChartPanel::draw(const ChartLook& look)
+{
+    shown = look;
+    auto* chart = new QChart;
+    // A legend only where the series have names (the chart window's).
+    const bool named = !look.series.empty() && !look.series.front().name.isEmpty();
+    chart->legend()->setVisible(named && !look.bar && look.series.size() > 1);
+    // Axis numbers with the operator's decimal separator and no thousands
+    // separator, so "5000" fits ten times across a small chart.
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    chart->setLocale(locale);
+    chart->setLocalizeNumbers(true);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    // Reading numbers label the horizontal axis, each at its own reading.
+    // Bars stand at 0, 1, 2, ... on the axis: the bar of reading r at r - 1.
+    auto* x = new QCategoryAxis;
+    x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    x->setStartValue(look.xMin + (look.bar ? -0.5 : 0));
+    const double shift = look.bar ? 1 : 0;
+    const double half = look.bar ? 0.5 : 0;
+    x->setRange(look.xMin + half - shift, look.xMax + half - shift);
+    drawn = DrawnAxes{look.xMin + half, look.xMax + half, {}, look.yMin, look.yMax, 4};
+    auto* y = new QValueAxis;
+    y->setRange(look.yMin, look.yMax);
+    y->setTickCount(drawn.yDivisions + 1);
+    if (compact) {
+        QFont small = x->labelsFont();
+        small.setPointSizeF(6.5);
+        x->setLabelsFont(small);
+        y->setLabelsFont(small);
+        chart->setMargins(QMargins(0, 0, 0, 0));
+    }
+    chart->addAxis(x, Qt::AlignBottom);
+    chart->addAxis(y, Qt::AlignLeft);
+    if (look.bar && !look.series.empty()) {
+        auto* set = new QBarSet(look.series.front().name);
+        QList<qreal> values(look.series.front().values.begin(), look.series.front().values.end());
+        set->append(values);
+        set->setColor(QColor::fromRgb(look.series.front().colour.value()));
+        auto* bars = new QBarSeries;
+        bars->append(set);
+        bars->setBarWidth(1.0);
+        chart->addSeries(bars);
+        bars->attachAxis(x);
+        bars->attachAxis(y);
+    } else {
+        for (const ChartSeries& s : look.series) {
+            auto* line = new QLineSeries;
+            line->setName(s.name);
+            QList<QPointF> points;
+            points.reserve(qsizetype(s.values.size()));
+            for (size_t i = 0; i < s.values.size(); ++i) points.append(QPointF(double(i + 1), s.values[i]));
+            line->replace(points); // one call: thousands of points are not added one by one
+            QPen pen(QColor::fromRgb(s.colour.value()));
+            pen.setWidthF(s.width);
+            pen.setStyle(s.broken ? Qt::DashLine : Qt::SolidLine);
+            line->setPen(pen);
+            chart->addSeries(line);
+            line->attachAxis(x);
+            line->attachAxis(y);
+        }
+    }
+    QChart* old = this->chart();
+    setChart(chart);
+    delete old;
+    fitReadingLabels();
+}
+
+void ChartPanel::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    fitReadingLabels();
+}
+
+void ChartPanel::fitReadingLabels()
+{
+    const auto axes = chart()->axes(Qt::Horizontal);
+    auto* x = axes.isEmpty() ? nullptr : qobject_cast<QCategoryAxis*>(axes.front());
+    if (!x) return;
+    const int count = qRound(shown.xMax);
+    const QFontMetrics metrics(x->labelsFont());
+    const int label = metrics.horizontalAdvance(QString::number(count)) + metrics.horizontalAdvance(u'0') * 2;
+    const int room = qMax(1, int(chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.8));
+    std::vector<int> labels = readingLabels(count, room / label);
+    if (labels == drawn.xLabels && !x->categoriesLabels().isEmpty()) return;
+    for (const QString& old : x->categoriesLabels()) x->remove(old);
+    const double shift = shown.bar ? 1 : 0;
+    for (int n : labels) x->append(QString::number(n), n - shift);
+    drawn.xLabels = std::move(labels);
+}
+
+} // namespace kivo

@@ -1,0 +1,48 @@
+// The chart in the place of the statistics list, and the chart window.
+
+#include "ui/frmTransfer.h"
+#include "ui/frmChartG.h"
+#include "ui/ChartPanel.h"
+#include "ui/Controls.h"
+#include "table/NumberFormat.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace kivo {
+
+void frmTransfer::cmdChart_Click()
+{
+    if (MSChart1->isVisible()) {
+        MSChart1->setVisible(false);
+        lstStat->setVisible(true);
+        cmdChart->setText(QStringLiteral("Chart"));
+        cmdGross->setVisible(false);
+        txtMittelwert->setVisible(false);
+        return;
+    }
+    const Statistics& stats = tables.statistics();
+    if (stats.mixedUnits) return; // a chart only of readings of one unit
+    MSChart1->setVisible(true);
+    lstStat->setVisible(false);
+    cmdChart->setText(QStringLiteral("Stat"));
+    cmdGross->setVisible(true);
+    txtMittelwert->setVisible(true);
+    txtMittelwert->setStyleSheet(QStringLiteral("color: black;"));
+    chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
+    txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
+    fitWidthToText(txtMittelwert);
+    MSChart1->draw(mainChart(chartTable, decimalsForUnit(stats.firstUnit)));
+}
+
+void frmTransfer::cmdGross_Click()
+{
+    const Statistics& stats = tables.statistics();
+    frmChartG::Input input{chartTable, tables.limits(), stats.anz_mean,
+                           decimalsForUnit(stats.firstUnit)};
+    chartWindow->Form_Activate(input, texte);
+    chartWindow->exec(); // the main window waits until it is closed
+}
+
+} // namespace kivo

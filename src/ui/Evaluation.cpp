@@ -1,0 +1,80 @@
+// Beside the gauge's own commands: the acceptance check of a coat, and the
+// table on show as CSV for other programs.
+
+#include "ui/frmTransfer.h"
+#include "ui/frmAbnahme.h"
+#include "output/CsvExport.h"
+#include "settings/TextFile.h"
+#include "table/StatisticsList.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QDir>
+
+namespace kivo {
+
+void frmTransfer::updateEvaluationCommands()
+{
+    // What hands a table on is offered only when the table on show holds a
+    // reading: an empty one would carry the figures of the last one.
+    const bool readings = !gauge->waiting() && tables.count(gauge->messart()) > 0;
+    abnahmeWindow->tableChanged();
+    mnuAbnahme->setEnabled(readings);
+    mnuCsv->setEnabled(readings);
+    if (gauge->waiting()) return; // the commands are off meanwhile anyway
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setEnabled(readings);
+}
+
+JudgedTable frmTransfer::tableToJudge()
+{
+    // The readings as the statistics beside the table count them, so the
+    // check and the statistics speak of the same figures.
+    const int kind = gauge->messart();
+    const bool signedModel = identity.geraet.startsWith(QStringLiteral("RK"));
+    JudgedTable table;
+    table.name = statisticsName();
+    for (int k = 1; k <= tables.count(kind); ++k) {
+        const Record& r = tables.record(kind, k);
+        const double value = countedValue(r.wert, signedModel, tables.absolut());
+        table.absolute = table.absolute || value != r.wert;
+        table.values.push_back(value);
+        table.units << r.einheit;
+    }
+    return table;
+}
+
+void frmTransfer::mnuAbnahme_Click()
+{
+    if (!mnuAbnahme->isEnabled()) return;
+    const double target = tables.limits().Esoll;
+    abnahmeWindow->showFor(target > 0 ? std::optional<double>(target) : std::nullopt, texte.languageIndex == kGerman);
+    abnahmeWindow->show();
+    abnahmeWindow->raise();
+    abnahmeWindow->activateWindow();
+}
+
+void frmTransfer::mnuCsv_Click()
+{
+    if (!mnuCsv->isEnabled()) return;
+    const bool german = texte.languageIndex == kGerman;
+    const QString folder = QDir(identity.MessDataPath).filePath(QStringLiteral("export"));
+    QDir().mkpath(folder); // the dialog opens there; a failure shows when writing
+    QString path = platform.dialogs->saveFileName(this, folder, QStringLiteral("CSV (*.csv)"));
+    if (path.trimmed().isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
+
+    const int kind = gauge->messart();
+    std::vector<CsvReading> rows;
+    for (int k = 1; k <= tables.count(kind); ++k) {
+        const Record& r = tables.record(kind, k);
+        rows.push_back({r.datum.isEmpty() ? currentDate : r.datum, r.zeit, r.nr, r.wert, r.einheit, r.material});
+    }
+    FileError error;
+    if (!writeFileBytes(path, csvText(rows, german), &error)) {
+        reportSaveFailure(path, fileErrorText(error, german));
+        return;
+    }
+    showFileWritten(QStringLiteral("CSV: "), path);
+}
+
+} // namespace kivo

@@ -1,0 +1,92 @@
+// The spreadsheet and word-processor exports: each writes a new file in the
+// export folder and hands it to the program the system opens it with.
+
+#include "ui/frmTransfer.h"
+#include "output/ExportFile.h"
+#include "output/ReportDocument.h"
+#include "output/WorkbookLayout.h"
+#include "output/WorkbookWriter.h"
+#include "ui/FlexGrid.h"
+#include "ui/Hourglass.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+
+namespace kivo {
+
+void frmTransfer::cmdExcel_Click()
+{
+    DisableCommands();
+    const bool german = texte.languageIndex == kGerman;
+    const Statistics& stats = tables.statistics();
+    bool withChart = false;
+    if (!stats.mixedUnits)
+        withChart = MsgBox(german ? QStringLiteral("Excel inklusive Chart erstellen?")
+                                  : QStringLiteral("Generate Excel Worksheet with chart?"),
+                           MsgButtons::YesNo, MsgIcon::Question)
+                    == MsgAnswer::Yes;
+    if (programEnded) return;
+    BuildReportText(QStringLiteral("P"));
+
+    WorkbookInput in;
+    in.german = german;
+    in.reportP = ReportText;
+    in.stats = stats;
+    in.statCount = stats.statCount;
+    in.absolut = tables.absolut();
+    in.limits = tables.limits();
+    for (int c = 0; c < 4; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
+    in.materialart = gauge->profile().materialart;
+    in.rows = shownReadings();
+    in.chartTitle = lstStat->count() > 0 ? lstStat->item(0)->text() : QString();
+    const WorkbookLayout layout = buildWorkbook(in, withChart);
+    finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),
+                 [&layout, german](const QString& path) { return writeWorkbook(layout, path, german); });
+}
+
+void frmTransfer::cmdWord_Click()
+{
+    DisableCommands();
+    BuildReportText(QStringLiteral("A"));
+    const QString text = ReportText;
+    const bool german = texte.languageIndex == kGerman;
+    finishExport(QStringLiteral("Word"), german ? QStringLiteral("Bericht") : QStringLiteral("Report"), QStringLiteral("odt"),
+                 [&text, german](const QString& path) { return writeReportDocument(text, path, german); });
+}
+
+void frmTransfer::finishExport(const QString& application, const QString& base, const QString& suffix,
+                               const std::function<QString(const QString& path)>& write)
+{
+    const bool german = texte.languageIndex == kGerman;
+    ExportOutcome outcome;
+    {
+        Hourglass hourglass;
+        outcome = saveExport(QDir(identity.MessDataPath).filePath(QStringLiteral("export")), base, suffix,
+                             QDateTime::currentDateTime(), german, write);
+    }
+    EnableCommands();
+    const QString shownPath = QDir::toNativeSeparators(outcome.path);
+    if (!outcome.failure.isEmpty()) {
+        MsgBox(outcome.failure, MsgButtons::OK, MsgIcon::Critical);
+        WriteLog(QStringLiteral("Open ") + application + u':' + outcome.failure);
+        return;
+    }
+    showFileWritten(QStringLiteral("Export: "), outcome.path);
+    if (!platform.dialogs->openDocument(outcome.path))
+        MsgBox((german ? QStringLiteral("Kein Programm hat die Datei geöffnet. Sie wurde gespeichert unter:\n")
+                       : QStringLiteral("No program opened the file. It was saved as:\n"))
+                   + shownPath,
+               MsgButtons::OK, MsgIcon::Information);
+}
+
+void frmTransfer::showFileWritten(const QString& what, const QString& path)
+{
+    // The status bar names every file written on request, so the operator
+    // knows where it went.
+    const QString shownPath = QDir::toNativeSeparators(path);
+    lblExport->setText(what + shownPath);
+    lblExport->setToolTip(shownPath);
+}
+
+} // namespace kivo

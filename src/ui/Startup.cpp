@@ -1,0 +1,221 @@
+// Start-up of the main window, step by step in the order the program has
+// always followed: identity and model first, then folders and log, texts,
+// ports, and finally the grid and statistics.
+
+#include "session/AppPaths.h"
+#include "session/ModelTable.h"
+#include "ui/frmTransfer.h"
+#include "session/InfoAndManual.h"
+#include "ui/frmInfo.h"
+#include "ui/frmWait.h"
+#include "ui/frmChartG.h"
+#include "ui/frmWerte.h"
+#include "ui/FlexGrid.h"
+#include "ui/PictureBox.h"
+#include "platform/PortWatcher.h"
+#include "platform/SingleInstance.h"
+#include "settings/SettingsFiles.h"
+#include "ui/frmProjekt.h"
+
+#include <QApplication>
+#include "ui/ChartPanel.h"
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDateTime>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimeEdit>
+
+namespace kivo {
+
+namespace {
+
+// The locale's long time without a time-zone name ("14:30:05").
+QString longTimeText(const QTime& time, const QLocale& locale)
+{
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(u't');
+    return locale.toString(time, format.trimmed());
+}
+
+} // namespace
+
+bool frmTransfer::Form_Load()
+{
+    // 1. Colours, commands, version.
+    selectionColour = QColor(204, 204, 204);
+    normalColour = QColor(255, 255, 255);
+    inLimitColour = QColor(158, 232, 155);
+    outOfLimitColour = QColor(239, 162, 162);
+    identity.versnr = QString::fromLatin1(kVersnr);
+
+    // 2. One copy per installation and user.
+    if (platform.singleInstance) {
+        instance = std::make_unique<SingleInstance>(identity.programFolder + u'|' + commonAppDataFolder());
+        if (!instance->acquire()) {
+            programEnded = true;
+            return false;
+        }
+    }
+
+    // 3.
+    for (QWidget* w : std::initializer_list<QWidget*>{lstStat, MSChart1, cmdChart, cmdAbs, cmdGross, txtMittelwert,
+                                                      cmdLesNFE, cmdLesFE, cmdLesen})
+        w->setVisible(false);
+    txtSpeicher->setVisible(true);
+    txtWait->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
+    gauge->setSchalterStop(false);
+
+    // 4.-7. Model and brand.
+    Voreinstellungen(QStringLiteral("KL"));
+    setStatusFieldLook(1125, 285, QColor(64, 64, 64), QColor(120, 255, 140), 9);
+    applyModelRow();
+    applyBrand();
+
+    // 8.-9. Folders and log.
+    composeDataFolders();
+    writeStartLog();
+
+    // 10.-13.
+    if (const auto p = profileFor(identity.geraet)) gauge->setProfile(*p);
+    gauge->setGeraet(identity.geraet);
+    cmdStop->setVisible(false);
+    setWindowTitle(identity.titleText());
+    FitPicture(picRahmen, QDir(identity.programFolder).filePath(QStringLiteral("Rahmen.jpg")), true);
+    picRahmen->setVisible(true);
+    picBth->setVisible(false);
+    picUsb->setVisible(false);
+    optFE->setText(QString());
+    optNFE->setText(QString());
+    MSFlex->setVisible(true);
+
+    // 14.-15.
+    currentDate = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    tables.setSatznr(1);
+    tables.setOnlineZaehler(1);
+    QApplication::clipboard()->clear();
+
+    // 16. Language.
+    Voreinstellungen(QStringLiteral("SL"));
+    texte.languageIndex = clampLanguage(texte.languageIndex);
+    texte.FillMessageTexts(identity.titleText());
+    ApplyLanguage();
+
+    // 17.-22. Ports, with the wait window on show.
+    DisableCommands();
+    waitWindow->WaitBar->setRange(0, 200);
+    waitWindow->WaitBar->setValue(0);
+    waitWindow->Waitmessage->setText(texte.MessageText(13));
+    waitWindow->Waitmessage->setVisible(true);
+    waitWindow->setWindowTitle(texte.MessageText(14));
+    waitWindow->show();
+    ComboPort->setVisible(false);
+    cmdConnect->setVisible(false);
+    ComboPort->setEditText(QString());
+    ComboPort_Change(); // an empty box leaves Connect disabled until a port is chosen
+    ScanPorts();
+    Voreinstellungen(QStringLiteral("CL"));
+    waitWindow->hide();
+    waitWindow->Waitmessage->setVisible(false);
+
+    // 23.-27.
+    SetupGrid();
+    MSFlex->setVisible(true);
+    ComboPort->setVisible(true);
+    cmdConnect->setVisible(true);
+    setLanguageTicks();
+    ResetStatistics();
+    onlineAutoSave = true;
+    projektWindow->DTPDate->setDateTime(QDateTime::currentDateTime());
+    DisableCommands();
+    tables.setAbsolut(true);
+    showAbsoluteState();
+    portWatcher->start(platform.portWatchIntervalMs);
+    fitToScreen(); // now that every control has its content
+    return true;
+}
+
+void frmTransfer::setStatusFieldLook(int widthTwips, int heightTwips, const QColor& background, const QColor& text,
+                                     int pointSize)
+{
+    txtSpeicher->setFixedSize(int(widthTwips / kTwipsPerPixel + 0.5), int(heightTwips / kTwipsPerPixel + 0.5));
+    txtSpeicher->setStyleSheet(QStringLiteral("QLineEdit { background: %1; color: %2; border: 1px solid #202020; "
+                                              "font-weight: bold; }")
+                                   .arg(background.name(), text.name()));
+    QFont font = txtSpeicher->font();
+    font.setPointSize(pointSize);
+    txtSpeicher->setFont(font);
+}
+
+void frmTransfer::applyModelRow()
+{
+    const ModelRow* row = titleRowFor(identity.geraet);
+    if (!row) return; // an unknown model keeps the built-in picture and an empty name
+    identity.pgmname = QString::fromUtf8(row->pgmname);
+    identity.applicationTitle = identity.pgmname;
+    FitPicture(picVX, QDir(identity.programFolder).filePath(QString::fromLatin1(row->picture)), true);
+    if (row->styleB) setStatusFieldLook(2000, 350, QColor(120, 127, 122), Qt::black, 12);
+}
+
+void frmTransfer::applyBrand()
+{
+    const QDir folder(identity.programFolder);
+    if (identity.brandCode.isEmpty()) {
+        identity.brandName = QString::fromLatin1(kOwnBrand);
+        FitPicture(picKivo, folder.filePath(QStringLiteral("Kivologo.jpg")), true);
+        picKivo->setVisible(true);
+    } else if (identity.brandCode == QLatin1String(kPartnerBrandCode)) {
+        Frame5->setTitle(identity.brandName);
+        FitPicture(picKivo, folder.filePath(QStringLiteral("Selmarlogo.jpg")), true);
+        picKivo->setVisible(true);
+        identity.pgmname = identity.kpgmname;
+        identity.applicationTitle = identity.pgmname;
+        const QIcon icon(folder.filePath(QStringLiteral("Selmar.ico")));
+        for (QWidget* w : std::initializer_list<QWidget*>{this, waitWindow, werteWindow, chartWindow, projektWindow,
+                                                          infoWindow})
+            w->setWindowIcon(icon);
+    }
+}
+
+void frmTransfer::composeDataFolders()
+{
+    identity.AppDataPath = composeDataPath(commonAppDataFolder(), identity.brandName, identity.pgmname);
+    identity.MessDataPath = composeDataPath(localAppDataFolder(), identity.brandName, identity.pgmname);
+#ifndef Q_OS_WIN
+    // No installer creates them here.
+    QDir().mkpath(identity.AppDataPath);
+    QDir().mkpath(identity.MessDataPath);
+#endif
+    log.setFolder(identity.AppDataPath);
+    helpFilePath = QDir(identity.AppDataPath).filePath(QLatin1String(kDefaultHelpFile));
+    settings.setFolders(identity.programFolder, identity.AppDataPath, identity.MessDataPath);
+}
+
+void frmTransfer::writeStartLog()
+{
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    DeleteLog();
+    WriteLog(QStringLiteral("Logdatei ") + locale.toString(now.date(), QLocale::ShortFormat) + u' '
+             + longTimeText(now.time(), locale));
+    WriteLog(QStringLiteral("App.Path = ") + QDir::toNativeSeparators(identity.programFolder));
+    WriteLog(QStringLiteral("AppDataPath = ") + identity.AppDataPath);
+    WriteLog(QStringLiteral("MessDataPath = ") + identity.MessDataPath);
+    log.writePending();
+}
+
+void frmTransfer::setLanguageTicks()
+{
+    const bool german = texte.languageIndex < 1;
+    German->setChecked(german);
+    English->setChecked(!german);
+}
+
+} // namespace kivo

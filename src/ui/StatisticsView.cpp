@@ -1,0 +1,137 @@
+// The statistics list beside the grid, the "+/-" switch and the limits
+// button.
+
+#include "ui/frmTransfer.h"
+#include "ui/frmAbnahme.h"
+#include "ui/PictureBox.h"
+#include "shared/Align.h"
+#include "table/NumberFormat.h"
+#include "table/StatisticsList.h"
+#include "ui/frmProjekt.h"
+#include "ui/frmWerte.h"
+
+#include "ui/ChartPanel.h"
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace kivo {
+
+void frmTransfer::ResetStatistics()
+{
+    lstStat->clear();
+    tables.ResetStatistics();
+}
+
+void frmTransfer::UpdateStatistics(double value, const QString& unit)
+{
+    tables.UpdateStatistics(value, unit, identity.geraet.startsWith(QStringLiteral("RK")));
+    // Many rows at once: the list is drawn once, at the end of the batch.
+    if (!tableBatch) showStatistics();
+}
+
+QString frmTransfer::statisticsName()
+{
+    SetMemoryNames();
+    return gauge->messart() == kFE ? speichername1 : gauge->messart() == kNFE ? speichername2 : QStringLiteral("ONLINE");
+}
+
+void frmTransfer::showStatistics()
+{
+    const int n = tables.statisticsCount();
+    const QString name = statisticsName();
+    const bool absHeading = gauge->profile().vorzeichen == u"-" && tables.absolut();
+    lstStat->clear();
+    if (n < 1) {
+        lstStat->addItems(statisticsLines(Statistics{}, 0, name, absHeading, texte).mid(0, 4));
+        picKivo->setVisible(true);
+        for (QWidget* w : std::initializer_list<QWidget*>{lstStat, MSChart1, cmdChart, cmdGross, cmdAbs, txtMittelwert})
+            w->setVisible(false);
+        return;
+    }
+    tables.computeDisplay(n, QLocale());
+    lstStat->addItems(statisticsLines(tables.statistics(), n, name, absHeading, texte));
+    abnahmeWindow->tableChanged();
+    if (n > kMaxReadings) ResetStatistics();
+    picKivo->setVisible(false);
+    lstStat->setVisible(true);
+    MSChart1->setVisible(false);
+    cmdChart->setVisible(true);
+    cmdAbs->setVisible(gauge->profile().vorzeichen == u"-");
+    cmdGross->setVisible(false);
+    cmdChart->setText(QStringLiteral("Chart"));
+    txtMittelwert->setVisible(false);
+}
+
+void frmTransfer::ShowLimitsCaption()
+{
+    const Limits& limits = tables.limits();
+    const bool decimals = GetDecimalsInt(limits.Emin) != 0 || GetDecimalsInt(limits.Emax) != 0
+                          || GetDecimalsInt(limits.Esoll) != 0;
+    const QLocale locale;
+    auto text = [&](double v) {
+        return Ausrichten(7, formatFixed(v, decimals ? 1 : 0, locale), QStringLiteral(" "), false);
+    };
+    cmdWerte->setText(u'>' + text(limits.Emin) + QStringLiteral("\r\n<") + text(limits.Emax)
+                      + QStringLiteral("\r\n=") + text(limits.Esoll));
+}
+
+void frmTransfer::RefreshTable()
+{
+    if (gauge->messart() == kFE) optFE_Click();
+    else if (gauge->messart() == kNFE) optNFE_Click();
+    else if (gauge->messart() == kOnline) optOnline_Click();
+}
+
+void frmTransfer::cmdAbs_Click()
+{
+    tables.setAbsolut(!tables.absolut());
+    showAbsoluteState();
+    RefreshTable();
+}
+
+void frmTransfer::showAbsoluteState()
+{
+    const bool german = texte.languageIndex == kGerman;
+    cmdAbs->setChecked(tables.absolut());
+    cmdAbs->setToolTip(tables.absolut() ? (german ? QStringLiteral("Absolutwerte: ein") : QStringLiteral("Absolute values: on"))
+                                        : (german ? QStringLiteral("Absolutwerte: aus") : QStringLiteral("Absolute values: off")));
+}
+
+void frmTransfer::cmdWerte_Click()
+{
+    werteWindow->show();
+    werteWindow->raise();
+    werteWindow->Form_Activate();
+    tables.setLimitsChanged(false);
+}
+
+void frmTransfer::limitsSaved()
+{
+    tables.setLimitsChanged(true);
+    // Leaving the limits button applies them: the table is recoloured and
+    // Limit.ini written.
+    cmdProjekt->setFocus();
+    cmdWerte_LostFocus();
+}
+
+void frmTransfer::cmdProjekt_Click()
+{
+    Voreinstellungen(QStringLiteral("PI"));
+    Voreinstellungen(QStringLiteral("PL"));
+    projektWindow->show();
+    projektWindow->raise();
+    projektWindow->Form_Activate();
+}
+
+void frmTransfer::cmdWerte_LostFocus()
+{
+    if (tables.limits().wertechanged) {
+        RefreshTable(); // recolour the rows against the new limits
+        Voreinstellungen(QStringLiteral("LS"));
+    }
+    ShowLimitsCaption();
+}
+
+} // namespace kivo
