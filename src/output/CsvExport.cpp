@@ -1,6 +1,7 @@
 #include "output/CsvExport.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace kivo {
 
@@ -37,6 +38,13 @@ QString shortestNumber(double value, QChar point)
     if (text.contains(u'e')) text = QLocale::c().toString(rounded, 'f', QLocale::FloatingPointShortest);
     if (point != u'.') text.replace(u'.', point);
     return text;
+}
+
+QString leadingDate(const QString& datum)
+{
+    static const QRegularExpression date(QStringLiteral("^\\s*(\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d)(\\s|$)"));
+    const QRegularExpressionMatch m = date.match(datum);
+    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german)
