@@ -309,5 +309,6 @@ TEST(CsvExport, AFileThatCannotBeWrittenIsReported)
     const QStringList messages = messageTexts(result.dumps[0]);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(u"Die Datei "_s + path + u" konnte nicht gespeichert werden: "_s)) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(u"Pfad nicht gefunden"_s)) << "the reason in the operator's language";
     EXPECT_EQ(logLines(bench.session, u"VELO-PROBA RIDIVORI"_s).count(messages[0]), 1);
 }
