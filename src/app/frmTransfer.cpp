@@ -6,6 +6,7 @@
 #include "charts/frmChartG.h"
 #include "evaluation/frmAbnahme.h"
 #include "platform/ChartPanel.h"
+#include "platform/ElidedLabel.h"
 #include "platform/FlexGrid.h"
 #include "platform/PictureBox.h"
 #include "platform/PortWatcher.h"
@@ -114,7 +115,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     lblConnectHint = makeControl<QLabel>(this, "lblConnectHint", "label");
     lblConnectHint->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
     statusBar()->addWidget(lblConnectHint);
-    lblExport = makeControl<QLabel>(this, "lblExport", "label");
+    lblExport = makeControl<ElidedLabel>(this, "lblExport", "label");
     statusBar()->addPermanentWidget(lblExport);
     progressBar->setVisible(false);
     escapeHint->setVisible(false);
