@@ -103,18 +103,19 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 # --- The models ---------------------------------------------------------------
-# CODE|PROGRAM NAME|SIMULATED GAUGE|ONLINE STYLE|UNIT|MATERIAL|LIMITS (min max nominal)|JUDGED
+# CODE|PROGRAM NAME|SIMULATED GAUGE|LINK|ONLINE STYLE|UNIT|MATERIAL|LIMITS (min max nominal)|JUDGED
 # The simulated gauge is the model's own; the VELO-PROBA is played as the
 # FN-B, which names itself and its FE and NFE memories as a real one does.
-# JUDGED: the readings are thicknesses in µm, which the acceptance check
-# judges; the field gauges' readings are not.
+# LINK: the kind of port, Bluetooth (BTH) or USB (VCP). UNIT and MATERIAL:
+# of the long memory. JUDGED: the readings are thicknesses in µm, which the
+# acceptance check judges; the field gauges' readings are not.
 models=(
-  "RKT|RK-TALO RIDIVORI|RKT|V|kA/m||115 135 125|no"
-  "RKS|RK-SIVAR RIDIVORI|RKS|V|µm||45 55 50|yes"
-  "RKM|RK-MENO RIDIVORI|RKM|V|G||395 425 410|no"
-  "DOR|DORNA RIDIVORI|DOR|V|mVs||2.25 2.35 2.3|no"
-  "ZR|ZORMA-PROBA RIDIVORI|ZR|E|µm|Fe|110 140 120|yes"
-  "VX|VELO-PROBA RIDIVORI|FNB|E|µm|Fe|80 95 88|yes"
+  "RKT|RK-TALO RIDIVORI|RKT|BTH|V|kA/m||115 135 125|no"
+  "RKS|RK-SIVAR RIDIVORI|RKS|VCP|V|µm||45 55 50|yes"
+  "RKM|RK-MENO RIDIVORI|RKM|VCP|V|G||395 425 410|no"
+  "DOR|DORNA RIDIVORI|DOR|VCP|V|mVs||2.25 2.35 2.3|no"
+  "ZR|ZORMA-PROBA RIDIVORI|ZR|VCP|E|µm|Fe|110 140 120|yes"
+  "VX|VELO-PROBA RIDIVORI|FNB|BTH|E|µm|Fe|80 95 88|yes"
 )
 
 # Record lines of 25 columns: number, value, unit ("µm" as the byte 0xB5),
@@ -125,8 +126,8 @@ record() { # NUMBER VALUE UNIT MATERIAL
   LC_ALL=C printf '%4d  %10s %-4s %3s\r\n' "$1" "$2" "$unit" "$4"
 }
 
-# Readings of a thickness gauge with a probe for steel and one for other
-# metals, and a long memory to catch a download half way.
+# Thicknesses for the ZORMA-PROBA's memory and the VELO-PROBA's FE and NFE
+# memories, and a long memory to catch a download half way.
 zr_readings=(124.6 131.2 118.9 126.3 122.8 129.5 127.1 121.4 133.0 125.7)
 vx_fe_readings=(88.6 91.2 86.9 97.3 89.7 92.4 87.5 90.8 78.9 88.1 93.6 89.2 85.4 90.1 96.2 88.8 91.5 87.0 89.9 90.3)
 vx_nfe_readings=(24.8 26.1 23.9 25.4 26.2 24.3 25.0 24.6)
@@ -246,14 +247,15 @@ EOF
 
 # Each session makes the main window as low as it goes ("resize"), so the
 # pictures of the table show little empty grid.
+# The pictures are made in the temporary folder and replace the old ones
+# only when all are made.
 started=$SECONDS
-rm -rf "$images"
 for row in "${models[@]}"; do
-  IFS='|' read -r code pgm sim style unit material limits judged <<<"$row"
-  out="$images/$code"
+  IFS='|' read -r code pgm sim kind style unit material limits judged <<<"$row"
+  out="$work/images/$code"
   mkdir -p "$out"
   install_model "$code" "$pgm"
-  if [ "$code" = RKT ] || [ "$code" = VX ]; then port=$bluetooth kind=BTH; else port=$cable kind=VCP; fi
+  if [ "$kind" = BTH ]; then port=$bluetooth; else port=$cable; fi
 
   gauge=(--model "$sim")
   case $code in
@@ -282,6 +284,7 @@ locale $locale
 start
 resize 1120 600
 select ComboPort $port
+focus cmdConnect
 screenshot-part $out/connect-$lang.png Frame2
 click cmdConnect
 wait-until-idle 15000
@@ -304,6 +307,7 @@ locale $locale
 start
 resize 1120 600
 select ComboPort $port
+focus cmdConnect
 screenshot-part $out/connect-$lang.png Frame2
 click cmdConnect
 wait-until-idle 15000
@@ -347,5 +351,8 @@ EOF
   done
 done
 
+rm -rf "$images"
+mkdir -p "$images"
+cp -R "$work/images/." "$images/"
 echo "Pictures written to $images in $((SECONDS - started)) s:"
 du -sh "$images"
