@@ -50,19 +50,16 @@ std::pair<double, double> verticalScale(const std::vector<double>& values, const
         low -= unit;
         high += unit;
     }
-    if (bar) low -= (high - low) / 10;
+    if (bar) {
+        // Bars rise from the scale's edge or from 0: a tenth of the span
+        // beyond the values on each side gives the smallest a bar, without
+        // crossing 0, where the bars of readings of one sign begin.
+        const double pad = (high - low) / 10;
+        low = low >= 0 ? std::max(0.0, low - pad) : low - pad;
+        high = high <= 0 ? std::min(0.0, high + pad) : high + pad;
+    }
     return {low, high};
 }
-
-namespace {
-
-// A limit of 0 is no limit: it widens no scale.
-void addIfSet(std::vector<double>& marks, double limit)
-{
-    if (limit != 0) marks.push_back(limit);
-}
-
-} // namespace
 
 ChartLook mainChart(const ChartTable& table, int decimals)
 {
@@ -75,10 +72,12 @@ ChartLook mainChart(const ChartTable& table, int decimals)
         marks.push_back(*table.target);
     }
     if (table.limits) {
-        look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->first, n));
-        look.series.push_back(constant(QString(), kLimitColour, 1, table.limits->second, n));
-        addIfSet(marks, table.limits->first);
-        addIfSet(marks, table.limits->second);
+        // A limit of 0 is no limit: no line claims one.
+        for (double limit : {table.limits->first, table.limits->second})
+            if (limit != 0) {
+                look.series.push_back(constant(QString(), kLimitColour, 1, limit, n));
+                marks.push_back(limit);
+            }
     }
     look.xMin = 0;
     look.xMax = n;
@@ -107,14 +106,13 @@ ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limi
                                            kTargetColour, 2.0, limits.Esoll, n));
             marks.push_back(limits.Esoll);
         }
-        if (limits.Emin != 0 || limits.Emax != 0) {
-            look.series.push_back(constant(QStringLiteral("Minimum ") + locale.toString(limits.Emin), kLimitColour,
-                                           3.0, limits.Emin, n));
-            look.series.push_back(constant(QStringLiteral("Maximum ") + locale.toString(limits.Emax), kLimitColour,
-                                           3.0, limits.Emax, n));
-            addIfSet(marks, limits.Emin);
-            addIfSet(marks, limits.Emax);
-        }
+        // A limit of 0 is no limit: neither a line nor the legend claims one.
+        for (const auto& [name, limit] : {std::pair(QStringLiteral("Minimum "), limits.Emin),
+                                          std::pair(QStringLiteral("Maximum "), limits.Emax)})
+            if (limit != 0) {
+                look.series.push_back(constant(name + locale.toString(limit), kLimitColour, 3.0, limit, n));
+                marks.push_back(limit);
+            }
     }
     std::tie(look.yMin, look.yMax) = verticalScale(table.values, marks, decimals, bar);
     return look;

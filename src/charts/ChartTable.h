@@ -17,7 +17,7 @@ struct ChartTable {
     int AnzahlWerte = 0;
     std::vector<double> values;  // readings (absolute while `absolut` is on)
     std::optional<double> target;            // Esoll, when set
-    std::optional<std::pair<double, double>> limits; // Emin and Emax, when either is set
+    std::optional<std::pair<double, double>> limits; // Emin and Emax, when either is set (0: that one is not)
 };
 
 // The readings of `kind` up to the first whose number is 0.
@@ -27,8 +27,9 @@ ChartTable buildChartTable(const Records& records, int kind, bool absolut, const
 // reference lines that are set (`marks`) taken in, so none is drawn outside
 // the plot. A span of no height (one reading, or all equal) is widened by
 // one unit of the last shown decimal each way, so the line shows in the
-// middle. Bars rise from the scale's bottom: for them the bottom lies a
-// tenth of the span below the lowest value, so every reading has a bar.
+// middle. For bars the scale reaches a tenth of the span beyond the values
+// on each side, never across 0: bars rise from the scale's edge or from 0,
+// and the smallest has a bar too.
 std::pair<double, double> verticalScale(const std::vector<double>& values, const std::vector<double>& marks,
                                         int decimals, bool bar = false);
 

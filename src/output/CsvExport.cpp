@@ -1,6 +1,9 @@
 #include "output/CsvExport.h"
 
 #include <QLocale>
+#include <algorithm>
+#include <charconv>
+#include <QRegularExpression>
 
 namespace kivo {
 
@@ -31,12 +34,26 @@ QString shortestNumber(double value, QChar point)
 {
     // The gauge's value converted (12.48 kA/m × 10) carries binary noise in
     // its last digits: rounded to 10 significant digits first.
-    const double rounded = QString::number(value, 'g', kCsvSignificantDigits).toDouble();
-    QString text = QString::number(rounded, 'g', QLocale::FloatingPointShortest);
-    // No exponent for the thicknesses and fields a gauge measures.
-    if (text.contains(u'e')) text = QLocale::c().toString(rounded, 'f', QLocale::FloatingPointShortest);
+    // Printed as "%.10g" would, whatever the process's locale: the rounded
+    // value in its shortest form, as no trailing zero is kept.
+    char buf[400]; // the longest fixed form of a double fits
+    auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, kCsvSignificantDigits).ptr;
+    if (std::find(buf, end, 'e') != end) {
+        // No exponent for the thicknesses and fields a gauge measures.
+        double rounded = 0;
+        std::from_chars(buf, end, rounded);
+        end = std::to_chars(buf, buf + sizeof buf, rounded, std::chars_format::fixed).ptr;
+    }
+    QString text = QString::fromLatin1(buf, end - buf);
     if (point != u'.') text.replace(u'.', point);
     return text;
+}
+
+QString leadingDate(const QString& datum)
+{
+    static const QRegularExpression date(QStringLiteral("^\\s*(\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d)(\\s|$)"));
+    const QRegularExpressionMatch m = date.match(datum);
+    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german)

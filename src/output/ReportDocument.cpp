@@ -180,10 +180,18 @@ QByteArray reportContentXml(const QString& reportText)
 
 QString writeReportDocument(const QString& reportText, const QString& path, bool german)
 {
-    return writeZip(path, {{QStringLiteral("mimetype"), QByteArrayLiteral("application/vnd.oasis.opendocument.text"), true},
-                           {QStringLiteral("content.xml"), reportContentXml(reportText)},
-                           {QStringLiteral("styles.xml"), stylesXml()},
-                           {QStringLiteral("META-INF/manifest.xml"), manifestXml()}},
+    const auto member = [](const QString& name, const QByteArray& bytes, bool stored = false) {
+        ZipMember m;
+        m.name = name;
+        m.bytes = bytes;
+        m.stored = stored;
+        return m;
+    };
+    return writeZip(path,
+                    {member(QStringLiteral("mimetype"), QByteArrayLiteral("application/vnd.oasis.opendocument.text"), true),
+                     member(QStringLiteral("content.xml"), reportContentXml(reportText)),
+                     member(QStringLiteral("styles.xml"), stylesXml()),
+                     member(QStringLiteral("META-INF/manifest.xml"), manifestXml())},
                     german);
 }
 

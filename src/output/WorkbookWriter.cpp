@@ -1,10 +1,14 @@
 #include "output/WorkbookWriter.h"
 
+#include "output/CsvExport.h"
 #include "shared/SystemError.h"
+#include "shared/ZipArchive.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <cerrno>
 #include <QHash>
+#include <charconv>
 #include <xlsxwriter.h>
 
 namespace kivo {
@@ -44,6 +48,48 @@ uint8_t dashOf(WorkbookSeries::Line line)
     return LXW_CHART_LINE_DASH_SOLID;
 }
 
+// A number as the writer prints it ("-12.5", "8.199999999999999", "1E-3")
+// with more digits than a value of ours has, or with an exponent: only such
+// a one needs writing anew; most cells (counts, string indexes, the gauge's
+// own values) are left as they are, quickly.
+bool isNoisyNumber(QByteArrayView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    if (i < n && text[i] == '-') ++i;
+    int digits = 0;
+    bool point = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            ++digits;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return false;
+    if (i == n) return digits > kCsvSignificantDigits;
+    // An exponent: "E", a sign, digits, and nothing after them.
+    if (text[i] != 'E' && text[i] != 'e') return false;
+    if (++i < n && (text[i] == '-' || text[i] == '+')) ++i;
+    if (i == n) return false;
+    for (; i < n; ++i)
+        if (text[i] < '0' || text[i] > '9') return false;
+    return true;
+}
+
+// Whether the writer prints `value` with noise ("%.16G": 8.2 comes out as
+// 8.199999999999999), so the finished file must have its numbers written
+// anew.
+bool printsNoisily(double value)
+{
+    char buf[40];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 16).ptr;
+    return isNoisyNumber(QByteArrayView(buf, end - buf));
+}
+
 class Workbook {
 public:
     explicit Workbook(const QString& path)
@@ -75,6 +121,14 @@ public:
         return f;
     }
 
+    // A number into a cell, noting whether the file will print it with noise.
+    lxw_error number(lxw_worksheet* sheet, lxw_row_t row, lxw_col_t col, double value, lxw_format* f)
+    {
+        noisy = noisy || printsNoisily(value);
+        return worksheet_write_number(sheet, row, col, value, f);
+    }
+    bool printsNoise() const { return noisy; }
+
     lxw_error close()
     {
         const lxw_error result = workbook_close(book); // frees the workbook
@@ -85,6 +139,7 @@ public:
 private:
     lxw_workbook* book = nullptr;
     QHash<QString, lxw_format*> formats;
+    bool noisy = false;
 };
 
 lxw_error writeCells(Workbook& book, lxw_worksheet* sheet, const WorkbookLayout& layout)
@@ -110,7 +165,7 @@ lxw_error writeCells(Workbook& book, lxw_worksheet* sheet, const WorkbookLayout&
         const auto col = lxw_col_t(cell.col);
         lxw_error e = LXW_NO_ERROR;
         if (const double* number = std::get_if<double>(&cell.value))
-            e = worksheet_write_number(sheet, row, col, *number, f);
+            e = book.number(sheet, row, col, *number, f);
         else if (const QString* text = std::get_if<QString>(&cell.value))
             e = worksheet_write_string(sheet, row, col, text->toUtf8().constData(), f);
         else
@@ -120,11 +175,11 @@ lxw_error writeCells(Workbook& book, lxw_worksheet* sheet, const WorkbookLayout&
     return LXW_NO_ERROR;
 }
 
-lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByteArray& dataSheet,
+lxw_error writeChart(Workbook& book, lxw_chartsheet* chartSheet, const QByteArray& dataSheet,
                      const WorkbookLayout& layout)
 {
     const WorkbookChart& c = *layout.chart;
-    lxw_worksheet* lines = workbook_add_worksheet(book, kLinesSheet);
+    lxw_worksheet* lines = workbook_add_worksheet(book.get(), kLinesSheet);
     if (!lines) return LXW_ERROR_MEMORY_MALLOC_FAILED;
     worksheet_hide(lines);
 
@@ -133,7 +188,7 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
     // empty cell.
     const auto last = lxw_row_t(qMax(n, 1) - 1);
 
-    lxw_chart* chart = workbook_add_chart(book, LXW_CHART_LINE);
+    lxw_chart* chart = workbook_add_chart(book.get(), LXW_CHART_LINE);
     if (!chart) return LXW_ERROR_MEMORY_MALLOC_FAILED;
     lxw_chart_font font{};
     font.size = 15;
@@ -177,7 +232,7 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
         } else {
             const auto col = lxw_col_t(linesColumn++);
             for (int i = 0; i < n && i < int(s.values.size()); ++i)
-                if (lxw_error e = worksheet_write_number(lines, lxw_row_t(i), col, s.values[size_t(i)], nullptr)) return e;
+                if (lxw_error e = book.number(lines, lxw_row_t(i), col, s.values[size_t(i)], nullptr)) return e;
             chart_series_set_values(series, kLinesSheet, 0, col, last, col);
             chart_series_set_name(series, s.name.toUtf8().constData());
         }
@@ -188,6 +243,64 @@ lxw_error writeChart(lxw_workbook* book, lxw_chartsheet* chartSheet, const QByte
         chart_series_set_marker_type(series, LXW_CHART_MARKER_NONE);
     }
     return chartsheet_set_chart(chartSheet, chart);
+}
+
+} // namespace
+
+QByteArray withShortestNumbers(const QByteArray& xml)
+{
+    QByteArray out; // built from the first number written anew on
+    qsizetype copied = 0;
+    // The next of each kind of element, found once each: a sheet holds no
+    // chart cache, and searching for one again at every cell would take
+    // time in the square of the sheet's size.
+    qsizetype plain = xml.indexOf("<v>");
+    qsizetype cached = xml.indexOf("<c:v>");
+    for (;;) {
+        const bool isPlain = plain >= 0 && (cached < 0 || plain < cached);
+        const qsizetype open = isPlain ? plain : cached;
+        if (open < 0) break;
+        const qsizetype start = open + (isPlain ? 3 : 5);
+        const qsizetype end = xml.indexOf(isPlain ? "</v>" : "</c:v>", start);
+        if (end < 0) break;
+        const QByteArrayView value(xml.constData() + start, end - start);
+        if (isNoisyNumber(value)) {
+            if (out.isEmpty()) out.reserve(xml.size());
+            out.append(xml.constData() + copied, start - copied);
+            out += shortestNumber(value.toDouble(), u'.').toLatin1();
+            copied = end;
+        }
+        if (isPlain)
+            plain = xml.indexOf("<v>", end);
+        else
+            cached = xml.indexOf("<c:v>", end);
+    }
+    if (copied == 0) return xml;
+    out.append(xml.constData() + copied, xml.size() - copied);
+    return out;
+}
+
+namespace {
+
+// The finished file's numbers with the digits they have: its sheets and
+// charts read, rewritten and the archive written anew.
+QString shortenNumbers(const QString& path, bool german)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    std::optional<std::vector<ZipMember>> members = readZip(file.readAll());
+    file.close();
+    if (!members) return german ? QStringLiteral("die Arbeitsmappe ist unvollständig") : QStringLiteral("the workbook is incomplete");
+    for (ZipMember& m : *members)
+        if ((m.name.startsWith(u"xl/worksheets/") || m.name.startsWith(u"xl/charts/")) && m.name.endsWith(u".xml"))
+        {
+            QByteArray shortened = withShortestNumbers(m.bytes);
+            if (shortened.constData() == m.bytes.constData()) continue; // nothing to write anew: copied as it is
+            m.bytes = std::move(shortened);
+            m.raw.clear();
+            m.fast = true; // thousands of cells: the archive is written in the time the writer took
+        }
+    return writeZip(path, *members, german);
 }
 
 } // namespace
@@ -206,13 +319,15 @@ QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool ge
 
     lxw_error e = writeCells(book, sheet, layout);
     if (!e && layout.chart) {
-        e = writeChart(book.get(), chartSheet, sheetName, layout);
+        e = writeChart(book, chartSheet, sheetName, layout);
         chartsheet_activate(chartSheet);
     }
     if (e) return QString::fromUtf8(lxw_strerror(e));
     errno = 0;
+    const bool noisy = book.printsNoise();
     e = book.close();
-    if (!e) return QString();
+    // Most tables print clean: only a file with noise is read and written anew.
+    if (!e) return noisy ? shortenNumbers(path, german) : QString();
     // The writer's own text names the step; the system's says what went wrong.
     const int systemError = errno;
     QString reason = QString::fromUtf8(lxw_strerror(e));

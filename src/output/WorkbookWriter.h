@@ -14,4 +14,10 @@ namespace kivo {
 // file could not be written, the system's reason in German or English.
 QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool german);
 
+// A sheet's or chart's XML with every number a cell or a chart's cache holds
+// (<v>, <c:v>) written with the digits it has, as the CSV writes it: the
+// writer prints 16 digits, so 8.2 came out as 8.199999999999999, which a
+// spreadsheet keeping 15 digits takes for less than 8.2.
+QByteArray withShortestNumbers(const QByteArray& xml);
+
 } // namespace kivo

@@ -45,8 +45,9 @@ QString fileErrorText(const FileError& error, bool german)
 {
     if (error.notAFile)
         return describeFileError(error.path,
-                                 german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"));
-    if (error.systemError) return describeFileError(error.path, systemErrorText(error.systemError, german));
+                                 german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"),
+                                 german);
+    if (error.systemError) return describeFileError(error.path, systemErrorText(error.systemError, german), german);
     return error.reason;
 }
 
@@ -62,10 +63,11 @@ bool notARegularFile(const QString& path, FileError* error)
     return true;
 }
 
-QString describeFileError(const QString& path, const QString& systemText)
+QString describeFileError(const QString& path, const QString& systemText, bool german)
 {
     const QFileInfo info(path);
-    if (!info.dir().exists()) return QStringLiteral("Path not found: %1").arg(info.absolutePath());
+    if (!info.dir().exists())
+        return (german ? QStringLiteral("Pfad nicht gefunden: %1") : QStringLiteral("Path not found: %1")).arg(info.absolutePath());
     return QStringLiteral("%1 (%2)").arg(systemText, path);
 }
 

@@ -60,6 +60,7 @@ bool createIfMissing(const QString& path, const QStringList& lines, FileError* e
 bool appendTextLine(const QString& path, const QString& line, FileError* error = nullptr);
 
 // The description of a failed file operation, worded for the operator.
-QString describeFileError(const QString& path, const QString& systemText);
+// (German where `german`: the missing folder is said in the interface language.)
+QString describeFileError(const QString& path, const QString& systemText, bool german = false);
 
 } // namespace kivo

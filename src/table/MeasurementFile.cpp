@@ -1,9 +1,9 @@
 #include "table/MeasurementFile.h"
 
+#include "shared/LocaleNumber.h"
 #include "table/NumberFormat.h"
 
-#include "shared/LocaleNumber.h"
-
+#include <algorithm>
 #include <utility>
 
 namespace kivo {
@@ -50,6 +50,11 @@ std::optional<int> readingNumber(QStringView field)
 
 std::optional<LoadedReading> readReadingRow(const QString& line, const QString& materialart)
 {
+    // The program writes no control character into a row: one there (a tab
+    // in the unit, an escape sequence in the material) would be carried into
+    // the grid, the CSV and the workbook.
+    if (std::any_of(line.begin(), line.end(), [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }))
+        return std::nullopt;
     const qsizetype blank = line.indexOf(u' ');
     if (blank < 0) return std::nullopt;
     // The number is read from the first blank up to column 20.

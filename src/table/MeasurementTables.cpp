@@ -32,14 +32,6 @@ MeasurementTables::Taken MeasurementTables::take(int kind, const Reading& readin
     return taken;
 }
 
-void MeasurementTables::setLimit(Limit which, double value, const QString& text)
-{
-    double& v = which == Limit::Lower ? bounds.Emin : which == Limit::Upper ? bounds.Emax : bounds.Esoll;
-    QString& t = which == Limit::Lower ? bounds.EminStr : which == Limit::Upper ? bounds.EmaxStr : bounds.EsollStr;
-    v = value;
-    t = text;
-}
-
 void MeasurementTables::ResetStatistics()
 {
     stats.reset();

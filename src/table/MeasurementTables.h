@@ -82,8 +82,6 @@ public:
     const Limits& limits() const { return bounds; }
     void setLimits(const LimitFields& fields) { static_cast<LimitFields&>(bounds) = fields; }
     void setLimitsChanged(bool changed) { bounds.wertechanged = changed; }
-    enum class Limit { Lower, Upper, Target };
-    void setLimit(Limit which, double value, const QString& text);
     LimitMark evaluate(double value) const { return evaluateLimits(value, absoluteValues, bounds.Emin, bounds.Emax); }
 
 private:

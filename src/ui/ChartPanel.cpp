@@ -34,15 +34,16 @@ void ChartPanel::draw(const ChartLook& look)
     chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(4, 4, 4, 4));
-    // Reading numbers label the horizontal axis, each at its own reading.
-    // Bars stand at 0, 1, 2, ... on the axis: the bar of reading r at r - 1.
+    // Reading numbers label the horizontal axis, each at its own reading,
+    // the first and last half a reading from the edges (a single reading
+    // stands in the middle). Bars stand at 0, 1, 2, ... on the axis: the bar
+    // of reading r at r - 1.
     auto* x = new QCategoryAxis;
     x->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    x->setStartValue(look.xMin + (look.bar ? -0.5 : 0));
     const double shift = look.bar ? 1 : 0;
-    const double half = look.bar ? 0.5 : 0;
-    x->setRange(look.xMin + half - shift, look.xMax + half - shift);
-    drawn = DrawnAxes{look.xMin + half, look.xMax + half, {}, look.yMin, look.yMax, 4};
+    x->setStartValue(look.xMin + 0.5 - shift);
+    x->setRange(look.xMin + 0.5 - shift, look.xMax + 0.5 - shift);
+    drawn = DrawnAxes{look.xMin + 0.5, look.xMax + 0.5, {}, look.yMin, look.yMax, 4};
     auto* y = new QValueAxis;
     y->setRange(look.yMin, look.yMax);
     y->setTickCount(drawn.yDivisions + 1);
@@ -73,6 +74,14 @@ void ChartPanel::draw(const ChartLook& look)
             QList<QPointF> points;
             points.reserve(qsizetype(s.values.size()));
             for (size_t i = 0; i < s.values.size(); ++i) points.append(QPointF(double(i + 1), s.values[i]));
+            if (points.size() == 1) {
+                // One reading: its point is marked; a reference line still
+                // runs across the chart.
+                if (s.broken)
+                    points = {QPointF(drawn.xMin, s.values[0]), QPointF(drawn.xMax, s.values[0])};
+                else
+                    line->setPointsVisible(true);
+            }
             line->replace(points); // one call: thousands of points are not added one by one
             QPen pen(QColor::fromRgb(s.colour.value()));
             pen.setWidthF(s.width);
@@ -102,7 +111,7 @@ void ChartPanel::fitReadingLabels()
     if (!x) return;
     const int count = qRound(shown.xMax);
     const QFontMetrics metrics(x->labelsFont());
-    const int label = metrics.horizontalAdvance(QString::number(count)) + metrics.horizontalAdvance(u'0') * 2;
+    const int label = metrics.horizontalAdvance(QString::number(count)) + metrics.horizontalAdvance(u'0');
     const int room = qMax(1, int(chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.8));
     std::vector<int> labels = readingLabels(count, room / label);
     if (labels == drawn.xLabels && !x->categoriesLabels().isEmpty()) return;

@@ -36,6 +36,7 @@ void frmTransfer::frmInfo_Activate()
     infoWindow->txtMacAdr->setText(device.macadr);
     infoWindow->txtSondentyp->setText(device.sondentyp);
     infoWindow->txtSondenversion->setText(device.sondenversion);
+    infoWindow->fitToCaptions();
 }
 
 void frmTransfer::mnuHelp1_Click()

@@ -208,6 +208,11 @@ void frmTransfer::SetMemoryNames()
         speichername2 = texte.MessageText(11);
     } else if (layout == u"1") {
         speichername1 = texte.MessageText(32);
+    } else if (layout == u"2") {
+        // Two memories of a gauge that says neither FE nor FN: numbered,
+        // rather than captions and a statistics heading without a name.
+        speichername1 = texte.MessageText(32) + u'1';
+        speichername2 = texte.MessageText(32) + u'2';
     } else if (layout == u"3") {
         if (identity.geraet.startsWith(QStringLiteral("ZR")) && gauge->device().speichernr == 96)
             speichername1 = QStringLiteral("Scan ");

@@ -4,6 +4,7 @@
 // of the readings alone. It draws the chart table the main window built.
 
 #include "charts/ChartTable.h"
+#include "ui/ChartPanel.h"
 
 #include <QDialog>
 

@@ -42,6 +42,17 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
     useWindowKeys(this);
 }
 
+void frmInfo::fitToCaptions()
+{
+    // The captions change as the window shows: it grows at once, before it
+    // is drawn with one of them cut.
+    frmInfoFrame->layout()->invalidate();
+    layout()->invalidate();
+    resize(size().expandedTo(minimumSizeHint()));
+    layout()->activate();
+    frmInfoFrame->layout()->activate();
+}
+
 void frmInfo::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);

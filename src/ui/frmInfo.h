@@ -13,6 +13,8 @@ class frmInfo : public QWidget {
     Q_OBJECT
 public:
     explicit frmInfo(QWidget* parent = nullptr);
+    // Grown to show every caption whole, after they changed.
+    void fitToCaptions();
 
     QGroupBox* frmInfoFrame; // the frame is named frmInfo, like its window
     QLabel* lblGeraet;

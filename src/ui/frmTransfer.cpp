@@ -6,6 +6,7 @@
 #include "ui/frmChartG.h"
 #include "ui/frmAbnahme.h"
 #include "ui/ChartPanel.h"
+#include "ui/ElidedLabel.h"
 #include "ui/FlexGrid.h"
 #include "ui/PictureBox.h"
 #include "platform/PortWatcher.h"
@@ -114,7 +115,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     lblConnectHint = makeControl<QLabel>(this, "lblConnectHint", "label");
     lblConnectHint->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
     statusBar()->addWidget(lblConnectHint);
-    lblExport = makeControl<QLabel>(this, "lblExport", "label");
+    lblExport = makeControl<ElidedLabel>(this, "lblExport", "label");
     statusBar()->addPermanentWidget(lblExport);
     progressBar->setVisible(false);
     escapeHint->setVisible(false);

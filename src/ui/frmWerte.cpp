@@ -72,7 +72,8 @@ void frmWerte::Form_Activate()
 {
     recaption();
     if (!tables) return;
-    const Limits& limits = tables->limits();
+    edited = tables->limits();
+    const LimitFields& limits = edited;
     const QLocale locale;
     txtMinLimit->setText(formatLimitNumber(limits.Emin, locale));
     txtMaxLimit->setText(formatLimitNumber(limits.Emax, locale));
@@ -104,13 +105,11 @@ bool frmWerte::validate(QLineEdit* field)
 {
     if (!tables || !texte) return true;
     const bool target = field == txtSoll;
-    const MeasurementTables::Limit which = field == txtMinLimit   ? MeasurementTables::Limit::Lower
-                                           : field == txtMaxLimit ? MeasurementTables::Limit::Upper
-                                                                  : MeasurementTables::Limit::Target;
+    const Field which = field == txtMinLimit ? Field::Lower : field == txtMaxLimit ? Field::Upper : Field::Target;
     const LimitEntry entry = readLimitEntry(field->text(), target, QLocale());
     if (entry.outcome == LimitEntry::Empty) {
         field->setText(entry.text);
-        tables->setLimit(which, 0, entry.text);
+        setField(which, 0, entry.text);
         return true; // an empty field is not compared
     }
     if (entry.outcome == LimitEntry::NotNumeric) {
@@ -121,20 +120,26 @@ bool frmWerte::validate(QLineEdit* field)
         say(texte->MessageText(52));
         field->setText(entry.text);
     }
-    tables->setLimit(which, entry.value, entry.text);
+    setField(which, entry.value, entry.text);
     CompareLimits();
     return true;
 }
 
+void frmWerte::setField(Field which, double value, const QString& text)
+{
+    (which == Field::Lower ? edited.Emin : which == Field::Upper ? edited.Emax : edited.Esoll) = value;
+    (which == Field::Lower ? edited.EminStr : which == Field::Upper ? edited.EmaxStr : edited.EsollStr) = text;
+}
+
 void frmWerte::CompareLimits()
 {
-    const Limits& limits = tables->limits();
-    for (int message : compareLimits(limits.Emin, limits.Emax, limits.Esoll)) say(texte->MessageText(message));
+    for (int message : compareLimits(edited.Emin, edited.Emax, edited.Esoll)) say(texte->MessageText(message));
 }
 
 void frmWerte::cmdSpeichern_Click()
 {
     if (std::exchange(refused, false)) return; // the field left for this click was refused
+    if (tables) tables->setLimits(edited);
     emit saved();
     close();
 }
@@ -143,8 +148,7 @@ void frmWerte::cmdLoeschen_Click()
 {
     if (std::exchange(refused, false)) return;
     // The texts follow their values, so no report prints a limit that is gone.
-    for (auto which : {MeasurementTables::Limit::Lower, MeasurementTables::Limit::Upper, MeasurementTables::Limit::Target})
-        tables->setLimit(which, 0, QStringLiteral("0"));
+    for (Field which : {Field::Lower, Field::Upper, Field::Target}) setField(which, 0, QStringLiteral("0"));
     for (QLineEdit* field : {txtMinLimit, txtMaxLimit, txtSoll}) field->setText(QStringLiteral("0"));
 }
 

@@ -1,7 +1,8 @@
 #pragma once
-// The limits window: lower limit, upper limit and target value. A view over
-// the measurement tables' limits: each field is checked and taken as the
-// operator leaves it; "Speichern" hands the change to the main window.
+// The limits window: lower limit, upper limit and target value. It edits a
+// copy of the measurement tables' limits: each field is checked and taken
+// into the copy as the operator leaves it; "Speichern" hands the copy to the
+// tables and tells the main window. Closed without saving, nothing changes.
 
 #include "table/MeasurementTables.h"
 
@@ -50,7 +51,11 @@ private:
     void cmdSpeichern_Click();
     void cmdLoeschen_Click();
 
+    enum class Field { Lower, Upper, Target };
+    void setField(Field which, double value, const QString& text);
+
     MeasurementTables* tables = nullptr;
+    LimitFields edited; // the limits as the window shows them, until saved
     const Texte* texte = nullptr;
     std::function<void(const QString&)> say;
     // The last field left was refused: the click that took the focus is void.

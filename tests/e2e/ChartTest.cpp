@@ -29,13 +29,13 @@ QList<int> upTo(int n)
     return numbers;
 }
 
-// A chart as drawn: `readings` readings (a bar chart's axis runs half a
-// reading beyond its bars), the reading numbers labelled, the vertical scale
+// A chart as drawn: `readings` readings (the axis runs half a reading beyond
+// the first and the last), the reading numbers labelled, the vertical scale
 // in four divisions.
 QJsonObject chart(const char* type, const QList<Series>& series, int readings, const QList<int>& labels, double yMin,
                   double yMax)
 {
-    const double half = QByteArray(type) == "bar" ? 0.5 : 0;
+    const double half = 0.5;
     QJsonArray labelled;
     for (int n : labels) labelled.append(n);
     QJsonArray list;
@@ -135,24 +135,23 @@ TEST(Chart, ReferenceLinesInBothChartsAndTheChartWindow)
     ASSERT_EQ(result.dumps.size(), 5);
     const QList<double> values = values25();
     auto flat = [](double v) { return QList<double>(25, v); };
-    // Both limit lines when either limit is set, the lower one at 0.
+    // Only the limit that is set has a line: a lower limit of 0 is none.
     EXPECT_EQ(result.dumps[0].chart(u"MSChart1"_s),
               chart("line",
                     {{QString(), "#000099", 2, false, values}, {QString(), "#960000", 1, true, flat(12)},
-                     {QString(), "#008200", 1, true, flat(0)}, {QString(), "#008200", 1, true, flat(15.5)}},
-                    25, {5, 10, 15, 20, 25}, 10, 16))
+                     {QString(), "#008200", 1, true, flat(15.5)}},
+                    25, {2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22, 24}, 10, 16))
         << text(result.dumps[0].chart(u"MSChart1"_s));
     const QJsonObject line = chart("line",
                                    {{u"Daten"_s, "#000099", 3.5, false, values},
                                     {u"Sollwert     12"_s, "#960000", 2, true, flat(12)},
-                                    {u"Minimum 0"_s, "#008200", 3, true, flat(0)},
                                     {u"Maximum 15,5"_s, "#008200", 3, true, flat(15.5)}},
                                    25, upTo(25), 10, 16);
     EXPECT_EQ(result.dumps[1].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[1].chart(u"frmChartG.MSChartG"_s));
     EXPECT_EQ(result.dumps[1].text(u"frmChartG.lblMean"_s), u"Mittelwert        12,9"_s);
     EXPECT_EQ(result.dumps[1].text(u"frmChartG.cmdChartType"_s), u"Linie / Balken"_s);
     EXPECT_EQ(result.dumps[2].chart(u"frmChartG.MSChartG"_s),
-              chart("bar", {{u"Data"_s, "#000099", 1, false, values}}, 25, upTo(25), 9.4, 16));
+              chart("bar", {{u"Data"_s, "#000099", 1, false, values}}, 25, upTo(25), 9.4, 16.6));
     EXPECT_EQ(result.dumps[3].chart(u"frmChartG.MSChartG"_s), line) << text(result.dumps[3].chart(u"frmChartG.MSChartG"_s)); // the reference lines come back
     EXPECT_TRUE(result.dumps[4].chart(u"frmChartG.MSChartG"_s).isEmpty());
     EXPECT_FALSE(result.dumps[4].chart(u"MSChart1"_s).isEmpty());
@@ -253,7 +252,7 @@ TEST(Chart, AxesLabelWholeReadingsAndTakeInEverythingDrawn)
         EXPECT_EQ(verticalOf(main), std::make_pair(11.0, 50.0));
         EXPECT_EQ(verticalOf(line), std::make_pair(11.0, 50.0));
         // The bars: the smallest reading (11) has one too.
-        EXPECT_EQ(verticalOf(bar), std::make_pair(10.5, 16.0));
+        EXPECT_EQ(verticalOf(bar), std::make_pair(10.5, 16.5));
         expectAllOnThePlot(bar, "bar chart");
     }
     {

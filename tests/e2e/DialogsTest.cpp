@@ -107,6 +107,36 @@ TEST(LimitsDialog, WarningsInEnglishAndDeletingTheLimits)
     EXPECT_EQ(limitIni(bench), u"0;30;0;\r\n"_s);
 }
 
+// Closed without "Speichern" (Escape or its close button), the window
+// leaves the limits as they were: the caption, the colours, the chart, the
+// report and Limit.ini all keep the saved ones.
+TEST(LimitsDialog, ClosedWithoutSavingChangesNothing)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    connected(bench, u"de_DE"_s);
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click cmdWerte\n"_s + enter("txtMinLimit", u"10"_s, "txtMaxLimit")
+        + u"click frmWerte.cmdSpeichern\n"_s + kUntilIdle
+        // "Löschen", then Escape
+        + u"click cmdWerte\nclick frmWerte.cmdLoeschen\nkey Escape\n"_s
+        + u"click cmdProjekt\nclose frmProjekt\n"_s + kUntilIdle + u"dump\nclick cmdClipboard\nclipboard\n"_s
+        // a value typed, then the window closed
+        + u"click cmdWerte\n"_s + enter("txtMinLimit", u"50"_s, "txtMaxLimit") + u"close frmWerte\n"_s
+        + u"click cmdProjekt\nclose frmProjekt\n"_s + kUntilIdle + u"dump\nclick cmdWerte\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 3);
+    EXPECT_FALSE(result.dumps[0].windows().contains(u"frmWerte"_s)) << "Escape closes it";
+    for (const Dump& d : result.dumps) {
+        EXPECT_EQ(d.text(u"cmdWerte"_s), u">     10\r\n<      0\r\n=      0"_s);
+        // 5 is below the lower limit of 10, 15 and 25 above it.
+        EXPECT_EQ(d.gridColours().value(1).value(0), d.gridColours().value(1).value(3));
+        EXPECT_NE(d.gridColours().value(1), d.gridColours().value(2));
+    }
+    EXPECT_EQ(result.dumps[2].text(u"frmWerte.txtMinLimit"_s), u"10"_s);
+    ASSERT_EQ(result.clipboards.size(), 1);
+    EXPECT_EQ(result.clipboards[0].split(u"\r\n"_s).filter(u"Min Limit"_s).size(), 1) << result.clipboards[0].toStdString();
+    EXPECT_EQ(limitIni(bench), u"10;0;0;\r\n"_s);
+}
+
 // The locale's number reader knows "nan" and "inf": neither is a limit,
 // nor is a number past the largest double. Each is refused as any other
 // text that is no number, and only numbers reach Limit.ini.

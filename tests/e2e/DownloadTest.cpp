@@ -161,6 +161,21 @@ INSTANTIATE_TEST_SUITE_P(
         TwoMemories{"TwoFe", "FEB", "ym", u"FE-Speicher1"_s, u"FE-Speicher2"_s, u"FE 1"_s, u"FE 2"_s}),
     [](const testing::TestParamInfo<TwoMemories>& info) { return std::string(info.param.name); });
 
+// A two-memory gauge that says neither FE nor FN: its memories are
+// numbered, never nameless.
+TEST(Download, TwoMemoriesOfNoKindAreNumbered)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"VX"_s})).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\nclick optFE\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 2);
+    for (const Dump& d : result.dumps) {
+        EXPECT_TRUE(d.text(u"optFE"_s).startsWith(u"Speicher1 ("_s)) << d.text(u"optFE"_s).toStdString();
+        EXPECT_TRUE(d.text(u"optNFE"_s).startsWith(u"Speicher2 ("_s)) << d.text(u"optNFE"_s).toStdString();
+    }
+    EXPECT_EQ(result.dumps[1].list(u"lstStat"_s).value(0), u"Speicher1"_s);
+}
+
 // --- Numbered memory blocks -------------------------------------------------
 
 TEST(Download, NumberedBlockIsNamedByTheLastMemoryLine)

@@ -276,6 +276,28 @@ TEST(CsvExport, BothLanguagesReadBackToTheSameValues)
     }
 }
 
+// A table opened from a file: every row carries the file's date, not its
+// whole date line or a blank.
+TEST(CsvExport, ATableFromAFileHasTheFilesDate)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const QString mes = bench.session.path(u"february.mes"_s);
+    DriveSession::writeFile(mes, toCp1252(u"Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n"_s
+                                          + fileRow(u"10:00:01"_s, 1, u"12,5"_s, u"µm"_s) + u"\r\n"_s
+                                          + fileRow(u"10:00:02"_s, 2, u"13,5"_s, u"µm"_s) + u"\r\n\r\n"_s));
+    const QString csv = bench.session.path(u"february.csv"_s);
+    const DriveResult result =
+        bench.connect(kUntilIdle + openScript(mes) + u"save "_s + csv + u"\nkey Ctrl+E\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 2);
+    EXPECT_TRUE(result.dumps[1].messages().isEmpty());
+    const QStringList lines = DriveSession::lines(DriveSession::readFile(csv).mid(3));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_TRUE(lines[1].startsWith(u"01.02.2024;10:00:01;1;"_s)) << lines[1].toStdString();
+    EXPECT_TRUE(lines[2].startsWith(u"01.02.2024;10:00:02;2;"_s)) << lines[2].toStdString();
+}
+
 TEST(CsvExport, AFileThatCannotBeWrittenIsReported)
 {
     DownloadBench bench("VX", PortType::Bluetooth);
@@ -287,5 +309,6 @@ TEST(CsvExport, AFileThatCannotBeWrittenIsReported)
     const QStringList messages = messageTexts(result.dumps[0]);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].startsWith(u"Die Datei "_s + path + u" konnte nicht gespeichert werden: "_s)) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].contains(u"Pfad nicht gefunden"_s)) << "the reason in the operator's language";
     EXPECT_EQ(logLines(bench.session, u"VELO-PROBA RIDIVORI"_s).count(messages[0]), 1);
 }

@@ -132,6 +132,21 @@ TEST(LayoutOfTheMean, WholeAtTheSmallestSizeBesidePlusMinus)
     }
 }
 
+// The info window's captions change as it opens: each is whole at once.
+TEST(LayoutOfTheInfoWindow, CaptionsWholeAsItOpens)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const DriveResult result =
+        bench.connect(kUntilIdle + u"click mnuInfo\ndump\nkey Escape\nclick English\nclick mnuInfo\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 2);
+    for (const Dump& d : result.dumps)
+        for (const char* label : {"lblGeraet", "lblGeraetSoft", "lblPCSoft", "lblMacAdr", "lblSondentyp", "lblSondenversion"})
+            EXPECT_TRUE(d.control(u"frmInfo."_s + QLatin1String(label)).value(u"fits").toBool())
+                << label << ": " << d.text(u"frmInfo."_s + QLatin1String(label)).toStdString();
+}
+
 INSTANTIATE_TEST_SUITE_P(, Layout,
                          testing::Values(Screen{"Laptop1366x768", {1366, 728}, 1.0},
                                          Screen{"Desktop125", {1920, 1040}, 1.25},

@@ -47,9 +47,12 @@ TEST(ChartScale, TakesInEveryValueAndSetReferenceLine)
     // No height: one unit of the last decimal each way.
     EXPECT_EQ(verticalScale({100}, {}, 1), Range(99.9, 100.1));
     EXPECT_EQ(verticalScale({100}, {100}, 0), Range(99, 101));
-    // Bars rise from the bottom: the lowest reading's bar has a tenth of the span.
-    EXPECT_EQ(verticalScale({11, 16}, {}, 1, true), Range(10.5, 16));
-    EXPECT_EQ(verticalScale({-5, -1}, {}, 1, true), Range(-5.4, -1));
+    // Bars: a tenth of the span beyond the values, so the smallest has a
+    // bar whether bars rise from the edge or from 0, never across 0.
+    EXPECT_EQ(verticalScale({11, 16}, {}, 1, true), Range(10.5, 16.5));
+    EXPECT_EQ(verticalScale({-5, -1}, {}, 1, true), Range(-5.4, -0.6));
+    EXPECT_EQ(verticalScale({1, 1000}, {}, 1, true), Range(0, 1099.9));
+    EXPECT_EQ(verticalScale({-5, 15}, {}, 1, true), Range(-7, 17));
 }
 
 TEST(ChartScale, ALimitThatIsNotSetWidensNothing)
@@ -60,6 +63,7 @@ TEST(ChartScale, ALimitThatIsNotSetWidensNothing)
     table.limits = std::make_pair(0.0, 20.0); // an upper limit only
     table.target = 9;
     const ChartLook main = mainChart(table, 1);
+    EXPECT_EQ(main.series.size(), 3u); // the readings, the target, the upper limit
     EXPECT_EQ(main.yMin, 9);
     EXPECT_EQ(main.yMax, 20);
     LimitFields limits;
@@ -68,11 +72,12 @@ TEST(ChartScale, ALimitThatIsNotSetWidensNothing)
     const ChartLook window = windowChart(table, false, limits, 1, true, QLocale::c());
     EXPECT_EQ(window.yMin, 9);
     EXPECT_EQ(window.yMax, 20);
-    EXPECT_EQ(window.series.size(), 4u); // both limit lines still drawn, the legend as before
+    ASSERT_EQ(window.series.size(), 3u); // no line and no legend entry for the lower limit of 0
+    EXPECT_EQ(window.series[2].name, QStringLiteral("Maximum 20"));
     const ChartLook bars = windowChart(table, true, limits, 1, true, QLocale::c());
     EXPECT_EQ(bars.series.size(), 1u);
     EXPECT_DOUBLE_EQ(bars.yMin, 9.6); // bars of the readings alone
-    EXPECT_EQ(bars.yMax, 14);
+    EXPECT_DOUBLE_EQ(bars.yMax, 14.4);
 }
 
 } // namespace

@@ -254,6 +254,38 @@ TEST_F(ExportWriters, WorkbookWithoutChartAndWithFiveThousandReadings)
     EXPECT_TRUE(QString::fromUtf8(w.chart).contains(u"<c:tickLblSkip val=\"500\"/>"));
 }
 
+// A reading converted on the way in (0.82 kA/m × 10) carries binary noise:
+// every number in the sheet and the chart's cache has the digits it has.
+TEST_F(ExportWriters, WorkbookNumbersHaveTheDigitsTheyHave)
+{
+    WorkbookInput in = input(3);
+    in.rows[0].wert = 0.82 * 10;
+    in.rows[1].wert = 98.4;
+    in.rows[2].wert = -0.83 * 10;
+    const QString file = path(QStringLiteral("digits.xlsx"));
+    ASSERT_EQ(writeWorkbook(buildWorkbook(in, true), file, true), QString());
+    const QByteArray sheet = zipEntry(file, QStringLiteral("xl/worksheets/sheet1.xml"));
+    const QByteArray chart = zipEntry(file, QStringLiteral("xl/charts/chart1.xml"));
+    for (const QByteArray& xml : {sheet, chart}) {
+        EXPECT_FALSE(xml.contains("99999999")) << xml.toStdString();
+        EXPECT_FALSE(xml.contains("00000001")) << xml.toStdString();
+    }
+    EXPECT_TRUE(sheet.contains("<v>8.2</v>"));
+    EXPECT_TRUE(sheet.contains("<v>98.4</v>"));
+    EXPECT_TRUE(sheet.contains("<v>-8.3</v>"));
+    EXPECT_TRUE(chart.contains("<c:v>8.2</c:v>"));
+    EXPECT_EQ(readWorkbook(file).data.value.size(), readWorkbook(file).data.value.size()); // still a workbook
+}
+
+TEST(WorkbookNumbers, OnlyNumbersInValueElementsAreRewritten)
+{
+    EXPECT_EQ(withShortestNumbers("<c r=\"C1\"><v>8.199999999999999</v></c><c t=\"s\"><v>12</v></c>"),
+              QByteArray("<c r=\"C1\"><v>8.2</v></c><c t=\"s\"><v>12</v></c>"));
+    EXPECT_EQ(withShortestNumbers("<c:pt idx=\"0\"><c:v>98.40000000000001</c:v></c:pt><c:v>Messwerte</c:v>"),
+              QByteArray("<c:pt idx=\"0\"><c:v>98.4</c:v></c:pt><c:v>Messwerte</c:v>"));
+    EXPECT_EQ(withShortestNumbers("<f>A1*1.0000000000000002</f><v>1E-3</v><v>"), QByteArray("<f>A1*1.0000000000000002</f><v>0.001</v><v>"));
+}
+
 TEST_F(ExportWriters, WorkbookThatCannotBeWrittenSaysWhy)
 {
     EXPECT_FALSE(writeWorkbook(buildWorkbook(input(1), true), path(QStringLiteral("missing/w.xlsx")), true).isEmpty());

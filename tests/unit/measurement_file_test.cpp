@@ -265,6 +265,9 @@ TEST(MeasurementFile, RowsThatAreNoReadingsAreRefusedAndCounted)
         {"14:05:01          1         1e9 µm    Fe", "value the program cannot write back"},
         {"14:05:01          1       1e308 µm    Fe", "value past the largest the program takes"},
         {"14:05:01          21000000000,0 µm    Fe", "no blank between number and value"},
+        {"14:05:01          1        12,3 µm\t   Fe", "a tab in the unit"},
+        {"14:05:01          1        12,3 µm    F\te", "a tab in the material"},
+        {"14:05:01          1        12,3 µm    Fe\x1b[2J", "an escape sequence in the material"},
         {"ab:cd", "no columns at all"},
         {"14:05:01", "time alone"},
     };

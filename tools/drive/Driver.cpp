@@ -12,6 +12,8 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QFile>
+#include <QImage>
+#include <QSet>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -51,6 +53,25 @@ QStringList splitCommand(const QString& line, int words)
     parts << line.mid(pos);
     while (parts.size() < words) parts << QString();
     return parts;
+}
+
+// A screenshot as a small PNG: a picture of at most 256 colours (most of a
+// window) is kept with a palette, which loses nothing.
+bool savePicture(const QImage& picture, const QString& path)
+{
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    QList<QRgb> colours;
+    QSet<QRgb> seen;
+    for (int y = 0; y < rgb.height() && colours.size() <= 256; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width() && colours.size() <= 256; ++x)
+            if (!seen.contains(row[x])) {
+                seen.insert(row[x]);
+                colours << row[x];
+            }
+    }
+    const QImage out = colours.size() <= 256 ? rgb.convertToFormat(QImage::Format_Indexed8, colours, Qt::ThresholdDither) : rgb;
+    return out.save(path, "PNG", 0);
 }
 
 } // namespace
@@ -205,7 +226,29 @@ bool Driver::execute(const QString& line, int&)
         // The main window (or the window FORM) as it is drawn, to look at.
         const QString path = words[1].trimmed();
         QWidget* form = words[2].trimmed().isEmpty() ? window.get() : window->findChild<QWidget*>(words[2].trimmed());
-        if (!form || !form->grab().save(path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
+        if (!form || !savePicture(form->grab().toImage(), path)) fail(QStringLiteral("screenshot %1: cannot write").arg(path));
+    } else if (command == u"screenshot-part") {
+        // "screenshot-part PATH CONTROL...": only the part of a window that
+        // holds the controls (all in one window), with a little room around.
+        const QStringList parts = line.split(u' ', Qt::SkipEmptyParts);
+        QWidget* form = nullptr;
+        QRect area;
+        for (const QString& name : parts.mid(2)) {
+            auto* w = qobject_cast<QWidget*>(findControl(name));
+            if (!w || !w->isVisible() || (form && w->window() != form)) {
+                fail(QStringLiteral("screenshot-part %1: not on show in the same window").arg(name));
+                return false;
+            }
+            form = w->window();
+            area |= QRect(w->mapTo(form, QPoint(0, 0)), w->size());
+        }
+        if (!form) {
+            fail(QStringLiteral("screenshot-part: no control named"));
+            return false;
+        }
+        constexpr int kRoom = 6;
+        area = area.adjusted(-kRoom, -kRoom, kRoom, kRoom) & form->rect();
+        if (!savePicture(form->grab(area).toImage(), parts[1])) fail(QStringLiteral("screenshot-part %1: cannot write").arg(parts[1]));
     } else if (command == u"memory") {
         // The program's resident memory now, as a line of its own:
         // {"memoryKiB": N} (0 where the system does not tell).

@@ -1,111 +1,69 @@
 #include "ManualPdf.h"
 
-#include <QDir>
+#include "ManualDocument.h"
+
+#include <QAbstractTextDocumentLayout>
 #include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPdfWriter>
-#include <QTextBlock>
-#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextFrame>
-#include <QTextTable>
-#include <QUrl>
 
 namespace kivo {
 
 namespace {
 
-constexpr double kMaxPictureWidth = 480; // document pixels: the width of the text on A4
-
-// Pictures are named by their whole path (the copy of the document that is
-// printed does not know the base folder), and those wider than the text are
-// scaled down, keeping their shape.
-void fitPictures(QTextDocument& document, const QString& baseFolder)
-{
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        for (auto it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            if (!fragment.charFormat().isImageFormat()) continue;
-            QTextImageFormat image = fragment.charFormat().toImageFormat();
-            const QString file = QDir(baseFolder).absoluteFilePath(image.name());
-            image.setName(QUrl::fromLocalFile(file).toString());
-            const QSize size = QImageReader(file).size();
-            if (size.isValid() && size.width() > kMaxPictureWidth) {
-                image.setWidth(kMaxPictureWidth);
-                image.setHeight(kMaxPictureWidth * size.height() / size.width());
-            }
-            QTextCursor cursor(&document);
-            cursor.setPosition(fragment.position());
-            cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
-            cursor.setCharFormat(image);
-        }
-    }
-}
-
-// Tables with room around their cells' text.
-void spaceTables(QTextDocument& document)
-{
-    for (QTextFrame* frame : document.rootFrame()->childFrames()) {
-        auto* table = qobject_cast<QTextTable*>(frame);
-        if (!table) continue;
-        QTextTableFormat format = table->format();
-        format.setCellPadding(4);
-        format.setCellSpacing(0);
-        format.setBorderCollapse(true);
-        table->setFormat(format);
-    }
-}
-
-// The title, the kind of manual and its version stand alone on the first page.
-void titlePage(QTextDocument& document)
-{
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (block.blockFormat().headingLevel() != 2) continue;
-        QTextCursor cursor(block);
-        QTextBlockFormat format = block.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        cursor.setBlockFormat(format);
-        return;
-    }
-}
+constexpr qreal kDocumentDpi = 96;
+constexpr int kPageNumberPixels = 12; // 9 pt
+constexpr qreal kPageNumberDrop = 30; // below the text
+constexpr qreal kEdge = 1;
 
 } // namespace
 
-QString manualText(const QString& markdown, const QString& model)
+QString writeManualPdf(const QString& markdown, const QString& title, const QString& contentsTitle,
+                       const QString& baseFolder, const QString& pdf)
 {
-    return QString(markdown).replace(QStringLiteral("{{MODEL}}"), model);
-}
-
-QString writeManualPdf(const QString& markdown, const QString& model, const QString& baseFolder, const QString& pdf)
-{
+    const ManualPage page = manualPage();
     QTextDocument document;
-    document.setDefaultFont(QFont(QStringLiteral("DejaVu Sans"), 10));
-    document.setMarkdown(manualText(markdown, model));
-    fitPictures(document, baseFolder);
-    spaceTables(document);
-    titlePage(document);
+    layOutManual(document, markdown, baseFolder, page, contentsTitle);
 
     QPdfWriter writer(pdf);
-    writer.setTitle(manualText(QStringLiteral("{{MODEL}} RIDIVORI"), model));
+    writer.setTitle(title);
     writer.setCreator(QStringLiteral("Kivo RIDIVORI"));
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
-                                     QPageLayout::Millimeter));
-    // Without a page size of its own the document is laid out for the
-    // writer's pages and numbered at their foot.
-    document.print(&writer);
+    // The whole sheet is drawn on; the margins are the document's.
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    QPainter painter;
+    if (!painter.begin(&writer)) return QStringLiteral("cannot write ") + pdf;
+    // Drawn in document pixels; the text keeps the metrics it was laid out with.
+    const qreal scale = writer.resolution() / kDocumentDpi;
+    painter.scale(scale, scale);
+    QFont numberFont(QStringLiteral("DejaVu Sans"));
+    numberFont.setPixelSize(kPageNumberPixels);
+
+    const QSizeF text = page.text();
+    for (int index = 0; index < document.pageCount(); ++index) {
+        if (index > 0 && !writer.newPage()) return QStringLiteral("cannot add a page to ") + pdf;
+        painter.save();
+        painter.translate(page.margins.left(), page.margins.top() - index * text.height());
+        // A pixel short: what starts the next page touches this one's edge.
+        const QRectF view(0, index * text.height(), text.width(), text.height() - kEdge);
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+        if (index == 0) continue; // the title page
+        painter.setFont(numberFont);
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(page.margins.left(), page.margins.top() + text.height() + kPageNumberDrop, text.width(),
+                                2 * kPageNumberPixels),
+                         Qt::AlignHCenter | Qt::AlignTop, QString::number(index + 1));
+    }
+    if (!painter.end()) return QStringLiteral("cannot finish ") + pdf;
     QFile written(pdf);
     if (!written.exists() || written.size() == 0) return QStringLiteral("no PDF was written to ") + pdf;
     return QString();
-}
-
-QString modelOfManual(const QString& fileName)
-{
-    QString model = QFileInfo(fileName).completeBaseName();
-    model.remove(0, QStringLiteral("Manual_").size());
-    model.chop(QStringLiteral("_TRANSFER").size());
-    return model;
 }
 
 } // namespace kivo

@@ -1,20 +1,15 @@
 #pragma once
-// An operating manual from its Markdown text to a PDF, with Qt's own text
-// layout: the model's name put in, the title on a page of its own, the
-// pictures no wider than the text.
+// A manual's pages printed to a PDF file: the laid-out document page by
+// page, each page after the title numbered at its foot.
 
 #include <QString>
 
 namespace kivo {
 
-// The manual's Markdown with every "{{MODEL}}" replaced by `model`.
-QString manualText(const QString& markdown, const QString& model);
-
-// Writes the manual to `pdf`; pictures are read relative to `baseFolder`.
-// Returns "" or why it failed.
-QString writeManualPdf(const QString& markdown, const QString& model, const QString& baseFolder, const QString& pdf);
-
-// "RK-TALO" from "Manual_RK-TALO_TRANSFER.pdf".
-QString modelOfManual(const QString& fileName);
+// Writes the manual (Markdown with everything put in) to `pdf`, titled
+// `title`; pictures are read relative to `baseFolder`. Returns "" or why it
+// failed.
+QString writeManualPdf(const QString& markdown, const QString& title, const QString& contentsTitle,
+                       const QString& baseFolder, const QString& pdf);
 
 } // namespace kivo
