@@ -16,9 +16,9 @@
 
 namespace kivo {
 
-void frmTransfer::Voreinstellungen(const QString& aktion_)
+bool frmTransfer::Voreinstellungen(const QString& aktion_)
 {
-    if (programEnded) return; // nothing is written after the program has ended
+    if (programEnded) return false; // nothing is written after the program has ended
     aktion = aktion_;
     settings.setLanguage(texte.languageIndex);
     const QLocale locale;
@@ -64,7 +64,10 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
         for (size_t i = 0; i < captions.size(); ++i) projektWindow->lblFelder[i]->setText(captions[i]);
     } else if (aktion == u"PL" || aktion == u"PS") {
         ProjectData data;
-        for (size_t i = 0; i < data.felder.size(); ++i) data.felder[i] = projektWindow->txtFelder[i]->text();
+        // Read, a field the file leaves empty is empty: text typed and not
+        // saved does not outlive the window.
+        if (aktion == u"PS")
+            for (size_t i = 0; i < data.felder.size(); ++i) data.felder[i] = projektWindow->txtFelder[i]->text();
         data.date = projektWindow->DTPDate->date();
         data.time = projektWindow->DTPTime->time();
         if (aktion == u"PS") {
@@ -76,13 +79,14 @@ void frmTransfer::Voreinstellungen(const QString& aktion_)
             projektWindow->DTPTime->setTime(data.time);
         }
     } else {
-        return;
+        return false;
     }
 
-    if (!failure) return;
+    if (!failure) return true;
     Errortext = failure->errortext;
     MsgBox(Errortext + failure->reason);
     WriteLog(Errortext);
+    return false;
 }
 
 } // namespace kivo

@@ -95,10 +95,8 @@ frmProjekt::frmProjekt(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->addWidget(Frame1);
     setMinimumWidth(420);
 
-    connect(cmdSpeichern, &QPushButton::clicked, this, [this] {
-        emit saveRequested();
-        hide(); // it stays loaded: the reports read its values
-    });
+    // The main window saves and closes it; it stays loaded: the reports read its values.
+    connect(cmdSpeichern, &QPushButton::clicked, this, &frmProjekt::saveRequested);
     connect(cmdLoeschen, &QPushButton::clicked, this, &frmProjekt::cmdLoeschen_Click);
     useWindowKeys(this);
 }
@@ -154,6 +152,12 @@ void frmProjekt::cmdLoeschen_Click()
     DTPTime->setTime(QTime(0, 0));
     for (QLineEdit* field : txtFelder) field->clear();
     showRefused(std::nullopt);
+}
+
+void frmProjekt::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    emit hidden();
 }
 
 } // namespace kivo

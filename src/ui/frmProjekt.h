@@ -40,6 +40,11 @@ public:
 signals:
     // "Speichern": the main window writes Projektdaten.ini.
     void saveRequested();
+    // Closed, saved or not.
+    void hidden();
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void cmdLoeschen_Click();

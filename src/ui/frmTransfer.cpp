@@ -83,7 +83,15 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     werteWindow->attach(tables, texte, [this](const QString& text) { MsgBox(text); });
     connect(werteWindow, &frmWerte::saved, this, &frmTransfer::limitsSaved);
     projektWindow->attach(texte);
-    connect(projektWindow, &frmProjekt::saveRequested, this, [this] { Voreinstellungen(QStringLiteral("PS")); });
+    // Saved, the window closes; a save that failed keeps it open with the
+    // text. Closed, its fields hold what is saved again, the text typed and
+    // not saved gone, so no report prints it.
+    connect(projektWindow, &frmProjekt::saveRequested, this, [this] {
+        if (Voreinstellungen(QStringLiteral("PS"))) projektWindow->hide();
+    });
+    connect(projektWindow, &frmProjekt::hidden, this, [this] {
+        if (!programEnded) Voreinstellungen(QStringLiteral("PL"));
+    });
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
     abnahmeWindow = new frmAbnahme(this);

@@ -216,7 +216,8 @@ private:
     void EnableCommands();
     std::vector<QWidget*> commandControls() const;
     void ClearRecordTexts();
-    void Voreinstellungen(const QString& aktion);
+    // A settings action; false when it failed (and the operator was told).
+    bool Voreinstellungen(const QString& aktion);
     void WriteLog(const QString& logtext) { log.WriteLog(logtext); }
     void DeleteLog() { log.DeleteLog(); }
     void ApplyLanguage();

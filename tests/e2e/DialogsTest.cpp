@@ -248,6 +248,30 @@ QString projektdaten(const DownloadBench& bench)
 
 // A field that starts with "DT" and a date is a field: it comes back as
 // typed, with no message, and the report keeps the dialog's date.
+// Text typed and not saved does not outlive the window: closed with Escape
+// or its close button, the fields hold what is saved, and no report prints
+// the rest.
+TEST(ProjectDialog, TextNotSavedIsGoneWhenTheWindowCloses)
+{
+    DownloadBench bench("ZR", PortType::Cable);
+    connected(bench, u"de_DE"_s);
+    bench.settingsFile(kZorma, u"Projektdaten.ini"_s, "Kunde A\r\n\r\n\r\n\r\n\r\n\r\nDT 01.02.2024;10:00\r\n");
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click cmdProjekt\ntype frmProjekt.txtFelder(3) Ungespeichert\nkey Escape\n"_s
+        + u"click cmdClipboard\nclipboard\nclick cmdProjekt\ndump\n"_s
+        + u"click frmProjekt.cmdLoeschen\nclose frmProjekt\nclick cmdClipboard\nclipboard\nclick cmdProjekt\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 2);
+    ASSERT_EQ(result.clipboards.size(), 2);
+    for (const QString& report : result.clipboards) {
+        EXPECT_FALSE(report.contains(u"Ungespeichert"_s)) << report.toStdString();
+        EXPECT_TRUE(report.contains(u"Kunde A"_s)) << report.toStdString();
+    }
+    for (const Dump& d : result.dumps) {
+        EXPECT_EQ(d.text(u"frmProjekt.txtFelder(1)"_s), u"Kunde A"_s);
+        EXPECT_EQ(d.text(u"frmProjekt.txtFelder(3)"_s), QString());
+    }
+}
+
 TEST(ProjectDialog, OddTextsComeBackAsTyped)
 {
     DownloadBench bench("ZR", PortType::Cable);
