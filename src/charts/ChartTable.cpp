@@ -61,6 +61,19 @@ std::pair<double, double> verticalScale(const std::vector<double>& values, const
     return {low, high};
 }
 
+std::vector<double> visibleBarValues(const std::vector<double>& values, double yMin, double yMax, double plotHeight,
+                                     double minPixels)
+{
+    const double base = std::clamp(0.0, yMin, yMax);
+    const double least = plotHeight > 0 ? minPixels * (yMax - yMin) / plotHeight : 0;
+    std::vector<double> shown = values;
+    for (double& v : shown) {
+        if (v == 0 || std::fabs(v - base) >= least) continue;
+        v = v > base ? base + least : base - least;
+    }
+    return shown;
+}
+
 ChartLook mainChart(const ChartTable& table, int decimals)
 {
     ChartLook look;

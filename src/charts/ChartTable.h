@@ -33,6 +33,13 @@ ChartTable buildChartTable(const Records& records, int kind, bool absolut, const
 std::pair<double, double> verticalScale(const std::vector<double>& values, const std::vector<double>& marks,
                                         int decimals, bool bar = false);
 
+// The bars as drawn on a plot `plotHeight` pixels high: a reading whose bar
+// would be thinner than `minPixels` (a reading tiny beside the largest) is
+// drawn that high, so no reading looks like none; a reading of exactly 0
+// has no bar. Bars rise from 0 where the scale holds it, else from its edge.
+std::vector<double> visibleBarValues(const std::vector<double>& values, double yMin, double yMax, double plotHeight,
+                                     double minPixels = 2);
+
 // The main window's chart: the value line at twice the width of the
 // reference lines.
 ChartLook mainChart(const ChartTable& table, int decimals);

@@ -1,5 +1,7 @@
 #include "ui/ChartPanel.h"
 
+#include "charts/ChartTable.h"
+
 #include <QBarSeries>
 #include <QCategoryAxis>
 #include <QBarSet>
@@ -60,6 +62,7 @@ void ChartPanel::draw(const ChartLook& look)
         auto* set = new QBarSet(look.series.front().name);
         QList<qreal> values(look.series.front().values.begin(), look.series.front().values.end());
         set->append(values);
+        barSet = set;
         set->setColor(QColor::fromRgb(look.series.front().colour.value()));
         auto* bars = new QBarSeries;
         bars->append(set);
@@ -93,15 +96,18 @@ void ChartPanel::draw(const ChartLook& look)
         }
     }
     QChart* old = this->chart();
+    if (!look.bar) barSet = nullptr;
     setChart(chart);
     delete old;
     fitReadingLabels();
+    fitBars();
 }
 
 void ChartPanel::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
     fitReadingLabels();
+    fitBars();
 }
 
 void ChartPanel::fitReadingLabels()
@@ -111,7 +117,9 @@ void ChartPanel::fitReadingLabels()
     if (!x) return;
     const int count = qRound(shown.xMax);
     const QFontMetrics metrics(x->labelsFont());
-    const int label = metrics.horizontalAdvance(QString::number(count)) + metrics.horizontalAdvance(u'0');
+    // A number is drawn centred on its reading and cut short ("…") where it
+    // is wider than half the room to the next: twice its width apart.
+    const int label = 2 * metrics.horizontalAdvance(QString::number(count)) + 2;
     const int room = qMax(1, int(chart()->plotArea().width() > 0 ? chart()->plotArea().width() : width() * 0.8));
     std::vector<int> labels = readingLabels(count, room / label);
     if (labels == drawn.xLabels && !x->categoriesLabels().isEmpty()) return;
@@ -119,6 +127,15 @@ void ChartPanel::fitReadingLabels()
     const double shift = shown.bar ? 1 : 0;
     for (int n : labels) x->append(QString::number(n), n - shift);
     drawn.xLabels = std::move(labels);
+}
+
+void ChartPanel::fitBars()
+{
+    if (!barSet || shown.series.empty()) return;
+    const double height = chart()->plotArea().height() > 0 ? chart()->plotArea().height() : this->height() * 0.8;
+    const std::vector<double> values = visibleBarValues(shown.series.front().values, shown.yMin, shown.yMax, height);
+    for (qsizetype i = 0; i < barSet->count() && i < qsizetype(values.size()); ++i)
+        if (barSet->at(i) != values[size_t(i)]) barSet->replace(i, values[size_t(i)]);
 }
 
 } // namespace kivo

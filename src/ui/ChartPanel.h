@@ -4,6 +4,7 @@
 
 #include "charts/ChartLook.h"
 
+#include <QBarSet>
 #include <QChartView>
 #include <QColor>
 #include <QString>
@@ -38,6 +39,9 @@ protected:
 private:
     // The reading numbers labelled: as many as fit side by side.
     void fitReadingLabels();
+    // The bars of readings tiny beside the largest drawn a few pixels high.
+    void fitBars();
+    QBarSet* barSet = nullptr; // of the bar chart on show
     ChartLook shown;
     DrawnAxes drawn;
     bool compact = false;

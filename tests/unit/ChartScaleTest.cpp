@@ -82,3 +82,23 @@ TEST(ChartScale, ALimitThatIsNotSetWidensNothing)
 
 } // namespace
 } // namespace kivo
+
+namespace kivo {
+namespace {
+
+TEST(ChartScale, EveryReadingButZeroHasAVisibleBar)
+{
+    // 400 pixels for 0..1100: 2 pixels are 5.5 units.
+    const std::vector<double> shown = visibleBarValues({1.0, 1000, 0.0, 3.0, 6.0}, 0, 1100, 400);
+    EXPECT_DOUBLE_EQ(shown[0], 5.5); // a hairline of two pixels
+    EXPECT_EQ(shown[1], 1000);
+    EXPECT_EQ(shown[2], 0);          // no reading of size: no bar
+    EXPECT_DOUBLE_EQ(shown[3], 5.5);
+    EXPECT_EQ(shown[4], 6.0);        // thick enough as it is
+    // Signed readings rise and fall from 0; a scale without 0 from its edge.
+    EXPECT_DOUBLE_EQ(visibleBarValues({-0.5, 20}, -25, 25, 100)[0], -1.0);
+    EXPECT_DOUBLE_EQ(visibleBarValues({10.51, 16}, 10.5, 16.5, 600)[0], 10.52);
+}
+
+} // namespace
+} // namespace kivo
