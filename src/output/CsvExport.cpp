@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
-#include <QRegularExpression>
 
 namespace kivo {
 
@@ -47,13 +46,6 @@ QString shortestNumber(double value, QChar point)
     QString text = QString::fromLatin1(buf, end - buf);
     if (point != u'.') text.replace(u'.', point);
     return text;
-}
-
-QString leadingDate(const QString& datum)
-{
-    static const QRegularExpression date(QStringLiteral("^\\s*(\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d)(\\s|$)"));
-    const QRegularExpressionMatch m = date.match(datum);
-    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german)

@@ -17,11 +17,6 @@ struct CsvReading {
     QString material;
 };
 
-// The date a record's date field begins with ("dd.mm.yyyy"); "" when it
-// holds none. A table read from a file keeps the file's whole date line in
-// its first record and a blank in the others.
-QString leadingDate(const QString& datum);
-
 // German: ";" between fields and a decimal comma; English: "," and a point.
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german);
 

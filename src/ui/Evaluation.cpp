@@ -4,6 +4,7 @@
 #include "ui/frmTransfer.h"
 #include "ui/frmAbnahme.h"
 #include "output/CsvExport.h"
+#include "table/RecordDate.h"
 #include "settings/TextFile.h"
 #include "table/StatisticsList.h"
 
@@ -64,15 +65,13 @@ void frmTransfer::mnuCsv_Click()
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
 
     const int kind = gauge->messart();
-    // A row without a date of its own has the table's: a file's date line,
-    // else today's.
-    QString tableDate = leadingDate(tables.record(kind, 1).datum);
-    if (tableDate.isEmpty()) tableDate = currentDate;
+    // A row without a date of its own has the table's.
+    const QString shownDate = tableDate();
     std::vector<CsvReading> rows;
     for (int k = 1; k <= tables.count(kind); ++k) {
         const Record& r = tables.record(kind, k);
         const QString own = leadingDate(r.datum);
-        rows.push_back({own.isEmpty() ? tableDate : own, r.zeit, r.nr, r.wert, r.einheit, r.material});
+        rows.push_back({own.isEmpty() ? shownDate : own, r.zeit, r.nr, r.wert, r.einheit, r.material});
     }
     FileError error;
     if (!writeFileBytes(path, csvText(rows, german), &error)) {

@@ -2,6 +2,7 @@
 // marks, and the captions of the three table options.
 
 #include "ui/frmTransfer.h"
+#include "table/RecordDate.h"
 #include "ui/FlexGrid.h"
 #include "ui/PictureBox.h"
 #include "shared/Align.h"
@@ -93,7 +94,7 @@ void frmTransfer::AppendReadingRow()
     const int satznr = tables.satznr();
     MSFlex->setRows(satznr + 1);
     const Record& r = tables.record(gauge->messart(), satznr);
-    MSFlex->setTextMatrix(0, 0, tables.record(gauge->messart(), 1).datum);
+    MSFlex->setTextMatrix(0, 0, tableDate());
     for (int c = 0; c < 4; ++c) MSFlex->setCellBackColor(satznr, c, normalColour);
     ColourLimitCell(satznr);
     const auto texts = rowTexts(r, QLocale());
@@ -108,6 +109,13 @@ void frmTransfer::AppendReadingRow()
     if (satznr == 1 && !gauge->waiting()) updateEvaluationCommands(); // the first reading: something to hand on
 }
 
+QString frmTransfer::tableDate() const
+{
+    // A table from a file keeps the file's date; one read from the gauge has today's.
+    const QString date = leadingDate(tables.record(gauge->messart(), 1).datum);
+    return date.isEmpty() ? currentDate : date;
+}
+
 void frmTransfer::RebuildTable()
 {
     const int j = tables.count(gauge->messart());
@@ -117,7 +125,7 @@ void frmTransfer::RebuildTable()
     MSFlex->Clear();
     MSFlex->grid().fillBody(normalColour); // a rebuild also clears the row marks
     SetupGrid();
-    MSFlex->setTextMatrix(0, 0, currentDate);
+    MSFlex->setTextMatrix(0, 0, tableDate());
     const QLocale locale;
     for (int k = 1; k <= j; ++k) {
         const Record& r = tables.record(gauge->messart(), k);

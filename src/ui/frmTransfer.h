@@ -308,6 +308,8 @@ private:
     void beginTableBatch();
     void endTableBatch();
     void showStatistics();
+    // The date the table's heading shows: a file's, else today's.
+    QString tableDate() const;
     // The name the statistics give the table on show.
     QString statisticsName();
     // The table on show for the acceptance check, counted as the statistics count it.

@@ -288,10 +288,17 @@ TEST(CsvExport, ATableFromAFileHasTheFilesDate)
                                           + fileRow(u"10:00:01"_s, 1, u"12,5"_s, u"µm"_s) + u"\r\n"_s
                                           + fileRow(u"10:00:02"_s, 2, u"13,5"_s, u"µm"_s) + u"\r\n\r\n"_s));
     const QString csv = bench.session.path(u"february.csv"_s);
+    const QString again = bench.session.path(u"again.mes"_s);
     const DriveResult result =
-        bench.connect(kUntilIdle + openScript(mes) + u"save "_s + csv + u"\nkey Ctrl+E\n"_s + kUntilIdle + u"dump\n"_s);
-    ASSERT_EQ(result.dumps.size(), 2);
+        bench.connect(kUntilIdle + openScript(mes) + u"save "_s + csv + u"\nkey Ctrl+E\n"_s + kUntilIdle + u"dump\n"_s
+                      + u"click cmdClipboard\nclipboard\n"_s + saveScript(again));
+    ASSERT_EQ(result.dumps.size(), 3);
     EXPECT_TRUE(result.dumps[1].messages().isEmpty());
+    // The table, its report and the file saved again keep the file's date.
+    EXPECT_EQ(result.dumps[0].gridRows().value(0).value(0), u"01.02.2024"_s);
+    ASSERT_EQ(result.clipboards.size(), 1);
+    EXPECT_TRUE(result.clipboards[0].contains(u"01.02.2024"_s)) << result.clipboards[0].toStdString();
+    EXPECT_TRUE(fromCp1252(DriveSession::readFile(again)).contains(u"\r\n01.02.2024 "_s));
     const QStringList lines = DriveSession::lines(DriveSession::readFile(csv).mid(3));
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].startsWith(u"01.02.2024;10:00:01;1;"_s)) << lines[1].toStdString();

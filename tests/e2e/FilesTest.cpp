@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
@@ -322,8 +323,13 @@ TEST_P(FilesHandWritten, LoadsIntoTheTableOnShow)
     EXPECT_TRUE(d.checked(option));
     const Grid rows = d.gridRows();
     ASSERT_FALSE(rows.isEmpty());
-    // The heading shows today's date, not the one of the file.
-    EXPECT_EQ(bench.grid(d).first(), germanHeading());
+    // The heading shows the file's date (its last date line's), else today's:
+    // the report and the file saved again keep the measurement's date.
+    QString fileDate = germanHeading().first();
+    static const QRegularExpression dateLine(u"^(\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d)(\\s|$)"_s);
+    for (const QString& line : DriveSession::lines(file.bytes))
+        if (const QRegularExpressionMatch m = dateLine.match(line); m.hasMatch()) fileDate = m.captured(1);
+    EXPECT_EQ(bench.grid(d).first(), QStringList({fileDate}) + germanHeading().mid(1));
     EXPECT_EQ(rows.mid(1), file.rows);
     if (!file.statistics.isEmpty()) {
         EXPECT_EQ(d.list(u"lstStat"_s), file.statistics);
