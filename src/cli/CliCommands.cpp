@@ -1,0 +1,195 @@
+#include "cli/CliCommands.h"
+
+#include "evaluation/Acceptance.h"
+#include "output/CsvExport.h"
+#include "session/InfoAndManual.h"
+#include "session/ModelTable.h"
+#include "settings/TextFile.h"
+#include "shared/LocaleNumber.h"
+#include "table/LoadMeasurementFile.h"
+#include "table/MeasurementTables.h"
+#include "table/RecordDate.h"
+#include "table/StatisticsList.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace kivo::cli {
+
+namespace {
+
+QString say(bool german, const char* de, const char* en) { return QString::fromUtf8(german ? de : en); }
+
+QLocale localeFor(bool german) { return german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates); }
+
+// A number of the command line, with a decimal point or comma.
+std::optional<double> numberOption(const CliArgs& args, const QString& name)
+{
+    const std::optional<double> v = parseLocaleNumber(args.options.value(name).trimmed());
+    return v ? numberInRange(*v) : std::nullopt;
+}
+
+// The measurement file's readings, or why not (told on `err`).
+std::optional<LoadedFile> loadFile(const QString& path, const QString& model, bool german, QTextStream& err)
+{
+    const std::optional<ModelProfile> profile = profileFor(model);
+    FileError error;
+    std::optional<LoadedFile> file =
+        loadMeasurementFile(path, profile ? profile->materialart : QStringLiteral("1"), kMaxReadings, &error);
+    if (!file) {
+        err << say(german, "Die Datei %1 kann nicht gelesen werden: %2", "The file %1 cannot be read: %2")
+                   .arg(path, fileErrorText(error, german))
+            << Qt::endl;
+        return std::nullopt;
+    }
+    if (file->readings.empty()) {
+        err << say(german, "Keine Messwerte in %1 gefunden", "No readings found in %1").arg(path) << Qt::endl;
+        return std::nullopt;
+    }
+    if (file->rowsRefused > 0)
+        err << say(german, "%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen",
+                   "%1 rows in %2 were no readings and were not loaded")
+                   .arg(file->rowsRefused)
+                   .arg(path)
+            << Qt::endl;
+    return file;
+}
+
+// A column of the model table: padded, and never run into the next.
+QString column(const QString& text, int width) { return text.leftJustified(width - 1, u' ') + u' '; }
+
+} // namespace
+
+QString chosenModel(const CliArgs& args, const CliContext& context)
+{
+    if (args.options.contains(QStringLiteral("model"))) return args.options.value(QStringLiteral("model")).trimmed();
+    const std::optional<QStringList> konfi =
+        readTextLines(QDir(context.programFolder).filePath(QStringLiteral("Konfi.ini")), nullptr, 64 * 1024);
+    return konfi && !konfi->isEmpty() ? konfi->first().trimmed() : QString();
+}
+
+ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream&)
+{
+    Q_UNUSED(args);
+    const bool de = context.german;
+    out << column(QStringLiteral("CODE"), 6) << column(say(de, "NAME", "NAME"), 22) << column(say(de, "VERBINDUNG", "LINK"), 11)
+        << column(say(de, "SPEICHER", "MEMORIES"), 10) << column(QStringLiteral("ONLINE"), 8)
+        << column(say(de, "VORZEICHEN", "SIGN"), 11) << say(de, "ANLEITUNG", "MANUAL") << Qt::endl;
+    for (const QString& code : modelCodes()) {
+        const ModelProfile profile = *profileFor(code);
+        const ModelRow* row = titleRowFor(code);
+        const QString layout = profile.speicherlayout;
+        const QString memories = layout == u"X" ? say(de, "keine", "none")
+                                 : layout == u"3" ? say(de, "nummeriert", "numbered")
+                                                  : layout;
+        out << column(code, 6) << column(row ? QString::fromLatin1(row->pgmname) : QString(), 22)
+            << column(profile.schnittstelle == u"B" ? QStringLiteral("Bluetooth") : say(de, "Kabel", "cable"), 11)
+            << column(memories, 10) << column(profile.onlineart == u"E" ? say(de, "Satz", "record") : say(de, "Zeile", "line"), 8)
+            << column(profile.vorzeichen == u"-" ? say(de, "ja", "yes") : say(de, "nein", "no"), 11)
+            << manualPrefix(de) + manualFileName(code) << Qt::endl;
+    }
+    return ExitCode::Done;
+}
+
+ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err)
+{
+    const bool de = context.german;
+    if (args.operands.size() != 1) {
+        err << say(de, "judge braucht genau eine Datei", "judge needs exactly one file") << Qt::endl;
+        return ExitCode::Usage;
+    }
+    const QString rule = args.options.value(QStringLiteral("rule"));
+    AcceptanceInput input;
+    if (rule == u"iso19840") {
+        input.rule = AcceptanceRule::Iso19840;
+    } else if (rule == u"imo-pspc") {
+        input.rule = AcceptanceRule::ImoPspc9010;
+    } else {
+        err << say(de, "--rule iso19840 oder imo-pspc", "--rule iso19840 or imo-pspc") << Qt::endl;
+        return ExitCode::Usage;
+    }
+    const std::optional<double> nominal = numberOption(args, QStringLiteral("nominal"));
+    if (!nominal || *nominal <= 0) {
+        err << say(de, "--nominal braucht eine Zahl über 0", "--nominal needs a number above 0") << Qt::endl;
+        return ExitCode::Usage;
+    }
+    input.nominal = *nominal;
+    for (const char* name : {"max", "correction"}) {
+        if (!args.options.contains(QLatin1String(name))) continue;
+        const std::optional<double> v = numberOption(args, QLatin1String(name));
+        if (!v || *v < 0) {
+            err << say(de, "--%1 braucht eine Zahl ab 0", "--%1 needs a number of 0 or more").arg(QLatin1String(name)) << Qt::endl;
+            return ExitCode::Usage;
+        }
+        if (QLatin1String(name) == QLatin1String("max")) input.maximum = *v;
+        else input.correction = *v;
+    }
+    if (input.rule == AcceptanceRule::Iso19840 && !args.options.contains(QStringLiteral("max")))
+        input.maximum = numberInRange(3 * input.nominal); // as the window proposes
+    if (input.rule == AcceptanceRule::ImoPspc9010) input.maximum.reset();
+
+    const QString path = args.operands.first();
+    const QString model = chosenModel(args, context);
+    const std::optional<LoadedFile> file = loadFile(path, model, de, err);
+    if (!file) return ExitCode::FileTrouble;
+
+    // As the statistics count them: signed only for a model with signed
+    // statistics and --signed (the window's "+/-" off).
+    const bool signedModel = model.startsWith(QStringLiteral("RK"));
+    const bool absolut = !args.options.contains(QStringLiteral("signed"));
+    JudgedTable table;
+    table.name = QFileInfo(path).fileName();
+    for (const LoadedReading& r : file->readings) {
+        const double v = countedValue(r.wert, signedModel, absolut);
+        table.absolute = table.absolute || v != r.wert;
+        table.values.push_back(v);
+        table.units << r.einheit;
+    }
+    if (const std::optional<QString> why = whyNotJudged(table.units, de)) {
+        err << *why << Qt::endl;
+        return ExitCode::Usage;
+    }
+    const AcceptanceResult result = judgeAcceptance(table.values, input);
+    const QLocale locale = localeFor(de);
+    out << judgedLine(table, de) << Qt::endl;
+    for (const QString& line : criterionLines(result, de, [&](double v) { return formatFixed(v, 1, locale); }))
+        out << line << Qt::endl;
+    out << (input.rule == AcceptanceRule::Iso19840 ? QStringLiteral("ISO 19840") : QStringLiteral("IMO PSPC 90/10"))
+        << QStringLiteral(": ") << verdictText(result.met, de) << Qt::endl;
+    return result.met ? ExitCode::Done : ExitCode::NotMet;
+}
+
+ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&, QTextStream& err)
+{
+    const bool de = context.german;
+    const QString target = args.options.value(QStringLiteral("out"));
+    if (args.operands.size() != 1 || target.isEmpty()) {
+        err << say(de, "convert DATEI.mes --out DATEI.csv", "convert FILE.mes --out FILE.csv") << Qt::endl;
+        return ExitCode::Usage;
+    }
+    if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
+        err << say(de, "Nur .csv kann bisher geschrieben werden", "Only .csv can be written so far") << Qt::endl;
+        return ExitCode::Usage;
+    }
+    const QString path = args.operands.first();
+    const std::optional<LoadedFile> file = loadFile(path, chosenModel(args, context), de, err);
+    if (!file) return ExitCode::FileTrouble;
+    QString date = file->datum ? leadingDate(*file->datum) : QString();
+    if (date.isEmpty()) date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
+    std::vector<CsvReading> rows;
+    rows.reserve(file->readings.size());
+    for (const LoadedReading& r : file->readings)
+        rows.push_back({date, r.zeit, r.nr, r.wert, r.einheit, r.material.value_or(QString())});
+    FileError error;
+    if (!writeFileBytes(target, csvText(rows, de), &error)) {
+        err << say(de, "Die Datei %1 konnte nicht gespeichert werden: %2", "The file %1 could not be saved: %2")
+                   .arg(target, fileErrorText(error, de))
+            << Qt::endl;
+        return ExitCode::FileTrouble;
+    }
+    return ExitCode::Done;
+}
+
+} // namespace kivo::cli

@@ -1,0 +1,25 @@
+#pragma once
+// The commands of kivo-cli that need no gauge: the model table, judging a
+// measurement file, converting it. Each writes what it found to `out`,
+// what went wrong to `err`, and returns the program's exit code.
+
+#include "cli/CliArgs.h"
+
+#include <QTextStream>
+
+namespace kivo::cli {
+
+struct CliContext {
+    bool german = false;
+    QString programFolder; // where Konfi.ini names the model
+};
+
+ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+
+// The model code to work with: --model, else Konfi.ini's first line in the
+// program folder; "" when neither names one.
+QString chosenModel(const CliArgs& args, const CliContext& context);
+
+} // namespace kivo::cli

@@ -1,0 +1,116 @@
+// kivo-cli as a lab's script runs it: with no display at all, each command
+// and each exit code, and files the window reads and writes alike.
+
+#include "MeasurementText.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace kivo::e2e;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out, err;
+};
+
+// kivo-cli with `args`, in an environment without a display.
+CliRun cli(const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(KIVO_CLI), args);
+    if (!p.waitForFinished(60000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A measurement file of µm readings dated 01.02.2024, as the window writes it.
+QString coatFile(const QTemporaryDir& dir, const QString& name, const QStringList& values)
+{
+    QString text = u"Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n"_s;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        text += fileRow(u"10:00:%1"_s.arg(i, 2, 10, QChar(u'0')), int(i + 1), values[i], u"µm"_s, u"Fe"_s) + u"\r\n"_s;
+    const QString path = dir.filePath(name);
+    DriveSession::writeFile(path, toCp1252(text + u"\r\n"_s));
+    return path;
+}
+
+TEST(Cli, ModelsAndHelpWithoutADisplay)
+{
+    const CliRun models = cli({u"models"_s});
+    EXPECT_EQ(models.exitCode, 0) << models.err.toStdString();
+    for (const char* code : {"RKT", "RKS", "RKM", "DOR", "ZR", "VX"})
+        EXPECT_TRUE(models.out.contains(QLatin1String(code))) << code;
+    EXPECT_TRUE(models.out.contains(u"EN_Manual_DORNA_TRANSFER.pdf"_s)) << models.out.toStdString();
+    const CliRun help = cli({u"--help"_s});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_TRUE(help.out.contains(u"Exit codes"_s));
+    EXPECT_EQ(cli({}).exitCode, 2);
+    EXPECT_EQ(cli({u"fly"_s}).exitCode, 2);
+    EXPECT_EQ(cli({u"judge"_s, u"--nominal"_s}).exitCode, 2);
+}
+
+TEST(Cli, JudgeGivesTheVerdictAsItsExitCode)
+{
+    QTemporaryDir dir;
+    // The boundary case of ISO 19840: a mean of exactly 100.0.
+    const QString exact = coatFile(dir, u"exact.mes"_s,
+                                   {u"102,6"_s, u"100,3"_s, u"100,4"_s, u"100,7"_s, u"102,9"_s, u"101,3"_s, u"101,9"_s,
+                                    u"100,9"_s, u"101,5"_s, u"87,5"_s});
+    const CliRun met = cli({u"judge"_s, exact, u"--rule"_s, u"iso19840"_s, u"--nominal"_s, u"100"_s, u"--model"_s, u"VX"_s,
+                         u"--lang"_s, u"de"_s});
+    EXPECT_EQ(met.exitCode, 0) << met.err.toStdString();
+    EXPECT_TRUE(met.out.contains(u"Geprüft: exact.mes, 10 Messwerte"_s)) << met.out.toStdString();
+    EXPECT_TRUE(met.out.contains(u"✓ Mittelwert ≥ 100,0 µm: 100,0 µm"_s)) << met.out.toStdString();
+    EXPECT_TRUE(met.out.endsWith(u"ISO 19840: erfüllt\n"_s)) << met.out.toStdString();
+
+    const CliRun notMet = cli({u"judge"_s, exact, u"--rule=imo-pspc"_s, u"--nominal=101"_s, u"--model=VX"_s});
+    EXPECT_EQ(notMet.exitCode, 1) << notMet.out.toStdString() << notMet.err.toStdString();
+    EXPECT_TRUE(notMet.out.endsWith(u"IMO PSPC 90/10: not met\n"_s)) << notMet.out.toStdString();
+
+    // Usage, a file that is not there, a table of another unit.
+    EXPECT_EQ(cli({u"judge"_s, exact, u"--rule"_s, u"din"_s, u"--nominal"_s, u"100"_s}).exitCode, 2);
+    EXPECT_EQ(cli({u"judge"_s, exact, u"--rule"_s, u"iso19840"_s, u"--nominal"_s, u"nan"_s}).exitCode, 2);
+    const CliRun missing = cli({u"judge"_s, dir.filePath(u"none.mes"_s), u"--rule"_s, u"iso19840"_s, u"--nominal"_s, u"1"_s});
+    EXPECT_EQ(missing.exitCode, 6);
+    EXPECT_TRUE(missing.err.contains(u"none.mes"_s)) << missing.err.toStdString();
+}
+
+TEST(Cli, ConvertWritesTheCsvTheWindowWrites)
+{
+    QTemporaryDir dir;
+    const QString mes = coatFile(dir, u"coat.mes"_s, {u"124,6"_s, u"98,4"_s});
+    const QString csv = dir.filePath(u"coat.csv"_s);
+    const CliRun run = cli({u"convert"_s, mes, u"--out"_s, csv, u"--lang"_s, u"de"_s, u"--model"_s, u"VX"_s});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const QStringList lines = DriveSession::lines(DriveSession::readFile(csv).mid(3));
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], u"Datum;Zeit;Nr;Wert;Einheit;Material"_s);
+    EXPECT_EQ(QString::fromUtf8(lines[1].toLatin1()), u"01.02.2024;10:00:00;1;\"124,6\";µm;Fe"_s);
+    // Nothing half-written where the file cannot be written.
+    const QString blocked = dir.filePath(u"no folder/x.csv"_s);
+    EXPECT_EQ(cli({u"convert"_s, mes, u"--out"_s, blocked}).exitCode, 6);
+    EXPECT_FALSE(QFile::exists(blocked));
+    EXPECT_EQ(cli({u"convert"_s, mes, u"--out"_s, dir.filePath(u"x.pdf"_s)}).exitCode, 2);
+}
+
+// Built from the logic alone: nothing that draws among its libraries.
+TEST(Cli, LinksNothingThatDraws)
+{
+    QProcess ldd;
+    ldd.start(u"ldd"_s, {QStringLiteral(KIVO_CLI)});
+    if (!ldd.waitForFinished(20000)) GTEST_SKIP() << "no ldd";
+    const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
+    EXPECT_TRUE(libraries.contains(u"libQt6Core"_s)) << libraries.toStdString();
+    for (const char* drawing : {"libQt6Gui", "libQt6Widgets", "libQt6Charts", "libQt6PrintSupport"})
+        EXPECT_FALSE(libraries.contains(QLatin1String(drawing))) << drawing;
+}
+
+} // namespace
