@@ -1,7 +1,9 @@
 #include "cli/CliCommands.h"
 
+#include "device/PortList.h"
 #include "evaluation/Acceptance.h"
 #include "output/CsvExport.h"
+#include "platform/SerialPorts.h"
 #include "session/InfoAndManual.h"
 #include "session/ModelTable.h"
 #include "settings/TextFile.h"
@@ -68,6 +70,31 @@ QString chosenModel(const CliArgs& args, const CliContext& context)
     const std::optional<QStringList> konfi =
         readTextLines(QDir(context.programFolder).filePath(QStringLiteral("Konfi.ini")), nullptr, 64 * 1024);
     return konfi && !konfi->isEmpty() ? konfi->first().trimmed() : QString();
+}
+
+ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err)
+{
+    const bool de = context.german;
+    const QString model = chosenModel(args, context);
+    const std::optional<ModelProfile> profile = profileFor(model);
+    if (!profile) {
+        err << say(de, "Kein Modell: --model %1 oder Konfi.ini neben dem Programm", "No model: --model %1 or Konfi.ini beside the program")
+                   .arg(modelCodes().join(u'|'))
+            << Qt::endl;
+        return ExitCode::Usage;
+    }
+    for (const PortInfo& port : suitablePorts(availableSerialPorts(), profile->schnittstelle)) {
+        const QString path = port.name.startsWith(u'/') || port.name.startsWith(QStringLiteral("COM"))
+                                 ? port.name
+                                 : QStringLiteral("/dev/") + port.name;
+        const QString kind = port.type.startsWith(QStringLiteral("BTH"))   ? QStringLiteral("bluetooth")
+                             : port.type.startsWith(QStringLiteral("VCP")) ? QStringLiteral("usb")
+                                                                           : QStringLiteral("serial");
+        // The description without the name it begins with.
+        const QString description = portDescription(port, de).section(QStringLiteral(": "), 1);
+        out << path << u'\t' << kind << u'\t' << description << Qt::endl;
+    }
+    return ExitCode::Done;
 }
 
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream&)

@@ -14,6 +14,9 @@ struct CliContext {
     QString programFolder; // where Konfi.ini names the model
 };
 
+// The serial ports that suit the model: one line each, path, kind and
+// what the system knows of the device behind it.
+ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);

@@ -16,6 +16,8 @@ const char* const kUsage =
     "Usage: kivo-cli COMMAND [OPTIONS]\n"
     "\n"
     "Commands:\n"
+    "  ports                               the serial ports that suit the model\n"
+    "                                      (path, bluetooth|usb|serial, the device behind it)\n"
     "  models                              the gauge models and what each has\n"
     "  judge FILE --rule iso19840|imo-pspc --nominal N [--max M] [--correction C] [--signed]\n"
     "                                      the acceptance check of a measurement file\n"
@@ -60,7 +62,9 @@ int main(int argc, char** argv)
     }
     const CliContext context{lang == u"de", QCoreApplication::applicationDirPath()};
     ExitCode code = ExitCode::Usage;
-    if (args->command == u"models")
+    if (args->command == u"ports")
+        code = runPorts(*args, context, out, err);
+    else if (args->command == u"models")
         code = runModels(*args, context, out, err);
     else if (args->command == u"judge")
         code = runJudge(*args, context, out, err);

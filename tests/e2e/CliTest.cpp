@@ -4,6 +4,8 @@
 #include "MeasurementText.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QThread>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -19,10 +21,11 @@ struct CliRun {
 };
 
 // kivo-cli with `args`, in an environment without a display.
-CliRun cli(const QStringList& args)
+CliRun cli(const QStringList& args, const QString& extraPorts = {})
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"KIVO_EXTRA_PORTS"_s, extraPorts);
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KIVO_CLI), args);
@@ -99,6 +102,28 @@ TEST(Cli, ConvertWritesTheCsvTheWindowWrites)
     EXPECT_EQ(cli({u"convert"_s, mes, u"--out"_s, blocked}).exitCode, 6);
     EXPECT_FALSE(QFile::exists(blocked));
     EXPECT_EQ(cli({u"convert"_s, mes, u"--out"_s, dir.filePath(u"x.pdf"_s)}).exitCode, 2);
+}
+
+// The ports that suit the model: a cable gauge's USB port is listed with
+// its kind, a Bluetooth model lists none of it.
+TEST(Cli, PortsThatSuitTheModel)
+{
+    QTemporaryDir dir;
+    const QString link = dir.filePath(u"ttyUSB9"_s);
+    QProcess sim;
+    sim.start(QStringLiteral(KIVO_GAUGE_SIM), {u"--link"_s, link, u"--model"_s, u"RKS"_s});
+    ASSERT_TRUE(sim.waitForStarted());
+    for (int i = 0; i < 100 && !QFileInfo::exists(link); ++i) QThread::msleep(20);
+    ASSERT_TRUE(QFileInfo::exists(link));
+    const CliRun cable = cli({u"ports"_s, u"--model"_s, u"RKS"_s}, link + u":VCP"_s);
+    EXPECT_EQ(cable.exitCode, 0) << cable.err.toStdString();
+    EXPECT_TRUE(cable.out.split(u'\n').contains(link + u"\tusb\tUSB serial port"_s)) << cable.out.toStdString();
+    const CliRun bluetooth = cli({u"ports"_s, u"--model"_s, u"VX"_s}, link + u":VCP"_s);
+    EXPECT_EQ(bluetooth.exitCode, 0);
+    EXPECT_FALSE(bluetooth.out.contains(link));
+    EXPECT_EQ(cli({u"ports"_s, u"--model"_s, u"XX"_s}).exitCode, 2);
+    sim.kill();
+    sim.waitForFinished();
 }
 
 // Built from the logic alone: nothing that draws among its libraries.
