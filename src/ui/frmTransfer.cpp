@@ -388,6 +388,8 @@ void frmTransfer::createShortcuts()
 
 void frmTransfer::connectHandlers()
 {
+    // Each reading the session takes is drawn before the next is taken.
+    connect(&session, &GaugeSession::readingTaken, this, [this] { AppendReadingRow(); });
     connect(cmdEnde, &QPushButton::clicked, this, &frmTransfer::cmdEnde_Click);
     connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
     connect(mnuInfo, &QAction::triggered, this, &frmTransfer::mnuInfo_Click);

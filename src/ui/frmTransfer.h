@@ -8,6 +8,7 @@
 #include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
 #include "output/ReportText.h"
+#include "session/GaugeSession.h"
 #include "ui/Dialogs.h"
 #include "platform/SerialLink.h"
 #include "settings/LogFile.h"
@@ -123,7 +124,9 @@ public:
     // The subsystems.
     DeviceLink& deviceLink() { return *gauge; }
     const DeviceLink& deviceLink() const { return *gauge; }
-    MeasurementTables tables;
+    // The inspection: the tables of readings and what takes a reading in.
+    GaugeSession session;
+    MeasurementTables& tables = session.tables();
     Texte texte;
     Settings settings;
     ProgramIdentity identity;
