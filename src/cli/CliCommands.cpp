@@ -11,7 +11,6 @@
 #include "table/LoadMeasurementFile.h"
 #include "table/MeasurementTables.h"
 #include "table/RecordDate.h"
-#include "table/StatisticsList.h"
 
 #include <QDate>
 #include <QDir>
@@ -168,12 +167,7 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
     const bool absolut = !args.options.contains(QStringLiteral("signed"));
     JudgedTable table;
     table.name = QFileInfo(path).fileName();
-    for (const LoadedReading& r : file->readings) {
-        const double v = countedValue(r.wert, signedModel, absolut);
-        table.absolute = table.absolute || v != r.wert;
-        table.values.push_back(v);
-        table.units << r.einheit;
-    }
+    for (const LoadedReading& r : file->readings) table.add(r.wert, r.einheit, signedModel, absolut);
     if (const std::optional<QString> why = whyNotJudged(table.units, de)) {
         err << *why << Qt::endl;
         return ExitCode::Usage;

@@ -1,5 +1,7 @@
 #include "evaluation/Acceptance.h"
 
+#include "table/StatisticsList.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numeric>
@@ -54,6 +56,14 @@ AcceptanceResult judgeAcceptance(const std::vector<double>& readings, const Acce
     }
     result.met = std::all_of(result.criteria.begin(), result.criteria.end(), [](const Criterion& c) { return c.met; });
     return result;
+}
+
+void JudgedTable::add(double stored, const QString& unit, bool signedModel, bool absolut)
+{
+    const double value = countedValue(stored, signedModel, absolut);
+    absolute = absolute || value != stored;
+    values.push_back(value);
+    units << unit;
 }
 
 bool sameReadings(const JudgedTable& a, const JudgedTable& b)

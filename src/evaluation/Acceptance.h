@@ -48,6 +48,10 @@ struct JudgedTable {
     std::vector<double> values;
     QStringList units;
     bool absolute = false;
+
+    // A reading as stored, counted as the statistics count it: its size,
+    // unless the model has signed statistics and absolute values are off.
+    void add(double stored, const QString& unit, bool signedModel, bool absolut);
 };
 
 // The same readings judged the same way, whatever the table is called.

@@ -6,7 +6,6 @@
 #include "output/CsvExport.h"
 #include "table/RecordDate.h"
 #include "settings/TextFile.h"
-#include "table/StatisticsList.h"
 
 #include <QAction>
 #include <QPushButton>
@@ -34,13 +33,8 @@ JudgedTable frmTransfer::tableToJudge()
     const bool signedModel = identity.geraet.startsWith(QStringLiteral("RK"));
     JudgedTable table;
     table.name = statisticsName();
-    for (int k = 1; k <= tables.count(kind); ++k) {
-        const Record& r = tables.record(kind, k);
-        const double value = countedValue(r.wert, signedModel, tables.absolut());
-        table.absolute = table.absolute || value != r.wert;
-        table.values.push_back(value);
-        table.units << r.einheit;
-    }
+    for (int k = 1; k <= tables.count(kind); ++k)
+        table.add(tables.record(kind, k).wert, tables.record(kind, k).einheit, signedModel, tables.absolut());
     return table;
 }
 
