@@ -56,12 +56,12 @@ struct Program {
         };
         window = std::make_unique<frmTransfer>(platform, folder.path());
         window->Form_Load();
-        window->identity.geraet = QStringLiteral("RKS");
+        window->session().identity().geraet = QStringLiteral("RKS");
         window->deviceLink().setProfile(*profileFor(QStringLiteral("RKS")));
         LimitFields limits;
         limits.Emin = 40;
         limits.Emax = 60;
-        window->tables.setLimits(limits);
+        window->session().tables().setLimits(limits);
         window->deviceLink().setMessart(kFE);
         window->show();
     }
@@ -78,11 +78,11 @@ void BM_IngestDump5000(benchmark::State& state)
     const QString dump = dump5000();
     for (auto _ : state) {
         w.ResetStatistics();
-        w.tables.ClearRecords(kFE);
+        w.session().tables().ClearRecords(kFE);
         w.ParseDownloadedLines(splitDump(dump, kMaxReadings).lines);
         QCoreApplication::processEvents(); // the view catches up, as on screen
     }
-    if (w.tables.count(kFE) != 5000) state.SkipWithError("not every reading arrived");
+    if (w.session().tables().count(kFE) != 5000) state.SkipWithError("not every reading arrived");
 }
 BENCHMARK(BM_IngestDump5000)->Unit(benchmark::kMillisecond);
 
@@ -102,14 +102,14 @@ void BM_OnlineLineIntake5000(benchmark::State& state)
     }
     for (auto _ : state) {
         state.PauseTiming();
-        w.tables.ClearRecords(kOnline);
-        w.tables.setOnlineZaehler(1);
+        w.session().tables().ClearRecords(kOnline);
+        w.session().tables().setOnlineZaehler(1);
         w.optOnline_Click();
         state.ResumeTiming();
         program.wire->receive(burst);
         QCoreApplication::processEvents(); // the save and the view catch up
     }
-    if (w.tables.count(kOnline) != 4950) state.SkipWithError("not every whole line was taken");
+    if (w.session().tables().count(kOnline) != 4950) state.SkipWithError("not every whole line was taken");
 }
 BENCHMARK(BM_OnlineLineIntake5000)->Unit(benchmark::kMillisecond);
 
@@ -136,7 +136,7 @@ void BM_DeleteRow5000(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         w.ResetStatistics();
-        w.tables.ClearRecords(kFE);
+        w.session().tables().ClearRecords(kFE);
         w.ParseDownloadedLines(lines);
         QCoreApplication::processEvents();
         state.ResumeTiming();
@@ -144,7 +144,7 @@ void BM_DeleteRow5000(benchmark::State& state)
         w.cmdFlexZeileLoeschen_Click();
         QCoreApplication::processEvents();
     }
-    if (w.tables.count(kFE) != 4999) state.SkipWithError("the reading was not deleted");
+    if (w.session().tables().count(kFE) != 4999) state.SkipWithError("the reading was not deleted");
 }
 BENCHMARK(BM_DeleteRow5000)->Unit(benchmark::kMillisecond);
 

@@ -137,6 +137,10 @@ public:
     bool waiting() const { return waitDepth > 0; }
     bool commandRunning() const { return commandDepth > 0; }
     bool commandStopped() const { return cancelled || ended; }
+    // The program has ended: nothing more is asked of the gauge.
+    bool hasEnded() const { return ended; }
+    // The gauge began to send the last dump (its STX came).
+    bool dumpStarted() const { return dumpStxSeen; }
     // Escape or the cancel button: only while a wait runs.
     void cancel();
     // The program ends: the port is closed and every wait ends.

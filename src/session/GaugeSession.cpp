@@ -1,10 +1,123 @@
 #include "session/GaugeSession.h"
 
 #include "device/RecordLine.h"
+#include "session/AppPaths.h"
+#include "session/ModelTable.h"
 #include "shared/Messart.h"
 #include "table/NumberFormat.h"
+#include "table/RecordDate.h"
+#include "table/StatisticsList.h"
+
+#include <QDir>
 
 namespace kivo {
+
+namespace {
+
+QString dayText(const QDateTime& when) { return when.toString(QStringLiteral("dd.MM.yyyy")); }
+
+} // namespace
+
+GaugeSession::GaugeSession(QObject* parent) : QObject(parent), readingDay(dayText(QDateTime::currentDateTime()))
+{
+    programIdentity.versnr = QString::fromLatin1(kVersnr);
+    // What the project dialog shows before Projekt.ini and the saved data
+    // are read.
+    captions.fill(QStringLiteral("Label"));
+    project.date = QDate::currentDate();
+    project.time = QTime(0, 0);
+}
+
+GaugeSession::~GaugeSession() = default;
+
+void GaugeSession::attach(std::unique_ptr<SerialLink> serial, SessionView& sessionView)
+{
+    view = &sessionView;
+    gauge = std::make_unique<DeviceLink>(std::move(serial), static_cast<DeviceView&>(*this), languageTexts);
+}
+
+bool GaugeSession::setModel(const QString& code)
+{
+    const std::optional<ModelProfile> profile = profileFor(code);
+    programIdentity.geraet = code;
+    gauge->setGeraet(code);
+    if (profile) gauge->setProfile(*profile);
+    return profile.has_value();
+}
+
+void GaugeSession::settleInstallation(const QString& programFolder, const KonfiFields& konfi)
+{
+    ProgramIdentity& id = programIdentity;
+    id.programFolder = programFolder;
+    id.geraet = konfi.geraet;
+    id.brandCode = konfi.brandCode;
+    id.brandName = konfi.brandName;
+    id.kpgmname = konfi.kpgmname;
+    if (const ModelRow* row = titleRowFor(id.geraet)) {
+        id.pgmname = QString::fromUtf8(row->pgmname);
+        id.applicationTitle = id.pgmname;
+    }
+    if (id.brandCode.isEmpty()) {
+        id.brandName = QString::fromLatin1(kOwnBrand);
+    } else if (id.brandCode == QLatin1String(kPartnerBrandCode)) {
+        id.pgmname = id.kpgmname;
+        id.applicationTitle = id.pgmname;
+    }
+    id.AppDataPath = composeDataPath(commonAppDataFolder(), id.brandName, id.pgmname);
+    id.MessDataPath = composeDataPath(localAppDataFolder(), id.brandName, id.pgmname);
+#ifndef Q_OS_WIN
+    // No installer creates them here.
+    QDir().mkpath(id.AppDataPath);
+    QDir().mkpath(id.MessDataPath);
+#endif
+    logFile.setFolder(id.AppDataPath);
+    settingsFiles.setFolders(id.programFolder, id.AppDataPath, id.MessDataPath);
+}
+
+bool GaugeSession::reportSettings(const SettingsOutcome& failure)
+{
+    if (!failure) return true;
+    settingsError = failure->errortext;
+    view->message(settingsError + failure->reason, MsgIcon::None);
+    logFile.WriteLog(settingsError);
+    return false;
+}
+
+bool GaugeSession::loadProjectCaptions()
+{
+    settingsFiles.setLanguage(languageTexts.languageIndex);
+    return reportSettings(settingsFiles.readProjectCaptions(languageTexts.languageIndex, captions));
+}
+
+bool GaugeSession::loadProjectData()
+{
+    settingsFiles.setLanguage(languageTexts.languageIndex);
+    // Read, a field the file leaves empty is empty: text typed and not
+    // saved does not outlive the dialog.
+    ProjectData data;
+    data.date = project.date;
+    data.time = project.time;
+    const SettingsOutcome failure = settingsFiles.readProjectData(data);
+    project = data;
+    return reportSettings(failure);
+}
+
+bool GaugeSession::saveProjectData(const ProjectData& data)
+{
+    settingsFiles.setLanguage(languageTexts.languageIndex);
+    if (!reportSettings(settingsFiles.writeProjectData(data))) return false;
+    project = data;
+    return true;
+}
+
+bool GaugeSession::loadLimits()
+{
+    settingsFiles.setLanguage(languageTexts.languageIndex);
+    LimitFields limits = tableSet.limits();
+    const SettingsOutcome failure = settingsFiles.readLimits(limits, QLocale());
+    tableSet.setLimits(limits);
+    return reportSettings(failure);
+}
 
 GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind, const ModelProfile& profile,
                                                   const QDateTime& now)
@@ -17,15 +130,229 @@ GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind
     if (!fits) intake.error = QStringLiteral("6Overflow");
     if (!f.valueValid || !fits) return intake; // a reading the gauge could not have measured
     const MeasurementTables::Taken taken =
-        tableSet.take(kind, Reading{f.nr, f.wert, f.einheit, f.material}, now.toString(QStringLiteral("dd.MM.yyyy")),
+        tableSet.take(kind, Reading{f.nr, f.wert, f.einheit, f.material}, dayText(now),
                       now.toString(QStringLiteral("HH:mm:ss")));
     if (taken.full) intake.error = QStringLiteral("9Subscript out of range"); // nothing was written
     if (taken.kept) {
+        if (kind == kOnline) tableSet.setSatznr(tableSet.onlineZaehler());
+        tableSet.UpdateStatistics(f.wert, f.einheit, programIdentity.geraet.startsWith(QStringLiteral("RK")));
         emit readingTaken(kind, taken.slot);
         tableSet.advance(profile.onlineart == u"E" && kind == kOnline);
         intake.kept = true;
     }
     return intake;
+}
+
+bool GaugeSession::takeLine(const QString& zeile)
+{
+    const QDateTime now = QDateTime::currentDateTime();
+    readingDay = dayText(now);
+    const Intake intake = takeRecordLine(zeile, gauge->messart(), gauge->profile(), now);
+    if (intake.error.isEmpty()) return intake.kept;
+    const QString text = QStringLiteral("Fill Messdaten: ") + intake.error;
+    view->message(text, MsgIcon::None);
+    logFile.WriteLog(text);
+    return intake.kept;
+}
+
+void GaugeSession::takeDumpLines(const QStringList& zeilen)
+{
+    emit fillingTable(true);
+    for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
+        // A message box about a refused line lets the operator choose the
+        // online table meanwhile: the dump is not written into it.
+        if (gauge->messart() != kFE && gauge->messart() != kNFE) break;
+        takeLine(zeilen[i]);
+    }
+    emit fillingTable(false);
+}
+
+GaugeSession::Reach GaugeSession::reachGauge()
+{
+    gauge->resetOpenAttempts();
+    gauge->OpenPort(gauge->portnr());
+    if (gauge->hasEnded()) return Reach::Ended;
+    if (!gauge->CheckConnect()) return Reach::NotOpen;
+    if (gauge->ReadGeraet()) return Reach::Answered;
+    if (gauge->hasEnded()) return Reach::Ended;
+    // One that switched itself off meanwhile is no longer connected.
+    return gauge->CheckConnect() ? Reach::NoAnswer : Reach::NotOpen;
+}
+
+int GaugeSession::announcedCount(int kind) const
+{
+    return kind == kFE ? gauge->device().anzahl1 : kind == kNFE ? gauge->device().anzahl2 : 0;
+}
+
+GaugeSession::MemoryDownload GaugeSession::downloadMemory()
+{
+    MemoryDownload d;
+    const int kind = gauge->messart();
+    readingDay = dayText(QDateTime::currentDateTime());
+    tableSet.ResetStatistics();
+    tableSet.ClearRecords(kind);
+    gauge->resetOpenAttempts();
+    gauge->OpenPort(gauge->portnr());
+    if (!gauge->CheckConnect() || gauge->hasEnded()) return d;
+    d.opened = true;
+    tableSet.setSatznr(1);
+    d.announced = announcedCount(kind);
+    emit downloadStarted(kind, d.announced);
+    d.complete = gauge->downloadMemory(QString::fromLatin1(kind == kFE ? kBefehlSpeicher1 : kBefehlSpeicher2));
+    d.cancelled = !d.complete && gauge->commandStopped();
+    d.anyByte = gauge->dumpStarted();
+    d.received = int(gauge->dumpLines().size());
+    d.damaged = gauge->dumpDamagedLines();
+    emit downloadEnded();
+    if (gauge->hasEnded()) return d;
+    // A cancelled or broken download is not taken; after a switch-off the
+    // gauge is not asked again.
+    if (d.complete && gauge->CheckConnect()) takeDumpLines(gauge->dumpLines());
+    return d;
+}
+
+bool GaugeSession::MemoryDownload::isShort() const
+{
+    if (!complete) return false;
+    return received < qMin(announced, kMaxReadings) || damaged > 0;
+}
+
+std::optional<QString> missingReadingsText(const GaugeSession::MemoryDownload& download, bool german)
+{
+    // The wire has no checksum: a damaged line end or EOT costs readings
+    // without a word, unless the count the gauge announced is compared; a
+    // damaged line is refused and counts as missing.
+    if (!download.isShort()) return std::nullopt;
+    const int expected = qMin(download.announced, kMaxReadings);
+    const int received = download.received;
+    const int damaged = download.damaged;
+    // "nur" only where readings are missing; damaged lines may be extra.
+    const bool missing = received < expected;
+    QString text = (german ? (missing ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
+                                      : QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden %2"))
+                           : (missing ? QStringLiteral("The gauge reported %1 readings, only %2 arrived")
+                                      : QStringLiteral("The gauge reported %1 readings, %2 arrived")))
+                       .arg(expected)
+                       .arg(received);
+    if (damaged == 1) text += german ? QStringLiteral("; 1 Zeile war beschädigt") : QStringLiteral("; 1 line was damaged");
+    else if (damaged > 1)
+        text += (german ? QStringLiteral("; %1 Zeilen waren beschädigt") : QStringLiteral("; %1 lines were damaged"))
+                    .arg(damaged);
+    text += german ? QStringLiteral(". Bitte den Speicher erneut lesen.") : QStringLiteral(". Please read the memory again.");
+    return text;
+}
+
+QString GaugeSession::memoryName(int kind) const
+{
+    const QString layout = gauge->profile().speicherlayout.trimmed();
+    const Texte& t = languageTexts;
+    if (kind == kOnline) return t.MessageText(8);
+    const bool first = kind == kFE;
+    if (layout == u"2N") return t.MessageText(first ? 6 : 7);
+    if (layout == u"2E") return t.MessageText(first ? 15 : 11);
+    if (layout == u"2") return t.MessageText(32) + (first ? u'1' : u'2');
+    if (!first) return QString();
+    if (layout == u"1") return t.MessageText(32);
+    if (layout == u"3") {
+        if (programIdentity.geraet.startsWith(QStringLiteral("ZR")) && gauge->device().speichernr == 96)
+            return QStringLiteral("Scan ");
+        return t.MessageText(32) + QString::number(gauge->device().speichernr);
+    }
+    return QString();
+}
+
+QString GaugeSession::statisticsName(int kind) const
+{
+    return kind == kOnline ? QStringLiteral("ONLINE") : memoryName(kind);
+}
+
+QStringList GaugeSession::statisticsLines(const QLocale& locale)
+{
+    const int n = tableSet.statisticsCount();
+    const QString name = statisticsName(gauge->messart());
+    const bool absHeading = gauge->profile().vorzeichen == u"-" && tableSet.absolut();
+    if (n < 1) return kivo::statisticsLines(Statistics{}, 0, name, absHeading, languageTexts).mid(0, 4);
+    tableSet.computeDisplay(n, locale);
+    return kivo::statisticsLines(tableSet.statistics(), n, name, absHeading, languageTexts);
+}
+
+std::vector<ReportRow> GaugeSession::readingsOf(int kind) const
+{
+    std::vector<ReportRow> rows;
+    if (kind < kFE || kind > kOnline) return rows;
+    const int n = tableSet.count(kind);
+    rows.reserve(size_t(n));
+    for (int slot = 1; slot <= n; ++slot) {
+        const Record& r = tableSet.record(kind, slot);
+        rows.push_back({r.zeit, r.nr, r.wert, r.einheit, r.material});
+    }
+    return rows;
+}
+
+QString GaugeSession::tableDate(int kind) const
+{
+    // A table from a file keeps the file's date; one read from the gauge has
+    // the day it was read.
+    if (kind < kFE || kind > kOnline || tableSet.count(kind) == 0) return dayText(QDateTime::currentDateTime());
+    const QString date = leadingDate(tableSet.record(kind, 1).datum);
+    return date.isEmpty() ? readingDay : date;
+}
+
+ReportInput GaugeSession::reportInput(const QLocale& locale)
+{
+    ReportInput in;
+    in.locale = locale;
+    in.projectDate = locale.toString(project.date, QLocale::ShortFormat);
+    in.projectTime = project.time.toString(QStringLiteral("HH:mm"));
+    for (size_t i = 0; i < in.projectTexts.size(); ++i) {
+        in.projectLabels[i] = captions[i];
+        in.projectTexts[i] = project.felder[i];
+    }
+    const int kind = gauge->messart();
+    in.memoryName = kind >= kFE && kind <= kOnline ? memoryName(kind) : QString();
+    in.statisticsTitle = languageTexts.StatText(6)
+                         + (gauge->profile().vorzeichen == u"-" && tableSet.absolut() ? languageTexts.StatText(11) : QString());
+    in.statistics = statisticsLines(locale);
+    in.limits = tableSet.limits();
+    in.firstUnit = tableSet.statistics().firstUnit;
+    in.targetLabel = languageTexts.StatText(10);
+    in.heading = {tableDate(kind), languageTexts.MessageText(0), languageTexts.MessageText(1)};
+    in.rows = readingsOf(kind);
+    return in;
+}
+
+void GaugeSession::identified(const std::optional<QString>& failure)
+{
+    programIdentity.geraet = gauge->geraet();
+    emit gaugeIdentified();
+    view->identified(failure);
+}
+
+void GaugeSession::onlineRecord(const QString& zeile)
+{
+    // The table holds 5000 readings, however they came into it.
+    if (tableSet.onlineFull()) reportOnlineTableFull();
+    else takeLine(zeile);
+    view->onlineShown(zeile, true);
+}
+
+bool GaugeSession::onlineLine(const QString& zeile)
+{
+    // A refused reading takes no slot, so the table has no gap.
+    const bool kept = takeLine(zeile);
+    view->onlineShown(zeile, false);
+    if (kept) tableSet.nextOnlineNumber();
+    return kept;
+}
+
+void GaugeSession::reportOnlineTableFull()
+{
+    // Said once: a gauge that goes on sending must not stack up messages.
+    if (onlineFullReported) return;
+    onlineFullReported = true;
+    const QString text = languageTexts.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings);
+    logFile.WriteLog(text);
+    view->message(text, MsgIcon::None);
 }
 
 } // namespace kivo

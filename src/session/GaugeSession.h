@@ -1,26 +1,78 @@
 #pragma once
-// The inspection as the program keeps it, whatever shows it: the tables of
-// readings (with their limits, the absolute-values switch and the counters)
-// and the rule that turns a gauge's record line into a reading. A view is
-// told of each reading through a signal and draws it; the session knows no
-// window.
+// The inspection as the program keeps it, whatever shows it: the link to
+// the gauge, the tables of readings (with their limits, the absolute-values
+// switch and the counters), the project data, the texts of the language in
+// use, the settings files, the program's identity and its log. It runs the
+// commands to the gauge in the order the program has always kept and tells
+// its view what the operator must see; it knows no window.
 
+#include "device/DeviceLink.h"
 #include "device/ModelProfile.h"
+#include "output/ReportText.h"
+#include "session/ProgramState.h"
+#include "session/SessionView.h"
+#include "settings/LogFile.h"
+#include "settings/Settings.h"
 #include "table/MeasurementTables.h"
+#include "texts/Texte.h"
 
 #include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <memory>
+#include <vector>
 
 namespace kivo {
 
-class GaugeSession : public QObject {
+class GaugeSession : public QObject, private DeviceView {
     Q_OBJECT
 public:
-    explicit GaugeSession(QObject* parent = nullptr) : QObject(parent) {}
+    explicit GaugeSession(QObject* parent = nullptr);
+    ~GaugeSession() override;
+
+    // The link to the gauge over `serial`; `view` is told what the operator
+    // must see while a command runs, and outlives the session.
+    void attach(std::unique_ptr<SerialLink> serial, SessionView& view);
+    DeviceLink& link() { return *gauge; }
+    const DeviceLink& link() const { return *gauge; }
 
     MeasurementTables& tables() { return tableSet; }
     const MeasurementTables& tables() const { return tableSet; }
+    Texte& texte() { return languageTexts; }
+    const Texte& texte() const { return languageTexts; }
+    bool german() const { return languageTexts.languageIndex == kGerman; }
+    Settings& settings() { return settingsFiles; }
+    ProgramIdentity& identity() { return programIdentity; }
+    const ProgramIdentity& identity() const { return programIdentity; }
+    LogFile& log() { return logFile; }
+    void writeLog(const QString& text) override { logFile.WriteLog(text); }
+
+    // The installation's model: its profile goes to the link. False for a
+    // code of no model.
+    bool setModel(const QString& code);
+    // The table on show (kFE, kNFE or kOnline).
+    int tableKind() const { return gauge->messart(); }
+    // Online readings begin anew: a full table is said again.
+    void onlineBegins() { onlineFullReported = false; }
+
+    // Where the settings, the log and the measurement files live, from the
+    // program folder, the model and the brand (Konfi.ini's fields).
+    void settleInstallation(const QString& programFolder, const KonfiFields& konfi);
+
+    // The project data as saved, and the captions of its fields in the
+    // language in use; a failure is told and logged, and false.
+    const ProjectData& projectData() const { return project; }
+    const ProjectCaptions& projectCaptions() const { return captions; }
+    bool loadProjectCaptions();
+    bool loadProjectData();
+    // The dialog's edited copy; saved, it is the session's.
+    bool saveProjectData(const ProjectData& data);
+    // The limits of Limit.ini into the tables.
+    bool loadLimits();
+    // A settings action's outcome: a failure is told and logged, and false.
+    bool reportSettings(const SettingsOutcome& failure);
+    // The last settings failure's message (the action's text), "" if none.
+    const QString& lastSettingsError() const { return settingsError; }
 
     // What became of a record line: taken into the table, and why not.
     struct Intake {
@@ -30,16 +82,108 @@ public:
     // A gauge's record line into the table `kind`, read with the model's
     // profile and stamped with `now` where it carries no date and time. A
     // value that is no number, or one the measurement file could not hold,
-    // never reaches the table; a full table takes nothing.
+    // never reaches the table; a full table takes nothing. The statistics
+    // of the table count the reading.
     Intake takeRecordLine(const QString& zeile, int kind, const ModelProfile& profile, const QDateTime& now);
+    // A record line into the table on show, now; a line refused for a fault
+    // is told and logged. True when the reading was taken.
+    bool takeLine(const QString& zeile);
+    // The lines of a memory dump into the table on show, up to the table's
+    // size or the first empty line.
+    void takeDumpLines(const QStringList& zeilen);
+
+    // Opening the port and asking the gauge who it is.
+    enum class Reach { Answered, NotOpen, NoAnswer, Ended };
+    Reach reachGauge();
+    // One memory downloaded into its table: the table is emptied, the dump
+    // read and, whole, taken. What came compared with what the gauge
+    // announced.
+    struct MemoryDownload {
+        bool opened = false;     // the port was open for it
+        bool complete = false;   // the dump ended as it should
+        bool cancelled = false;  // Escape, Ctrl+C or the program's end stopped it
+        bool anyByte = false;    // the gauge sent something of the dump
+        int announced = 0;       // readings the gauge said it holds (up to the table's size)
+        int received = 0;        // lines that came
+        int damaged = 0;         // lines refused as damaged
+        // Whole, yet fewer lines than announced, or some damaged.
+        bool isShort() const;
+    };
+    MemoryDownload downloadMemory(); // into the table on show
+    // The gauge's announced count for memory `kind`.
+    int announcedCount(int kind) const;
+
+    // The names of the memories for the model's layout, and the table's
+    // name as the statistics give it.
+    QString memoryName(int kind) const;
+    QString statisticsName(int kind) const;
+    // The statistics list of the table on show, computed for it.
+    QStringList statisticsLines(const QLocale& locale);
+    // The readings of table `kind` in slot order.
+    std::vector<ReportRow> readingsOf(int kind) const;
+    // The date the table's heading shows: a file's, else the day the
+    // readings were taken.
+    QString tableDate(int kind) const;
+    // Everything the report of the table on show is made of.
+    ReportInput reportInput(const QLocale& locale);
 
 signals:
     // A reading is in the table `kind` at `slot`; the next one goes to the
     // next slot once the views have drawn this one.
     void readingTaken(int kind, int slot);
+    // A memory download runs: the port is open and the dump asked for;
+    // `announced` readings are expected. Then it has ended.
+    void downloadStarted(int kind, int announced);
+    void downloadEnded();
+    // Many readings come at once (a dump): the views draw them at the end.
+    void fillingTable(bool on);
+    // The gauge told who it is.
+    void gaugeIdentified();
 
 private:
+    // The device link's view: what is the inspection's is kept here, the
+    // rest passes to the session's view.
+    void showOpening() override { view->showOpening(); }
+    void showStillConnected() override { view->showStillConnected(); }
+    void showConnected(const QString& port) override { view->showConnected(port); }
+    void showNotConnected() override { view->showNotConnected(); }
+    void showNoPresence() override { view->showNoPresence(); }
+    void showDeviceUnavailable(const QString& reason) override { view->showDeviceUnavailable(reason); }
+    void showLinkLost() override { view->showLinkLost(); }
+    void gaugeBusy() override { view->gaugeBusy(); }
+    void waitStarted() override { view->waitStarted(); }
+    void waitEnded() override { view->waitEnded(); }
+    void working(bool on) override { view->working(on); }
+    MsgAnswer message(const QString& text, MsgIcon icon) override { return view->message(text, icon); }
+    void identified(const std::optional<QString>& failure) override;
+    void downloadProgress(int linesSeen) override { view->downloadProgress(linesSeen); }
+    void dumpSplit(bool exceeded) override { view->dumpSplit(exceeded); }
+    void onlineRecord(const QString& zeile) override;
+    bool onlineLine(const QString& zeile) override;
+    void onlineLinesTaken() override { view->onlineLinesTaken(); }
+    void onlineLineRefused(int refused) override { view->onlineLineRefused(refused); }
+    void onlineHeld(const QString& text) override { view->onlineHeld(text); }
+    bool onlineTableFull() const override { return tableSet.onlineFull(); }
+    void reportOnlineTableFull() override;
+    void commandEnded() override { view->commandEnded(); }
+
+    Texte languageTexts;
+    Settings settingsFiles;
+    ProgramIdentity programIdentity;
+    LogFile logFile;
     MeasurementTables tableSet;
+    ProjectData project;
+    ProjectCaptions captions;
+    QString settingsError;
+    QString readingDay; // "dd.MM.yyyy" of the last reading taken
+    SessionView* view = nullptr;
+    std::unique_ptr<DeviceLink> gauge;
+    bool onlineFullReported = false; // said once per online session
 };
+
+// What the operator is told of a download that came whole yet short of the
+// readings the gauge announced, or with damaged lines; nullopt when nothing
+// is missing.
+std::optional<QString> missingReadingsText(const GaugeSession::MemoryDownload& download, bool german);
 
 } // namespace kivo

@@ -192,10 +192,8 @@ MsgAnswer frmTransfer::message(const QString& text, MsgIcon icon) { return MsgBo
 
 void frmTransfer::identified(const std::optional<QString>& failure)
 {
-    identity.geraet = gauge->geraet();
-    setWindowTitle(identity.titleText());
     if (!failure) return;
-    const QString text = QStringLiteral("ReadGeraet: ") + Errortext + *failure;
+    const QString text = QStringLiteral("ReadGeraet: ") + core.lastSettingsError() + *failure;
     MsgBox(text);
     WriteLog(text);
 }

@@ -16,7 +16,6 @@ namespace kivo {
 
 void frmTransfer::SetupMemoryButtons()
 {
-    SetMemoryNames();
     const QString layout = gauge->profile().speicherlayout.trimmed();
     if (layout == u"2E" || layout == u"2N") {
         cmdLesFE->setText(layout == u"2E" ? QStringLiteral("FE 1") : QStringLiteral("FE"));
@@ -34,8 +33,8 @@ void frmTransfer::SetupMemoryButtons()
             w->setVisible(false);
     }
     cmdLesen->setText(texte.MessageText(30));
-    optFE->setText(speichername1 + QStringLiteral(" (0)"));
-    optNFE->setText(speichername2 + QStringLiteral(" (0)"));
+    optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
+    optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
 }
 
 void frmTransfer::ReadAllMemories()
@@ -122,55 +121,50 @@ void frmTransfer::cmdLesNFE_Click()
 
 void frmTransfer::ReadMemory()
 {
-    const int kind = gauge->messart();
     ClearRecordTexts();
-    const QDateTime now = QDateTime::currentDateTime();
-    currentDate = now.toString(QStringLiteral("dd.MM.yyyy"));
     lstStat->clear();
     MSFlex->Clear();
     MSFlex->setRows(1);
     lstStat->setVisible(true);
     ResetStatistics();
     SetupGrid();
-    tables.ClearRecords(kind);
-    gauge->resetOpenAttempts();
-    gauge->OpenPort(gauge->portnr());
-    if (!gauge->CheckConnect() || programEnded) return;
+    const GaugeSession::MemoryDownload download = core.downloadMemory();
+    if (!download.opened || programEnded) return;
+    // A download the operator cancelled says so in the status bar: nothing
+    // of it was taken.
+    if (download.cancelled && gauge->CheckConnect()) lblConnectHint->setText(texte.languageIndex == kGerman
+        ? QStringLiteral("Lesen abgebrochen – es wurde nichts übernommen.")
+        : QStringLiteral("Reading cancelled – nothing was taken."));
+    // After a switch-off the commands to the gauge stay off.
+    if (download.complete && gauge->CheckConnect()) {
+        EnableCommands();
+        warnOfMissingReadings(download);
+    }
+    lstStat->setVisible(true);
+}
 
-    tables.setSatznr(1);
+void frmTransfer::downloadStarted(int announced)
+{
     DisableCommands();
-    const int announced = kind == kFE ? gauge->device().anzahl1 : gauge->device().anzahl2;
     progressBar->setRange(0, qMax(1, announced));
     progressBar->setValue(0);
     progressBar->setVisible(true);
     // The status box says what goes on while the readings come, in the
     // language of the moment.
-    const QString ready = txtSpeicher->text();
-    const int language = texte.languageIndex;
+    statusBeforeDownload = txtSpeicher->text();
+    languageBeforeDownload = texte.languageIndex;
     downloading = true;
     txtSpeicher->setText(readingText());
     lblConnectHint->clear();
-    const bool complete =
-        gauge->downloadMemory(QString::fromLatin1(kind == kFE ? kBefehlSpeicher1 : kBefehlSpeicher2));
+}
+
+void frmTransfer::downloadEnded()
+{
     downloading = false;
     progressBar->setVisible(false);
     if (programEnded) return;
     if (txtSpeicher->text() == readingText())
-        txtSpeicher->setText(texte.languageIndex == language ? ready : texte.MessageText(42));
-    // A download the operator cancelled says so in the status bar: nothing
-    // of it was taken.
-    if (!complete && gauge->commandStopped() && gauge->CheckConnect())
-        lblConnectHint->setText(texte.languageIndex == kGerman
-                                    ? QStringLiteral("Lesen abgebrochen – es wurde nichts übernommen.")
-                                    : QStringLiteral("Reading cancelled – nothing was taken."));
-    // A cancelled or broken download is not parsed; after a switch-off the
-    // commands to the gauge stay off.
-    if (complete && gauge->CheckConnect()) {
-        ParseDownloadedLines(gauge->dumpLines());
-        EnableCommands();
-        warnOfMissingReadings(announced, int(gauge->dumpLines().size()), gauge->dumpDamagedLines());
-    }
-    lstStat->setVisible(true);
+        txtSpeicher->setText(texte.languageIndex == languageBeforeDownload ? statusBeforeDownload : texte.MessageText(42));
 }
 
 QString frmTransfer::readingText() const
@@ -178,42 +172,15 @@ QString frmTransfer::readingText() const
     return texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
 }
 
-void frmTransfer::warnOfMissingReadings(int announced, int received, int damaged)
+void frmTransfer::warnOfMissingReadings(const GaugeSession::MemoryDownload& download)
 {
-    // The wire has no checksum: a damaged line end or EOT costs readings
-    // without a word, unless the count the gauge announced is compared; a
-    // damaged line is refused and counts as missing.
-    const int expected = qMin(announced, kMaxReadings);
-    if (received >= expected && damaged == 0) return;
-    const bool german = texte.languageIndex == kGerman;
-    // "nur" only where readings are missing; damaged lines may be extra.
-    const bool missing = received < expected;
-    QString text = (german ? (missing ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
-                                      : QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden %2"))
-                           : (missing ? QStringLiteral("The gauge reported %1 readings, only %2 arrived")
-                                      : QStringLiteral("The gauge reported %1 readings, %2 arrived")))
-                       .arg(expected)
-                       .arg(received);
-    if (damaged == 1) text += german ? QStringLiteral("; 1 Zeile war beschädigt") : QStringLiteral("; 1 line was damaged");
-    else if (damaged > 1)
-        text += (german ? QStringLiteral("; %1 Zeilen waren beschädigt") : QStringLiteral("; %1 lines were damaged"))
-                    .arg(damaged);
-    text += german ? QStringLiteral(". Bitte den Speicher erneut lesen.") : QStringLiteral(". Please read the memory again.");
-    MsgBox(text);
-    WriteLog(text);
+    const std::optional<QString> text = missingReadingsText(download, texte.languageIndex == kGerman);
+    if (!text) return;
+    MsgBox(*text);
+    WriteLog(*text);
 }
 
-void frmTransfer::ParseDownloadedLines(const QStringList& zeilen)
-{
-    // Every reading at once: the grid and the statistics list are brought
-    // up to date when the last one is in.
-    beginTableBatch();
-    for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
-        if (gauge->messart() != kFE && gauge->messart() != kNFE) break;
-        FillMessdaten(zeilen[i]);
-    }
-    endTableBatch();
-}
+void frmTransfer::ParseDownloadedLines(const QStringList& zeilen) { core.takeDumpLines(zeilen); }
 
 void frmTransfer::dumpSplit(bool exceeded)
 {

@@ -32,7 +32,7 @@ JudgedTable frmTransfer::tableToJudge()
     const int kind = gauge->messart();
     const bool signedModel = identity.geraet.startsWith(QStringLiteral("RK"));
     JudgedTable table;
-    table.name = statisticsName();
+    table.name = core.statisticsName(gauge->messart());
     for (int k = 1; k <= tables.count(kind); ++k)
         table.add(tables.record(kind, k).wert, tables.record(kind, k).einheit, signedModel, tables.absolut());
     return table;

@@ -38,7 +38,7 @@ void frmTransfer::cmdExcel_Click()
     in.limits = tables.limits();
     for (int c = 0; c < 4; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
     in.materialart = gauge->profile().materialart;
-    in.rows = shownReadings();
+    in.rows = core.readingsOf(gauge->messart());
     in.chartTitle = lstStat->count() > 0 ? lstStat->item(0)->text() : QString();
     const WorkbookLayout layout = buildWorkbook(in, withChart);
     finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),

@@ -39,7 +39,7 @@ void frmTransfer::optOnline_Click()
     RebuildTable();
     optOnline->setChecked(true);
     focusedOption = optOnline;
-    onlineFullReported = false;
+    core.onlineBegins();
     lblConnectHint->clear();
     gauge->resetOpenAttempts();
     gauge->OpenPort(gauge->portnr());
@@ -58,16 +58,6 @@ void frmTransfer::narrowStatusField()
 {
     if (txtSpeicher->width() == int(1400 / kTwipsPerPixel + 0.5))
         txtSpeicher->setFixedWidth(int(1125 / kTwipsPerPixel + 0.5));
-}
-
-void frmTransfer::reportOnlineTableFull()
-{
-    // Said once: a gauge that goes on sending must not stack up message boxes.
-    if (onlineFullReported) return;
-    onlineFullReported = true;
-    const QString text = texte.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings);
-    WriteLog(text);
-    MsgBox(text);
 }
 
 void frmTransfer::saveOnlineReadings()
@@ -93,26 +83,17 @@ void frmTransfer::onlineHeld(const QString& text)
     lblConnectHint->setText(text);
 }
 
-void frmTransfer::onlineRecord(const QString& record)
+void frmTransfer::onlineShown(const QString& zeile, bool record)
 {
     narrowStatusField();
-    // The table holds 5000 readings, however they came into it.
-    if (tables.onlineFull()) reportOnlineTableFull();
-    else FillMessdaten(record);
-    txtSpeicher->setText(statusText(record).replace(QStringLiteral("ym"), QStringLiteral("µm")));
+    if (!record) {
+        txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("Oe"), QStringLiteral("G ")));
+        return;
+    }
+    txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("ym"), QStringLiteral("µm")));
     if (MSFlex->Rows() > 2) ScrollToLastRow();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
     EnableCommands();
-}
-
-bool frmTransfer::onlineLine(const QString& zeile)
-{
-    // A refused reading takes no slot, so the table has no gap.
-    const bool kept = FillMessdaten(zeile);
-    narrowStatusField();
-    txtSpeicher->setText(statusText(zeile).replace(QStringLiteral("Oe"), QStringLiteral("G ")));
-    if (kept) tables.nextOnlineNumber();
-    return kept;
 }
 
 void frmTransfer::onlineLinesTaken()

@@ -49,12 +49,11 @@ QString longTimeText(const QTime& time, const QLocale& locale)
 
 bool frmTransfer::Form_Load()
 {
-    // 1. Colours, commands, version.
+    // 1. Colours, commands.
     selectionColour = QColor(204, 204, 204);
     normalColour = QColor(255, 255, 255);
     inLimitColour = QColor(158, 232, 155);
     outOfLimitColour = QColor(239, 162, 162);
-    identity.versnr = QString::fromLatin1(kVersnr);
 
     // 2. One copy per installation and user.
     if (platform.singleInstance) {
@@ -80,7 +79,7 @@ bool frmTransfer::Form_Load()
     applyBrand();
 
     // 8.-9. Folders and log.
-    composeDataFolders();
+    settleInstallation();
     writeStartLog();
 
     // 10.-13.
@@ -97,7 +96,6 @@ bool frmTransfer::Form_Load()
     MSFlex->setVisible(true);
 
     // 14.-15.
-    currentDate = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
     tables.setSatznr(1);
     tables.setOnlineZaehler(1);
     QApplication::clipboard()->clear();
@@ -184,18 +182,11 @@ void frmTransfer::applyBrand()
     }
 }
 
-void frmTransfer::composeDataFolders()
+void frmTransfer::settleInstallation()
 {
-    identity.AppDataPath = composeDataPath(commonAppDataFolder(), identity.brandName, identity.pgmname);
-    identity.MessDataPath = composeDataPath(localAppDataFolder(), identity.brandName, identity.pgmname);
-#ifndef Q_OS_WIN
-    // No installer creates them here.
-    QDir().mkpath(identity.AppDataPath);
-    QDir().mkpath(identity.MessDataPath);
-#endif
-    log.setFolder(identity.AppDataPath);
+    core.settleInstallation(identity.programFolder,
+                            KonfiFields{identity.geraet, identity.brandCode, identity.brandName, identity.kpgmname});
     helpFilePath = QDir(identity.AppDataPath).filePath(QLatin1String(kDefaultHelpFile));
-    settings.setFolders(identity.programFolder, identity.AppDataPath, identity.MessDataPath);
 }
 
 void frmTransfer::writeStartLog()
@@ -208,7 +199,7 @@ void frmTransfer::writeStartLog()
     WriteLog(QStringLiteral("App.Path = ") + QDir::toNativeSeparators(identity.programFolder));
     WriteLog(QStringLiteral("AppDataPath = ") + identity.AppDataPath);
     WriteLog(QStringLiteral("MessDataPath = ") + identity.MessDataPath);
-    log.writePending();
+    core.log().writePending();
 }
 
 void frmTransfer::setLanguageTicks()

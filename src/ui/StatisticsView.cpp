@@ -31,27 +31,17 @@ void frmTransfer::UpdateStatistics(double value, const QString& unit)
     if (!tableBatch) showStatistics();
 }
 
-QString frmTransfer::statisticsName()
-{
-    SetMemoryNames();
-    return gauge->messart() == kFE ? speichername1 : gauge->messart() == kNFE ? speichername2 : QStringLiteral("ONLINE");
-}
-
 void frmTransfer::showStatistics()
 {
     const int n = tables.statisticsCount();
-    const QString name = statisticsName();
-    const bool absHeading = gauge->profile().vorzeichen == u"-" && tables.absolut();
     lstStat->clear();
+    lstStat->addItems(core.statisticsLines(QLocale()));
     if (n < 1) {
-        lstStat->addItems(statisticsLines(Statistics{}, 0, name, absHeading, texte).mid(0, 4));
         picKivo->setVisible(true);
         for (QWidget* w : std::initializer_list<QWidget*>{lstStat, MSChart1, cmdChart, cmdGross, cmdAbs, txtMittelwert})
             w->setVisible(false);
         return;
     }
-    tables.computeDisplay(n, QLocale());
-    lstStat->addItems(statisticsLines(tables.statistics(), n, name, absHeading, texte));
     abnahmeWindow->tableChanged();
     if (n > kMaxReadings) ResetStatistics();
     picKivo->setVisible(false);

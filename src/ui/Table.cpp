@@ -45,7 +45,7 @@ void frmTransfer::applyColumnLayout()
 void frmTransfer::SetupGrid()
 {
     applyColumnLayout();
-    MSFlex->setTextMatrix(0, 0, currentDate);
+    MSFlex->setTextMatrix(0, 0, tableDate());
     MSFlex->setTextMatrix(0, 1, texte.MessageText(0));
     MSFlex->setTextMatrix(0, 2, texte.MessageText(1));
     MSFlex->setTextMatrix(0, 3, texte.MessageText(2));
@@ -90,7 +90,6 @@ std::array<QString, 4> rowTexts(const Record& r, const QLocale& locale)
 void frmTransfer::AppendReadingRow()
 {
     MSFlex->setVisible(true);
-    if (gauge->messart() == kOnline) tables.setSatznr(tables.onlineZaehler());
     const int satznr = tables.satznr();
     MSFlex->setRows(satznr + 1);
     const Record& r = tables.record(gauge->messart(), satznr);
@@ -104,16 +103,13 @@ void frmTransfer::AppendReadingRow()
                          || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
         ResetMemoryCaption();
     UpdateMemoryCaption(satznr);
-    UpdateStatistics(r.wert, r.einheit);
-    if (!tableBatch) ScrollToLastRow();
+    // The session has counted the reading; many rows at once are shown at
+    // the end of the batch.
+    if (!tableBatch) {
+        showStatistics();
+        ScrollToLastRow();
+    }
     if (satznr == 1 && !gauge->waiting()) updateEvaluationCommands(); // the first reading: something to hand on
-}
-
-QString frmTransfer::tableDate() const
-{
-    // A table from a file keeps the file's date; one read from the gauge has today's.
-    const QString date = leadingDate(tables.record(gauge->messart(), 1).datum);
-    return date.isEmpty() ? currentDate : date;
 }
 
 void frmTransfer::RebuildTable()
@@ -205,35 +201,10 @@ void frmTransfer::showMemoryTable(int kind)
     focusedOption = option;
 }
 
-void frmTransfer::SetMemoryNames()
-{
-    const QString layout = gauge->profile().speicherlayout.trimmed();
-    if (layout == u"2N") {
-        speichername1 = texte.MessageText(6);
-        speichername2 = texte.MessageText(7);
-    } else if (layout == u"2E") {
-        speichername1 = texte.MessageText(15);
-        speichername2 = texte.MessageText(11);
-    } else if (layout == u"1") {
-        speichername1 = texte.MessageText(32);
-    } else if (layout == u"2") {
-        // Two memories of a gauge that says neither FE nor FN: numbered,
-        // rather than captions and a statistics heading without a name.
-        speichername1 = texte.MessageText(32) + u'1';
-        speichername2 = texte.MessageText(32) + u'2';
-    } else if (layout == u"3") {
-        if (identity.geraet.startsWith(QStringLiteral("ZR")) && gauge->device().speichernr == 96)
-            speichername1 = QStringLiteral("Scan ");
-        else
-            speichername1 = texte.MessageText(32) + QString::number(gauge->device().speichernr);
-    }
-}
-
 void frmTransfer::ResetMemoryCaption()
 {
-    SetMemoryNames();
-    if (gauge->messart() == kFE) optFE->setText(speichername1 + QStringLiteral(" (0)"));
-    else if (gauge->messart() == kNFE) optNFE->setText(speichername2 + QStringLiteral(" (0)"));
+    if (gauge->messart() == kFE) optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
+    else if (gauge->messart() == kNFE) optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
     else if (gauge->messart() == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
 }
 
@@ -275,13 +246,11 @@ void frmTransfer::RelabelMemoryCaptions()
 {
     if (!optFE->text().isEmpty()) {
         const QString count = optFE->text().mid(optFE->text().indexOf(u'('));
-        SetMemoryNames();
-        optFE->setText(speichername1 + u' ' + count);
+        optFE->setText(core.memoryName(kFE) + u' ' + count);
     }
     if (!optNFE->text().isEmpty() && !optNFE->isHidden()) {
         const QString count = optNFE->text().mid(optNFE->text().indexOf(u'('));
-        SetMemoryNames();
-        optNFE->setText(speichername2 + u' ' + count);
+        optNFE->setText(core.memoryName(kNFE) + u' ' + count);
     }
 }
 

@@ -62,7 +62,7 @@ void frmTransfer::cmdFlexTabelleloeschen_Click()
     cmdAbs->setVisible(false);
     if (kind == kOnline) {
         tables.setOnlineZaehler(1); // the next online reading is row 1
-        onlineFullReported = false;
+        core.onlineBegins();
         onlineFileKept = false; // Online.mes still holds the deleted readings: kept
     }
 }

@@ -48,9 +48,7 @@ bool frmTransfer::Voreinstellungen(const QString& aktion_)
         failure = settings.writePort(gauge->portnr());
         setWindowTitle(texte.MessageText(14));
     } else if (aktion == u"LL") {
-        LimitFields limits = tables.limits();
-        failure = settings.readLimits(limits, locale);
-        tables.setLimits(limits);
+        return core.loadLimits();
     } else if (aktion == u"LS") {
         failure = settings.writeLimits(tables.limits(), locale);
     } else if (aktion == u"SL") {
@@ -58,35 +56,28 @@ bool frmTransfer::Voreinstellungen(const QString& aktion_)
     } else if (aktion == u"SS") {
         failure = settings.writeLanguage(texte.languageIndex);
     } else if (aktion == u"PI") {
-        ProjectCaptions captions;
-        for (size_t i = 0; i < captions.size(); ++i) captions[i] = projektWindow->lblFelder[i]->text();
-        failure = settings.readProjectCaptions(texte.languageIndex, captions);
-        for (size_t i = 0; i < captions.size(); ++i) projektWindow->lblFelder[i]->setText(captions[i]);
-    } else if (aktion == u"PL" || aktion == u"PS") {
-        ProjectData data;
-        // Read, a field the file leaves empty is empty: text typed and not
-        // saved does not outlive the window.
-        if (aktion == u"PS")
-            for (size_t i = 0; i < data.felder.size(); ++i) data.felder[i] = projektWindow->txtFelder[i]->text();
+        const bool read = core.loadProjectCaptions();
+        for (size_t i = 0; i < kProjectFields; ++i) projektWindow->lblFelder[i]->setText(core.projectCaptions()[i]);
+        return read;
+    } else if (aktion == u"PS") {
+        // The dialog's copy, handed to the session to keep and save.
+        ProjectData data = core.projectData();
+        for (size_t i = 0; i < data.felder.size(); ++i) data.felder[i] = projektWindow->txtFelder[i]->text();
         data.date = projektWindow->DTPDate->date();
         data.time = projektWindow->DTPTime->time();
-        if (aktion == u"PS") {
-            failure = settings.writeProjectData(data);
-        } else {
-            failure = settings.readProjectData(data);
-            for (size_t i = 0; i < data.felder.size(); ++i) projektWindow->txtFelder[i]->setText(data.felder[i]);
-            projektWindow->DTPDate->setDate(data.date);
-            projektWindow->DTPTime->setTime(data.time);
-        }
+        return core.saveProjectData(data);
+    } else if (aktion == u"PL") {
+        const bool read = core.loadProjectData();
+        const ProjectData& data = core.projectData();
+        for (size_t i = 0; i < data.felder.size(); ++i) projektWindow->txtFelder[i]->setText(data.felder[i]);
+        projektWindow->DTPDate->setDate(data.date);
+        projektWindow->DTPTime->setTime(data.time);
+        return read;
     } else {
         return false;
     }
 
-    if (!failure) return true;
-    Errortext = failure->errortext;
-    MsgBox(Errortext + failure->reason);
-    WriteLog(Errortext);
-    return false;
+    return core.reportSettings(failure);
 }
 
 } // namespace kivo

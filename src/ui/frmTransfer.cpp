@@ -100,8 +100,8 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
-    gauge = new DeviceLink(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(),
-                           *this, texte, this);
+    core.attach(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(), *this);
+    gauge = &core.link();
     portWatcher = new PortWatcher(this);
     connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
     // While the program waits for the gauge, the status bar says how to
@@ -389,7 +389,15 @@ void frmTransfer::createShortcuts()
 void frmTransfer::connectHandlers()
 {
     // Each reading the session takes is drawn before the next is taken.
-    connect(&session, &GaugeSession::readingTaken, this, [this] { AppendReadingRow(); });
+    connect(&core, &GaugeSession::readingTaken, this, [this] { AppendReadingRow(); });
+    // A dump's readings are drawn at once when the last is in.
+    connect(&core, &GaugeSession::fillingTable, this, [this](bool on) {
+        if (on) beginTableBatch();
+        else endTableBatch();
+    });
+    connect(&core, &GaugeSession::downloadStarted, this, [this](int, int announced) { downloadStarted(announced); });
+    connect(&core, &GaugeSession::downloadEnded, this, &frmTransfer::downloadEnded);
+    connect(&core, &GaugeSession::gaugeIdentified, this, [this] { setWindowTitle(identity.titleText()); });
     connect(cmdEnde, &QPushButton::clicked, this, &frmTransfer::cmdEnde_Click);
     connect(mnuEnd, &QAction::triggered, this, &frmTransfer::mnuEnd_Click);
     connect(mnuInfo, &QAction::triggered, this, &frmTransfer::mnuInfo_Click);

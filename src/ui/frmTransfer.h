@@ -63,8 +63,16 @@ struct Platform {
     bool singleInstance = true;
 };
 
-class frmTransfer : public QMainWindow, private DeviceView {
+class frmTransfer : public QMainWindow, private SessionView {
     Q_OBJECT
+    // The inspection this window shows; declared first, as the references
+    // below name its parts.
+    GaugeSession core;
+    MeasurementTables& tables = core.tables();
+    Texte& texte = core.texte();
+    Settings& settings = core.settings();
+    ProgramIdentity& identity = core.identity();
+
 public:
     explicit frmTransfer(const Platform& platform, const QString& programFolder, QWidget* parent = nullptr);
     ~frmTransfer() override;
@@ -121,15 +129,10 @@ public:
     void ParseDownloadedLines(const QStringList& zeilen);
     void RebuildTable();
 
-    // The subsystems.
+    // The inspection on show, and its link to the gauge.
+    GaugeSession& session() { return core; }
     DeviceLink& deviceLink() { return *gauge; }
     const DeviceLink& deviceLink() const { return *gauge; }
-    // The inspection: the tables of readings and what takes a reading in.
-    GaugeSession session;
-    MeasurementTables& tables = session.tables();
-    Texte texte;
-    Settings settings;
-    ProgramIdentity identity;
 
     // A wait for the gauge (or a Delay) is running.
     bool waiting() const { return gauge->waiting(); }
@@ -221,8 +224,8 @@ private:
     void ClearRecordTexts();
     // A settings action; false when it failed (and the operator was told).
     bool Voreinstellungen(const QString& aktion);
-    void WriteLog(const QString& logtext) { log.WriteLog(logtext); }
-    void DeleteLog() { log.DeleteLog(); }
+    void WriteLog(const QString& logtext) { core.writeLog(logtext); }
+    void DeleteLog() { core.log().DeleteLog(); }
     void ApplyLanguage();
     // A message box; without a caption of its own it carries the
     // application title.
@@ -237,7 +240,6 @@ private:
     void ColourLimitCell(int slot);
     void ScrollToLastRow();
     void ReadGridBack(int rowCount);
-    void SetMemoryNames();
     void ResetMemoryCaption();
     // The option of the table on show with a new count.
     void UpdateMemoryCaption(int count);
@@ -250,8 +252,6 @@ private:
     void limitsSaved();
     void RefreshTable();
     void BuildReportText(const QString& mode);
-    // The readings of the table on show, in slot order.
-    std::vector<ReportRow> shownReadings() const;
     // Writes an export through `write` and hands it to the desktop; "Excel"
     // or "Word" names it in the log.
     void finishExport(const QString& application, const QString& base, const QString& suffix,
@@ -264,14 +264,9 @@ private:
     void ScanPorts();
 
     // State that lives with the window.
-    LogFile log;
-    QString Errortext;
     QString aktion;
-    QString currentDate;
     bool onlineAutoSave = false;
     bool alleSpeicher = false;
-    QString speichername1;
-    QString speichername2;
     bool loadingFile = false;
     QString ReportText;
     QString helpFilePath; // the manual chosen last
@@ -289,7 +284,7 @@ private:
     void applyBrand();
     void setStatusFieldLook(int widthTwips, int heightTwips, const QColor& background, const QColor& text,
                             int pointSize);
-    void composeDataFolders();
+    void settleInstallation();
     void writeStartLog();
     void setLanguageTicks();
     void refreshTableInLanguage();
@@ -312,9 +307,7 @@ private:
     void endTableBatch();
     void showStatistics();
     // The date the table's heading shows: a file's, else today's.
-    QString tableDate() const;
-    // The name the statistics give the table on show.
-    QString statisticsName();
+    QString tableDate() const { return core.tableDate(gauge->messart()); }
     // The table on show for the acceptance check, counted as the statistics count it.
     JudgedTable tableToJudge();
     QRadioButton* optionOf(int kind) const;
@@ -324,7 +317,7 @@ private:
     void narrowStatusField();
     void selectTable(QRadioButton* option);
 
-    // What the device link shows and asks (DeviceView).
+    // What the session shows and asks while a command to the gauge runs.
     void showOpening() override;
     void showStillConnected() override;
     void showConnected(const QString& port) override;
@@ -337,25 +330,25 @@ private:
     void waitEnded() override;
     void working(bool on) override; // the hourglass pointer
     MsgAnswer message(const QString& text, MsgIcon icon) override;
-    void writeLog(const QString& text) override { WriteLog(text); }
     void identified(const std::optional<QString>& failure) override;
     void downloadProgress(int linesSeen) override;
     void dumpSplit(bool exceeded) override;
-    void warnOfMissingReadings(int announced, int received, int damaged);
+    void warnOfMissingReadings(const GaugeSession::MemoryDownload& download);
+    void downloadStarted(int announced);
+    void downloadEnded();
+    QString statusBeforeDownload; // the status box's text before "LESEN"
+    int languageBeforeDownload = 0;
     // The status bar names a file just written ("Export: ", "CSV: ", ...).
     void showFileWritten(const QString& what, const QString& path);
     QString readingText() const;
     bool downloading = false; // the status box reads "LESEN" meanwhile
     int onlineSaves = 0;      // Online.mes written since the start
-    void onlineRecord(const QString& zeile) override;
-    bool onlineLine(const QString& zeile) override;
+    void onlineShown(const QString& zeile, bool record) override;
     void onlineLinesTaken() override;
     void flushOnlineSave();
     void setTableKind(int kind); // the table on show, kFE, kNFE or kOnline
     void onlineLineRefused(int refused) override;
     void onlineHeld(const QString& text) override;
-    bool onlineTableFull() const override { return tables.onlineFull(); }
-    void reportOnlineTableFull() override;
     void commandEnded() override;
 
     Platform platform;
@@ -366,7 +359,6 @@ private:
     // The language changed while the gauge was busy: the table is drawn in
     // the new language once the command is over.
     bool refreshPending = false;
-    bool onlineFullReported = false; // the full online table was reported
     bool onlineSavePending = false;
     QLabel* escapeHint = nullptr;
     QPushButton* cancelButton = nullptr;   // cancels a wait, like Escape

@@ -80,7 +80,7 @@ protected:
 
     QString settingsFile(const QString& name) const
     {
-        QFile file(window->identity.AppDataPath + u'/' + name);
+        QFile file(window->session().identity().AppDataPath + u'/' + name);
         return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : "<missing>";
     }
     QString logText() const { return settingsFile("Brenvor_TransferLog.txt"); }
@@ -105,7 +105,7 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     EXPECT_TRUE(window->deviceLink().CheckConnect());
     EXPECT_TRUE(window->picBth->isHidden());
     EXPECT_FALSE(QPixmap(QStringLiteral(":/pictures/usb.png")).isNull()); // the built-in pictures are linked in
-    EXPECT_EQ(window->identity.geraet, u"RKS");
+    EXPECT_EQ(window->session().identity().geraet, u"RKS");
     EXPECT_EQ(window->deviceLink().device().geraetesoftware, u"1.07");
     EXPECT_EQ(window->deviceLink().device().anzahl1, 25);
     EXPECT_EQ(settingsFile("Port.ini"), u"ttyUSB0\r\n");
@@ -220,7 +220,7 @@ TEST_F(Connection, OnlineReadingsAreSavedBeforeTheirTableGoes)
     connectTo("ttyUSB0");
     ASSERT_TRUE(window->deviceLink().CheckConnect());
     window->optOnline_Click();
-    const QString onlineMes = window->identity.MessDataPath + u"/Online.mes"_s;
+    const QString onlineMes = window->session().identity().MessDataPath + u"/Online.mes"_s;
     const auto savedRows = [&] {
         QFile file(onlineMes);
         return file.open(QIODevice::ReadOnly) ? file.readAll().count("Fe\r\n") : -1;
