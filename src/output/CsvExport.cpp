@@ -48,24 +48,33 @@ QString shortestNumber(double value, QChar point)
     return text;
 }
 
-QByteArray csvText(const std::vector<CsvReading>& readings, bool german)
+QString csvHeading(bool german)
 {
     const QChar separator = german ? u';' : u',';
-    const QChar point = german ? u',' : u'.';
     const QStringList heading = german ? QStringList{QStringLiteral("Datum"), QStringLiteral("Zeit"), QStringLiteral("Nr"),
                                                      QStringLiteral("Wert"), QStringLiteral("Einheit"),
                                                      QStringLiteral("Material")}
                                        : QStringList{QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("No"),
                                                      QStringLiteral("Value"), QStringLiteral("Unit"),
                                                      QStringLiteral("Material")};
-    QString text = heading.join(separator) + QStringLiteral("\r\n");
-    for (const CsvReading& r : readings) {
-        const QStringList quoted = {csvTextField(r.datum, separator), csvTextField(r.zeit, separator),
-                                    QString::number(r.nr), csvField(shortestNumber(r.wert, point), separator),
-                                    csvTextField(r.einheit.trimmed(), separator),
-                                    csvTextField(r.material.trimmed(), separator)};
-        text += quoted.join(separator) + QStringLiteral("\r\n");
-    }
+    return heading.join(separator);
+}
+
+QString csvRow(const CsvReading& r, bool german)
+{
+    const QChar separator = german ? u';' : u',';
+    const QChar point = german ? u',' : u'.';
+    const QStringList quoted = {csvTextField(r.datum, separator), csvTextField(r.zeit, separator),
+                                QString::number(r.nr), csvField(shortestNumber(r.wert, point), separator),
+                                csvTextField(r.einheit.trimmed(), separator),
+                                csvTextField(r.material.trimmed(), separator)};
+    return quoted.join(separator);
+}
+
+QByteArray csvText(const std::vector<CsvReading>& readings, bool german)
+{
+    QString text = csvHeading(german) + QStringLiteral("\r\n");
+    for (const CsvReading& r : readings) text += csvRow(r, german) + QStringLiteral("\r\n");
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 

@@ -19,6 +19,9 @@ struct CsvReading {
 
 // German: ";" between fields and a decimal comma; English: "," and a point.
 QByteArray csvText(const std::vector<CsvReading>& readings, bool german);
+// The heading row and one reading's row, without their line end.
+QString csvHeading(bool german);
+QString csvRow(const CsvReading& reading, bool german);
 
 // A field quoted by RFC 4180 where it holds a comma, a semicolon, a tab, a
 // quote or a line end.

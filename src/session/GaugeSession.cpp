@@ -321,6 +321,38 @@ ReportInput GaugeSession::reportInput(const QLocale& locale)
     return in;
 }
 
+WorkbookInput GaugeSession::workbookInput(const QLocale& locale)
+{
+    WorkbookInput in;
+    const ReportInput report = reportInput(locale);
+    in.german = german();
+    in.reportP = buildReportText(report, 'P');
+    in.stats = tableSet.statistics();
+    in.statCount = in.stats.statCount;
+    in.absolut = tableSet.absolut();
+    in.limits = tableSet.limits();
+    in.heading = {report.heading[0], report.heading[1], report.heading[2], languageTexts.MessageText(2)};
+    in.materialart = gauge->profile().materialart;
+    in.rows = report.rows;
+    in.chartTitle = report.statistics.value(0);
+    return in;
+}
+
+std::vector<CsvReading> GaugeSession::csvReadings() const
+{
+    const int kind = gauge->messart();
+    const QString shownDate = tableDate(kind);
+    std::vector<CsvReading> rows;
+    if (kind < kFE || kind > kOnline) return rows;
+    rows.reserve(size_t(tableSet.count(kind)));
+    for (int k = 1; k <= tableSet.count(kind); ++k) {
+        const Record& r = tableSet.record(kind, k);
+        const QString own = leadingDate(r.datum);
+        rows.push_back({own.isEmpty() ? shownDate : own, r.zeit, r.nr, r.wert, r.einheit, r.material});
+    }
+    return rows;
+}
+
 void GaugeSession::identified(const std::optional<QString>& failure)
 {
     programIdentity.geraet = gauge->geraet();

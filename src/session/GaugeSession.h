@@ -8,7 +8,9 @@
 
 #include "device/DeviceLink.h"
 #include "device/ModelProfile.h"
+#include "output/CsvExport.h"
 #include "output/ReportText.h"
+#include "output/WorkbookLayout.h"
 #include "session/ProgramState.h"
 #include "session/SessionView.h"
 #include "settings/LogFile.h"
@@ -126,6 +128,11 @@ public:
     QString tableDate(int kind) const;
     // Everything the report of the table on show is made of.
     ReportInput reportInput(const QLocale& locale);
+    // The spreadsheet's input, its head the report's project block.
+    WorkbookInput workbookInput(const QLocale& locale);
+    // The readings of the table on show for CSV: a row without a date of
+    // its own has the table's.
+    std::vector<CsvReading> csvReadings() const;
 
 signals:
     // A reading is in the table `kind` at `slot`; the next one goes to the

@@ -58,15 +58,7 @@ void frmTransfer::mnuCsv_Click()
     if (path.trimmed().isEmpty()) return;
     if (!path.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) path += QStringLiteral(".csv");
 
-    const int kind = gauge->messart();
-    // A row without a date of its own has the table's.
-    const QString shownDate = tableDate();
-    std::vector<CsvReading> rows;
-    for (int k = 1; k <= tables.count(kind); ++k) {
-        const Record& r = tables.record(kind, k);
-        const QString own = leadingDate(r.datum);
-        rows.push_back({own.isEmpty() ? shownDate : own, r.zeit, r.nr, r.wert, r.einheit, r.material});
-    }
+    const std::vector<CsvReading> rows = core.csvReadings();
     FileError error;
     if (!writeFileBytes(path, csvText(rows, german), &error)) {
         reportSaveFailure(path, fileErrorText(error, german));

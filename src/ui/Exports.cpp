@@ -27,20 +27,8 @@ void frmTransfer::cmdExcel_Click()
                            MsgButtons::YesNo, MsgIcon::Question)
                     == MsgAnswer::Yes;
     if (programEnded) return;
-    BuildReportText(QStringLiteral("P"));
-
-    WorkbookInput in;
-    in.german = german;
-    in.reportP = ReportText;
-    in.stats = stats;
-    in.statCount = stats.statCount;
-    in.absolut = tables.absolut();
-    in.limits = tables.limits();
-    for (int c = 0; c < 4; ++c) in.heading[size_t(c)] = MSFlex->TextMatrix(0, c);
-    in.materialart = gauge->profile().materialart;
-    in.rows = core.readingsOf(gauge->messart());
-    in.chartTitle = lstStat->count() > 0 ? lstStat->item(0)->text() : QString();
-    const WorkbookLayout layout = buildWorkbook(in, withChart);
+    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    const WorkbookLayout layout = buildWorkbook(core.workbookInput(QLocale()), withChart);
     finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),
                  [&layout, german](const QString& path) { return writeWorkbook(layout, path, german); });
 }
