@@ -1,5 +1,8 @@
 #include "cli/CliCommands.h"
 
+#include "cli/CliSession.h"
+#include "session/TableOutput.h"
+
 #include "device/PortList.h"
 #include "evaluation/Acceptance.h"
 #include "output/CsvExport.h"
@@ -187,27 +190,26 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
     const bool de = context.german;
     const QString target = args.options.value(QStringLiteral("out"));
     if (args.operands.size() != 1 || target.isEmpty()) {
-        err << say(de, "convert DATEI.mes --out DATEI.csv", "convert FILE.mes --out FILE.csv") << Qt::endl;
-        return ExitCode::Usage;
-    }
-    if (!target.endsWith(QStringLiteral(".csv"), Qt::CaseInsensitive)) {
-        err << say(de, "Nur .csv kann bisher geschrieben werden", "Only .csv can be written so far") << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const QString path = args.operands.first();
-    const std::optional<LoadedFile> file = loadFile(path, chosenModel(args, context), de, err);
-    if (!file) return ExitCode::FileTrouble;
-    QString date = file->datum ? leadingDate(*file->datum) : QString();
-    if (date.isEmpty()) date = QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-    std::vector<CsvReading> rows;
-    rows.reserve(file->readings.size());
-    for (const LoadedReading& r : file->readings)
-        rows.push_back({date, r.zeit, r.nr, r.wert, r.einheit, r.material.value_or(QString())});
-    FileError error;
-    if (!writeFileBytes(target, csvText(rows, de), &error)) {
-        err << say(de, "Die Datei %1 konnte nicht gespeichert werden: %2", "The file %1 could not be saved: %2")
-                   .arg(target, fileErrorText(error, de))
+        err << say(de, "convert DATEI.mes --out DATEI.csv|.xlsx|.odt", "convert FILE.mes --out FILE.csv|.xlsx|.odt")
             << Qt::endl;
+        return ExitCode::Usage;
+    }
+    const std::optional<TableFormat> format = formatOfPath(target);
+    if (!format || *format == TableFormat::Mes) {
+        err << say(de, "--out braucht die Endung .csv, .xlsx oder .odt", "--out needs the ending .csv, .xlsx or .odt")
+            << Qt::endl;
+        return ExitCode::Usage;
+    }
+    CliSession cli(err, de);
+    if (!cli.prepare(args, context)) return ExitCode::Usage;
+    GaugeSession& session = cli.session;
+    const QString path = args.operands.first();
+    const std::optional<LoadedFile> file = loadFile(path, session.identity().geraet, de, err);
+    if (!file) return ExitCode::FileTrouble;
+    session.link().setMessart(kFE);
+    session.takeFile(*file);
+    if (const QString failure = writeShownTable(session, target, *format); !failure.isEmpty()) {
+        err << failure << Qt::endl;
         return ExitCode::FileTrouble;
     }
     return ExitCode::Done;

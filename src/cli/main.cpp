@@ -3,8 +3,11 @@
 
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
+#include "cli/GaugeCommands.h"
+#include "cli/Interrupt.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTextStream>
 #include <cstdio>
 
@@ -15,24 +18,50 @@ namespace {
 const char* const kUsage =
     "Usage: kivo-cli COMMAND [OPTIONS]\n"
     "\n"
+    "kivo-cli downloads a coating-thickness or magnetic gauge's memories, takes its\n"
+    "readings online, converts and judges measurement files: the work of the\n"
+    "Kivo RIDIVORI window, for labs, scripts and a gauge station without a screen.\n"
+    "\n"
     "Commands:\n"
     "  ports                               the serial ports that suit the model\n"
     "                                      (path, bluetooth|usb|serial, the device behind it)\n"
     "  models                              the gauge models and what each has\n"
+    "  download PORT [--memory 1|2|all] [--out FILE] [--format mes|csv|xlsx|odt] [--timeout S]\n"
+    "                                      the gauge's memories; without --out the\n"
+    "                                      measurement file (or CSV) goes to standard output;\n"
+    "                                      both memories of a two-memory gauge go to\n"
+    "                                      FILE-1 and FILE-2\n"
+    "  online PORT [--count N] [--seconds S] [--out FILE] [--timeout S]\n"
+    "                                      one CSV line per reading on standard output as it\n"
+    "                                      arrives, until N readings, S seconds or Ctrl+C;\n"
+    "                                      --out keeps them as .mes, .csv, .xlsx or .odt\n"
+    "  convert FILE.mes --out FILE.csv|FILE.xlsx|FILE.odt\n"
+    "                                      a measurement file as CSV, workbook or document\n"
     "  judge FILE --rule iso19840|imo-pspc --nominal N [--max M] [--correction C] [--signed]\n"
     "                                      the acceptance check of a measurement file\n"
-    "  convert FILE.mes --out FILE.csv     a measurement file as CSV\n"
     "\n"
     "Options:\n"
     "  --model CODE    the gauge model (RKT, RKS, RKM, DOR, ZR, VX); else Konfi.ini\n"
     "                  beside the program names it\n"
     "  --lang de|en    the language of texts and numbers (default: en)\n"
+    "  --timeout S     seconds the gauge may stay silent (default 30); online: before its\n"
+    "                  first reading, and between readings once given\n"
     "  --help          this text\n"
     "\n"
+    "Files are the files the window writes: a .mes from kivo-cli opens in the window\n"
+    "and the other way round. The settings (limits, project data) are the window's.\n"
+    "Progress goes to standard error when it is a terminal. Ctrl+C cancels a download\n"
+    "(nothing is written) and ends an online session (the readings taken are kept).\n"
+    "\n"
     "Exit codes:\n"
-    "  0  done            1  a verdict \"not met\"     2  usage (or a table that cannot be judged)\n"
-    "  3  port cannot be opened    4  the gauge did not answer\n"
-    "  5  the transfer was incomplete or damaged    6  a file could not be read or written\n";
+    "  0  done\n"
+    "  1  a verdict \"not met\"\n"
+    "  2  usage (or a table that cannot be judged)\n"
+    "  3  the port cannot be opened\n"
+    "  4  the gauge did not answer (within --timeout)\n"
+    "  5  the transfer was incomplete or damaged (what came is written)\n"
+    "  6  a file could not be read or written\n"
+    "  130  cancelled by Ctrl+C\n";
 
 } // namespace
 
@@ -45,7 +74,8 @@ int main(int argc, char** argv)
     const std::optional<CliArgs> args =
         parseArgs(app.arguments().mid(1), {QStringLiteral("rule"), QStringLiteral("nominal"), QStringLiteral("max"),
                                             QStringLiteral("correction"), QStringLiteral("out"), QStringLiteral("model"),
-                                            QStringLiteral("lang")},
+                                            QStringLiteral("lang"), QStringLiteral("memory"), QStringLiteral("format"),
+                                            QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds")},
                   {QStringLiteral("help"), QStringLiteral("signed")}, &error);
     if (!args) {
         err << error << Qt::endl << kUsage;
@@ -61,6 +91,10 @@ int main(int argc, char** argv)
         return int(ExitCode::Usage);
     }
     const CliContext context{lang == u"de", QCoreApplication::applicationDirPath()};
+    // Numbers in the reports and files as the language writes them.
+    QLocale::setDefault(context.german ? QLocale(QLocale::German, QLocale::Germany)
+                                       : QLocale(QLocale::English, QLocale::UnitedStates));
+    catchInterrupt();
     ExitCode code = ExitCode::Usage;
     if (args->command == u"ports")
         code = runPorts(*args, context, out, err);
@@ -68,6 +102,10 @@ int main(int argc, char** argv)
         code = runModels(*args, context, out, err);
     else if (args->command == u"judge")
         code = runJudge(*args, context, out, err);
+    else if (args->command == u"download")
+        code = runDownload(*args, context, out, err);
+    else if (args->command == u"online")
+        code = runOnline(*args, context, out, err);
     else if (args->command == u"convert")
         code = runConvert(*args, context, out, err);
     else

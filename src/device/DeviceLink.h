@@ -139,6 +139,8 @@ public:
     bool commandStopped() const { return cancelled || ended; }
     // The program has ended: nothing more is asked of the gauge.
     bool hasEnded() const { return ended; }
+    // Milliseconds since the gauge last sent a byte.
+    qint64 quietMs() const { return lastByteClock.elapsed(); }
     // The gauge began to send the last dump (its STX came).
     bool dumpStarted() const { return dumpStxSeen; }
     // Escape or the cancel button: only while a wait runs.

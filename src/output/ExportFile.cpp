@@ -1,12 +1,14 @@
 #include "output/ExportFile.h"
 
 #include "shared/FilePermissions.h"
+#include "settings/TextFile.h"
 #include "shared/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
 #include <cerrno>
+#include <cstdio>
 
 namespace kivo {
 
@@ -89,6 +91,35 @@ ExportOutcome saveExport(const QString& folder, const QString& base, const QStri
         return out;
     }
     return cannotWrite(datedMoveFailure(move, german));
+}
+
+QString writeReplacing(const QString& path, bool german, const std::function<QString(const QString& path)>& write)
+{
+    const QFileInfo target(path);
+    auto cannotWrite = [&](const QString& reason) {
+        return (german ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
+                       : QStringLiteral("The file %1 cannot be written: %2"))
+            .arg(QDir::toNativeSeparators(path), reason);
+    };
+    FileError error;
+    if (target.exists() && notARegularFile(path, &error)) return cannotWrite(fileErrorText(error, german));
+    QTemporaryFile temp(target.dir().filePath(QStringLiteral(".%1_XXXXXX.part").arg(target.fileName())));
+    errno = 0;
+    if (!temp.open()) return cannotWrite(errno ? systemErrorText(errno, german) : temp.errorString());
+    temp.close(); // the writer opens it by name; the name stays reserved
+    if (const QString reason = write(temp.fileName()); !reason.isEmpty()) return cannotWrite(reason);
+    giveUsualPermissions(temp.fileName());
+#ifdef Q_OS_WIN
+    QFile::remove(path);
+    if (!QFile::rename(temp.fileName(), path)) return cannotWrite(QFile(temp.fileName()).errorString());
+#else
+    errno = 0;
+    // rename() puts the new file in the old one's place in one step.
+    if (::rename(QFile::encodeName(temp.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return cannotWrite(systemErrorText(errno, german));
+#endif
+    temp.setAutoRemove(false);
+    return QString();
 }
 
 } // namespace kivo

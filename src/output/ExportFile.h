@@ -40,4 +40,10 @@ struct ExportOutcome {
 ExportOutcome saveExport(const QString& folder, const QString& base, const QString& suffix, const QDateTime& when,
                          bool german, const std::function<QString(const QString& path)>& write);
 
+// Writes `path` through `write` under a temporary name beside it and only
+// then gives the file its name, replacing an older one whole: a failed or
+// interrupted write leaves the old file as it was and nothing half-written.
+// Returns "" or why the file cannot be written.
+QString writeReplacing(const QString& path, bool german, const std::function<QString(const QString& path)>& write);
+
 } // namespace kivo

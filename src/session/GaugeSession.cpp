@@ -167,6 +167,39 @@ void GaugeSession::takeDumpLines(const QStringList& zeilen)
     emit fillingTable(false);
 }
 
+void GaugeSession::takeFile(const LoadedFile& file)
+{
+    const int kind = gauge->messart();
+    tableSet.ClearRecords(kind);
+    tableSet.ResetStatistics();
+    if (file.datum) tableSet.setDatum(kind, tableSet.satznr(), *file.datum);
+    int slot = 1;
+    for (const LoadedReading& reading : file.readings) {
+        Record r = tableSet.record(kind, slot);
+        r.zeit = reading.zeit;
+        r.nr = reading.nr;
+        r.wert = reading.wert;
+        r.einheit = reading.einheit;
+        if (reading.material) r.material = *reading.material;
+        tableSet.setRecord(kind, slot++, r);
+    }
+    // Further online readings follow the loaded ones.
+    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
+    recount();
+}
+
+void GaugeSession::recount()
+{
+    const int kind = gauge->messart();
+    tableSet.ResetStatistics();
+    const bool signedModel = programIdentity.geraet.startsWith(QStringLiteral("RK"));
+    for (int k = 1; k <= tableSet.count(kind); ++k) {
+        const Record& r = tableSet.record(kind, k);
+        tableSet.setSatznr(k);
+        tableSet.UpdateStatistics(r.wert, r.einheit, signedModel);
+    }
+}
+
 GaugeSession::Reach GaugeSession::reachGauge()
 {
     gauge->resetOpenAttempts();

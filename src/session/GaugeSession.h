@@ -15,6 +15,7 @@
 #include "session/SessionView.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
+#include "table/MeasurementFile.h"
 #include "table/MeasurementTables.h"
 #include "texts/Texte.h"
 
@@ -93,6 +94,12 @@ public:
     // The lines of a memory dump into the table on show, up to the table's
     // size or the first empty line.
     void takeDumpLines(const QStringList& zeilen);
+
+    // A measurement file's readings into the table on show, in place of
+    // what it held; its statistics counted anew.
+    void takeFile(const LoadedFile& file);
+    // The statistics of the table on show counted anew from its readings.
+    void recount();
 
     // Opening the port and asking the gauge who it is.
     enum class Reach { Answered, NotOpen, NoAnswer, Ended };

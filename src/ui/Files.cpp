@@ -128,21 +128,10 @@ void frmTransfer::cmdOpen_Click()
     }
 
     const int kind = gauge->messart();
-    tables.ClearRecords(kind);
+    core.takeFile(*file);
     MSFlex->Clear();
     lstStat->clear();
     ResetStatistics();
-    if (file->datum) tables.setDatum(kind, tables.satznr(), *file->datum);
-    int slot = 1;
-    for (const LoadedReading& reading : file->readings) {
-        Record r = tables.record(kind, slot);
-        r.zeit = reading.zeit;
-        r.nr = reading.nr;
-        r.wert = reading.wert;
-        r.einheit = reading.einheit;
-        if (reading.material) r.material = *reading.material;
-        tables.setRecord(kind, slot++, r);
-    }
     const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead);
     if (kind == kFE) optFE->setText(caption);
     if (kind == kNFE) optNFE->setText(caption);
@@ -151,10 +140,7 @@ void frmTransfer::cmdOpen_Click()
     loadingFile = false;
     // Further online readings follow the loaded ones, in a session of
     // their own: Online.mes of the one before is kept.
-    if (kind == kOnline) {
-        tables.setOnlineZaehler(tables.count(kind) + 1);
-        onlineFileKept = false;
-    }
+    if (kind == kOnline) onlineFileKept = false;
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
 
     // Rows that were no readings are not in the table; the operator must
