@@ -27,6 +27,10 @@ CliRun cli(const QStringList& args, const QString& extraPorts = {})
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"KIVO_EXTRA_PORTS"_s, extraPorts);
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+    // Its settings and data folders are the test's, not the machine's.
+    static const QTemporaryDir home;
+    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
+    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
     p.setProcessEnvironment(env);
     p.start(QStringLiteral(KIVO_CLI), args);
     if (!p.waitForFinished(60000)) return {};

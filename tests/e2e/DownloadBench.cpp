@@ -89,6 +89,7 @@ GaugeSim& DownloadBench::startSlowRks()
 
 GaugeSim& DownloadBench::startSim(const QStringList& options)
 {
+    sim.reset(); // one gauge at the link at a time
     sim = std::make_unique<GaugeSim>(linkPath, options);
     return *sim;
 }

@@ -1,6 +1,8 @@
 // The command line of kivo-cli read into a command, its operands and options.
 
 #include "cli/CliArgs.h"
+#include "cli/GaugeCommands.h"
+#include "session/TableOutput.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +47,25 @@ TEST(CliArgs, WhatCannotBeReadIsSaid)
         EXPECT_FALSE(parseArgs(c.args, kValued, kFlags, &error)) << c.error;
         EXPECT_EQ(error.toStdString(), c.error);
     }
+}
+
+} // namespace
+} // namespace kivo::cli
+
+namespace kivo::cli {
+namespace {
+
+TEST(CliOutput, FormatsByNameAndEndingAndTheFilesOfTwoMemories)
+{
+    EXPECT_EQ(formatOfPath(QStringLiteral("/a/day.XLSX")), TableFormat::Xlsx);
+    EXPECT_EQ(formatOfPath(QStringLiteral("day.mes")), TableFormat::Mes);
+    EXPECT_FALSE(formatOfPath(QStringLiteral("day.pdf")));
+    EXPECT_FALSE(formatOfPath(QStringLiteral("day")));
+    EXPECT_EQ(formatNamed(QStringLiteral("csv")), TableFormat::Csv);
+    EXPECT_EQ(numberedPath(QStringLiteral("/a/b/day.mes"), 2), QStringLiteral("/a/b/day-2.mes"));
+    EXPECT_EQ(numberedPath(QStringLiteral("day.mes"), 1), QStringLiteral("day-1.mes"));
+    EXPECT_EQ(numberedPath(QStringLiteral("./x/day"), 1), QStringLiteral("./x/day-1"));
+    EXPECT_EQ(numberedPath(QStringLiteral("/a.b/day.tar.csv"), 2), QStringLiteral("/a.b/day.tar-2.csv"));
 }
 
 } // namespace

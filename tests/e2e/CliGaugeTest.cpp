@@ -1,0 +1,232 @@
+// kivo-cli against the gauge simulator on a pseudo-terminal: a download to
+// the files the window opens, each exit code of a download, online readings
+// as they arrive, and Ctrl+C leaving nothing half-written.
+
+#include "DownloadBench.h"
+#include "MeasurementText.h"
+#include "ZipEntry.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <gtest/gtest.h>
+
+using namespace kivo::e2e;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out, err;
+    qint64 ms = 0;
+};
+
+QProcessEnvironment cliEnvironment(const QString& configHome, const QString& dataHome)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
+    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
+    env.insert(u"XDG_DATA_HOME"_s, dataHome);
+    return env;
+}
+
+CliRun finish(QProcess& p, const QElapsedTimer& clock)
+{
+    if (!p.waitForFinished(90000)) return {};
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError()), clock.elapsed()};
+}
+
+// kivo-cli in the installation of `session`, as the window there sees it.
+CliRun cli(const DriveSession& session, const QStringList& args)
+{
+    QProcess p;
+    p.setProcessEnvironment(cliEnvironment(session.configHome(), session.dataHome()));
+    QElapsedTimer clock;
+    clock.start();
+    p.start(QStringLiteral(KIVO_CLI), args);
+    return finish(p, clock);
+}
+
+QStringList values(const QString& csv, QChar separator)
+{
+    QStringList found;
+    for (const QString& line : csv.split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1))
+        found << line.section(separator, 3, 3).remove(u'"');
+    return found;
+}
+
+const QList<QByteArray> kMemory1 = {recordLine(1, "88.6", "µm", "Fe"), recordLine(2, "90.3", "µm", "Fe"),
+                                    recordLine(3, "86.9", "µm", "Fe")};
+const QList<QByteArray> kMemory2 = {recordLine(1, "24.8", "µm", "NFe"), recordLine(2, "26.1", "µm", "NFe"),
+                                    recordLine(3, "0.0262", "mm", "NFe"), recordLine(4, "23.9", "µm", "NFe")};
+
+TEST(CliGauge, DownloadGivesTheFilesTheWindowOpensAndTheOtherWayRound)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kMemory1),
+                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kMemory2)}))
+                    .ready());
+    // Both memories of a two-memory gauge, each to a file of its own.
+    const QString day = bench.session.path(u"day.mes"_s);
+    const CliRun both = cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"VX"_s, u"--out"_s, day});
+    ASSERT_EQ(both.exitCode, 0) << both.err.toStdString();
+    EXPECT_TRUE(both.err.contains(u"FE-Memory: 3 readings in "_s)) << both.err.toStdString();
+    EXPECT_TRUE(both.err.contains(u"NFE-Memory: 4 readings in "_s)) << both.err.toStdString();
+    const QString second = bench.session.path(u"day-2.mes"_s);
+    ASSERT_TRUE(QFileInfo::exists(bench.session.path(u"day-1.mes"_s)));
+    ASSERT_TRUE(QFileInfo::exists(second));
+    EXPECT_FALSE(QFileInfo::exists(day));
+
+    // One memory as German CSV on standard output.
+    const CliRun csv = cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"VX"_s, u"--memory"_s, u"2"_s,
+                                           u"--format"_s, u"csv"_s, u"--lang"_s, u"de"_s});
+    ASSERT_EQ(csv.exitCode, 0) << csv.err.toStdString();
+    EXPECT_TRUE(csv.out.startsWith(u"Datum;Zeit;Nr;Wert;Einheit;Material\r\n"_s)) << csv.out.toStdString();
+    EXPECT_EQ(values(csv.out, u';'), (QStringList{u"24,8"_s, u"26,1"_s, u"26,2"_s, u"23,9"_s}));
+
+    // The window opens the file kivo-cli wrote and saves it again; kivo-cli
+    // converts what the window saved.
+    const QString back = bench.session.path(u"back"_s);
+    const DriveResult shown = bench.connect(kUntilIdle + openScript(second) + saveScript(back));
+    ASSERT_EQ(shown.dumps.size(), 2);
+    const Grid grid = bench.grid(shown.dumps[0]);
+    ASSERT_EQ(grid.size(), 5);
+    EXPECT_EQ(grid[3], readingRow(3, u"26.2"_s, kUmNfe));
+    EXPECT_EQ(shown.dumps[0].text(u"optNFE"_s), u"day-2.mes (4)"_s);
+    const QString backCsv = bench.session.path(u"back.csv"_s);
+    const CliRun converted = cli(bench.session, {u"convert"_s, back + u".mes"_s, u"--out"_s, backCsv, u"--model"_s, u"VX"_s});
+    ASSERT_EQ(converted.exitCode, 0) << converted.err.toStdString();
+    EXPECT_EQ(values(QString::fromUtf8(DriveSession::readFile(backCsv).mid(3)), u','),
+              (QStringList{u"24.8"_s, u"26.1"_s, u"26.2"_s, u"23.9"_s}));
+}
+
+TEST(CliGauge, EachExitCodeOfADownload)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    const QString out = bench.session.path(u"out.mes"_s);
+    const QStringList rks = {u"--model"_s, u"RKS"_s, u"--timeout"_s, u"1"_s, u"--out"_s, out};
+
+    const CliRun noPort = cli(bench.session, QStringList{u"download"_s, bench.session.path(u"none"_s)} + rks);
+    EXPECT_EQ(noPort.exitCode, 3) << noPort.err.toStdString();
+    EXPECT_TRUE(noPort.err.contains(u"cannot be opened"_s)) << noPort.err.toStdString();
+
+    // Wrong uses of the command line.
+    for (const QStringList& wrong : {QStringList{u"--memory"_s, u"3"_s}, QStringList{u"--memory"_s, u"2"_s},
+                                     QStringList{u"--format"_s, u"pdf"_s}, QStringList{u"--timeout"_s, u"0"_s}}) {
+        ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+        EXPECT_EQ(cli(bench.session, QStringList{u"download"_s, bench.link()} + rks + wrong).exitCode, 2)
+            << wrong.join(u' ').toStdString();
+    }
+    EXPECT_EQ(cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"RKS"_s, u"--format"_s, u"xlsx"_s}).exitCode, 2);
+    EXPECT_FALSE(QFileInfo::exists(out));
+
+    // A gauge that answers nothing: given up after --timeout.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--silent"_s})).ready());
+    const CliRun silent = cli(bench.session, QStringList{u"download"_s, bench.link()} + rks);
+    EXPECT_EQ(silent.exitCode, 4) << silent.err.toStdString();
+    EXPECT_LT(silent.ms, 20000);
+
+    // A wire cut in the middle of the dump: nothing written.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--cut-after-bytes"_s, u"250"_s})).ready());
+    const CliRun cut = cli(bench.session, QStringList{u"download"_s, bench.link()} + rks);
+    EXPECT_EQ(cut.exitCode, 5) << cut.err.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(out));
+
+    // The whole memory, at last.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const CliRun done = cli(bench.session, QStringList{u"download"_s, bench.link()} + rks);
+    EXPECT_EQ(done.exitCode, 0) << done.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(out));
+
+    // A file that cannot be written.
+    const CliRun blocked = cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"RKS"_s, u"--out"_s,
+                                               bench.session.path(u"no folder/x.mes"_s)});
+    EXPECT_EQ(blocked.exitCode, 6) << blocked.err.toStdString();
+}
+
+// Ctrl+C in the middle of a slow download cancels it: no file, and no
+// temporary file beside where it would have been.
+TEST(CliGauge, CtrlCLeavesNothingHalfWritten)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    bench.startSlowRks();
+    const QString folder = bench.session.path(u"out"_s);
+    QDir().mkpath(folder);
+    for (const char* format : {"mes", "xlsx"}) {
+        const QString out = QDir(folder).filePath(u"slow."_s + QLatin1String(format));
+        QProcess p;
+        p.setProcessEnvironment(cliEnvironment(bench.session.configHome(), bench.session.dataHome()));
+        QElapsedTimer clock;
+        clock.start();
+        p.start(QStringLiteral(KIVO_CLI), {u"download"_s, bench.link(), u"--model"_s, u"RKS"_s, u"--out"_s, out});
+        ASSERT_TRUE(p.waitForStarted());
+        QThread::msleep(1200); // the dump is on its way
+        ::kill(pid_t(p.processId()), SIGINT);
+        const CliRun run = finish(p, clock);
+        EXPECT_EQ(run.exitCode, 130) << format << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(u"nothing was written"_s)) << run.err.toStdString();
+        EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty()) << format;
+    }
+}
+
+TEST(CliGauge, OnlineGivesEachReadingAsItArrives)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"DOR"_s, u"--online-style"_s, u"V"_s, u"--interval-ms"_s, u"50"_s}))
+                    .ready());
+    const QString out = bench.session.path(u"online.mes"_s);
+    const CliRun four = cli(bench.session, {u"online"_s, bench.link(), u"--model"_s, u"DOR"_s, u"--count"_s, u"4"_s,
+                                            u"--out"_s, out});
+    ASSERT_EQ(four.exitCode, 0) << four.err.toStdString();
+    const QStringList lines = four.out.split(u"\r\n"_s, Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 5) << four.out.toStdString();
+    EXPECT_EQ(lines[0], u"Date,Time,No,Value,Unit,Material"_s);
+    for (int i = 1; i <= 4; ++i) EXPECT_EQ(lines[i].section(u',', 2, 2), QString::number(i)) << lines[i].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(u",mVs,"_s)) << lines[1].toStdString();
+    // The file holds the readings printed, no more.
+    const CliRun again = cli(bench.session, {u"convert"_s, out, u"--out"_s, bench.session.path(u"online.csv"_s),
+                                             u"--model"_s, u"DOR"_s});
+    ASSERT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(DriveSession::lines(DriveSession::readFile(bench.session.path(u"online.csv"_s))).size(), 5);
+
+    // --seconds ends it after a while.
+    const CliRun timed = cli(bench.session, {u"online"_s, bench.link(), u"--model"_s, u"DOR"_s, u"--seconds"_s, u"1"_s});
+    EXPECT_EQ(timed.exitCode, 0) << timed.err.toStdString();
+    EXPECT_GE(timed.out.count(u"\r\n"_s), 4) << timed.out.toStdString();
+
+    // A gauge that sends no reading.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"DOR"_s})).ready());
+    const CliRun none = cli(bench.session, {u"online"_s, bench.link(), u"--model"_s, u"DOR"_s, u"--timeout"_s, u"1"_s});
+    EXPECT_EQ(none.exitCode, 4) << none.err.toStdString();
+}
+
+TEST(CliGauge, ConvertWritesWorkbookAndDocument)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kMemory1),
+                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kMemory2)}))
+                    .ready());
+    const QString mes = bench.session.path(u"fe.mes"_s);
+    ASSERT_EQ(cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"VX"_s, u"--memory"_s, u"1"_s, u"--out"_s, mes})
+                  .exitCode,
+              0);
+    const QString xlsx = bench.session.path(u"fe.xlsx"_s);
+    const QString odt = bench.session.path(u"fe.odt"_s);
+    for (const QString& target : {xlsx, odt}) {
+        const CliRun run = cli(bench.session, {u"convert"_s, mes, u"--out"_s, target, u"--model"_s, u"VX"_s, u"--lang"_s, u"de"_s});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    }
+    const QByteArray sheet = kivo::testing::zipEntry(xlsx, u"xl/worksheets/sheet2.xml"_s)
+                             + kivo::testing::zipEntry(xlsx, u"xl/worksheets/sheet1.xml"_s);
+    EXPECT_TRUE(sheet.contains("<v>90.3</v>")) << sheet.left(400).toStdString();
+    const QString content = QString::fromUtf8(kivo::testing::zipEntry(odt, u"content.xml"_s));
+    EXPECT_TRUE(content.contains(u"90,3"_s)) << content.left(400).toStdString();
+}
+
+} // namespace
