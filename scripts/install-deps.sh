@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-translations-l10n libqt6opengl6-dev libgl-dev
   libxlsxwriter-dev libminizip-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core poppler-utils unzip
+  fonts-dejavu-core poppler-utils unzip help2man
   clang libclang-rt-14-dev
 )
 

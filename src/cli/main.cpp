@@ -5,6 +5,7 @@
 #include "cli/CliCommands.h"
 #include "cli/GaugeCommands.h"
 #include "cli/Interrupt.h"
+#include "session/ProgramState.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -47,6 +48,7 @@ const char* const kUsage =
     "  --timeout S     seconds the gauge may stay silent (default 30); online: before its\n"
     "                  first reading, and between readings once given\n"
     "  --help          this text\n"
+    "  --version       the program's version\n"
     "\n"
     "Files are the files the window writes: a .mes from kivo-cli opens in the window\n"
     "and the other way round. The settings (limits, project data) are the window's.\n"
@@ -76,10 +78,14 @@ int main(int argc, char** argv)
                                             QStringLiteral("correction"), QStringLiteral("out"), QStringLiteral("model"),
                                             QStringLiteral("lang"), QStringLiteral("memory"), QStringLiteral("format"),
                                             QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds")},
-                  {QStringLiteral("help"), QStringLiteral("signed")}, &error);
+                  {QStringLiteral("help"), QStringLiteral("signed"), QStringLiteral("version")}, &error);
     if (!args) {
         err << error << Qt::endl << kUsage;
         return int(ExitCode::Usage);
+    }
+    if (args->options.contains(QStringLiteral("version"))) {
+        out << "kivo-cli " << kivo::kVersnr << Qt::endl;
+        return int(ExitCode::Done);
     }
     if (args->options.contains(QStringLiteral("help"))) {
         out << kUsage;

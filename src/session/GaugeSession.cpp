@@ -326,8 +326,10 @@ QString GaugeSession::tableDate(int kind) const
 {
     // A table from a file keeps the file's date; one read from the gauge has
     // the day it was read.
-    if (kind < kFE || kind > kOnline || tableSet.count(kind) == 0) return dayText(QDateTime::currentDateTime());
-    const QString date = leadingDate(tableSet.record(kind, 1).datum);
+    if (kind < kFE || kind > kOnline) return dayText(QDateTime::currentDateTime());
+    const Record& first = tableSet.record(kind, 1);
+    if (first.nr == 0 && first.wert == 0) return dayText(QDateTime::currentDateTime()); // an empty table
+    const QString date = leadingDate(first.datum);
     return date.isEmpty() ? readingDay : date;
 }
 

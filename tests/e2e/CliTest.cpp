@@ -59,6 +59,8 @@ TEST(Cli, ModelsAndHelpWithoutADisplay)
     const CliRun help = cli({u"--help"_s});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(u"Exit codes"_s));
+    EXPECT_TRUE(help.out.contains(u"130  cancelled by Ctrl+C"_s));
+    EXPECT_TRUE(cli({u"--version"_s}).out.startsWith(u"kivo-cli V"_s));
     EXPECT_EQ(cli({}).exitCode, 2);
     EXPECT_EQ(cli({u"fly"_s}).exitCode, 2);
     EXPECT_EQ(cli({u"judge"_s, u"--nominal"_s}).exitCode, 2);
@@ -128,6 +130,17 @@ TEST(Cli, PortsThatSuitTheModel)
     EXPECT_EQ(cli({u"ports"_s, u"--model"_s, u"XX"_s}).exitCode, 2);
     sim.kill();
     sim.waitForFinished();
+}
+
+// The man page is made from --help: its exit codes are there.
+TEST(Cli, ManPageFromItsHelp)
+{
+    QFile page(QFileInfo(QStringLiteral(KIVO_CLI)).dir().filePath(u"kivo-cli.1"_s));
+    if (!page.exists()) GTEST_SKIP() << "help2man is not installed";
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(text.contains(u".TH KIVO-CLI \"1\""_s)) << text.left(200).toStdString();
+    EXPECT_TRUE(text.contains(u"the gauge did not answer"_s));
 }
 
 // Built from the logic alone: nothing that draws among its libraries.
