@@ -6,19 +6,19 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 model="${1:-RKS}"
-case "$model" in
-  RKT) pgm="RK-TALO RIDIVORI";     link_type=BTH; sim_model=RKT ;;
-  RKS) pgm="RK-SIVAR RIDIVORI";    link_type=VCP; sim_model=RKS ;;
-  RKM) pgm="RK-MENO RIDIVORI";     link_type=VCP; sim_model=RKM ;;
-  DOR) pgm="DORNA RIDIVORI";       link_type=VCP; sim_model=DOR ;;
-  ZR)  pgm="ZORMA-PROBA RIDIVORI"; link_type=VCP; sim_model=ZR ;;
-  VX)  pgm="VELO-PROBA RIDIVORI";  link_type=BTH; sim_model=FNB ;;
-  *) echo "usage: ./run.sh [RKT|RKS|RKM|DOR|ZR|VX]" >&2; exit 2 ;;
-esac
 
 ./scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build build
+# What the demo needs of the model comes from the program's model table.
+row="$(build/kivo-cli models --tab | awk -F'\t' -v m="$model" 'NR > 1 && $1 == m')"
+if [ -z "$row" ]; then
+  echo "usage: ./run.sh [$(build/kivo-cli models --tab | awk -F'\t' 'NR > 1 { printf "%s%s", sep, $1; sep = "|" }')]" >&2
+  exit 2
+fi
+IFS=$'\t' read -r _ pgm link_kind memories online _ _ _ sim_model _ <<< "$row"
+link_type=VCP
+[ "$link_kind" = Bluetooth ] && link_type=BTH
 printf '%s\r\n#\r\n' "$model" > build/Konfi.ini
 
 # The demo keeps its settings and files apart from a real installation's.
@@ -30,7 +30,12 @@ export XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/data"
 # preselected as the last used port.
 link="$demo/gauge"
 sim_options=(--link "$link" --model "$sim_model")
-[ "$model" = DOR ] && sim_options+=(--online-style V --interval-ms 2000) # no memory: readings come live
+# A gauge without a memory sends its readings live.
+if [ "$memories" = none ]; then
+  style=V
+  [ "$online" = record ] && style=E
+  sim_options+=(--online-style "$style" --interval-ms 2000)
+fi
 build/kivo-gauge-sim "${sim_options[@]}" 2>"$demo/gauge-commands.log" >/dev/null &
 sim_pid=$!
 trap 'kill "$sim_pid" 2>/dev/null || true' EXIT

@@ -23,7 +23,7 @@ images="$repo/docs/manual/images"
 
 die() { echo "manual-screenshots: $*" >&2; exit 1; }
 
-for tool in kivo-drive kivo-gauge-sim; do
+for tool in kivo-drive kivo-gauge-sim kivo-cli; do
   [ -x "$build/$tool" ] || die "$build/$tool is missing: build the program first"
 done
 
@@ -103,20 +103,31 @@ mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 
 # --- The models ---------------------------------------------------------------
-# CODE|PROGRAM NAME|SIMULATED GAUGE|LINK|ONLINE STYLE|UNIT|MATERIAL|LIMITS (min max nominal)|JUDGED
-# The simulated gauge is the model's own; the VELO-PROBA is played as the
-# FN-B, which names itself and its FE and NFE memories as a real one does.
-# LINK: the kind of port, Bluetooth (BTH) or USB (VCP). UNIT and MATERIAL:
-# of the long memory. JUDGED: the readings are thicknesses in µm, which the
-# acceptance check judges; the field gauges' readings are not.
-models=(
-  "RKT|RK-TALO RIDIVORI|RKT|BTH|V|kA/m||115 135 125|no"
-  "RKS|RK-SIVAR RIDIVORI|RKS|VCP|V|µm||45 55 50|yes"
-  "RKM|RK-MENO RIDIVORI|RKM|VCP|V|G||395 425 410|no"
-  "DOR|DORNA RIDIVORI|DOR|VCP|V|mVs||2.25 2.35 2.3|no"
-  "ZR|ZORMA-PROBA RIDIVORI|ZR|VCP|E|µm|Fe|110 140 120|yes"
-  "VX|VELO-PROBA RIDIVORI|FNB|BTH|E|µm|Fe|80 95 88|yes"
+# The model table gives each model's program name, the simulator's gauge
+# that plays it, its link and its online style; here are the readings the
+# pictures show.
+# CODE|UNIT|MATERIAL|LIMITS (min max nominal)|JUDGED
+# UNIT and MATERIAL: of the long memory. JUDGED: the readings are
+# thicknesses in µm, which the acceptance check judges; the field gauges'
+# readings are not.
+demo_readings=(
+  "RKT|kA/m||115 135 125|no"
+  "RKS|µm||45 55 50|yes"
+  "RKM|G||395 425 410|no"
+  "DOR|mVs||2.25 2.35 2.3|no"
+  "ZR|µm|Fe|110 140 120|yes"
+  "VX|µm|Fe|80 95 88|yes"
 )
+models=()
+for entry in "${demo_readings[@]}"; do
+  code="${entry%%|*}"
+  row="$("$build/kivo-cli" models --tab | awk -F'\t' -v m="$code" 'NR > 1 && $1 == m')"
+  [ -n "$row" ] || die "$code is not in the model table"
+  IFS=$'\t' read -r _ pgm link_kind _ online _ _ _ sim _ <<<"$row"
+  kind=VCP; [ "$link_kind" = Bluetooth ] && kind=BTH
+  style=V; [ "$online" = record ] && style=E
+  models+=("$code|$pgm|$sim|$kind|$style|${entry#*|}")
+done
 
 # Record lines of 25 columns: number, value, unit ("µm" as the byte 0xB5),
 # material.

@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <array>
 
 namespace kivo::cli {
 
@@ -101,23 +102,36 @@ ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& o
 
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream&)
 {
-    Q_UNUSED(args);
     const bool de = context.german;
-    out << column(QStringLiteral("CODE"), 6) << column(say(de, "NAME", "NAME"), 22) << column(say(de, "VERBINDUNG", "LINK"), 11)
-        << column(say(de, "SPEICHER", "MEMORIES"), 10) << column(QStringLiteral("ONLINE"), 8)
-        << column(say(de, "VORZEICHEN", "SIGN"), 11) << say(de, "ANLEITUNG", "MANUAL") << Qt::endl;
-    for (const QString& code : modelCodes()) {
-        const ModelProfile profile = *profileFor(code);
-        const ModelRow* row = titleRowFor(code);
+    // --tab: one line a model, its fields between tabs, for scripts.
+    const bool tab = args.options.contains(QStringLiteral("tab"));
+    const QStringList heading = {QStringLiteral("CODE"), say(de, "NAME", "NAME"), say(de, "VERBINDUNG", "LINK"),
+                                 say(de, "SPEICHER", "MEMORIES"), QStringLiteral("ONLINE"), say(de, "VORZEICHEN", "SIGN"),
+                                 say(de, "STATISTIK", "STATISTICS"), say(de, "GERÄTECODES", "GAUGE CODES"),
+                                 say(de, "SIMULATOR", "SIMULATOR"), say(de, "ANLEITUNG", "MANUAL")};
+    const std::array<int, 9> widths = {6, 22, 11, 11, 8, 11, 11, 13, 10};
+    const auto line = [&](const QStringList& fields) {
+        if (tab) return fields.join(u'\t');
+        QString text;
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            text += i < qsizetype(widths.size()) ? column(fields[i], widths[size_t(i)]) : fields[i];
+        return text;
+    };
+    out << line(heading) << Qt::endl;
+    for (const ModelRow& row : modelRows()) {
+        const ModelProfile& profile = row.profile;
         const QString layout = profile.speicherlayout;
         const QString memories = layout == u"X" ? say(de, "keine", "none")
                                  : layout == u"3" ? say(de, "nummeriert", "numbered")
                                                   : layout;
-        out << column(code, 6) << column(row ? QString::fromLatin1(row->pgmname) : QString(), 22)
-            << column(profile.schnittstelle == u"B" ? QStringLiteral("Bluetooth") : say(de, "Kabel", "cable"), 11)
-            << column(memories, 10) << column(profile.onlineart == u"E" ? say(de, "Satz", "record") : say(de, "Zeile", "line"), 8)
-            << column(profile.vorzeichen == u"-" ? say(de, "ja", "yes") : say(de, "nein", "no"), 11)
-            << manualPrefix(de) + manualFileName(code) << Qt::endl;
+        out << line({QString::fromLatin1(row.code), QString::fromUtf8(row.pgmname),
+                     profile.schnittstelle == u"B" ? QStringLiteral("Bluetooth") : say(de, "Kabel", "cable"), memories,
+                     profile.onlineart == u"E" ? say(de, "Satz", "record") : say(de, "Zeile", "line"),
+                     profile.vorzeichen == u"-" ? say(de, "ja", "yes") : say(de, "nein", "no"),
+                     row.signedStatistics ? say(de, "mit Vorzeichen", "signed") : say(de, "Beträge", "sizes"),
+                     QString::fromLatin1(row.gaugeCodes).replace(u' ', u','), QString::fromLatin1(row.simulator),
+                     manualPrefix(de) + QString::fromLatin1(row.manual)})
+            << Qt::endl;
     }
     return ExitCode::Done;
 }
@@ -166,7 +180,7 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
 
     // As the statistics count them: signed only for a model with signed
     // statistics and --signed (the window's "+/-" off).
-    const bool signedModel = model.startsWith(QStringLiteral("RK"));
+    const bool signedModel = signedStatistics(model);
     const bool absolut = !args.options.contains(QStringLiteral("signed"));
     JudgedTable table;
     table.name = QFileInfo(path).fileName();

@@ -26,7 +26,8 @@ const char* const kUsage =
     "Commands:\n"
     "  ports                               the serial ports that suit the model\n"
     "                                      (path, bluetooth|usb|serial, the device behind it)\n"
-    "  models                              the gauge models and what each has\n"
+    "  models [--tab]                      the gauge models and what each has (--tab: the\n"
+    "                                      fields between tabs, for scripts)\n"
     "  download PORT [--memory 1|2|all] [--out FILE] [--format mes|csv|xlsx|odt] [--timeout S]\n"
     "                                      the gauge's memories; without --out the\n"
     "                                      measurement file (or CSV) goes to standard output;\n"
@@ -78,7 +79,7 @@ int main(int argc, char** argv)
                                             QStringLiteral("correction"), QStringLiteral("out"), QStringLiteral("model"),
                                             QStringLiteral("lang"), QStringLiteral("memory"), QStringLiteral("format"),
                                             QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds")},
-                  {QStringLiteral("help"), QStringLiteral("signed"), QStringLiteral("version")}, &error);
+                  {QStringLiteral("help"), QStringLiteral("signed"), QStringLiteral("version"), QStringLiteral("tab")}, &error);
     if (!args) {
         err << error << Qt::endl << kUsage;
         return int(ExitCode::Usage);

@@ -135,7 +135,7 @@ GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind
     if (taken.full) intake.error = QStringLiteral("9Subscript out of range"); // nothing was written
     if (taken.kept) {
         if (kind == kOnline) tableSet.setSatznr(tableSet.onlineZaehler());
-        tableSet.UpdateStatistics(f.wert, f.einheit, programIdentity.geraet.startsWith(QStringLiteral("RK")));
+        tableSet.UpdateStatistics(f.wert, f.einheit, signedStatistics(programIdentity.geraet));
         emit readingTaken(kind, taken.slot);
         tableSet.advance(profile.onlineart == u"E" && kind == kOnline);
         intake.kept = true;
@@ -192,7 +192,7 @@ void GaugeSession::recount()
 {
     const int kind = gauge->messart();
     tableSet.ResetStatistics();
-    const bool signedModel = programIdentity.geraet.startsWith(QStringLiteral("RK"));
+    const bool signedModel = signedStatistics(programIdentity.geraet);
     for (int k = 1; k <= tableSet.count(kind); ++k) {
         const Record& r = tableSet.record(kind, k);
         tableSet.setSatznr(k);

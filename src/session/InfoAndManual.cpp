@@ -1,5 +1,7 @@
 #include "session/InfoAndManual.h"
 
+#include "session/ModelTable.h"
+
 namespace kivo {
 
 QString infoModelName(const QString& pgmname, const QString& geraet)
@@ -15,16 +17,8 @@ QString infoModelName(const QString& pgmname, const QString& geraet)
 
 QString manualFileName(const QString& geraet)
 {
-    // In this order; a later match wins.
-    QString file;
-    if (geraet == u"RKT") file = QStringLiteral("Manual_RK-TALO_TRANSFER.pdf");
-    if (geraet.left(2) == u"ZR") file = QStringLiteral("Manual_ZORMA-PROBA_TRANSFER.pdf");
-    if (geraet.left(3) == u"RKS") file = QStringLiteral("Manual_RK-SIVAR_TRANSFER.pdf");
-    if (geraet.left(3) == u"RKM") file = QStringLiteral("Manual_RK-MENO_TRANSFER.pdf");
-    const QString two = geraet.left(2);
-    if (two == u"FN" || two == u"FE" || two == u"VX") file = QStringLiteral("Manual_VELO-PROBA_TRANSFER.pdf");
-    if (geraet.left(3) == u"DOR") file = QStringLiteral("Manual_DORNA_TRANSFER.pdf");
-    return file;
+    const ModelRow* row = rowForGauge(geraet);
+    return row ? QString::fromLatin1(row->manual) : QString();
 }
 
 QString manualPrefix(bool german) { return german ? QStringLiteral("DE_") : QStringLiteral("EN_"); }
@@ -32,7 +26,7 @@ QString manualPrefix(bool german) { return german ? QStringLiteral("DE_") : QStr
 QStringList allManualFileNames()
 {
     QStringList names;
-    for (const char* code : {"RKT", "ZR", "RKS", "RKM", "VX", "DOR"}) names << manualFileName(QLatin1String(code));
+    for (const ModelRow& row : modelRows()) names << QString::fromLatin1(row.manual);
     return names;
 }
 

@@ -2,6 +2,7 @@
 // table on show as CSV for other programs.
 
 #include "ui/frmTransfer.h"
+#include "session/ModelTable.h"
 #include "ui/frmAbnahme.h"
 #include "output/CsvExport.h"
 #include "table/RecordDate.h"
@@ -30,7 +31,7 @@ JudgedTable frmTransfer::tableToJudge()
     // The readings as the statistics beside the table count them, so the
     // check and the statistics speak of the same figures.
     const int kind = gauge->messart();
-    const bool signedModel = identity.geraet.startsWith(QStringLiteral("RK"));
+    const bool signedModel = signedStatistics(identity.geraet);
     JudgedTable table;
     table.name = core.statisticsName(gauge->messart());
     for (int k = 1; k <= tables.count(kind); ++k)

@@ -2,6 +2,7 @@
 // button.
 
 #include "ui/frmTransfer.h"
+#include "session/ModelTable.h"
 #include "ui/frmAbnahme.h"
 #include "ui/PictureBox.h"
 #include "shared/Align.h"
@@ -26,7 +27,7 @@ void frmTransfer::ResetStatistics()
 
 void frmTransfer::UpdateStatistics(double value, const QString& unit)
 {
-    tables.UpdateStatistics(value, unit, identity.geraet.startsWith(QStringLiteral("RK")));
+    tables.UpdateStatistics(value, unit, signedStatistics(identity.geraet));
     // Many rows at once: the list is drawn once, at the end of the batch.
     if (!tableBatch) showStatistics();
 }

@@ -103,3 +103,32 @@ TEST(AppPaths, BaseBrandAndProgramName)
 }
 
 } // namespace
+
+namespace kivo {
+namespace {
+
+// The gauge's own code finds its model's row: the statistics rule and the
+// manual are the row's.
+TEST(ModelTable, TheGaugesCodeFindsItsRow)
+{
+    const auto codeOf = [](const char* geraet) {
+        const ModelRow* row = rowForGauge(QLatin1String(geraet));
+        return row ? QString::fromLatin1(row->code) : QString();
+    };
+    EXPECT_EQ(codeOf("FEB"), u"VX");
+    EXPECT_EQ(codeOf("FNB"), u"VX");
+    EXPECT_EQ(codeOf("ZR96"), u"ZR");
+    EXPECT_EQ(codeOf("RKS"), u"RKS");
+    EXPECT_EQ(codeOf("RKT"), u"RKT");
+    EXPECT_EQ(codeOf("RKT2"), QString()); // only the whole code
+    EXPECT_EQ(codeOf(""), QString());
+    for (const char* code : {"RKT", "RKS", "RKM"}) EXPECT_TRUE(signedStatistics(QLatin1String(code))) << code;
+    for (const char* code : {"DOR", "ZR", "VX", "FEB", "XY"}) EXPECT_FALSE(signedStatistics(QLatin1String(code))) << code;
+    for (const ModelRow& row : modelRows()) {
+        EXPECT_EQ(rowForGauge(QLatin1String(row.code)), &row) << row.code;
+        EXPECT_EQ(rowForGauge(QLatin1String(row.simulator)), &row) << row.simulator;
+    }
+}
+
+} // namespace
+} // namespace kivo
