@@ -7,6 +7,7 @@
 #include "table/NumberFormat.h"
 #include "table/RecordDate.h"
 #include "table/StatisticsList.h"
+#include "table/TableEdits.h"
 
 #include <QDir>
 
@@ -135,6 +136,7 @@ GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind
     if (taken.full) intake.error = QStringLiteral("9Subscript out of range"); // nothing was written
     if (taken.kept) {
         if (kind == kOnline) tableSet.setSatznr(tableSet.onlineZaehler());
+        shownRows.append(taken.slot);
         tableSet.UpdateStatistics(f.wert, f.einheit, signedStatistics(programIdentity.geraet));
         emit readingTaken(kind, taken.slot);
         tableSet.advance(profile.onlineart == u"E" && kind == kOnline);
@@ -167,9 +169,10 @@ void GaugeSession::takeDumpLines(const QStringList& zeilen)
     emit fillingTable(false);
 }
 
-void GaugeSession::takeFile(const LoadedFile& file)
+void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
 {
     const int kind = gauge->messart();
+    if (kind >= kFE && kind <= kOnline) fileNames[size_t(kind)] = name;
     tableSet.ClearRecords(kind);
     tableSet.ResetStatistics();
     if (file.datum) tableSet.setDatum(kind, tableSet.satznr(), *file.datum);
@@ -186,6 +189,64 @@ void GaugeSession::takeFile(const LoadedFile& file)
     // Further online readings follow the loaded ones.
     if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
     recount();
+}
+
+void GaugeSession::redraw() { shownRows.reset(tableSet.count(gauge->messart())); }
+
+void GaugeSession::sortShown()
+{
+    const int kind = gauge->messart();
+    if (shownRows.rows() < 2) return;
+    std::vector<int> numbers;
+    numbers.reserve(size_t(shownRows.rows()));
+    for (int row = 0; row < shownRows.rows(); ++row) numbers.push_back(tableSet.record(kind, shownRows.slotAt(row)).nr);
+    shownRows.reorder(sortedOrder(numbers, sortAscending(numbers[0], numbers[1])));
+}
+
+RowLook GaugeSession::rowLook(int row) const
+{
+    const int slot = shownRows.slotAt(row);
+    switch (shownRows.markOf(slot)) {
+    case ShownTable::Mark::Marked: return RowLook::Marked;
+    case ShownTable::Mark::Cleared: return RowLook::Plain;
+    case ShownTable::Mark::None: break;
+    }
+    if (slot < 1) return RowLook::Plain;
+    switch (tableSet.evaluate(tableSet.record(gauge->messart(), slot).wert)) {
+    case LimitMark::Outside: return RowLook::Outside;
+    case LimitMark::Within: return RowLook::Within;
+    default: return RowLook::Plain;
+    }
+}
+
+std::array<QString, 4> GaugeSession::rowCells(int row, const QLocale& locale) const
+{
+    const int slot = shownRows.slotAt(row);
+    if (slot < 1) return {};
+    return readingCells(tableSet.record(gauge->messart(), slot), locale);
+}
+
+std::array<QString, 4> GaugeSession::heading() const
+{
+    return {tableDate(gauge->messart()), languageTexts.MessageText(0), languageTexts.MessageText(1),
+            languageTexts.MessageText(2)};
+}
+
+void GaugeSession::deleteReading(int slot)
+{
+    const int kind = gauge->messart();
+    const int count = tableSet.count(kind);
+    if (slot < 1 || slot > count) return;
+    std::vector<Record> readings;
+    readings.reserve(size_t(count));
+    for (int s = 1; s <= count; ++s) readings.push_back(tableSet.record(kind, s));
+    const QString date = tableDate(kind);
+    const std::vector<Record> left = afterDeleting(readings, size_t(slot - 1));
+    tableSet.ClearRecords(kind);
+    tableSet.setTableDate(kind, date);
+    for (size_t i = 0; i < left.size(); ++i) tableSet.setRecord(kind, int(i + 1), left[i]);
+    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.onlineZaehler() - 1);
+    else tableSet.setSatznr(tableSet.satznr() - 1);
 }
 
 void GaugeSession::recount()

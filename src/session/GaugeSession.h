@@ -7,12 +7,14 @@
 // its view what the operator must see; it knows no window.
 
 #include "device/DeviceLink.h"
+#include "shared/Messart.h"
 #include "device/ModelProfile.h"
 #include "output/CsvExport.h"
 #include "output/ReportText.h"
 #include "output/WorkbookLayout.h"
 #include "session/ProgramState.h"
 #include "session/SessionView.h"
+#include "session/ShownTable.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
 #include "table/MeasurementFile.h"
@@ -95,9 +97,35 @@ public:
     // size or the first empty line.
     void takeDumpLines(const QStringList& zeilen);
 
+    // The table on show as its views draw it: the rows' order and marks.
+    const ShownTable& shown() const { return shownRows; }
+    // Every reading of the table on show, in slot order, nothing marked.
+    void redraw();
+    // No row on show until the table is drawn again (a download begins).
+    void clearShown() { shownRows.reset(0); }
+    // A click on row `row` (from 0) marks it or takes its mark off.
+    void toggleMark(int row) { shownRows.toggleMark(row); }
+    // The Sort button: the rows by reading number, descending, or ascending
+    // where they are descending already.
+    void sortShown();
+    // How row `row` looks, and its cells.
+    RowLook rowLook(int row) const;
+    std::array<QString, 4> rowCells(int row, const QLocale& locale) const;
+    // The heading: the table's date, then the captions of number, value and unit.
+    std::array<QString, 4> heading() const;
+    // Deletes the reading in `slot` of the table on show; the others keep
+    // all they had, numbered 1..n by their numbers.
+    void deleteReading(int slot);
+
     // A measurement file's readings into the table on show, in place of
     // what it held; its statistics counted anew.
-    void takeFile(const LoadedFile& file);
+    void takeFile(const LoadedFile& file, const QString& name = QString());
+    // The file the table `kind` was loaded from, until it is forgotten.
+    QString loadedFile(int kind) const { return kind >= kFE && kind <= kOnline ? fileNames[size_t(kind)] : QString(); }
+    void forgetLoadedFile(int kind)
+    {
+        if (kind >= kFE && kind <= kOnline) fileNames[size_t(kind)].clear();
+    }
     // The statistics of the table on show counted anew from its readings.
     void recount();
 
@@ -192,6 +220,8 @@ private:
     QString readingDay; // "dd.MM.yyyy" of the last reading taken
     SessionView* view = nullptr;
     std::unique_ptr<DeviceLink> gauge;
+    ShownTable shownRows;
+    std::array<QString, 3> fileNames; // by table kind
     bool onlineFullReported = false; // said once per online session
 };
 

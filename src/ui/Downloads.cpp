@@ -123,8 +123,8 @@ void frmTransfer::ReadMemory()
 {
     ClearRecordTexts();
     lstStat->clear();
-    MSFlex->Clear();
-    MSFlex->setRows(1);
+    core.clearShown();
+    MSFlex->grid().redrawn();
     lstStat->setVisible(true);
     ResetStatistics();
     SetupGrid();

@@ -128,8 +128,7 @@ void frmTransfer::cmdOpen_Click()
     }
 
     const int kind = gauge->messart();
-    core.takeFile(*file);
-    MSFlex->Clear();
+    core.takeFile(*file, QFileInfo(path).fileName());
     lstStat->clear();
     ResetStatistics();
     const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead);

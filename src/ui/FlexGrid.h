@@ -1,87 +1,84 @@
 #pragma once
-// The measurement grid: a table of cell texts with a heading row (row 0)
-// and per-cell background colours, addressed by (row, column) as the
-// program thinks of it. Appending and rebuilding thousands of rows must not
-// show a delay, so cells live in flat vectors and the view is told once.
+// The measurement grid: a view of the session's table on show. Its model
+// asks the session for each row's cells and look as the view paints them,
+// so the grid holds no reading of its own; only the colours of the looks
+// and the column layout are the view's. Appending and redrawing thousands
+// of rows must not show a delay: a batch tells the view once.
+
+#include "session/ShownTable.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QTableView>
+#include <array>
 #include <vector>
 
 namespace kivo {
 
+class GaugeSession;
+
 constexpr double kTwipsPerPixel = 15.0; // at 96 dpi
 
-class GridModel : public QAbstractTableModel {
+// The colours the grid paints each look of a row in.
+struct GridColours {
+    QColor plain, within, outside, marked;
+};
+
+class ReadingsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    explicit ReadingsModel(const GaugeSession& session) : session(session) {}
+
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-    // Grid rows, heading included.
-    int rows() const { return rowTotal; }
-    int cols() const { return colTotal; }
-    void setCols(int n);
-    void setRows(int n);
-    QString text(int row, int col) const;
-    void setText(int row, int col, const QString& text);
-    QColor background(int row, int col) const;
-    void setBackground(int row, int col, const QColor& colour);
+    void setColours(const GridColours& colours);
+    void setHeadingColour(const QColor& colour) { headingColour = colour; }
     void setAlignment(int col, Qt::Alignment alignment);
     void setHeadingAlignment(int col, Qt::Alignment alignment);
-    // Empties every cell text, keeping rows, columns and colours.
-    void clearTexts();
-    // Paints every body cell in `colour`.
-    void fillBody(const QColor& colour);
-    // What a body row shows, as its owner numbers it (a slot); moves with
-    // the row when the rows are put in another order.
-    int rowTag(int row) const;
-    void setRowTag(int row, int tag);
-    // Puts the body rows in the order `order` gives (indices of rows 1..n,
-    // 0-based), their texts, colours and tags with them.
-    void reorderRows(const std::vector<size_t>& order);
-    // Many changes at once: the view is told once, at endBatch().
+
+    // The session's rows changed: rows added at the end are inserted, any
+    // other change draws every row anew. Inside a batch the view is told
+    // once, at endBatch().
+    void rowsAdded();
+    void redrawn();
     void beginBatch();
     void endBatch();
-    void setBodyColour(const QColor& colour) { bodyColour = colour; }
-    void setHeadingColour(const QColor& colour) { headingColour = colour; }
+    // The heading or the rows' looks changed (the language, a mark).
+    void looksChanged();
+
+    // What the grid shows, as the operator reads it: grid row 0 is the
+    // heading, rows 1.. the readings.
+    int rows() const { return shownRows + 1; }
+    QString text(int row, int col) const;
+    QColor background(int row) const;
 
 private:
-    size_t at(int row, int col) const { return size_t(row) * size_t(colTotal) + size_t(col); }
+    const GaugeSession& session;
+    int shownRows = 0; // the rows the view was told of
     bool batching = false;
-    int rowTotal = 1;
-    int colTotal = 0;
-    std::vector<QString> texts;
-    std::vector<QColor> colours;
-    std::vector<int> tags{0}; // one a row, heading included
-    std::vector<Qt::Alignment> alignments;
-    std::vector<Qt::Alignment> headingAlignments;
-    QColor bodyColour = Qt::white;
+    GridColours colours;
     QColor headingColour;
+    std::array<Qt::Alignment, 4> alignments{Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft};
+    std::array<Qt::Alignment, 4> headingAlignments{Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft, Qt::AlignLeft};
 };
 
 class FlexGrid : public QTableView {
     Q_OBJECT
 public:
-    explicit FlexGrid(QWidget* parent = nullptr);
+    explicit FlexGrid(const GaugeSession& session, QWidget* parent = nullptr);
 
-    GridModel& grid() { return model; }
-    const GridModel& grid() const { return model; }
+    ReadingsModel& grid() { return model; }
+    const ReadingsModel& grid() const { return model; }
 
     int Rows() const { return model.rows(); }
-    int Cols() const { return model.cols(); }
-    void setRows(int n) { model.setRows(n); }
-    void setCols(int n) { model.setCols(n); }
+    int Cols() const { return model.columnCount(); }
     QString TextMatrix(int row, int col) const { return model.text(row, col); }
-    void setTextMatrix(int row, int col, const QString& text) { model.setText(row, col, text); }
-    QColor CellBackColor(int row, int col) const { return model.background(row, col); }
-    void setCellBackColor(int row, int col, const QColor& colour) { model.setBackground(row, col, colour); }
+    QColor CellBackColor(int row, int) const { return model.background(row); }
     void setColWidthTwips(int col, int twips);
     void setColAlignment(int col, Qt::Alignment alignment) { model.setAlignment(col, alignment); }
-    void Clear() { model.clearTexts(); }
     // Brings the last row into view.
     void scrollToLastRow();
     // The last row stands whole inside the visible part of the grid.
@@ -92,7 +89,7 @@ signals:
     void cellClicked(int row, int col);
 
 private:
-    GridModel model;
+    ReadingsModel model;
 };
 
 } // namespace kivo

@@ -54,6 +54,7 @@ bool frmTransfer::Form_Load()
     normalColour = QColor(255, 255, 255);
     inLimitColour = QColor(158, 232, 155);
     outOfLimitColour = QColor(239, 162, 162);
+    MSFlex->grid().setColours({normalColour, inLimitColour, outOfLimitColour, selectionColour});
 
     // 2. One copy per installation and user.
     if (platform.singleInstance) {

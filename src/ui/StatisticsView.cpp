@@ -25,13 +25,6 @@ void frmTransfer::ResetStatistics()
     tables.ResetStatistics();
 }
 
-void frmTransfer::UpdateStatistics(double value, const QString& unit)
-{
-    tables.UpdateStatistics(value, unit, signedStatistics(identity.geraet));
-    // Many rows at once: the list is drawn once, at the end of the batch.
-    if (!tableBatch) showStatistics();
-}
-
 void frmTransfer::showStatistics()
 {
     const int n = tables.statisticsCount();

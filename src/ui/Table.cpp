@@ -34,7 +34,6 @@ constexpr GridColumn kGridColumns[] = {
 
 void frmTransfer::applyColumnLayout()
 {
-    MSFlex->setCols(4);
     for (int c = 0; c < 4; ++c) {
         MSFlex->setColWidthTwips(c, kGridColumns[c].widthTwips);
         MSFlex->setColAlignment(c, kGridColumns[c].alignment);
@@ -45,10 +44,7 @@ void frmTransfer::applyColumnLayout()
 void frmTransfer::SetupGrid()
 {
     applyColumnLayout();
-    MSFlex->setTextMatrix(0, 0, tableDate());
-    MSFlex->setTextMatrix(0, 1, texte.MessageText(0));
-    MSFlex->setTextMatrix(0, 2, texte.MessageText(1));
-    MSFlex->setTextMatrix(0, 3, texte.MessageText(2));
+    MSFlex->grid().looksChanged(); // the heading in the language of the moment
 }
 
 void frmTransfer::beginTableBatch()
@@ -67,41 +63,21 @@ void frmTransfer::endTableBatch()
     ScrollToLastRow();
 }
 
-void frmTransfer::ColourLimitCell(int slot)
+void frmTransfer::forgetLoadedFile()
 {
-    const LimitMark mark = tables.evaluate(tables.record(gauge->messart(), slot).wert);
-    if (mark == LimitMark::None) return;
-    const QColor colour = mark == LimitMark::Outside ? outOfLimitColour : inLimitColour;
-    for (int c = 0; c < MSFlex->Cols(); ++c) MSFlex->setCellBackColor(slot, c, colour);
+    // A table from a file is named after it until it is drawn anew.
+    const int kind = gauge->messart();
+    if (loadingFile || core.loadedFile(kind).isEmpty()) return;
+    core.forgetLoadedFile(kind);
+    ResetMemoryCaption();
 }
-
-namespace {
-
-// The four cell texts of a reading row.
-std::array<QString, 4> rowTexts(const Record& r, const QLocale& locale)
-{
-    return {r.zeit, Ausrichten(7, QString::number(r.nr), QStringLiteral(" "), false),
-            FormatValue(r.wert, r.einheit, locale),
-            r.einheit + Ausrichten(4, r.material, QStringLiteral(" "), false)};
-}
-
-} // namespace
 
 void frmTransfer::AppendReadingRow()
 {
     MSFlex->setVisible(true);
     const int satznr = tables.satznr();
-    MSFlex->setRows(satznr + 1);
-    const Record& r = tables.record(gauge->messart(), satznr);
-    MSFlex->setTextMatrix(0, 0, tableDate());
-    for (int c = 0; c < 4; ++c) MSFlex->setCellBackColor(satznr, c, normalColour);
-    ColourLimitCell(satznr);
-    const auto texts = rowTexts(r, QLocale());
-    for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(satznr, c, texts[size_t(c)]);
-    MSFlex->grid().setRowTag(satznr, satznr);
-    if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
-                         || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
-        ResetMemoryCaption();
+    MSFlex->grid().rowsAdded();
+    forgetLoadedFile();
     UpdateMemoryCaption(satznr);
     // The session has counted the reading; many rows at once are shown at
     // the end of the batch.
@@ -117,28 +93,14 @@ void frmTransfer::RebuildTable()
     const int j = tables.count(gauge->messart());
     const bool outerBatch = tableBatch;
     if (!outerBatch) beginTableBatch();
-    MSFlex->setRows(j + 1);
-    MSFlex->Clear();
-    MSFlex->grid().fillBody(normalColour); // a rebuild also clears the row marks
+    core.redraw(); // a redraw also takes the row marks off
+    core.recount();
     SetupGrid();
-    MSFlex->setTextMatrix(0, 0, tableDate());
-    const QLocale locale;
-    for (int k = 1; k <= j; ++k) {
-        const Record& r = tables.record(gauge->messart(), k);
-        ColourLimitCell(k);
-        const auto texts = rowTexts(r, locale);
-        for (int c = 0; c < 4; ++c) MSFlex->setTextMatrix(k, c, texts[size_t(c)]);
-        MSFlex->grid().setRowTag(k, k);
-        tables.setSatznr(k);
-        UpdateStatistics(r.wert, r.einheit);
-    }
     if (!outerBatch) endTableBatch();
     picKivo->setVisible(j < 1);
     lstStat->setVisible(j >= 1);
     ScrollToLastRow();
-    if (!loadingFile && ((gauge->messart() == kNFE && optNFE->text().contains(QStringLiteral(".mes")))
-                         || (gauge->messart() == kFE && optFE->text().contains(QStringLiteral(".mes")))))
-        ResetMemoryCaption();
+    forgetLoadedFile();
     UpdateMemoryCaption(j);
     MSFlex->setVisible(true);
     updateEvaluationCommands();
@@ -149,26 +111,11 @@ void frmTransfer::ScrollToLastRow()
     if (MSFlex->Rows() > 2) MSFlex->scrollToLastRow();
 }
 
-void frmTransfer::ReadGridBack(int rowCount)
-{
-    tables.ClearRecords(gauge->messart());
-    tables.setTableDate(gauge->messart(), MSFlex->TextMatrix(0, 0));
-    const QLocale locale;
-    for (int i = 1; i < rowCount; ++i) {
-        Record r = tables.record(gauge->messart(), i);
-        r.zeit = MSFlex->TextMatrix(i, 0);
-        r.nr = MSFlex->TextMatrix(i, 1).trimmed().toInt();
-        r.wert = locale.toDouble(MSFlex->TextMatrix(i, 2).trimmed());
-        r.einheit = MSFlex->TextMatrix(i, 3).left(4);
-        tables.setRecord(gauge->messart(), i, r);
-    }
-}
-
 void frmTransfer::MSFlex_Click(int row)
 {
     if (row < 1 || row >= MSFlex->Rows()) return;
-    for (int c = 0; c < MSFlex->Cols(); ++c)
-        MSFlex->setCellBackColor(row, c, MSFlex->CellBackColor(row, c) == selectionColour ? normalColour : selectionColour);
+    core.toggleMark(row - 1);
+    MSFlex->grid().looksChanged();
 }
 
 QRadioButton* frmTransfer::optionOf(int kind) const

@@ -4,7 +4,6 @@
 
 #include "ui/frmTransfer.h"
 #include "ui/FlexGrid.h"
-#include "table/TableEdits.h"
 
 #include <QPushButton>
 
@@ -12,10 +11,7 @@ namespace kivo {
 
 void frmTransfer::cmdFlexZeileLoeschen_Click()
 {
-    const int rowCount = MSFlex->Rows() - 1;
-    std::vector<int> marked;
-    for (int row = 1; row <= rowCount; ++row)
-        if (MSFlex->CellBackColor(row, 1) == selectionColour) marked.push_back(row);
+    const std::vector<int> marked = core.shown().markedSlots();
     if (marked.empty()) {
         MsgBox(texte.MessageText(34));
         return;
@@ -23,28 +19,16 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
     if (marked.size() > 1) {
         MsgBox(texte.MessageText(54));
         ResetStatistics();
-        RebuildTable(); // clears the marks
+        RebuildTable(); // takes the marks off
         return;
     }
     if (MsgBox(texte.MessageText(51), MsgButtons::OKCancel, MsgIcon::Information) != MsgAnswer::OK) return;
-    if (rowCount == 1) {
+    if (core.shown().rows() == 1) {
         // The last reading goes only with the whole table.
         MsgBox(texte.MessageText(48), MsgButtons::OKCancel, MsgIcon::Information);
         return;
     }
-    // Each remaining reading keeps all it had; only the numbers run 1..n.
-    const int kind = gauge->messart();
-    const int count = tables.count(kind);
-    std::vector<Record> readings;
-    readings.reserve(size_t(count));
-    for (int slot = 1; slot <= count; ++slot) readings.push_back(tables.record(kind, slot));
-    const int deleted = MSFlex->grid().rowTag(marked.front());
-    const std::vector<Record> left = afterDeleting(readings, size_t(deleted - 1));
-    tables.ClearRecords(kind);
-    tables.setTableDate(kind, MSFlex->TextMatrix(0, 0));
-    for (size_t i = 0; i < left.size(); ++i) tables.setRecord(kind, int(i + 1), left[i]);
-    if (kind == kOnline) tables.setOnlineZaehler(tables.onlineZaehler() - 1);
-    else tables.setSatznr(tables.satznr() - 1);
+    core.deleteReading(marked.front());
     RefreshTable();
 }
 
@@ -54,7 +38,6 @@ void frmTransfer::cmdFlexTabelleloeschen_Click()
     // Only a deletion forgets the unit: answered No, the table keeps it.
     tables.clearFirstUnit();
     const int kind = gauge->messart();
-    MSFlex->Clear();
     ResetStatistics();
     tables.ClearRecords(kind);
     RebuildTable();
@@ -69,13 +52,9 @@ void frmTransfer::cmdFlexTabelleloeschen_Click()
 
 void frmTransfer::cmdSort_Click()
 {
-    const int rows = MSFlex->Rows() - 1;
-    if (rows < 2) return;
-    std::vector<int> numbers;
-    numbers.reserve(size_t(rows));
-    for (int row = 1; row <= rows; ++row) numbers.push_back(MSFlex->TextMatrix(row, 1).trimmed().toShort());
     // Only the grid's order changes: the readings and the reports keep theirs.
-    MSFlex->grid().reorderRows(sortedOrder(numbers, sortAscending(numbers[0], numbers[1])));
+    core.sortShown();
+    MSFlex->grid().redrawn();
 }
 
 } // namespace kivo

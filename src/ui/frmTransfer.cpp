@@ -70,6 +70,8 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     initPictures();
     setObjectName(QStringLiteral("frmTransfer"));
     identity.programFolder = programFolder;
+    core.attach(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(), *this);
+    gauge = &core.link();
     settings.setFolders(programFolder, QString(), QString()); // Konfi.ini is read before the data folders are known
     createMenus();
     createControls();
@@ -100,8 +102,6 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
-    core.attach(platform.makeSerialLink ? platform.makeSerialLink() : std::make_unique<QtSerialLink>(), *this);
-    gauge = &core.link();
     portWatcher = new PortWatcher(this);
     connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
     // While the program waits for the gauge, the status bar says how to
@@ -197,7 +197,7 @@ void frmTransfer::createControls()
     cmdFlexTabelleloeschen = button(Frame6, "cmdFlexTabelleloeschen", QString::fromUtf8("Tabelle löschen"));
     cmdFlexZeileLoeschen = button(Frame6, "cmdFlexZeileLoeschen", QString::fromUtf8("Zeile löschen"));
 
-    MSFlex = makeControl<FlexGrid>(central, "MSFlex", "grid");
+    MSFlex = makeControl<FlexGrid>(central, "MSFlex", "grid", std::as_const(core));
     MSFlex->setFont(fixedFont(9));
 
     Frame5 = makeControl<QGroupBox>(central, "Frame5", "frame", QStringLiteral("Brenvor GmbH"));

@@ -237,16 +237,14 @@ private:
     // taken.
     bool FillMessdaten(const QString& zeile);
     void AppendReadingRow();
-    void ColourLimitCell(int slot);
+    void forgetLoadedFile(); // the caption of a table from a file goes back to its memory's
     void ScrollToLastRow();
-    void ReadGridBack(int rowCount);
     void ResetMemoryCaption();
     // The option of the table on show with a new count.
     void UpdateMemoryCaption(int count);
     void RelabelMemoryCaptions();
     void SelectTableAfterDownload();
     void SetupGrid();
-    void UpdateStatistics(double value, const QString& unit);
     void ShowLimitsCaption();
     void showAbsoluteState(); // the +/- button pressed or not, and its tooltip
     void limitsSaved();
