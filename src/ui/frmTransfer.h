@@ -81,20 +81,50 @@ public:
     // one must then end without showing anything.
     bool Form_Load();
 
-    // The operator's actions.
+    // The inspection on show, and its link to the gauge.
+    GaugeSession& session() { return core; }
+    DeviceLink& deviceLink() { return *gauge; }
+    // A wait for the gauge (or a Delay) is running.
+    bool waiting() const { return gauge->waiting(); }
+    // The program has ended (End button, menu or window closed).
+    bool ended() const { return programEnded; }
+
+    // The operator's actions that tests and benchmarks play directly; the
+    // others are reached through the controls, as the operator reaches them.
     void cmdConnect_Click();
     void ReadAllMemories();
-    void cmdLesFE_Click();
-    void cmdLesNFE_Click();
     void optFE_Click();
     void optNFE_Click();
     void optOnline_Click();
-    void cmdStop_Click();
     void MSFlex_Click(int row);
     void cmdFlexZeileLoeschen_Click();
+    void cmdChart_Click();
+    void cmdSave_Click();
+    void English_Click();
+    void German_Click();
+    void cmdEnde_Click();
+    // Ports plugged in, pulled out or ready.
+    void SCom1_PortChange(int kind, const QString& portName);
+    // Many readings into the table on show at once, and the table drawn
+    // anew (the benchmarks time these).
+    void ResetStatistics();
+    void ParseDownloadedLines(const QStringList& zeilen);
+    void RebuildTable();
+
+signals:
+    // Emitted once when the program ends.
+    void programEnd();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The operator's other actions.
+    void cmdLesFE_Click();
+    void cmdLesNFE_Click();
+    void cmdStop_Click();
     void cmdFlexTabelleloeschen_Click();
     void cmdSort_Click();
-    void cmdChart_Click();
     void cmdGross_Click();
     void cmdAbs_Click();
     void cmdWerte_Click();
@@ -104,12 +134,8 @@ public:
     void cmdprint_Click();
     void cmdExcel_Click();
     void cmdWord_Click();
-    void cmdSave_Click();
     void cmdOpen_Click();
     void ComboPort_Change();
-    void English_Click();
-    void German_Click();
-    void cmdEnde_Click();
     void mnuEnd_Click();
     void mnuInfo_Click();
     void frmInfo_Activate();
@@ -120,25 +146,8 @@ public:
     void updateEvaluationCommands();
     // A file that could not be written: the path and the system's reason.
     void reportSaveFailure(const QString& path, const QString& reason);
-    // Ports plugged in, pulled out or ready.
-    void SCom1_PortChange(int kind, const QString& portName);
 
-    // Many readings into the table on show at once, and the table drawn
-    // anew (the benchmarks time these).
-    void ResetStatistics();
-    void ParseDownloadedLines(const QStringList& zeilen);
-    void RebuildTable();
-
-    // The inspection on show, and its link to the gauge.
-    GaugeSession& session() { return core; }
-    DeviceLink& deviceLink() { return *gauge; }
-    const DeviceLink& deviceLink() const { return *gauge; }
-
-    // A wait for the gauge (or a Delay) is running.
-    bool waiting() const { return gauge->waiting(); }
-    // The program has ended (End button, menu or window closed).
-    bool ended() const { return programEnded; }
-
+    // The view's colours and controls.
     QColor selectionColour, normalColour, inLimitColour, outOfLimitColour;
 
     // Menus
@@ -209,14 +218,6 @@ public:
     frmInfo* infoWindow;
     frmAbnahme* abnahmeWindow;
 
-signals:
-    // Emitted once when the program ends.
-    void programEnd();
-
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
-private:
     // Common routines
     void DisableCommands();
     void EnableCommands();

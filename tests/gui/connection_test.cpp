@@ -72,9 +72,18 @@ protected:
         };
     }
 
+    // A control of the window, found by its name as the driver finds it.
+    template <typename W>
+    W* control(const char* name) const
+    {
+        W* w = window->findChild<W*>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+
     void connectTo(const QString& port)
     {
-        window->ComboPort->setEditText(port);
+        control<QComboBox>("ComboPort")->setEditText(port);
         window->cmdConnect_Click();
     }
 
@@ -103,7 +112,7 @@ TEST_F(Connection, CableGaugeAnswersAndIsIdentified)
     // presence test, identification, then the memory is read
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n$kivo00$\r\n$kivo10$\r\n"));
     EXPECT_TRUE(window->deviceLink().CheckConnect());
-    EXPECT_TRUE(window->picBth->isHidden());
+    EXPECT_TRUE(control<PictureBox>("picBth")->isHidden());
     EXPECT_FALSE(QPixmap(QStringLiteral(":/pictures/usb.png")).isNull()); // the built-in pictures are linked in
     EXPECT_EQ(window->session().identity().geraet, u"RKS");
     EXPECT_EQ(window->deviceLink().device().geraetesoftware, u"1.07");
@@ -120,20 +129,20 @@ TEST_F(Connection, SilentCableGaugeIsNotConnectedAfterFourWholeSeconds)
     start("RKM");
     connectTo("ttyUSB1");
     EXPECT_FALSE(window->deviceLink().CheckConnect());
-    EXPECT_EQ(window->txtWait->text(), u"Nicht Verbunden");
+    EXPECT_EQ(control<QLabel>("txtWait")->text(), u"Nicht Verbunden");
     // Beside it, what to check.
-    EXPECT_EQ(window->lblConnectHint->text(), u"Das Gerät hat nicht geantwortet. Bitte prüfen: Ist es eingeschaltet? "
+    EXPECT_EQ(control<QLabel>("lblConnectHint")->text(), u"Das Gerät hat nicht geantwortet. Bitte prüfen: Ist es eingeschaltet? "
                                                "Ist der richtige Port gewählt? Steckt das Kabel?");
-    EXPECT_FALSE(window->cmdConnect->isHidden());
-    EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");
-    EXPECT_TRUE(window->txtSpeicher->isHidden());
+    EXPECT_FALSE(control<QPushButton>("cmdConnect")->isHidden());
+    EXPECT_EQ(control<QPushButton>("cmdConnect")->text(), u"Verbinden");
+    EXPECT_TRUE(control<QLineEdit>("txtSpeicher")->isHidden());
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n")); // no identification without an answer
 
     // Switched on now: the next Connect tries again instead of giving up.
     answerIdentification("RK-MENO\r\nM1:0\r\n");
     connectTo("ttyUSB1");
     EXPECT_TRUE(window->deviceLink().CheckConnect());
-    EXPECT_EQ(window->lblConnectHint->text(), QString());
+    EXPECT_EQ(control<QLabel>("lblConnectHint")->text(), QString());
 }
 
 TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
@@ -147,11 +156,11 @@ TEST_F(Connection, SwitchOffDuringIdentificationMeansDeviceNotAvailable)
     };
     connectTo("ttyUSB0");
     EXPECT_EQ(link->written, QByteArray("$kivo00$\r\n$kivo00$\r\n")) << "asked further after switching off";
-    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar !");
+    EXPECT_EQ(control<QLabel>("txtWait")->text(), u"Gerät nicht verfügbar !");
     EXPECT_FALSE(window->deviceLink().CheckConnect());
     EXPECT_FALSE(window->deviceLink().switchedOff());
-    EXPECT_FALSE(window->cmdConnect->isHidden());
-    EXPECT_TRUE(window->ComboPort->isVisibleTo(window.get()));
+    EXPECT_FALSE(control<QPushButton>("cmdConnect")->isHidden());
+    EXPECT_TRUE(control<QComboBox>("ComboPort")->isVisibleTo(window.get()));
 }
 
 TEST_F(Connection, MissingPortIsRetriedOnceAndShownAsNotAvailable)
@@ -161,7 +170,7 @@ TEST_F(Connection, MissingPortIsRetriedOnceAndShownAsNotAvailable)
     link->failureReason = "No such file or directory";
     connectTo("ttyUSB9");
     // The reason stands on the screen, not only in a tooltip.
-    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar ! ttyUSB9 ist nicht vorhanden.");
+    EXPECT_EQ(control<QLabel>("txtWait")->text(), u"Gerät nicht verfügbar ! ttyUSB9 ist nicht vorhanden.");
     EXPECT_TRUE(dialogs.texts.isEmpty());
     EXPECT_TRUE(logText().contains("Gerät nicht verfügbar ! ttyUSB9"));
 }
@@ -175,7 +184,7 @@ TEST_F(Connection, ForbiddenPortSaysWhyAndIsLogged)
     ASSERT_EQ(dialogs.texts.size(), 1);
     EXPECT_TRUE(dialogs.texts[0].startsWith("Device is not available !"));
     EXPECT_TRUE(dialogs.texts[0].contains("dialout"));
-    EXPECT_TRUE(window->txtWait->text().startsWith(u"Device is not available ! No permission to open ttyUSB0."));
+    EXPECT_TRUE(control<QLabel>("txtWait")->text().startsWith(u"Device is not available ! No permission to open ttyUSB0."));
     EXPECT_TRUE(logText().contains("dialout"));
 }
 
@@ -193,21 +202,21 @@ TEST_F(Connection, LostLinkIsReopenedWithoutRetry)
     link->openResult = OpenResult::NotFound;
     link->fail();
     EXPECT_FALSE(link->isOpen());
-    EXPECT_EQ(window->txtWait->text(), u"Gerät nicht verfügbar ! ttyUSB0 ist nicht vorhanden.");
-    EXPECT_EQ(window->Frame2->title(), u"Com-Port");
+    EXPECT_EQ(control<QLabel>("txtWait")->text(), u"Gerät nicht verfügbar ! ttyUSB0 ist nicht vorhanden.");
+    EXPECT_EQ(control<QGroupBox>("Frame2")->title(), u"Com-Port");
 }
 
 TEST_F(Connection, UnpluggingTheSelectedPortIsReported)
 {
     start("RKS");
-    window->ComboPort->setEditText("ttyUSB0          VCP");
+    control<QComboBox>("ComboPort")->setEditText("ttyUSB0          VCP");
     window->SCom1_PortChange(kPortUnplugged, "ttyUSB3");
     EXPECT_TRUE(dialogs.texts.isEmpty());
     window->SCom1_PortChange(kPortPluggedIn, "ttyUSB0");
     ASSERT_EQ(dialogs.texts.size(), 1);
     EXPECT_EQ(dialogs.texts[0], u"Verbindungsabbruch wegen ttyUSB0 plugged in\r\n");
-    EXPECT_EQ(window->cmdConnect->text(), u"Verbinden");
-    EXPECT_FALSE(window->cmdLesen->isEnabled());
+    EXPECT_EQ(control<QPushButton>("cmdConnect")->text(), u"Verbinden");
+    EXPECT_FALSE(control<QPushButton>("cmdLesen")->isEnabled());
 }
 
 // Online records are saved once the port's handler is done. A save still to
@@ -227,7 +236,7 @@ TEST_F(Connection, OnlineReadingsAreSavedBeforeTheirTableGoes)
     };
 
     link->receive("   1       126.3 ym    Fe\r\n   2       127.3 ym    Fe\r\n");
-    EXPECT_EQ(window->MSFlex->Rows(), 3);
+    EXPECT_EQ(control<FlexGrid>("MSFlex")->Rows(), 3);
     window->optFE_Click();
     EXPECT_EQ(savedRows(), 2);
 

@@ -179,7 +179,7 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
 
     QStringList rows;
     QStringList colours;
-    const FlexGrid* grid = window.MSFlex;
+    const auto* grid = window.findChild<FlexGrid*>(QStringLiteral("MSFlex"));
     for (int r = 0; r < grid->Rows(); ++r) {
         QStringList cells;
         QStringList cellColours;
@@ -192,16 +192,19 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
     }
 
     QStringList stat;
-    for (int i = 0; i < window.lstStat->count(); ++i) stat << window.lstStat->item(i)->text();
+    const auto* lstStat = window.findChild<QListWidget*>(QStringLiteral("lstStat"));
+    for (int i = 0; i < lstStat->count(); ++i) stat << lstStat->item(i)->text();
     QStringList ports;
-    for (int i = 0; i < window.ComboPort->count(); ++i) ports << window.ComboPort->itemText(i);
+    const auto* comboPort = window.findChild<QComboBox*>(QStringLiteral("ComboPort"));
+    for (int i = 0; i < comboPort->count(); ++i) ports << comboPort->itemText(i);
     QStringList kriterien;
     if (const auto* abnahme = window.findChild<QWidget*>(QStringLiteral("frmAbnahme")))
         if (const auto* list = abnahme->findChild<QListWidget*>(QStringLiteral("lstKriterien")))
             for (int i = 0; i < list->count(); ++i) kriterien << list->item(i)->text();
 
     QStringList charts;
-    if (!window.MSChart1->isHidden()) charts << jsonString(QStringLiteral("MSChart1")) + QStringLiteral(": ") + chartEntry(*window.MSChart1);
+    const auto* chart = window.findChild<ChartPanel*>(QStringLiteral("MSChart1"));
+    if (!chart->isHidden()) charts << jsonString(QStringLiteral("MSChart1")) + QStringLiteral(": ") + chartEntry(*chart);
     if (const auto* chartWindow = window.findChild<frmChartG*>(); chartWindow && chartWindow->isVisible())
         charts << jsonString(QStringLiteral("frmChartG.MSChartG")) + QStringLiteral(": ") + chartEntry(*chartWindow->MSChartG);
 
