@@ -417,6 +417,25 @@ ReportInput GaugeSession::reportInput(const QLocale& locale)
     return in;
 }
 
+JudgedTable GaugeSession::tableToJudge() const
+{
+    // The readings as the statistics beside the table count them, so the
+    // check and the statistics speak of the same figures.
+    const int kind = gauge->messart();
+    const bool signedModel = signedStatistics(programIdentity.geraet);
+    JudgedTable table;
+    table.name = statisticsName(kind);
+    if (kind < kFE || kind > kOnline) return table;
+    for (int k = 1; k <= tableSet.count(kind); ++k)
+        table.add(tableSet.record(kind, k).wert, tableSet.record(kind, k).einheit, signedModel, tableSet.absolut());
+    return table;
+}
+
+ChartTable GaugeSession::chartTable() const
+{
+    return buildChartTable(tableSet.records(), gauge->messart(), tableSet.absolut(), tableSet.limits());
+}
+
 WorkbookInput GaugeSession::workbookInput(const QLocale& locale)
 {
     WorkbookInput in;

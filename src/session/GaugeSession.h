@@ -6,7 +6,9 @@
 // commands to the gauge in the order the program has always kept and tells
 // its view what the operator must see; it knows no window.
 
+#include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
+#include "evaluation/Acceptance.h"
 #include "shared/Messart.h"
 #include "device/ModelProfile.h"
 #include "output/CsvExport.h"
@@ -163,6 +165,10 @@ public:
     QString tableDate(int kind) const;
     // Everything the report of the table on show is made of.
     ReportInput reportInput(const QLocale& locale);
+    // The table on show for the acceptance check, counted as the
+    // statistics count it, and for the charts.
+    JudgedTable tableToJudge() const;
+    ChartTable chartTable() const;
     // The spreadsheet's input, its head the report's project block.
     WorkbookInput workbookInput(const QLocale& locale);
     // The readings of the table on show for CSV: a row without a date of

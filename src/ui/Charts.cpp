@@ -30,16 +30,15 @@ void frmTransfer::cmdChart_Click()
     cmdGross->setVisible(true);
     txtMittelwert->setVisible(true);
     txtMittelwert->setStyleSheet(QStringLiteral("color: black;"));
-    chartTable = buildChartTable(tables.records(), gauge->messart(), tables.absolut(), tables.limits());
     txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
     fitWidthToText(txtMittelwert);
-    MSChart1->draw(mainChart(chartTable, decimalsForUnit(stats.firstUnit)));
+    MSChart1->draw(mainChart(core.chartTable(), decimalsForUnit(stats.firstUnit)));
 }
 
 void frmTransfer::cmdGross_Click()
 {
     const Statistics& stats = tables.statistics();
-    frmChartG::Input input{chartTable, tables.limits(), stats.anz_mean,
+    frmChartG::Input input{core.chartTable(), tables.limits(), stats.anz_mean,
                            decimalsForUnit(stats.firstUnit)};
     chartWindow->Form_Activate(input, texte);
     chartWindow->exec(); // the main window waits until it is closed

@@ -26,19 +26,6 @@ void frmTransfer::updateEvaluationCommands()
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setEnabled(readings);
 }
 
-JudgedTable frmTransfer::tableToJudge()
-{
-    // The readings as the statistics beside the table count them, so the
-    // check and the statistics speak of the same figures.
-    const int kind = gauge->messart();
-    const bool signedModel = signedStatistics(identity.geraet);
-    JudgedTable table;
-    table.name = core.statisticsName(gauge->messart());
-    for (int k = 1; k <= tables.count(kind); ++k)
-        table.add(tables.record(kind, k).wert, tables.record(kind, k).einheit, signedModel, tables.absolut());
-    return table;
-}
-
 void frmTransfer::mnuAbnahme_Click()
 {
     if (!mnuAbnahme->isEnabled()) return;

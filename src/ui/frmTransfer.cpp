@@ -97,7 +97,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
     abnahmeWindow = new frmAbnahme(this);
-    abnahmeWindow->attach(texte, [this] { return tableToJudge(); }, [this](const QString& text) { MsgBox(text); },
+    abnahmeWindow->attach(texte, [this] { return core.tableToJudge(); }, [this](const QString& text) { MsgBox(text); },
                           [](const QString& text) { QApplication::clipboard()->setText(text); });
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));

@@ -271,7 +271,6 @@ private:
     QString helpFilePath; // the manual chosen last
     bool onlineSaveFailed = false; // the automatic save said so once already
     bool onlineFileKept = false;   // this online session has set the last one's Online.mes aside
-    ChartTable chartTable; // of the last chart built, for the chart window
 
     void createControls();
     void createMenus();
@@ -307,8 +306,6 @@ private:
     void showStatistics();
     // The date the table's heading shows: a file's, else today's.
     QString tableDate() const { return core.tableDate(gauge->messart()); }
-    // The table on show for the acceptance check, counted as the statistics count it.
-    JudgedTable tableToJudge();
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
     QString measurementFolder();
