@@ -29,11 +29,12 @@ inline constexpr const char* kBefehlKennung = "$kivo00$\r\n";
 inline constexpr const char* kBefehlSpeicher1 = "$kivo10$\r\n";
 inline constexpr const char* kBefehlSpeicher2 = "$kivo11$\r\n";
 
-// What the link tells and asks the window.
-class DeviceView {
+// What the operator sees of the port and of the waits for the gauge, and
+// a message to read: what the link tells its view, and the session passes
+// on to its own.
+class PortView {
 public:
-    virtual ~DeviceView() = default;
-    // The port's state as the operator sees it.
+    virtual ~PortView() = default;
     virtual void showOpening() = 0;                              // "Bitte warten...."
     virtual void showStillConnected() = 0;                       // the port was open already
     virtual void showConnected(const QString& port) = 0;
@@ -48,32 +49,38 @@ public:
     // shows the operator it is busy.
     virtual void working(bool on) = 0;
     virtual MsgAnswer message(const QString& text, MsgIcon icon = MsgIcon::None) = 0;
-    virtual void writeLog(const QString& text) = 0;
-    // What arrives.
-    virtual void identified(const std::optional<QString>& failure) = 0; // the reply was read
-    virtual void downloadProgress(int linesSeen) = 0;
+    // The identification reply was read; `failure` when it could not be.
+    virtual void identified(const std::optional<QString>& failure) = 0;
+    virtual void downloadProgress(int linesSeen) = 0;            // lines of a dump seen so far
     virtual void dumpSplit(bool exceeded) = 0;                   // the lines of a dump are there
-    virtual void onlineRecord(const QString& zeile) = 0;         // one fixed record
-    virtual bool onlineLine(const QString& zeile) = 0;           // one line; true when it was kept
     virtual void onlineLinesTaken() = 0;                         // after the lines that came together
     virtual void onlineLineRefused(int refused) = 0; // a damaged line was refused; `refused` so far online
     virtual void onlineHeld(const QString& text) = 0; // the gauge sent a message: its readings stop
+    virtual void commandEnded() = 0;                             // the outermost command is over
+};
+
+// What the link tells and asks the session besides: the log, and each
+// online reading as it arrives.
+class DeviceView : public PortView {
+public:
+    virtual void writeLog(const QString& text) = 0;
+    virtual void onlineRecord(const QString& zeile) = 0;         // one fixed record
+    virtual bool onlineLine(const QString& zeile) = 0;           // one line; true when it was kept
     virtual bool onlineTableFull() const = 0;
     virtual void reportOnlineTableFull() = 0;
-    virtual void commandEnded() = 0;                             // the outermost command is over
 };
 
 // The view told that a procedure runs, for the life of the procedure
 // however it ends.
 class Working {
 public:
-    explicit Working(DeviceView& view) : view(view) { view.working(true); }
+    explicit Working(PortView& view) : view(view) { view.working(true); }
     ~Working() { view.working(false); }
     Working(const Working&) = delete;
     Working& operator=(const Working&) = delete;
 
 private:
-    DeviceView& view;
+    PortView& view;
 };
 
 class DeviceLink : public QObject {

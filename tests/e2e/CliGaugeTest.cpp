@@ -2,6 +2,7 @@
 // the files the window opens, each exit code of a download, online readings
 // as they arrive, and Ctrl+C leaving nothing half-written.
 
+#include "CliRun.h"
 #include "DownloadBench.h"
 #include "MeasurementText.h"
 #include "ZipEntry.h"
@@ -20,37 +21,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-    qint64 ms = 0;
-};
-
-QProcessEnvironment cliEnvironment(const QString& configHome, const QString& dataHome)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
-    env.insert(u"XDG_CONFIG_HOME"_s, configHome);
-    env.insert(u"XDG_DATA_HOME"_s, dataHome);
-    return env;
-}
-
-CliRun finish(QProcess& p, const QElapsedTimer& clock)
-{
-    if (!p.waitForFinished(90000)) return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError()), clock.elapsed()};
-}
-
 // kivo-cli in the installation of `session`, as the window there sees it.
 CliRun cli(const DriveSession& session, const QStringList& args)
 {
-    QProcess p;
-    p.setProcessEnvironment(cliEnvironment(session.configHome(), session.dataHome()));
-    QElapsedTimer clock;
-    clock.start();
-    p.start(QStringLiteral(KIVO_CLI), args);
-    return finish(p, clock);
+    return runCli(args, cliEnvironment(session.configHome(), session.dataHome()));
 }
 
 QStringList values(const QString& csv, QChar separator)
@@ -168,7 +142,7 @@ TEST(CliGauge, CtrlCLeavesNothingHalfWritten)
         ASSERT_TRUE(p.waitForStarted());
         QThread::msleep(1200); // the dump is on its way
         ::kill(pid_t(p.processId()), SIGINT);
-        const CliRun run = finish(p, clock);
+        const CliRun run = finishCli(p, clock);
         EXPECT_EQ(run.exitCode, 130) << format << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(u"nothing was written"_s)) << run.err.toStdString();
         EXPECT_TRUE(QDir(folder).entryList(QDir::Files | QDir::Hidden).isEmpty()) << format;

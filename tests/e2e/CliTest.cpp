@@ -1,6 +1,7 @@
 // kivo-cli as a lab's script runs it: with no display at all, each command
 // and each exit code, and files the window reads and writes alike.
 
+#include "CliRun.h"
 #include "MeasurementText.h"
 
 #include <QDir>
@@ -15,27 +16,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out, err;
-};
-
-// kivo-cli with `args`, in an environment without a display.
+// kivo-cli with `args`, its folders the test's, not the machine's.
 CliRun cli(const QStringList& args, const QString& extraPorts = {})
 {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(u"KIVO_EXTRA_PORTS"_s, extraPorts);
-    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(QLatin1String(name));
-    // Its settings and data folders are the test's, not the machine's.
     static const QTemporaryDir home;
-    env.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u"config"_s));
-    env.insert(u"XDG_DATA_HOME"_s, home.filePath(u"data"_s));
-    p.setProcessEnvironment(env);
-    p.start(QStringLiteral(KIVO_CLI), args);
-    if (!p.waitForFinished(60000)) return {};
-    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+    return runCli(args, cliEnvironment(home.filePath(u"config"_s), home.filePath(u"data"_s), extraPorts));
 }
 
 // A measurement file of µm readings dated 01.02.2024, as the window writes it.
