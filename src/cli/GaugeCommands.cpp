@@ -62,7 +62,10 @@ ExitCode reach(CliSession& cli, const QString& port, const Watchdog& watchdog, b
     session.link().setPortnr(port);
     session.link().prepareConnect();
     const GaugeSession::Reach reached = session.reachGauge();
-    if (interrupted()) return ExitCode::Interrupted;
+    if (interrupted()) {
+        err << say(german, "Abgebrochen – es wurde nichts geschrieben.", "Cancelled – nothing was written.") << Qt::endl;
+        return ExitCode::Interrupted;
+    }
     if (reached == GaugeSession::Reach::Answered) return ExitCode::Done;
     if (reached == GaugeSession::Reach::NotOpen && !cli.view.noPresence() && !watchdog.timedOut()) {
         const QString why = cli.view.unavailableReason();

@@ -35,16 +35,16 @@ QStringList values(const QString& csv, QChar separator)
     return found;
 }
 
-const QList<QByteArray> kMemory1 = {recordLine(1, "88.6", "µm", "Fe"), recordLine(2, "90.3", "µm", "Fe"),
+const QList<QByteArray> kFeLines = {recordLine(1, "88.6", "µm", "Fe"), recordLine(2, "90.3", "µm", "Fe"),
                                     recordLine(3, "86.9", "µm", "Fe")};
-const QList<QByteArray> kMemory2 = {recordLine(1, "24.8", "µm", "NFe"), recordLine(2, "26.1", "µm", "NFe"),
+const QList<QByteArray> kNfeLines = {recordLine(1, "24.8", "µm", "NFe"), recordLine(2, "26.1", "µm", "NFe"),
                                     recordLine(3, "0.0262", "mm", "NFe"), recordLine(4, "23.9", "µm", "NFe")};
 
 TEST(CliGauge, DownloadGivesTheFilesTheWindowOpensAndTheOtherWayRound)
 {
     DownloadBench bench("VX", PortType::Bluetooth);
-    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kMemory1),
-                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kMemory2)}))
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kFeLines),
+                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kNfeLines)}))
                     .ready());
     // Both memories of a two-memory gauge, each to a file of its own.
     const QString day = bench.session.path(u"day.mes"_s);
@@ -140,7 +140,12 @@ TEST(CliGauge, CtrlCLeavesNothingHalfWritten)
         clock.start();
         p.start(QStringLiteral(KIVO_CLI), {u"download"_s, bench.link(), u"--model"_s, u"RKS"_s, u"--out"_s, out});
         ASSERT_TRUE(p.waitForStarted());
-        QThread::msleep(1200); // the dump is on its way
+        // Once the memory is asked for, the dump is on its way.
+        const auto asked = [&] { return bench.gaugeCommands().count(kMemory1); };
+        const qsizetype before = asked();
+        for (int i = 0; i < 500 && asked() == before; ++i) QThread::msleep(20);
+        ASSERT_GT(asked(), before) << format;
+        QThread::msleep(300);
         ::kill(pid_t(p.processId()), SIGINT);
         const CliRun run = finishCli(p, clock);
         EXPECT_EQ(run.exitCode, 130) << format << run.err.toStdString();
@@ -183,8 +188,8 @@ TEST(CliGauge, OnlineGivesEachReadingAsItArrives)
 TEST(CliGauge, ConvertWritesWorkbookAndDocument)
 {
     DownloadBench bench("VX", PortType::Bluetooth);
-    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kMemory1),
-                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kMemory2)}))
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kFeLines),
+                                           u"--memory2"_s, bench.gaugeFile(u"m2.txt"_s, kNfeLines)}))
                     .ready());
     const QString mes = bench.session.path(u"fe.mes"_s);
     ASSERT_EQ(cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"VX"_s, u"--memory"_s, u"1"_s, u"--out"_s, mes})
