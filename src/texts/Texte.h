@@ -1,6 +1,7 @@
 #pragma once
 // The language tables: every caption and message that changes with the
-// interface language. Slot 0 is German, slot 1 English.
+// interface language, asked for by key (TextKeys.h). Slot 0 is German,
+// slot 1 English.
 
 #include "texts/Phrases.h"
 #include "texts/TextKeys.h"
@@ -21,8 +22,8 @@ public:
 
     // Fills MenuText of both languages.
     void FillMenuTexts();
-    // Fills MessageText and StatText of both languages; entry 14 of
-    // MessageText is the title text of the program.
+    // Fills MessageText and StatText of both languages; Msg::Titel is the
+    // title text of the program.
     void FillMessageTexts(const QString& titleText);
 
     // An entry in the current language.
