@@ -1,5 +1,7 @@
 #include "charts/ChartTable.h"
 
+#include "texts/Texte.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -111,11 +113,9 @@ ChartLook windowChart(const ChartTable& table, bool bar, const LimitFields& limi
         look.series.push_back({QStringLiteral("Data"), kValueColour, 1, false, table.values});
     } else {
         // Pens in the ratio 35 : 30 : 20 of readings, limits and target.
-        look.series.push_back({german ? QStringLiteral("Daten") : QStringLiteral("Data"), kValueColour, 3.5, false,
-                               table.values});
+        look.series.push_back({tableText(Stat::Daten, german), kValueColour, 3.5, false, table.values});
         if (limits.Esoll > 0) {
-            look.series.push_back(constant((german ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"))
-                                               + u' ' + locale.toString(limits.Esoll),
+            look.series.push_back(constant(tableText(Stat::Sollwert, german) + u' ' + locale.toString(limits.Esoll),
                                            kTargetColour, 2.0, limits.Esoll, n));
             marks.push_back(limits.Esoll);
         }

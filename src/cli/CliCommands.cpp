@@ -14,6 +14,7 @@
 #include "table/LoadMeasurementFile.h"
 #include "table/MeasurementTables.h"
 #include "table/RecordDate.h"
+#include "texts/Phrases.h"
 
 #include <QDate>
 #include <QDir>
@@ -24,10 +25,6 @@
 namespace kivo::cli {
 
 namespace {
-
-QString say(bool german, const char* de, const char* en) { return QString::fromUtf8(german ? de : en); }
-
-QLocale localeFor(bool german) { return german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates); }
 
 // A number of the command line, with a decimal point or comma.
 std::optional<double> numberOption(const CliArgs& args, const QString& name)
@@ -44,21 +41,15 @@ std::optional<LoadedFile> loadFile(const QString& path, const QString& model, bo
     std::optional<LoadedFile> file =
         loadMeasurementFile(path, profile ? profile->materialart : QStringLiteral("1"), kMaxReadings, &error);
     if (!file) {
-        err << say(german, "Die Datei %1 kann nicht gelesen werden: %2", "The file %1 cannot be read: %2")
-                   .arg(path, fileErrorText(error, german))
-            << Qt::endl;
+        err << phrase(Phrase::FileNotRead, german).arg(path, fileErrorText(error, german)) << Qt::endl;
         return std::nullopt;
     }
     if (file->readings.empty()) {
-        err << say(german, "Keine Messwerte in %1 gefunden", "No readings found in %1").arg(path) << Qt::endl;
+        err << phrase(Phrase::CliNoReadingsIn, german).arg(path) << Qt::endl;
         return std::nullopt;
     }
     if (file->rowsRefused > 0)
-        err << say(german, "%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen",
-                   "%1 rows in %2 were no readings and were not loaded")
-                   .arg(file->rowsRefused)
-                   .arg(path)
-            << Qt::endl;
+        err << phrase(Phrase::CliRowsNotLoaded, german).arg(file->rowsRefused).arg(path) << Qt::endl;
     return file;
 }
 
@@ -66,6 +57,12 @@ std::optional<LoadedFile> loadFile(const QString& path, const QString& model, bo
 QString column(const QString& text, int width) { return text.leftJustified(width - 1, u' ') + u' '; }
 
 } // namespace
+
+QLocale localeFor(bool german)
+{
+    if (german) return QLocale(QLocale::German, QLocale::Germany);
+    return QLocale(QLocale::English, QLocale::UnitedStates);
+}
 
 QString chosenModel(const CliArgs& args, const CliContext& context)
 {
@@ -81,9 +78,7 @@ ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& o
     const QString model = chosenModel(args, context);
     const std::optional<ModelProfile> profile = profileFor(model);
     if (!profile) {
-        err << say(de, "Kein Modell: --model %1 oder Konfi.ini neben dem Programm", "No model: --model %1 or Konfi.ini beside the program")
-                   .arg(modelCodes().join(u'|'))
-            << Qt::endl;
+        err << phrase(Phrase::CliNoModel, de).arg(modelCodes().join(u'|')) << Qt::endl;
         return ExitCode::Usage;
     }
     for (const PortInfo& port : suitablePorts(availableSerialPorts(), profile->schnittstelle)) {
@@ -105,10 +100,16 @@ ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& 
     const bool de = context.german;
     // --tab: one line a model, its fields between tabs, for scripts.
     const bool tab = args.options.contains(QStringLiteral("tab"));
-    const QStringList heading = {QStringLiteral("CODE"), say(de, "NAME", "NAME"), say(de, "VERBINDUNG", "LINK"),
-                                 say(de, "SPEICHER", "MEMORIES"), QStringLiteral("ONLINE"), say(de, "VORZEICHEN", "SIGN"),
-                                 say(de, "STATISTIK", "STATISTICS"), say(de, "GERÄTECODES", "GAUGE CODES"),
-                                 say(de, "SIMULATOR", "SIMULATOR"), say(de, "ANLEITUNG", "MANUAL")};
+    const QStringList heading = {QStringLiteral("CODE"),
+                                 phrase(Phrase::ModelsName, de),
+                                 phrase(Phrase::ModelsLink, de),
+                                 phrase(Phrase::ModelsMemories, de),
+                                 QStringLiteral("ONLINE"),
+                                 phrase(Phrase::ModelsSign, de),
+                                 phrase(Phrase::ModelsStatistics, de),
+                                 phrase(Phrase::ModelsGaugeCodes, de),
+                                 phrase(Phrase::ModelsSimulator, de),
+                                 phrase(Phrase::ModelsManual, de)};
     const std::array<int, 9> widths = {6, 22, 11, 11, 8, 11, 11, 13, 10};
     const auto line = [&](const QStringList& fields) {
         if (tab) return fields.join(u'\t');
@@ -121,14 +122,15 @@ ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& 
     for (const ModelRow& row : modelRows()) {
         const ModelProfile& profile = row.profile;
         const QString layout = profile.speicherlayout;
-        const QString memories = layout == u"X" ? say(de, "keine", "none")
-                                 : layout == u"3" ? say(de, "nummeriert", "numbered")
+        const QString memories = layout == u"X" ? phrase(Phrase::ModelsNoMemory, de)
+                                 : layout == u"3" ? phrase(Phrase::ModelsNumbered, de)
                                                   : layout;
         out << line({QString::fromLatin1(row.code), QString::fromUtf8(row.pgmname),
-                     profile.schnittstelle == u"B" ? QStringLiteral("Bluetooth") : say(de, "Kabel", "cable"), memories,
-                     profile.onlineart == u"E" ? say(de, "Satz", "record") : say(de, "Zeile", "line"),
-                     profile.vorzeichen == u"-" ? say(de, "ja", "yes") : say(de, "nein", "no"),
-                     row.signedStatistics ? say(de, "mit Vorzeichen", "signed") : say(de, "Beträge", "sizes"),
+                     profile.schnittstelle == u"B" ? QStringLiteral("Bluetooth") : phrase(Phrase::ModelsCable, de),
+                     memories,
+                     profile.onlineart == u"E" ? phrase(Phrase::ModelsRecord, de) : phrase(Phrase::ModelsLine, de),
+                     profile.vorzeichen == u"-" ? phrase(Phrase::ModelsYes, de) : phrase(Phrase::ModelsNo, de),
+                     row.signedStatistics ? phrase(Phrase::ModelsSigned, de) : phrase(Phrase::ModelsSizes, de),
                      QString::fromLatin1(row.gaugeCodes).replace(u' ', u','), QString::fromLatin1(row.simulator),
                      manualPrefix(de) + QString::fromLatin1(row.manual)})
             << Qt::endl;
@@ -140,7 +142,7 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
 {
     const bool de = context.german;
     if (args.operands.size() != 1) {
-        err << say(de, "judge braucht genau eine Datei", "judge needs exactly one file") << Qt::endl;
+        err << phrase(Phrase::CliJudgeOneFile, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const QString rule = args.options.value(QStringLiteral("rule"));
@@ -150,12 +152,12 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
     } else if (rule == u"imo-pspc") {
         input.rule = AcceptanceRule::ImoPspc9010;
     } else {
-        err << say(de, "--rule iso19840 oder imo-pspc", "--rule iso19840 or imo-pspc") << Qt::endl;
+        err << phrase(Phrase::CliRule, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const std::optional<double> nominal = numberOption(args, QStringLiteral("nominal"));
     if (!nominal || *nominal <= 0) {
-        err << say(de, "--nominal braucht eine Zahl über 0", "--nominal needs a number above 0") << Qt::endl;
+        err << phrase(Phrase::CliNominal, de) << Qt::endl;
         return ExitCode::Usage;
     }
     input.nominal = *nominal;
@@ -163,7 +165,7 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
         if (!args.options.contains(QLatin1String(name))) continue;
         const std::optional<double> v = numberOption(args, QLatin1String(name));
         if (!v || *v < 0) {
-            err << say(de, "--%1 braucht eine Zahl ab 0", "--%1 needs a number of 0 or more").arg(QLatin1String(name)) << Qt::endl;
+            err << phrase(Phrase::CliNotNegative, de).arg(QLatin1String(name)) << Qt::endl;
             return ExitCode::Usage;
         }
         if (QLatin1String(name) == QLatin1String("max")) input.maximum = *v;
@@ -204,14 +206,12 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
     const bool de = context.german;
     const QString target = args.options.value(QStringLiteral("out"));
     if (args.operands.size() != 1 || target.isEmpty()) {
-        err << say(de, "convert DATEI.mes --out DATEI.csv|.xlsx|.odt", "convert FILE.mes --out FILE.csv|.xlsx|.odt")
-            << Qt::endl;
+        err << phrase(Phrase::CliConvertUsage, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const std::optional<TableFormat> format = formatOfPath(target);
     if (!format || *format == TableFormat::Mes) {
-        err << say(de, "--out braucht die Endung .csv, .xlsx oder .odt", "--out needs the ending .csv, .xlsx or .odt")
-            << Qt::endl;
+        err << phrase(Phrase::CliConvertEnding, de) << Qt::endl;
         return ExitCode::Usage;
     }
     CliSession cli(err, de);

@@ -5,6 +5,7 @@
 
 #include "cli/CliArgs.h"
 
+#include <QLocale>
 #include <QTextStream>
 
 namespace kivo::cli {
@@ -20,6 +21,9 @@ ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& o
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+
+// The numbers of the language: a comma or a point.
+QLocale localeFor(bool german);
 
 // The model code to work with: --model, else Konfi.ini's first line in the
 // program folder; "" when neither names one.

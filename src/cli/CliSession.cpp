@@ -32,10 +32,7 @@ bool CliSession::prepare(const CliArgs& args, const CliContext& context)
     }
     konfi.geraet = chosenModel(args, context);
     if (!profileFor(konfi.geraet)) {
-        err << (german ? QStringLiteral("Kein Modell: --model %1 oder Konfi.ini neben dem Programm")
-                       : QStringLiteral("No model: --model %1 or Konfi.ini beside the program"))
-                   .arg(modelCodes().join(u'|'))
-            << Qt::endl;
+        err << phrase(Phrase::CliNoModel, german).arg(modelCodes().join(u'|')) << Qt::endl;
         return false;
     }
     session.settleInstallation(context.programFolder, konfi);

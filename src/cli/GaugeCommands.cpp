@@ -5,6 +5,7 @@
 #include "session/TableOutput.h"
 #include "shared/LocaleNumber.h"
 #include "table/RecordDate.h"
+#include "texts/Phrases.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -16,8 +17,6 @@
 namespace kivo::cli {
 
 namespace {
-
-QString say(bool german, const char* de, const char* en) { return QString::fromUtf8(german ? de : en); }
 
 // Watches a command to the gauge: Ctrl+C cancels the wait that runs, as
 // Escape does; so does a gauge that sends nothing for `timeoutMs`.
@@ -50,7 +49,7 @@ std::optional<double> positiveOption(const CliArgs& args, const QString& name, d
     if (!args.options.contains(name)) return fallback;
     const std::optional<double> v = parseLocaleNumber(args.options.value(name).trimmed());
     if (v && std::isfinite(*v) && *v > 0 && *v <= 1e7) return *v;
-    err << say(german, "--%1 braucht eine Zahl über 0", "--%1 needs a number above 0").arg(name) << Qt::endl;
+    err << phrase(Phrase::CliPositive, german).arg(name) << Qt::endl;
     return std::nullopt;
 }
 
@@ -69,11 +68,11 @@ ExitCode reach(CliSession& cli, const QString& port, const Watchdog& watchdog, b
     if (reached == GaugeSession::Reach::Answered) return ExitCode::Done;
     if (reached == GaugeSession::Reach::NotOpen && !cli.view.noPresence() && !watchdog.timedOut()) {
         const QString why = cli.view.unavailableReason();
-        err << say(german, "Der Port %1 kann nicht geöffnet werden", "The port %1 cannot be opened").arg(port)
+        err << phrase(Phrase::CliPortNotOpened, german).arg(port)
             << (why.isEmpty() ? QString() : QStringLiteral(": ") + why) << Qt::endl;
         return ExitCode::PortUnavailable;
     }
-    err << say(german, "Das Gerät an %1 hat nicht geantwortet.", "The gauge at %1 did not answer.").arg(port) << Qt::endl;
+    err << phrase(Phrase::CliNoAnswerAt, german).arg(port) << Qt::endl;
     return ExitCode::NoAnswer;
 }
 
@@ -92,13 +91,13 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
 {
     const bool de = context.german;
     if (args.operands.size() != 1) {
-        err << say(de, "download braucht genau einen Port", "download needs exactly one port") << Qt::endl;
+        err << phrase(Phrase::CliDownloadOnePort, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const QString port = args.operands.first();
     const QString memory = args.options.value(QStringLiteral("memory"), QStringLiteral("all"));
     if (memory != u"1" && memory != u"2" && memory != u"all") {
-        err << say(de, "--memory 1, 2 oder all", "--memory 1, 2 or all") << Qt::endl;
+        err << phrase(Phrase::CliMemory, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const QString outPath = args.options.value(QStringLiteral("out"));
@@ -106,13 +105,11 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
     if (args.options.contains(QStringLiteral("format"))) format = formatNamed(args.options.value(QStringLiteral("format")));
     else if (!outPath.isEmpty()) format = formatOfPath(outPath);
     if (!format) {
-        err << say(de, "Format mes, csv, xlsx oder odt (--format oder die Endung von --out)",
-                   "Format mes, csv, xlsx or odt (--format or the ending of --out)")
-            << Qt::endl;
+        err << phrase(Phrase::CliFormat, de) << Qt::endl;
         return ExitCode::Usage;
     }
     if (outPath.isEmpty() && (*format == TableFormat::Xlsx || *format == TableFormat::Odt)) {
-        err << say(de, "xlsx und odt brauchen --out DATEI", "xlsx and odt need --out FILE") << Qt::endl;
+        err << phrase(Phrase::CliFormatNeedsOut, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const std::optional<double> timeout = positiveOption(args, QStringLiteral("timeout"), 30, de, err);
@@ -128,13 +125,12 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
     link.refineLayout();
     const QString layout = link.profile().speicherlayout.trimmed();
     if (layout.startsWith(u'X')) {
-        err << say(de, "Dieses Gerät hat keinen Speicher: kivo-cli online", "This gauge has no memory: kivo-cli online")
-            << Qt::endl;
+        err << phrase(Phrase::CliNoMemory, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const bool two = layout.startsWith(u'2');
     if (memory == u"2" && !two) {
-        err << say(de, "Dieses Gerät hat nur einen Speicher", "This gauge has one memory only") << Qt::endl;
+        err << phrase(Phrase::CliOneMemoryOnly, de) << Qt::endl;
         return ExitCode::Usage;
     }
     std::vector<int> kinds;
@@ -147,28 +143,23 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
         const QString name = session.memoryName(kind).trimmed();
         const int announced = session.announcedCount(kind);
         if (announced == 0) {
-            err << say(de, "%1: leer", "%1: empty").arg(name) << Qt::endl;
+            err << phrase(Phrase::CliMemoryEmpty, de).arg(name) << Qt::endl;
             continue;
         }
         cli.view.expect(qMin(announced, kMaxReadings));
         const GaugeSession::MemoryDownload download = session.downloadMemory();
         cli.view.endProgressLine();
         if (interrupted()) {
-            err << say(de, "Abgebrochen – es wurde nichts geschrieben.", "Cancelled – nothing was written.") << Qt::endl;
+            err << phrase(Phrase::CliCancelled, de) << Qt::endl;
             return ExitCode::Interrupted;
         }
         if (!download.opened) {
-            err << say(de, "Der Port %1 kann nicht geöffnet werden", "The port %1 cannot be opened").arg(port) << Qt::endl;
+            err << phrase(Phrase::CliPortNotOpened, de).arg(port) << Qt::endl;
             return ExitCode::PortUnavailable;
         }
         if (!download.complete || !link.CheckConnect()) {
             const bool silent = watchdog.timedOut() && !download.anyByte;
-            err << (silent ? say(de, "%1: das Gerät hat nicht geantwortet; es wurde nichts geschrieben.",
-                                 "%1: the gauge did not answer; nothing was written.")
-                           : say(de, "%1: die Übertragung brach ab; es wurde nichts geschrieben.",
-                                 "%1: the transfer broke off; nothing was written."))
-                       .arg(name)
-                << Qt::endl;
+            err << phrase(silent ? Phrase::CliMemorySilent : Phrase::CliTransferBroke, de).arg(name) << Qt::endl;
             return silent ? ExitCode::NoAnswer : ExitCode::Incomplete;
         }
         if (const std::optional<QString> missing = missingReadingsText(download, de)) {
@@ -185,10 +176,7 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
             err << failure << Qt::endl;
             return ExitCode::FileTrouble;
         }
-        err << say(de, "%1: %2 Messwerte in %3", "%1: %2 readings in %3")
-                   .arg(name)
-                   .arg(taken)
-                   .arg(QDir::toNativeSeparators(target))
+        err << phrase(Phrase::CliReadingsWritten, de).arg(name).arg(taken).arg(QDir::toNativeSeparators(target))
             << Qt::endl;
     }
     link.closePort();
@@ -199,15 +187,14 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
 {
     const bool de = context.german;
     if (args.operands.size() != 1) {
-        err << say(de, "online braucht genau einen Port", "online needs exactly one port") << Qt::endl;
+        err << phrase(Phrase::CliOnlineOnePort, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const QString port = args.operands.first();
     const QString outPath = args.options.value(QStringLiteral("out"));
     const std::optional<TableFormat> format = outPath.isEmpty() ? TableFormat::Mes : formatOfPath(outPath);
     if (!format) {
-        err << say(de, "--out braucht die Endung .mes, .csv, .xlsx oder .odt", "--out needs the ending .mes, .csv, .xlsx or .odt")
-            << Qt::endl;
+        err << phrase(Phrase::CliOnlineEnding, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const std::optional<double> count = positiveOption(args, QStringLiteral("count"), kMaxReadings, de, err);
@@ -216,7 +203,7 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
     if (!count || !seconds || !timeout) return ExitCode::Usage;
     const int wanted = int(qMin<double>(std::floor(*count), kMaxReadings));
     if (wanted < 1) {
-        err << say(de, "--count braucht eine ganze Zahl ab 1", "--count needs a whole number of 1 or more") << Qt::endl;
+        err << phrase(Phrase::CliCount, de) << Qt::endl;
         return ExitCode::Usage;
     }
 
@@ -253,7 +240,7 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
             saveFailure = writeShownTable(session, outPath, *format);
     };
     if (!link.startOnline()) {
-        err << say(de, "Das Gerät an %1 hat nicht geantwortet.", "The gauge at %1 did not answer.").arg(port) << Qt::endl;
+        err << phrase(Phrase::CliNoAnswerAt, de).arg(port) << Qt::endl;
         return ExitCode::NoAnswer;
     }
 
@@ -295,11 +282,11 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
         return ExitCode::FileTrouble;
     }
     if (lost) {
-        err << say(de, "Die Verbindung zum Gerät brach ab.", "The link to the gauge was lost.") << Qt::endl;
+        err << phrase(Phrase::CliLinkLost, de) << Qt::endl;
         return ExitCode::Incomplete;
     }
     if (silent && taken == 0) {
-        err << say(de, "Das Gerät hat keinen Messwert gesendet.", "The gauge sent no reading.") << Qt::endl;
+        err << phrase(Phrase::CliNoReadingSent, de) << Qt::endl;
         return ExitCode::NoAnswer;
     }
     return ExitCode::Done;

@@ -1,5 +1,7 @@
 #include "cli/TerminalView.h"
 
+#include "texts/Phrases.h"
+
 namespace kivo::cli {
 
 TerminalView::TerminalView(QTextStream& err_, bool progressShown_, bool german_)
@@ -54,9 +56,7 @@ void TerminalView::onlineLinesTaken()
 
 void TerminalView::onlineLineRefused(int refused)
 {
-    message((german ? QStringLiteral("%1 beschädigte Zeile(n) verworfen") : QStringLiteral("%1 damaged line(s) refused"))
-                .arg(refused),
-            MsgIcon::None);
+    message(phrase(Phrase::DamagedLinesRefused, german).arg(refused), MsgIcon::None);
 }
 
 void TerminalView::onlineHeld(const QString& text) { message(text, MsgIcon::None); }

@@ -99,8 +99,7 @@ int main(int argc, char** argv)
     }
     const CliContext context{lang == u"de", QCoreApplication::applicationDirPath()};
     // Numbers in the reports and files as the language writes them.
-    QLocale::setDefault(context.german ? QLocale(QLocale::German, QLocale::Germany)
-                                       : QLocale(QLocale::English, QLocale::UnitedStates));
+    QLocale::setDefault(localeFor(context.german));
     catchInterrupt();
     ExitCode code = ExitCode::Usage;
     if (args->command == u"ports")

@@ -54,22 +54,11 @@ void DeviceLink::closePort()
 
 QString DeviceLink::openFailureText(OpenResult result, const QString& portName, const QString& reason) const
 {
-    const bool german = texte.languageIndex == kGerman;
     const QString name = fieldExcerpt(portName); // Port.ini is outside data
     switch (result) {
-    case OpenResult::PermissionDenied:
-        return german ? QStringLiteral("Keine Berechtigung für %1. Der Benutzer muss zur Gruppe \"dialout\" gehören "
-                                       "(sudo usermod -aG dialout $USER, dann neu anmelden).")
-                            .arg(name)
-                      : QStringLiteral("No permission to open %1. The user must be in the \"dialout\" group "
-                                       "(sudo usermod -aG dialout $USER, then log in again).")
-                            .arg(name);
-    case OpenResult::Busy:
-        return german ? QStringLiteral("%1 wird von einem anderen Programm benutzt.").arg(name)
-                      : QStringLiteral("%1 is in use by another program.").arg(name);
-    case OpenResult::NotFound:
-        return german ? QStringLiteral("%1 ist nicht vorhanden.").arg(name)
-                      : QStringLiteral("%1 does not exist.").arg(name);
+    case OpenResult::PermissionDenied: return texte.say(Phrase::PortNoPermission).arg(name);
+    case OpenResult::Busy: return texte.say(Phrase::PortBusy).arg(name);
+    case OpenResult::NotFound: return texte.say(Phrase::PortMissing).arg(name);
     default: return name + QStringLiteral(": ") + reason;
     }
 }
@@ -130,8 +119,9 @@ void DeviceLink::OpenPort(const QString& portnr)
     QString text;
     if (failure != OpenResult::Opened) {
         text = openFailureText(failure, systemName, reason);
-        view.writeLog(texte.MessageText(29) + u' ' + text);
-        if (failure != OpenResult::NotFound) view.message(texte.MessageText(29) + QStringLiteral("\r\n") + text);
+        view.writeLog(texte.text(Msg::GeraetNichtVerfuegbar) + u' ' + text);
+        if (failure != OpenResult::NotFound)
+            view.message(texte.text(Msg::GeraetNichtVerfuegbar) + QStringLiteral("\r\n") + text);
     }
     view.showDeviceUnavailable(text);
     abgeschaltet = false;

@@ -188,7 +188,7 @@ private:
     bool takeOnlineLine(const QString& line);
     void refuseLine(const QString& line, const QString& reason);
     QString refusedLineText(const QString& line, const QString& reason) const;
-    QString gaugeMessageText(const QString& line) const;
+    QString onlineHeldText(const QString& line) const;
     void abandonReplyIfOpen();
     void stopOversizedReply();
     void switchedItselfOff();

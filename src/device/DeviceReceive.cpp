@@ -168,9 +168,7 @@ void DeviceLink::stopOversizedReply()
     empfang.clear();
     if (waitDepth > 0) cancelled = true;
     abandonReplyIfOpen();
-    const QString text = texte.languageIndex == kGerman
-                             ? QStringLiteral("Das Gerät sendet mehr Daten als erwartet. Die Übertragung wurde abgebrochen.")
-                             : QStringLiteral("The gauge sent more data than expected. The transfer was stopped.");
+    const QString text = texte.say(Phrase::ReplyTooLong);
     view.writeLog(text);
     view.message(text, MsgIcon::Warning);
 }
@@ -189,9 +187,7 @@ void DeviceLink::downloadSplit()
 
 QString DeviceLink::refusedLineText(const QString& line, const QString& reason) const
 {
-    return (texte.languageIndex == kGerman ? QStringLiteral("Beschädigte Zeile verworfen: \"%1\" (%2)")
-                                           : QStringLiteral("Damaged line refused: \"%1\" (%2)"))
-        .arg(fieldExcerpt(line), reason);
+    return texte.say(Phrase::DamagedLineRefused).arg(fieldExcerpt(line), reason);
 }
 
 void DeviceLink::keepAfterReply(const QString& text)
@@ -293,8 +289,8 @@ bool DeviceLink::takeOnlineLine(const QString& line)
         // after it wait until the operator chooses Online again.
         onlineHeld = true;
         onlineZeilen.clear();
-        view.writeLog(gaugeMessageText(line));
-        view.onlineHeld(gaugeMessageText(line));
+        view.writeLog(onlineHeldText(line));
+        view.onlineHeld(onlineHeldText(line));
         return false;
     case OnlineLineKind::Reading: break;
     }
@@ -305,13 +301,10 @@ bool DeviceLink::takeOnlineLine(const QString& line)
     return view.onlineLine(line);
 }
 
-QString DeviceLink::gaugeMessageText(const QString& line) const
+QString DeviceLink::onlineHeldText(const QString& line) const
 {
     const QString quoted = fieldExcerpt(line.endsWith(QStringLiteral("\r\n")) ? line.chopped(2) : line);
-    return (texte.languageIndex == kGerman
-                ? QStringLiteral("Online-Messung angehalten: das Gerät sendete \"%1\". Online wählen, um fortzufahren.")
-                : QStringLiteral("Online readings stopped: the gauge sent \"%1\". Choose Online to go on."))
-        .arg(quoted);
+    return texte.say(Phrase::OnlineHeld).arg(quoted);
 }
 
 } // namespace kivo

@@ -1,6 +1,7 @@
 #include "device/PortList.h"
 
 #include "shared/Align.h"
+#include "texts/Phrases.h"
 
 namespace kivo {
 
@@ -32,15 +33,15 @@ QString portDescription(const PortInfo& port, bool german)
 {
     QStringList parts;
     if (port.type.startsWith(QStringLiteral("BTH")))
-        parts << (german ? QStringLiteral("Bluetooth-Schnittstelle") : QStringLiteral("Bluetooth serial port"));
+        parts << phrase(Phrase::PortKindBluetooth, german);
     else if (port.type.startsWith(QStringLiteral("VCP")))
-        parts << (german ? QStringLiteral("USB-Schnittstelle") : QStringLiteral("USB serial port"));
+        parts << phrase(Phrase::PortKindUsb, german);
     else
-        parts << (german ? QStringLiteral("Serielle Schnittstelle") : QStringLiteral("Serial port"));
+        parts << phrase(Phrase::PortKindSerial, german);
     for (const QString& fact : {port.manufacturer, port.description})
         if (!fact.trimmed().isEmpty() && !parts.contains(fact.trimmed())) parts << fact.trimmed();
     if (!port.serialNumber.trimmed().isEmpty())
-        parts << (german ? QStringLiteral("Seriennummer ") : QStringLiteral("serial number ")) + port.serialNumber.trimmed();
+        parts << phrase(Phrase::PortSerialNumber, german) + port.serialNumber.trimmed();
     return port.name + QStringLiteral(": ") + parts.join(QStringLiteral(", "));
 }
 

@@ -1,6 +1,7 @@
 #include "evaluation/Acceptance.h"
 
 #include "table/StatisticsList.h"
+#include "texts/Phrases.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +12,19 @@ namespace kivo {
 namespace {
 
 double share(std::size_t part, std::size_t whole) { return whole == 0 ? 0 : 100.0 * double(part) / double(whole); }
+
+Phrase criterionPhrase(CriterionKind kind)
+{
+    switch (kind) {
+    case CriterionKind::MeanAtLeastNominal: return Phrase::MeanAtLeastNominal;
+    case CriterionKind::AllAtLeast80Percent: return Phrase::AllAtLeast80Percent;
+    case CriterionKind::Below100UnderFifth: return Phrase::Below100UnderFifth;
+    case CriterionKind::AllAtMostMaximum: return Phrase::AllAtMostMaximum;
+    case CriterionKind::NinetyPercentAtNominal: return Phrase::NinetyPercentAtNominal;
+    case CriterionKind::AllAtLeast90Percent: return Phrase::AllAtLeast90Percent;
+    }
+    return Phrase::Count;
+}
 
 } // namespace
 
@@ -74,27 +88,21 @@ bool sameReadings(const JudgedTable& a, const JudgedTable& b)
 QString judgedLine(const JudgedTable& table, bool german)
 {
     const qsizetype n = qsizetype(table.values.size());
-    QString line = german ? QStringLiteral("Geprüft: %1, %2 %3").arg(table.name).arg(n).arg(n == 1 ? QStringLiteral("Messwert") : QStringLiteral("Messwerte"))
-                          : QStringLiteral("Checked: %1, %2 %3").arg(table.name).arg(n).arg(n == 1 ? QStringLiteral("reading") : QStringLiteral("readings"));
-    if (table.absolute) line += german ? QStringLiteral(", Absolutwerte") : QStringLiteral(", absolute values");
+    QString line = phrase(Phrase::JudgedTable, german)
+                       .arg(table.name)
+                       .arg(n)
+                       .arg(phrase(n == 1 ? Phrase::JudgedReading : Phrase::JudgedReadings, german));
+    if (table.absolute) line += phrase(Phrase::JudgedAbsolute, german);
     return line;
 }
 
 std::optional<QString> whyNotJudged(const QStringList& units, bool german)
 {
-    if (units.isEmpty())
-        return german ? QStringLiteral("Die Tabelle enthält keine Messwerte.")
-                      : QStringLiteral("The table holds no readings.");
+    if (units.isEmpty()) return phrase(Phrase::NoReadingsToJudge, german);
     const QString first = units.first().trimmed();
     for (const QString& unit : units)
-        if (unit.trimmed() != first)
-            return german ? QStringLiteral("Die Messwerte haben verschiedene Einheiten; beurteilt wird nur eine Einheit.")
-                          : QStringLiteral("The readings have different units; only one unit can be judged.");
-    if (first != u"µm")
-        return german ? QStringLiteral("Die Messwerte sind in %1, nicht in µm: beurteilt werden nur Schichtdicken.")
-                            .arg(first)
-                      : QStringLiteral("The readings are in %1, not in µm: only coating thicknesses can be judged.")
-                            .arg(first);
+        if (unit.trimmed() != first) return phrase(Phrase::MixedUnitsNotJudged, german);
+    if (first != u"µm") return phrase(Phrase::NotMicrometres, german).arg(first);
     return std::nullopt;
 }
 
@@ -105,41 +113,15 @@ QStringList criterionLines(const AcceptanceResult& result, bool german,
     for (const Criterion& c : result.criteria) {
         const QString req = formatNumber(c.required);
         const QString found = formatNumber(c.found);
-        QString text;
-        switch (c.kind) {
-        case CriterionKind::MeanAtLeastNominal:
-            text = german ? QStringLiteral("Mittelwert ≥ %1 µm: %2 µm") : QStringLiteral("Mean ≥ %1 µm: %2 µm");
-            break;
-        case CriterionKind::AllAtLeast80Percent:
-            text = german ? QStringLiteral("Jeder Wert ≥ 80 % des Nennwerts (%1 µm): kleinster %2 µm")
-                          : QStringLiteral("Every reading ≥ 80 % of nominal (%1 µm): lowest %2 µm");
-            break;
-        case CriterionKind::Below100UnderFifth:
-            text = german ? QStringLiteral("Werte von 80 % bis unter 100 % des Nennwerts < %1 %: %2 %")
-                          : QStringLiteral("Readings from 80 % to below 100 % of nominal < %1 %: %2 %");
-            break;
-        case CriterionKind::AllAtMostMaximum:
-            text = german ? QStringLiteral("Jeder Wert ≤ Höchstwert %1 µm: größter %2 µm")
-                          : QStringLiteral("Every reading ≤ maximum %1 µm: highest %2 µm");
-            break;
-        case CriterionKind::NinetyPercentAtNominal:
-            text = german ? QStringLiteral("Mindestens %1 % der Werte ≥ Nennwert: %2 %")
-                          : QStringLiteral("At least %1 % of readings ≥ nominal: %2 %");
-            break;
-        case CriterionKind::AllAtLeast90Percent:
-            text = german ? QStringLiteral("Jeder Wert ≥ 90 % des Nennwerts (%1 µm): kleinster %2 µm")
-                          : QStringLiteral("Every reading ≥ 90 % of nominal (%1 µm): lowest %2 µm");
-            break;
-        }
-        lines << (c.met ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + text.arg(req, found);
+        const QString text = phrase(criterionPhrase(c.kind), german).arg(req, found);
+        lines << (c.met ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + text;
     }
     return lines;
 }
 
 QString verdictText(bool met, bool german)
 {
-    if (german) return met ? QStringLiteral("erfüllt") : QStringLiteral("nicht erfüllt");
-    return met ? QStringLiteral("met") : QStringLiteral("not met");
+    return phrase(met ? Phrase::VerdictMet : Phrase::VerdictNotMet, german);
 }
 
 } // namespace kivo

@@ -1,5 +1,7 @@
 #include "output/CsvExport.h"
 
+#include "texts/Phrases.h"
+
 #include <QLocale>
 #include <algorithm>
 #include <charconv>
@@ -51,12 +53,9 @@ QString shortestNumber(double value, QChar point)
 QString csvHeading(bool german)
 {
     const QChar separator = german ? u';' : u',';
-    const QStringList heading = german ? QStringList{QStringLiteral("Datum"), QStringLiteral("Zeit"), QStringLiteral("Nr"),
-                                                     QStringLiteral("Wert"), QStringLiteral("Einheit"),
-                                                     QStringLiteral("Material")}
-                                       : QStringList{QStringLiteral("Date"), QStringLiteral("Time"), QStringLiteral("No"),
-                                                     QStringLiteral("Value"), QStringLiteral("Unit"),
-                                                     QStringLiteral("Material")};
+    const QStringList heading = {phrase(Phrase::CsvDate, german),  phrase(Phrase::CsvTime, german),
+                                 phrase(Phrase::CsvNumber, german), phrase(Phrase::CsvValue, german),
+                                 phrase(Phrase::CsvUnit, german),   QStringLiteral("Material")};
     return heading.join(separator);
 }
 

@@ -3,6 +3,7 @@
 #include "shared/FilePermissions.h"
 #include "settings/TextFile.h"
 #include "shared/SystemError.h"
+#include "texts/Phrases.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +55,7 @@ DatedMove moveToDatedName(const QString& from, const QString& folder, const QStr
 
 QString datedMoveFailure(const DatedMove& move, bool german)
 {
-    if (move.noFreeName) return german ? QStringLiteral("kein freier Dateiname") : QStringLiteral("no free file name");
+    if (move.noFreeName) return phrase(Phrase::NoFreeFileName, german);
     return move.systemError ? systemErrorText(move.systemError, german) : move.qtReason;
 }
 
@@ -64,15 +65,11 @@ ExportOutcome saveExport(const QString& folder, const QString& base, const QStri
     const QDir dir(folder);
     ExportOutcome out{dir.filePath(exportFileName(base, when, suffix)), QString()};
     auto cannotWrite = [&](const QString& reason) {
-        out.failure = (german ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                              : QStringLiteral("The file %1 cannot be written: %2"))
-                          .arg(QDir::toNativeSeparators(out.path), reason);
+        out.failure = phrase(Phrase::FileNotWritten, german).arg(QDir::toNativeSeparators(out.path), reason);
         return out;
     };
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        out.failure = (german ? QStringLiteral("Der Ordner %1 kann nicht angelegt werden.")
-                              : QStringLiteral("The folder %1 cannot be created."))
-                          .arg(QDir::toNativeSeparators(folder));
+        out.failure = phrase(Phrase::FolderNotCreated, german).arg(QDir::toNativeSeparators(folder));
         return out;
     }
 
@@ -97,9 +94,7 @@ QString writeReplacing(const QString& path, bool german, const std::function<QSt
 {
     const QFileInfo target(path);
     auto cannotWrite = [&](const QString& reason) {
-        return (german ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                       : QStringLiteral("The file %1 cannot be written: %2"))
-            .arg(QDir::toNativeSeparators(path), reason);
+        return phrase(Phrase::FileNotWritten, german).arg(QDir::toNativeSeparators(path), reason);
     };
     FileError error;
     if (target.exists() && notARegularFile(path, &error)) return cannotWrite(fileErrorText(error, german));

@@ -2,6 +2,7 @@
 
 #include "shared/Align.h"
 #include "table/NumberFormat.h"
+#include "texts/Texte.h"
 
 #include <cmath>
 #include <map>
@@ -38,7 +39,7 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
 {
     WorkbookLayout out;
     const bool de = in.german;
-    out.sheetName = de ? QStringLiteral("Messwerte") : QStringLiteral("Data");
+    out.sheetName = tableText(Msg::Messwerte, de);
     auto text = [&](int row, int col, const QString& t, const QString& format = {}) {
         out.cells.push_back({row, col, t, format});
     };
@@ -62,9 +63,9 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     // The figures the reference lines of the chart lie at, as their cells hold them.
     std::optional<double> meanCell, minLimitCell, maxLimitCell, targetCell;
     if (s.mixedUnits) {
-        text(row++, 0, de ? QStringLiteral(" Statistik nicht möglich,") : QStringLiteral(" Statistics not possible"));
-        text(row++, 0, de ? QStringLiteral(" da verschiedene") : QStringLiteral(" cause of different"));
-        text(row++, 0, de ? QStringLiteral(" Messeinheiten ") : QStringLiteral(" measurement units"));
+        text(row++, 0, tableText(Stat::NichtMoeglich, de));
+        text(row++, 0, tableText(Stat::DaVerschiedene, de));
+        text(row++, 0, tableText(Stat::Messeinheiten, de));
         row += 4;
     } else {
         auto figure = [&](const QString& label, double v) {
@@ -74,20 +75,19 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
             text(row++, 2, unit);
             return rounded;
         };
-        text(row, 0, de ? QStringLiteral("Anzahl") : QStringLiteral("Number"));
+        text(row, 0, tableText(Stat::Anzahl, de));
         number(row++, 1, in.statCount);
         figure(QStringLiteral("Minimum"), in.absolut ? s.minabs : s.min);
         figure(QStringLiteral("Maximum"), in.absolut ? s.maxabs : s.max);
-        meanCell = figure(de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), in.absolut ? s.meanabs : s.mean);
+        meanCell = figure(tableText(Stat::Mittelwert, de), in.absolut ? s.meanabs : s.mean);
         if (in.statCount > 2)
-            figure(de ? QStringLiteral("Std.Abweichung") : QStringLiteral("Std.Deviation"),
-                   in.absolut ? s.stdDevAbs : s.stdDev);
+            figure(tableText(Stat::StdAbweichung, de), in.absolut ? s.stdDevAbs : s.stdDev);
         if (in.limits.Emin != 0 || in.limits.Emax != 0) {
             minLimitCell = figure(QStringLiteral("Min Limit"), in.limits.Emin);
             maxLimitCell = figure(QStringLiteral("Max Limit"), in.limits.Emax);
         }
         if (in.limits.Esoll != 0)
-            targetCell = figure(de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"), in.limits.Esoll);
+            targetCell = figure(tableText(Stat::Sollwert, de), in.limits.Esoll);
         row += 2;
     }
     out.columnWidths = {50, 0, 17, 15, 0};
@@ -131,11 +131,11 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
     const size_t n = values.size();
     WorkbookChart chart;
     chart.title = in.chartTitle;
-    chart.valueAxis = de ? QStringLiteral("Messwerte") : QStringLiteral("Data");
-    chart.categoryAxis = de ? QStringLiteral("Anzahl") : QStringLiteral("Number");
-    chart.series.push_back({de ? QStringLiteral("Messwerte") : QStringLiteral("Readings"), Rgb{0, 0, 0},
+    chart.valueAxis = tableText(Msg::Messwerte, de);
+    chart.categoryAxis = tableText(Stat::Anzahl, de);
+    chart.series.push_back({phrase(Phrase::ChartReadings, de), Rgb{0, 0, 0},
                             WorkbookSeries::Line::Solid, values, true});
-    chart.series.push_back({de ? QStringLiteral("Mittelwert") : QStringLiteral("Average"), Rgb{0, 0, 205},
+    chart.series.push_back({tableText(Stat::Mittelwert, de), Rgb{0, 0, 205},
                             WorkbookSeries::Line::SystemDot, std::vector<double>(n, meanCell.value_or(0))});
     // A limit of 0 is none: its cell stays, but no line is drawn at 0.
     if (maxLimitCell && in.limits.Emax != 0)
@@ -145,8 +145,7 @@ WorkbookLayout buildWorkbook(const WorkbookInput& in, bool withChart)
         chart.series.push_back({QStringLiteral("Minimum"), Rgb{0, 176, 80}, WorkbookSeries::Line::Dash,
                                 std::vector<double>(n, *minLimitCell)});
     if (targetCell)
-        chart.series.push_back({de ? QStringLiteral("Sollwert    ") : QStringLiteral("Target value"),
-                                Rgb{238, 44, 44}, WorkbookSeries::Line::Target,
+        chart.series.push_back({tableText(Stat::Sollwert, de), Rgb{238, 44, 44}, WorkbookSeries::Line::Target,
                                 std::vector<double>(n, *targetCell)});
     out.chart = chart;
     return out;

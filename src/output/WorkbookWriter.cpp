@@ -3,6 +3,7 @@
 #include "output/CsvExport.h"
 #include "shared/SystemError.h"
 #include "shared/ZipArchive.h"
+#include "texts/Phrases.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -290,7 +291,7 @@ QString shortenNumbers(const QString& path, bool german)
     if (!file.open(QIODevice::ReadOnly)) return file.errorString();
     std::optional<std::vector<ZipMember>> members = readZip(file.readAll());
     file.close();
-    if (!members) return german ? QStringLiteral("die Arbeitsmappe ist unvollständig") : QStringLiteral("the workbook is incomplete");
+    if (!members) return phrase(Phrase::WorkbookIncomplete, german);
     for (ZipMember& m : *members)
         if ((m.name.startsWith(u"xl/worksheets/") || m.name.startsWith(u"xl/charts/")) && m.name.endsWith(u".xml"))
         {

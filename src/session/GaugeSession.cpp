@@ -322,17 +322,11 @@ std::optional<QString> missingReadingsText(const GaugeSession::MemoryDownload& d
     const int damaged = download.damaged;
     // "nur" only where readings are missing; damaged lines may be extra.
     const bool missing = received < expected;
-    QString text = (german ? (missing ? QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden nur %2")
-                                      : QStringLiteral("Das Gerät meldete %1 Messwerte, empfangen wurden %2"))
-                           : (missing ? QStringLiteral("The gauge reported %1 readings, only %2 arrived")
-                                      : QStringLiteral("The gauge reported %1 readings, %2 arrived")))
-                       .arg(expected)
-                       .arg(received);
-    if (damaged == 1) text += german ? QStringLiteral("; 1 Zeile war beschädigt") : QStringLiteral("; 1 line was damaged");
-    else if (damaged > 1)
-        text += (german ? QStringLiteral("; %1 Zeilen waren beschädigt") : QStringLiteral("; %1 lines were damaged"))
-                    .arg(damaged);
-    text += german ? QStringLiteral(". Bitte den Speicher erneut lesen.") : QStringLiteral(". Please read the memory again.");
+    QString text =
+        phrase(missing ? Phrase::ReadingsOnlyArrived : Phrase::ReadingsArrived, german).arg(expected).arg(received);
+    if (damaged == 1) text += phrase(Phrase::OneLineDamaged, german);
+    else if (damaged > 1) text += phrase(Phrase::LinesDamaged, german).arg(damaged);
+    text += phrase(Phrase::ReadMemoryAgain, german);
     return text;
 }
 
@@ -340,17 +334,17 @@ QString GaugeSession::memoryName(int kind) const
 {
     const QString layout = gauge->profile().speicherlayout.trimmed();
     const Texte& t = languageTexts;
-    if (kind == kOnline) return t.MessageText(8);
+    if (kind == kOnline) return t.text(Msg::Online);
     const bool first = kind == kFE;
-    if (layout == u"2N") return t.MessageText(first ? 6 : 7);
-    if (layout == u"2E") return t.MessageText(first ? 15 : 11);
-    if (layout == u"2") return t.MessageText(32) + (first ? u'1' : u'2');
+    if (layout == u"2N") return t.text(first ? Msg::FeSpeicher : Msg::NfeSpeicher);
+    if (layout == u"2E") return t.text(first ? Msg::FeSpeicher1 : Msg::FeSpeicher2);
+    if (layout == u"2") return t.text(Msg::Speicher) + (first ? u'1' : u'2');
     if (!first) return QString();
-    if (layout == u"1") return t.MessageText(32);
+    if (layout == u"1") return t.text(Msg::Speicher);
     if (layout == u"3") {
         if (programIdentity.geraet.startsWith(QStringLiteral("ZR")) && gauge->device().speichernr == 96)
             return QStringLiteral("Scan ");
-        return t.MessageText(32) + QString::number(gauge->device().speichernr);
+        return t.text(Msg::Speicher) + QString::number(gauge->device().speichernr);
     }
     return QString();
 }
@@ -406,13 +400,15 @@ ReportInput GaugeSession::reportInput(const QLocale& locale)
     }
     const int kind = gauge->messart();
     in.memoryName = kind >= kFE && kind <= kOnline ? memoryName(kind) : QString();
-    in.statisticsTitle = languageTexts.StatText(6)
-                         + (gauge->profile().vorzeichen == u"-" && tableSet.absolut() ? languageTexts.StatText(11) : QString());
+    in.statisticsTitle = languageTexts.text(Stat::Statistik)
+                         + (gauge->profile().vorzeichen == u"-" && tableSet.absolut()
+                                ? languageTexts.text(Stat::MitAbsolutwerten)
+                                : QString());
     in.statistics = statisticsLines(locale);
     in.limits = tableSet.limits();
     in.firstUnit = tableSet.statistics().firstUnit;
-    in.targetLabel = languageTexts.StatText(10);
-    in.heading = {tableDate(kind), languageTexts.MessageText(0), languageTexts.MessageText(1)};
+    in.targetLabel = languageTexts.text(Stat::Sollwert);
+    in.heading = {tableDate(kind), languageTexts.text(Msg::Nr), languageTexts.text(Msg::Messwert)};
     in.rows = readingsOf(kind);
     return in;
 }
@@ -446,7 +442,7 @@ WorkbookInput GaugeSession::workbookInput(const QLocale& locale)
     in.statCount = in.stats.statCount;
     in.absolut = tableSet.absolut();
     in.limits = tableSet.limits();
-    in.heading = {report.heading[0], report.heading[1], report.heading[2], languageTexts.MessageText(2)};
+    in.heading = {report.heading[0], report.heading[1], report.heading[2], languageTexts.text(Msg::Messeinheit)};
     in.materialart = gauge->profile().materialart;
     in.rows = report.rows;
     in.chartTitle = report.statistics.value(0);
@@ -497,7 +493,8 @@ void GaugeSession::reportOnlineTableFull()
     // Said once: a gauge that goes on sending must not stack up messages.
     if (onlineFullReported) return;
     onlineFullReported = true;
-    const QString text = languageTexts.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings);
+    const QString text =
+        languageTexts.text(Msg::MaximaleAnzahlUeberschritten) + QStringLiteral(" ") + QString::number(kMaxReadings);
     logFile.WriteLog(text);
     view->message(text, MsgIcon::None);
 }

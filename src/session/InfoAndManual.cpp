@@ -21,7 +21,8 @@ QString manualFileName(const QString& geraet)
     return row ? QString::fromLatin1(row->manual) : QString();
 }
 
-QString manualPrefix(bool german) { return german ? QStringLiteral("DE_") : QStringLiteral("EN_"); }
+// Part of a file name, not a text: it stays out of the phrases.
+QString manualPrefix(bool german) { return QLatin1String(german ? "DE_" : "EN_"); }
 
 QStringList allManualFileNames()
 {

@@ -8,6 +8,7 @@
 #include "output/WorkbookWriter.h"
 #include "session/GaugeSession.h"
 #include "settings/TextFile.h"
+#include "texts/Phrases.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,9 +47,7 @@ QString writeShownTable(GaugeSession& session, const QString& path, TableFormat 
     const QLocale locale;
     FileError error;
     const auto failed = [&] {
-        return (german ? QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
-                       : QStringLiteral("The file %1 cannot be written: %2"))
-            .arg(QDir::toNativeSeparators(path), fileErrorText(error, german));
+        return phrase(Phrase::FileNotWritten, german).arg(QDir::toNativeSeparators(path), fileErrorText(error, german));
     };
     switch (format) {
     case TableFormat::Mes: {

@@ -5,6 +5,7 @@
 #include "platform/SerialPorts.h"
 #include "shared/Cp1252.h"
 #include "shared/FieldExcerpt.h"
+#include "texts/Phrases.h"
 
 #include <QRegularExpression>
 #include <cmath>
@@ -85,13 +86,12 @@ QString settingsErrorText(const QString& aktion, int languageIndex)
 
 QString tooLargeText(const QString& path, int languageIndex)
 {
-    return (languageIndex == 0 ? QStringLiteral("%1 ist zu groß") : QStringLiteral("%1 is too large")).arg(path);
+    return phrase(Phrase::FileTooLarge, languageIndex == 0).arg(path);
 }
 
 QString unknownModelText(const QString& geraet, const QStringList& knownCodes, int languageIndex)
 {
-    return (languageIndex == 0 ? QStringLiteral("Zeile 1: Gerätecode \"%1\" ist unbekannt (bekannt: %2)")
-                               : QStringLiteral("line 1: model code \"%1\" is unknown (known: %2)"))
+    return phrase(Phrase::UnknownModelCode, languageIndex == 0)
         .arg(fieldExcerpt(geraet), knownCodes.join(QStringLiteral(", ")));
 }
 
@@ -100,10 +100,7 @@ ReadFailure unwritableLines(const QStringList& lines, int languageIndex)
     for (int i = 0; i < lines.size(); ++i) {
         const std::optional<QString> c = firstCharacterOutsideCp1252Line(lines[i]);
         if (!c) continue;
-        return (languageIndex == 0 ? QStringLiteral("Zeile %1: \"%2\" lässt sich in der Datei nicht speichern")
-                                   : QStringLiteral("line %1: \"%2\" cannot be stored in the file"))
-            .arg(i + 1)
-            .arg(fieldExcerpt(*c));
+        return phrase(Phrase::LineNotStorable, languageIndex == 0).arg(i + 1).arg(fieldExcerpt(*c));
     }
     return std::nullopt;
 }
@@ -211,9 +208,7 @@ ReadFailure unwritableLimits(const LimitFields& fields, int languageIndex)
         {"Emin", fields.Emin}, {"Emax", fields.Emax}, {"Esoll", fields.Esoll}};
     for (const auto& [name, value] : values) {
         if (numberInRange(value)) continue;
-        return (languageIndex == 0 ? QStringLiteral("%1 \"%2\" ist keine Zahl")
-                                   : QStringLiteral("%1 \"%2\" is not a number"))
-            .arg(QLatin1String(name), QString::number(value));
+        return phrase(Phrase::LimitNotANumber, languageIndex == 0).arg(QLatin1String(name), QString::number(value));
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include "shared/Cp1252.h"
 #include "shared/SystemError.h"
+#include "texts/Phrases.h"
 
 #include <QDir>
 #include <QFile>
@@ -44,9 +45,7 @@ QByteArray joinLines(const QStringList& lines)
 QString fileErrorText(const FileError& error, bool german)
 {
     if (error.notAFile)
-        return describeFileError(error.path,
-                                 german ? QStringLiteral("keine gewöhnliche Datei") : QStringLiteral("not a regular file"),
-                                 german);
+        return describeFileError(error.path, phrase(Phrase::NotARegularFile, german), german);
     if (error.systemError) return describeFileError(error.path, systemErrorText(error.systemError, german), german);
     return error.reason;
 }
@@ -67,7 +66,7 @@ QString describeFileError(const QString& path, const QString& systemText, bool g
 {
     const QFileInfo info(path);
     if (!info.dir().exists())
-        return (german ? QStringLiteral("Pfad nicht gefunden: %1") : QStringLiteral("Path not found: %1")).arg(info.absolutePath());
+        return phrase(Phrase::PathNotFound, german).arg(info.absolutePath());
     return QStringLiteral("%1 (%2)").arg(systemText, path);
 }
 

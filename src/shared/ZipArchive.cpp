@@ -1,6 +1,7 @@
 #include "shared/ZipArchive.h"
 
 #include "shared/SystemError.h"
+#include "texts/Phrases.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -165,8 +166,7 @@ QString writeZip(const QString& path, const std::vector<ZipMember>& members, boo
     const auto reason = [&] {
         if (archive.systemError) return systemErrorText(archive.systemError, german);
         if (archive.file.error() != QFileDevice::NoError) return archive.file.errorString();
-        return german ? QStringLiteral("das Zip-Archiv konnte nicht geschrieben werden")
-                      : QStringLiteral("the zip archive could not be written");
+        return phrase(Phrase::ZipNotWritten, german);
     };
     zlib_filefunc64_def io{openFile, readFile, writeFile, tellFile, seekFile, closeFile, fileError, &archive};
     zipFile zip = zipOpen2_64(nullptr, APPEND_STATUS_CREATE, nullptr, &io);

@@ -46,22 +46,22 @@ void computeDisplay(Statistics& s, int n, bool absolut, const QLocale& locale)
 QStringList statisticsLines(const Statistics& s, int n, const QString& tableName, bool withAbsoluteHeading,
                             const Texte& texte)
 {
-    QStringList lines{tableName, QStringLiteral(" "),
-                      texte.StatText(6) + (withAbsoluteHeading ? texte.StatText(11) : QString()),
-                      QStringLiteral(" ")};
+    const QString heading =
+        texte.text(Stat::Statistik) + (withAbsoluteHeading ? texte.text(Stat::MitAbsolutwerten) : QString());
+    QStringList lines{tableName, QStringLiteral(" "), heading, QStringLiteral(" ")};
     if (s.mixedUnits) {
-        lines << texte.StatText(7) << texte.StatText(8) << texte.StatText(9);
+        lines << texte.text(Stat::NichtMoeglich) << texte.text(Stat::DaVerschiedene) << texte.text(Stat::Messeinheiten);
         return lines;
     }
-    const auto line = [&](int label, const QString& number, bool withUnit) {
-        QString text = (texte.StatText(label) + QString(16, u' ')).left(16)
+    const auto line = [&](Stat label, const QString& number, bool withUnit) {
+        QString text = (texte.text(label) + QString(16, u' ')).left(16)
                        + Ausrichten(8, number, QStringLiteral(" "), false);
         if (withUnit) text += u' ' + s.firstUnit;
         return text;
     };
-    lines << line(1, QString::number(n), false) << line(3, s.anz_min, true) << line(2, s.anz_max, true)
-          << line(4, s.anz_mean, true);
-    if (n >= 2) lines << line(5, s.anz_dev, true);
+    lines << line(Stat::Anzahl, QString::number(n), false) << line(Stat::Minimum, s.anz_min, true)
+          << line(Stat::Maximum, s.anz_max, true) << line(Stat::Mittelwert, s.anz_mean, true);
+    if (n >= 2) lines << line(Stat::StdAbweichung, s.anz_dev, true);
     return lines;
 }
 

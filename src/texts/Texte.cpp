@@ -119,6 +119,14 @@ const Entry kStat[] = {
     {13, "Daten", "Data"},
 };
 
+template <size_t M>
+QString lookUp(const Entry (&entries)[M], int index, bool german)
+{
+    for (const Entry& e : entries)
+        if (e.index == index) return QString::fromUtf8(german ? e.german : e.english);
+    return {};
+}
+
 } // namespace
 
 void Texte::FillMenuTexts() { fill(menu, kMenu); }
@@ -126,9 +134,13 @@ void Texte::FillMenuTexts() { fill(menu, kMenu); }
 void Texte::FillMessageTexts(const QString& titleText)
 {
     fill(message, kMessage);
-    message[0][14] = titleText;
-    message[1][14] = titleText;
+    message[0][size_t(Msg::Titel)] = titleText;
+    message[1][size_t(Msg::Titel)] = titleText;
     fill(stat, kStat);
 }
+
+QString tableText(Menu key, bool german) { return lookUp(kMenu, int(key), german); }
+QString tableText(Msg key, bool german) { return lookUp(kMessage, int(key), german); }
+QString tableText(Stat key, bool german) { return lookUp(kStat, int(key), german); }
 
 } // namespace kivo

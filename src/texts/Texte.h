@@ -1,6 +1,10 @@
 #pragma once
 // The language tables: every caption and message that changes with the
-// interface language. Slot 0 is German, slot 1 English.
+// interface language, asked for by key (TextKeys.h). Slot 0 is German,
+// slot 1 English.
+
+#include "texts/Phrases.h"
+#include "texts/TextKeys.h"
 
 #include <QString>
 #include <array>
@@ -18,10 +22,18 @@ public:
 
     // Fills MenuText of both languages.
     void FillMenuTexts();
-    // Fills MessageText and StatText of both languages; entry 14 of
-    // MessageText is the title text of the program.
+    // Fills MessageText and StatText of both languages; Msg::Titel is the
+    // title text of the program.
     void FillMessageTexts(const QString& titleText);
 
+    // An entry in the current language.
+    QString text(Menu key) const { return pick(menu, int(key)); }
+    QString text(Msg key) const { return pick(message, int(key)); }
+    QString text(Stat key) const { return pick(stat, int(key)); }
+    // A phrase of the catalogue in the current language.
+    QString say(Phrase key) const { return phrase(key, languageIndex == kGerman); }
+
+    // Being replaced by text(key): the windows still ask by number.
     // Entry `index` of the table in the current language. An index outside
     // the table gives "" rather than reading past it.
     QString MenuText(int index) const { return pick(menu, index); }
@@ -46,5 +58,12 @@ private:
     Slots<kMessageEntries> message;
     Slots<kStatEntries> stat;
 };
+
+// An entry in the language asked for, for those that are given the language
+// rather than the tables. Msg::Titel is the running program's and gives ""
+// here.
+QString tableText(Menu key, bool german);
+QString tableText(Msg key, bool german);
+QString tableText(Stat key, bool german);
 
 } // namespace kivo

@@ -1,9 +1,11 @@
-// The language tables.
+// The language tables and the phrase catalogue.
 
 #include "QtPrinters.h"
 #include "texts/Texte.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <vector>
 
 using namespace kivo;
 
@@ -62,6 +64,149 @@ TEST_F(TexteTest, UnlistedAndOutOfRangeEntriesAreEmpty)
         for (int index : {-1, 6, 61}) EXPECT_TRUE(texte.MenuText(index).isEmpty()) << index;
         for (int index : {-1, 57, 61}) EXPECT_TRUE(texte.MessageText(index).isEmpty()) << index;
         for (int index : {-1, 0, 14, 21}) EXPECT_TRUE(texte.StatText(index).isEmpty()) << index;
+    }
+}
+
+// The named keys: each stands for its old number, in both languages, as
+// the tables give it and as the functions given the language give it.
+template <typename Key>
+struct Keyed {
+    Key key;
+    int number;
+    const char* german;
+    const char* english;
+};
+
+template <typename Key>
+void expectKeysGiveTheirEntries(Texte& texte, const std::vector<Keyed<Key>>& keys, QString (Texte::*numbered)(int) const)
+{
+    for (const auto& [key, number, german, english] : keys) {
+        for (const auto& [language, expected] : {std::pair(kGerman, german), std::pair(kEnglish, english)}) {
+            texte.languageIndex = language;
+            EXPECT_EQ(texte.text(key), QString::fromUtf8(expected)) << number;
+            EXPECT_EQ(texte.text(key), (texte.*numbered)(number)) << number;
+            EXPECT_EQ(tableText(key, language == kGerman), QString::fromUtf8(expected)) << number;
+        }
+    }
+}
+
+TEST_F(TexteTest, KeysGiveTheEntryOfTheirNumber)
+{
+    expectKeysGiveTheirEntries<Menu>(texte,
+                                     {{Menu::Datei, 0, "Datei", "File"},
+                                      {Menu::DateiOeffnen, 1, "Datei öffnen", "Open Data File"},
+                                      {Menu::Deutsch, 32, "Deutsch", "German"},
+                                      {Menu::Verbunden, 53, "Verbunden", "Connected"},
+                                      {Menu::NichtVerbunden, 55, "Nicht Verbunden", "not connected"}},
+                                     &Texte::MenuText);
+    expectKeysGiveTheirEntries<Msg>(
+        texte,
+        {{Msg::Nr, 0, "Nr.", "No."},
+         {Msg::SchnittstelleEingeben, 3, "Geräte-Schnittstelle eingeben :", "Enter COM-Port of device :"},
+         {Msg::NfeSpeicher2, 12, "NFE-Speicher", "NFE-Memory"},
+         {Msg::FeSpeicher1, 15, "FE-Speicher1", "FE-Memory1"},
+         {Msg::PortAuswaehlen, 24, "Bitte COM-Port auswählern", "Please select COM-Port"},
+         {Msg::MaximaleAnzahlUeberschritten, 53, "Maximale Werteanzahl überschritten", "Maximal number of data exceeded"},
+         {Msg::Weiter, 56, "Weiter", "Continue"}},
+        &Texte::MessageText);
+    expectKeysGiveTheirEntries<Stat>(texte,
+                                     {{Stat::Anzahl, 1, "Anzahl", "Number"},
+                                      {Stat::NichtMoeglich, 7, " Statistik nicht möglich,", " Statistics not possible"},
+                                      {Stat::Sollwert, 10, "Sollwert    ", "Target value"},
+                                      {Stat::Daten, 13, "Daten", "Data"}},
+                                     &Texte::StatText);
+}
+
+// Every entry has a key and every key an entry: a key on a wrong number
+// reads a gap, and an entry added without a key leaves the count short.
+TEST_F(TexteTest, EveryEntryHasAKey)
+{
+    const Menu menus[] = {Menu::Datei, Menu::DateiOeffnen, Menu::InDateiSpeichern, Menu::Drucken,
+                          Menu::ProgrammBeenden, Menu::Programmende, Menu::Schnittstelle,
+                          Menu::SchnittstelleWaehlen, Menu::Datenuebertragung, Menu::VomGeraetEinlesen,
+                          Menu::Sprache, Menu::Englisch, Menu::Deutsch, Menu::Hilfe, Menu::Info,
+                          Menu::Bedienungsanleitung, Menu::Speichern, Menu::Loeschen, Menu::Verbinden,
+                          Menu::Verbunden, Menu::NichtVerbunden};
+    const Msg messages[] = {
+        Msg::Nr, Msg::Messwert, Msg::Messeinheit, Msg::SchnittstelleEingeben, Msg::KeineDateiAusgewaehlt,
+        Msg::GueltigenPortWaehlen, Msg::FeSpeicher, Msg::NfeSpeicher, Msg::Online, Msg::InClipboardKopieren,
+        Msg::Statistik, Msg::FeSpeicher2, Msg::NfeSpeicher2, Msg::BitteWarten, Msg::Titel, Msg::FeSpeicher1,
+        Msg::Datum, Msg::Fertig, Msg::FeSpeicherLeer, Msg::NfeSpeicherLeer, Msg::Messwerte, Msg::Befehle,
+        Msg::GeraeteinfoFehler, Msg::DatenKopierenNach, Msg::PortAuswaehlen, Msg::NurZahlen,
+        Msg::FalscherTabellentyp, Msg::Speicher1Leer, Msg::Speicher2Leer, Msg::GeraetNichtVerfuegbar,
+        Msg::SpeicherEinlesen, Msg::KeinPortVerfuegbar, Msg::Speicher, Msg::SpeicherIstLeer,
+        Msg::KeinEintragAusgewaehlt, Msg::MinimumUeberMaximum, Msg::SollwertAusserhalb, Msg::GeraetespeicherBleibt,
+        Msg::Projektdaten, Msg::Grenzwerte, Msg::ZeileLoeschen, Msg::TabelleLoeschen, Msg::Bereit, Msg::Geraet,
+        Msg::GeraeteSoftwareVersion, Msg::Sollwert, Msg::DatumUhrzeit, Msg::SpeicherLeer, Msg::BitteTabelleLoeschen,
+        Msg::ExcelMitChart, Msg::TabelleWirklichLoeschen, Msg::ZeileWirklichLoeschen, Msg::NurPositiveWerte,
+        Msg::MaximaleAnzahlUeberschritten, Msg::NurEineZeile, Msg::Stopp, Msg::Weiter};
+    const Stat stats[] = {Stat::Anzahl,        Stat::Maximum,        Stat::Minimum,       Stat::Mittelwert,
+                          Stat::StdAbweichung, Stat::Statistik,      Stat::NichtMoeglich, Stat::DaVerschiedene,
+                          Stat::Messeinheiten, Stat::Sollwert,       Stat::MitAbsolutwerten, Stat::LinieBalken,
+                          Stat::Daten};
+    const auto entries = [&](QString (Texte::*numbered)(int) const, int size) {
+        int n = 0;
+        for (int i = 0; i < size; ++i) n += (texte.*numbered)(i).isEmpty() ? 0 : 1;
+        return n;
+    };
+    for (int language : {kGerman, kEnglish}) {
+        texte.languageIndex = language;
+        for (Menu key : menus) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
+        for (Msg key : messages) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
+        for (Stat key : stats) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
+        EXPECT_EQ(entries(&Texte::MenuText, Texte::kMenuEntries), int(std::size(menus)));
+        EXPECT_EQ(entries(&Texte::MessageText, Texte::kMessageEntries), int(std::size(messages)));
+        EXPECT_EQ(entries(&Texte::StatText, Texte::kStatEntries), int(std::size(stats)));
+    }
+    EXPECT_EQ(texte.text(Msg::Titel), kTitle);
+    EXPECT_TRUE(tableText(Msg::Titel, true).isEmpty()); // only the running program knows its title
+}
+
+std::vector<Phrase> allPhrases()
+{
+    std::vector<Phrase> keys;
+    for (int i = 0; i < int(Phrase::Count); ++i) keys.push_back(Phrase(i));
+    return keys;
+}
+
+// One key a text: a pair written twice would be two keys for one text.
+TEST(PhrasesTest, EveryPhraseHasBothTextsAndNoPairIsTwice)
+{
+    std::map<std::pair<QString, QString>, int> seen;
+    for (Phrase key : allPhrases()) {
+        const QString german = phrase(key, true);
+        const QString english = phrase(key, false);
+        EXPECT_FALSE(german.isEmpty()) << int(key);
+        EXPECT_FALSE(english.isEmpty()) << int(key);
+        const auto [at, fresh] = seen.emplace(std::pair(german, english), int(key));
+        EXPECT_TRUE(fresh) << int(key) << " repeats " << at->second << ": " << german.toStdString();
+    }
+    EXPECT_TRUE(phrase(Phrase::Count, true).isEmpty());
+}
+
+// The typographic characters come out as the characters, not as their
+// UTF-8 bytes read one by one.
+TEST(PhrasesTest, TypographicCharactersComeOutWhole)
+{
+    const std::tuple<Phrase, bool, const char16_t*> texts[] = {
+        {Phrase::CliCancelled, true, u"Abgebrochen \u2013 es wurde nichts geschrieben."},
+        {Phrase::CliCancelled, false, u"Cancelled \u2013 nothing was written."},
+        {Phrase::MeanAtLeastNominal, false, u"Mean \u2265 %1 \u00b5m: %2 \u00b5m"},
+        {Phrase::AllAtMostMaximum, true, u"Jeder Wert \u2264 H\u00f6chstwert %1 \u00b5m: gr\u00f6\u00dfter %2 \u00b5m"},
+        {Phrase::ModelsGaugeCodes, true, u"GER\u00c4TECODES"},
+        {Phrase::NotARegularFile, true, u"keine gew\u00f6hnliche Datei"},
+    };
+    for (const auto& [key, german, expected] : texts)
+        EXPECT_EQ(phrase(key, german), QString::fromUtf16(expected)) << int(key);
+}
+
+TEST_F(TexteTest, SayPicksThePhraseOfTheLanguage)
+{
+    const std::pair<int, const char*> languages[] = {
+        {kGerman, "%1 ist nicht vorhanden."}, {kEnglish, "%1 does not exist."}, {2, "%1 does not exist."}};
+    for (const auto& [language, expected] : languages) {
+        texte.languageIndex = language;
+        EXPECT_EQ(texte.say(Phrase::PortMissing), expected) << language;
     }
 }
 

@@ -1,0 +1,184 @@
+#include "texts/Phrases.h"
+
+#include <iterator>
+
+namespace kivo {
+
+namespace {
+
+struct Pair {
+    Phrase key;
+    const char* german;
+    const char* english;
+};
+
+// In the order of the keys, so a key is its row.
+constexpr Pair kPhrases[] = {
+    // The port and reaching the gauge
+    {Phrase::PortNoPermission,
+     "Keine Berechtigung für %1. Der Benutzer muss zur Gruppe \"dialout\" gehören "
+     "(sudo usermod -aG dialout $USER, dann neu anmelden).",
+     "No permission to open %1. The user must be in the \"dialout\" group "
+     "(sudo usermod -aG dialout $USER, then log in again)."},
+    {Phrase::PortBusy, "%1 wird von einem anderen Programm benutzt.", "%1 is in use by another program."},
+    {Phrase::PortMissing, "%1 ist nicht vorhanden.", "%1 does not exist."},
+    {Phrase::ConnectHintStart,
+     "Das Gerät hat nicht geantwortet. Bitte prüfen: Ist es eingeschaltet? Ist der richtige Port gewählt? ",
+     "The gauge did not answer. Please check: Is it switched on? Is the right port chosen? "},
+    {Phrase::ConnectHintPairing, "Ist es mit diesem PC gekoppelt?", "Is it paired with this computer?"},
+    {Phrase::ConnectHintCable, "Steckt das Kabel?", "Is the cable plugged in?"},
+
+    // The ports as the operator sees them listed
+    {Phrase::PortKindBluetooth, "Bluetooth-Schnittstelle", "Bluetooth serial port"},
+    {Phrase::PortKindUsb, "USB-Schnittstelle", "USB serial port"},
+    {Phrase::PortKindSerial, "Serielle Schnittstelle", "Serial port"},
+    {Phrase::PortSerialNumber, "Seriennummer ", "serial number "},
+
+    // What came over the wire
+    {Phrase::ReplyTooLong, "Das Gerät sendet mehr Daten als erwartet. Die Übertragung wurde abgebrochen.",
+     "The gauge sent more data than expected. The transfer was stopped."},
+    {Phrase::DamagedLineRefused, "Beschädigte Zeile verworfen: \"%1\" (%2)", "Damaged line refused: \"%1\" (%2)"},
+    {Phrase::DamagedLinesRefused, "%1 beschädigte Zeile(n) verworfen", "%1 damaged line(s) refused"},
+    {Phrase::OnlineHeld,
+     "Online-Messung angehalten: das Gerät sendete \"%1\". Online wählen, um fortzufahren.",
+     "Online readings stopped: the gauge sent \"%1\". Choose Online to go on."},
+
+    // A download against the count the gauge announced
+    {Phrase::ReadingsOnlyArrived, "Das Gerät meldete %1 Messwerte, empfangen wurden nur %2",
+     "The gauge reported %1 readings, only %2 arrived"},
+    {Phrase::ReadingsArrived, "Das Gerät meldete %1 Messwerte, empfangen wurden %2",
+     "The gauge reported %1 readings, %2 arrived"},
+    {Phrase::OneLineDamaged, "; 1 Zeile war beschädigt", "; 1 line was damaged"},
+    {Phrase::LinesDamaged, "; %1 Zeilen waren beschädigt", "; %1 lines were damaged"},
+    {Phrase::ReadMemoryAgain, ". Bitte den Speicher erneut lesen.", ". Please read the memory again."},
+
+    // Files
+    {Phrase::FileNotWritten, "Die Datei %1 kann nicht geschrieben werden: %2", "The file %1 cannot be written: %2"},
+    {Phrase::FileNotRead, "Die Datei %1 kann nicht gelesen werden: %2", "The file %1 cannot be read: %2"},
+    {Phrase::FolderNotCreated, "Der Ordner %1 kann nicht angelegt werden.", "The folder %1 cannot be created."},
+    {Phrase::NoFreeFileName, "kein freier Dateiname", "no free file name"},
+    {Phrase::NotARegularFile, "keine gewöhnliche Datei", "not a regular file"},
+    {Phrase::PathNotFound, "Pfad nicht gefunden: %1", "Path not found: %1"},
+    {Phrase::WorkbookIncomplete, "die Arbeitsmappe ist unvollständig", "the workbook is incomplete"},
+    {Phrase::ZipNotWritten, "das Zip-Archiv konnte nicht geschrieben werden", "the zip archive could not be written"},
+
+    // Settings files
+    {Phrase::FileTooLarge, "%1 ist zu groß", "%1 is too large"},
+    {Phrase::UnknownModelCode, "Zeile 1: Gerätecode \"%1\" ist unbekannt (bekannt: %2)",
+     "line 1: model code \"%1\" is unknown (known: %2)"},
+    {Phrase::LineNotStorable, "Zeile %1: \"%2\" lässt sich in der Datei nicht speichern",
+     "line %1: \"%2\" cannot be stored in the file"},
+    {Phrase::LimitNotANumber, "%1 \"%2\" ist keine Zahl", "%1 \"%2\" is not a number"},
+
+    // The CSV file's heading and the workbook's chart
+    {Phrase::CsvDate, "Datum", "Date"},
+    {Phrase::CsvTime, "Zeit", "Time"},
+    {Phrase::CsvNumber, "Nr", "No"},
+    {Phrase::CsvValue, "Wert", "Value"},
+    {Phrase::CsvUnit, "Einheit", "Unit"},
+    {Phrase::ChartReadings, "Messwerte", "Readings"},
+
+    // The acceptance check
+    {Phrase::JudgedTable, "Geprüft: %1, %2 %3", "Checked: %1, %2 %3"},
+    {Phrase::JudgedReading, "Messwert", "reading"},
+    {Phrase::JudgedReadings, "Messwerte", "readings"},
+    {Phrase::JudgedAbsolute, ", Absolutwerte", ", absolute values"},
+    {Phrase::NoReadingsToJudge, "Die Tabelle enthält keine Messwerte.", "The table holds no readings."},
+    {Phrase::MixedUnitsNotJudged, "Die Messwerte haben verschiedene Einheiten; beurteilt wird nur eine Einheit.",
+     "The readings have different units; only one unit can be judged."},
+    {Phrase::NotMicrometres, "Die Messwerte sind in %1, nicht in µm: beurteilt werden nur Schichtdicken.",
+     "The readings are in %1, not in µm: only coating thicknesses can be judged."},
+    {Phrase::MeanAtLeastNominal, "Mittelwert ≥ %1 µm: %2 µm", "Mean ≥ %1 µm: %2 µm"},
+    {Phrase::AllAtLeast80Percent, "Jeder Wert ≥ 80 % des Nennwerts (%1 µm): kleinster %2 µm",
+     "Every reading ≥ 80 % of nominal (%1 µm): lowest %2 µm"},
+    {Phrase::Below100UnderFifth, "Werte von 80 % bis unter 100 % des Nennwerts < %1 %: %2 %",
+     "Readings from 80 % to below 100 % of nominal < %1 %: %2 %"},
+    {Phrase::AllAtMostMaximum, "Jeder Wert ≤ Höchstwert %1 µm: größter %2 µm",
+     "Every reading ≤ maximum %1 µm: highest %2 µm"},
+    {Phrase::NinetyPercentAtNominal, "Mindestens %1 % der Werte ≥ Nennwert: %2 %",
+     "At least %1 % of readings ≥ nominal: %2 %"},
+    {Phrase::AllAtLeast90Percent, "Jeder Wert ≥ 90 % des Nennwerts (%1 µm): kleinster %2 µm",
+     "Every reading ≥ 90 % of nominal (%1 µm): lowest %2 µm"},
+    {Phrase::VerdictMet, "erfüllt", "met"},
+    {Phrase::VerdictNotMet, "nicht erfüllt", "not met"},
+
+    // kivo-cli: a command line that cannot be run
+    {Phrase::CliNoModel, "Kein Modell: --model %1 oder Konfi.ini neben dem Programm",
+     "No model: --model %1 or Konfi.ini beside the program"},
+    {Phrase::CliJudgeOneFile, "judge braucht genau eine Datei", "judge needs exactly one file"},
+    {Phrase::CliRule, "--rule iso19840 oder imo-pspc", "--rule iso19840 or imo-pspc"},
+    {Phrase::CliNominal, "--nominal braucht eine Zahl über 0", "--nominal needs a number above 0"},
+    {Phrase::CliNotNegative, "--%1 braucht eine Zahl ab 0", "--%1 needs a number of 0 or more"},
+    {Phrase::CliPositive, "--%1 braucht eine Zahl über 0", "--%1 needs a number above 0"},
+    {Phrase::CliCount, "--count braucht eine ganze Zahl ab 1", "--count needs a whole number of 1 or more"},
+    {Phrase::CliConvertUsage, "convert DATEI.mes --out DATEI.csv|.xlsx|.odt",
+     "convert FILE.mes --out FILE.csv|.xlsx|.odt"},
+    {Phrase::CliConvertEnding, "--out braucht die Endung .csv, .xlsx oder .odt",
+     "--out needs the ending .csv, .xlsx or .odt"},
+    {Phrase::CliDownloadOnePort, "download braucht genau einen Port", "download needs exactly one port"},
+    {Phrase::CliMemory, "--memory 1, 2 oder all", "--memory 1, 2 or all"},
+    {Phrase::CliFormat, "Format mes, csv, xlsx oder odt (--format oder die Endung von --out)",
+     "Format mes, csv, xlsx or odt (--format or the ending of --out)"},
+    {Phrase::CliFormatNeedsOut, "xlsx und odt brauchen --out DATEI", "xlsx and odt need --out FILE"},
+    {Phrase::CliOnlineOnePort, "online braucht genau einen Port", "online needs exactly one port"},
+    {Phrase::CliOnlineEnding, "--out braucht die Endung .mes, .csv, .xlsx oder .odt",
+     "--out needs the ending .mes, .csv, .xlsx or .odt"},
+
+    // kivo-cli: files and the gauge
+    {Phrase::CliNoReadingsIn, "Keine Messwerte in %1 gefunden", "No readings found in %1"},
+    {Phrase::CliRowsNotLoaded, "%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen",
+     "%1 rows in %2 were no readings and were not loaded"},
+    {Phrase::CliPortNotOpened, "Der Port %1 kann nicht geöffnet werden", "The port %1 cannot be opened"},
+    {Phrase::CliNoAnswerAt, "Das Gerät an %1 hat nicht geantwortet.", "The gauge at %1 did not answer."},
+    {Phrase::CliNoMemory, "Dieses Gerät hat keinen Speicher: kivo-cli online",
+     "This gauge has no memory: kivo-cli online"},
+    {Phrase::CliOneMemoryOnly, "Dieses Gerät hat nur einen Speicher", "This gauge has one memory only"},
+    {Phrase::CliMemoryEmpty, "%1: leer", "%1: empty"},
+    {Phrase::CliCancelled, "Abgebrochen – es wurde nichts geschrieben.", "Cancelled – nothing was written."},
+    {Phrase::CliMemorySilent, "%1: das Gerät hat nicht geantwortet; es wurde nichts geschrieben.",
+     "%1: the gauge did not answer; nothing was written."},
+    {Phrase::CliTransferBroke, "%1: die Übertragung brach ab; es wurde nichts geschrieben.",
+     "%1: the transfer broke off; nothing was written."},
+    {Phrase::CliReadingsWritten, "%1: %2 Messwerte in %3", "%1: %2 readings in %3"},
+    {Phrase::CliLinkLost, "Die Verbindung zum Gerät brach ab.", "The link to the gauge was lost."},
+    {Phrase::CliNoReadingSent, "Das Gerät hat keinen Messwert gesendet.", "The gauge sent no reading."},
+
+    // kivo-cli models: the heading and the fields
+    {Phrase::ModelsName, "NAME", "NAME"},
+    {Phrase::ModelsLink, "VERBINDUNG", "LINK"},
+    {Phrase::ModelsMemories, "SPEICHER", "MEMORIES"},
+    {Phrase::ModelsSign, "VORZEICHEN", "SIGN"},
+    {Phrase::ModelsStatistics, "STATISTIK", "STATISTICS"},
+    {Phrase::ModelsGaugeCodes, "GERÄTECODES", "GAUGE CODES"},
+    {Phrase::ModelsSimulator, "SIMULATOR", "SIMULATOR"},
+    {Phrase::ModelsManual, "ANLEITUNG", "MANUAL"},
+    {Phrase::ModelsNoMemory, "keine", "none"},
+    {Phrase::ModelsNumbered, "nummeriert", "numbered"},
+    {Phrase::ModelsCable, "Kabel", "cable"},
+    {Phrase::ModelsRecord, "Satz", "record"},
+    {Phrase::ModelsLine, "Zeile", "line"},
+    {Phrase::ModelsYes, "ja", "yes"},
+    {Phrase::ModelsNo, "nein", "no"},
+    {Phrase::ModelsSigned, "mit Vorzeichen", "signed"},
+    {Phrase::ModelsSizes, "Beträge", "sizes"},
+};
+
+constexpr bool everyKeyInItsRow()
+{
+    if (std::size(kPhrases) != size_t(Phrase::Count)) return false;
+    for (size_t i = 0; i < std::size(kPhrases); ++i)
+        if (size_t(kPhrases[i].key) != i) return false;
+    return true;
+}
+static_assert(everyKeyInItsRow(), "kPhrases must list every Phrase once, in the order of the keys");
+
+} // namespace
+
+QString phrase(Phrase key, bool german)
+{
+    const size_t row = size_t(key);
+    if (row >= std::size(kPhrases)) return {};
+    return QString::fromUtf8(german ? kPhrases[row].german : kPhrases[row].english);
+}
+
+} // namespace kivo

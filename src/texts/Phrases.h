@@ -1,0 +1,136 @@
+#pragma once
+// The texts that came after the numbered tables: messages of the port, the
+// wire, files, the acceptance check and kivo-cli, each in German and
+// English. A text with %1 is completed by the caller with arg().
+
+#include <QString>
+
+namespace kivo {
+
+enum class Phrase {
+    // The port and reaching the gauge
+    PortNoPermission,
+    PortBusy,
+    PortMissing,
+    ConnectHintStart,
+    ConnectHintPairing,
+    ConnectHintCable,
+
+    // The ports as the operator sees them listed
+    PortKindBluetooth,
+    PortKindUsb,
+    PortKindSerial,
+    PortSerialNumber,
+
+    // What came over the wire
+    ReplyTooLong,
+    DamagedLineRefused,
+    DamagedLinesRefused,
+    OnlineHeld,
+
+    // A download against the count the gauge announced
+    ReadingsOnlyArrived,
+    ReadingsArrived,
+    OneLineDamaged,
+    LinesDamaged,
+    ReadMemoryAgain,
+
+    // Files
+    FileNotWritten,
+    FileNotRead,
+    FolderNotCreated,
+    NoFreeFileName,
+    NotARegularFile,
+    PathNotFound,
+    WorkbookIncomplete,
+    ZipNotWritten,
+
+    // Settings files
+    FileTooLarge,
+    UnknownModelCode,
+    LineNotStorable,
+    LimitNotANumber,
+
+    // The CSV file's heading and the workbook's chart
+    CsvDate,
+    CsvTime,
+    CsvNumber,
+    CsvValue,
+    CsvUnit,
+    ChartReadings,
+
+    // The acceptance check
+    JudgedTable,
+    JudgedReading,
+    JudgedReadings,
+    JudgedAbsolute,
+    NoReadingsToJudge,
+    MixedUnitsNotJudged,
+    NotMicrometres,
+    MeanAtLeastNominal,
+    AllAtLeast80Percent,
+    Below100UnderFifth,
+    AllAtMostMaximum,
+    NinetyPercentAtNominal,
+    AllAtLeast90Percent,
+    VerdictMet,
+    VerdictNotMet,
+
+    // kivo-cli: a command line that cannot be run
+    CliNoModel,
+    CliJudgeOneFile,
+    CliRule,
+    CliNominal,
+    CliNotNegative,
+    CliPositive,
+    CliCount,
+    CliConvertUsage,
+    CliConvertEnding,
+    CliDownloadOnePort,
+    CliMemory,
+    CliFormat,
+    CliFormatNeedsOut,
+    CliOnlineOnePort,
+    CliOnlineEnding,
+
+    // kivo-cli: files and the gauge
+    CliNoReadingsIn,
+    CliRowsNotLoaded,
+    CliPortNotOpened,
+    CliNoAnswerAt,
+    CliNoMemory,
+    CliOneMemoryOnly,
+    CliMemoryEmpty,
+    CliCancelled,
+    CliMemorySilent,
+    CliTransferBroke,
+    CliReadingsWritten,
+    CliLinkLost,
+    CliNoReadingSent,
+
+    // kivo-cli models: the heading and the fields
+    ModelsName,
+    ModelsLink,
+    ModelsMemories,
+    ModelsSign,
+    ModelsStatistics,
+    ModelsGaugeCodes,
+    ModelsSimulator,
+    ModelsManual,
+    ModelsNoMemory,
+    ModelsNumbered,
+    ModelsCable,
+    ModelsRecord,
+    ModelsLine,
+    ModelsYes,
+    ModelsNo,
+    ModelsSigned,
+    ModelsSizes,
+
+    Count // not a phrase: the number of them
+};
+
+// The phrase in German or English.
+QString phrase(Phrase key, bool german);
+
+} // namespace kivo
