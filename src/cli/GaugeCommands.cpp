@@ -62,7 +62,7 @@ ExitCode reach(CliSession& cli, const QString& port, const Watchdog& watchdog, b
     session.link().prepareConnect();
     const GaugeSession::Reach reached = session.reachGauge();
     if (interrupted()) {
-        err << say(german, "Abgebrochen – es wurde nichts geschrieben.", "Cancelled – nothing was written.") << Qt::endl;
+        err << phrase(Phrase::CliCancelled, german) << Qt::endl;
         return ExitCode::Interrupted;
     }
     if (reached == GaugeSession::Reach::Answered) return ExitCode::Done;
