@@ -62,7 +62,7 @@ struct Program {
         limits.Emin = 40;
         limits.Emax = 60;
         window->session().tables().setLimits(limits);
-        window->deviceLink().setMessart(kFE);
+        window->session().showTable(kFE);
         window->show();
     }
     QTemporaryDir folder;

@@ -220,7 +220,7 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
     const QString path = args.operands.first();
     const std::optional<LoadedFile> file = loadFile(path, session.identity().geraet, de, err);
     if (!file) return ExitCode::FileTrouble;
-    session.link().setMessart(kFE);
+    session.showTable(kFE);
     session.takeFile(*file);
     if (const QString failure = writeShownTable(session, target, *format); !failure.isEmpty()) {
         err << failure << Qt::endl;

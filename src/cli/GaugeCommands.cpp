@@ -139,7 +139,7 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
 
     ExitCode code = ExitCode::Done;
     for (const int kind : kinds) {
-        link.setMessart(kind);
+        session.showTable(kind);
         const QString name = session.memoryName(kind).trimmed();
         const int announced = session.announcedCount(kind);
         if (announced == 0) {
@@ -217,7 +217,7 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
     }
 
     MeasurementTables& tables = session.tables();
-    link.setMessart(kOnline);
+    session.showTable(kOnline);
     tables.ClearRecords(kOnline);
     tables.ResetStatistics();
     tables.setOnlineZaehler(1);

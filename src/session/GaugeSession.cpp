@@ -149,7 +149,7 @@ bool GaugeSession::takeLine(const QString& zeile)
 {
     const QDateTime now = QDateTime::currentDateTime();
     readingDay = dayText(now);
-    const Intake intake = takeRecordLine(zeile, gauge->messart(), gauge->profile(), now);
+    const Intake intake = takeRecordLine(zeile, shownKind, gauge->profile(), now);
     if (intake.error.isEmpty()) return intake.kept;
     const QString text = QStringLiteral("Fill Messdaten: ") + intake.error;
     view->message(text, MsgIcon::None);
@@ -163,7 +163,7 @@ void GaugeSession::takeDumpLines(const QStringList& zeilen)
     for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
         // A message box about a refused line lets the operator choose the
         // online table meanwhile: the dump is not written into it.
-        if (gauge->messart() != kFE && gauge->messart() != kNFE) break;
+        if (shownKind != kFE && shownKind != kNFE) break;
         takeLine(zeilen[i]);
     }
     emit fillingTable(false);
@@ -171,7 +171,7 @@ void GaugeSession::takeDumpLines(const QStringList& zeilen)
 
 void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
 {
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     if (kind >= kFE && kind <= kOnline) fileNames[size_t(kind)] = name;
     tableSet.ClearRecords(kind);
     tableSet.ResetStatistics();
@@ -191,11 +191,11 @@ void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
     recount();
 }
 
-void GaugeSession::redraw() { shownRows.reset(tableSet.count(gauge->messart())); }
+void GaugeSession::redraw() { shownRows.reset(tableSet.count(shownKind)); }
 
 void GaugeSession::sortShown()
 {
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     if (shownRows.rows() < 2) return;
     std::vector<int> numbers;
     numbers.reserve(size_t(shownRows.rows()));
@@ -212,7 +212,7 @@ RowLook GaugeSession::rowLook(int row) const
     case ShownTable::Mark::None: break;
     }
     if (slot < 1) return RowLook::Plain;
-    switch (tableSet.evaluate(tableSet.record(gauge->messart(), slot).wert)) {
+    switch (tableSet.evaluate(tableSet.record(shownKind, slot).wert)) {
     case LimitMark::Outside: return RowLook::Outside;
     case LimitMark::Within: return RowLook::Within;
     default: return RowLook::Plain;
@@ -223,18 +223,18 @@ std::array<QString, 4> GaugeSession::rowCells(int row, const QLocale& locale) co
 {
     const int slot = shownRows.slotAt(row);
     if (slot < 1) return {};
-    return readingCells(tableSet.record(gauge->messart(), slot), locale);
+    return readingCells(tableSet.record(shownKind, slot), locale);
 }
 
 std::array<QString, 4> GaugeSession::heading() const
 {
-    return {tableDate(gauge->messart()), languageTexts.MessageText(0), languageTexts.MessageText(1),
+    return {tableDate(shownKind), languageTexts.MessageText(0), languageTexts.MessageText(1),
             languageTexts.MessageText(2)};
 }
 
 void GaugeSession::deleteReading(int slot)
 {
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     const int count = tableSet.count(kind);
     if (slot < 1 || slot > count) return;
     std::vector<Record> readings;
@@ -251,7 +251,7 @@ void GaugeSession::deleteReading(int slot)
 
 void GaugeSession::recount()
 {
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     tableSet.ResetStatistics();
     const bool signedModel = signedStatistics(programIdentity.geraet);
     for (int k = 1; k <= tableSet.count(kind); ++k) {
@@ -281,7 +281,7 @@ int GaugeSession::announcedCount(int kind) const
 GaugeSession::MemoryDownload GaugeSession::downloadMemory()
 {
     MemoryDownload d;
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     readingDay = dayText(QDateTime::currentDateTime());
     tableSet.ResetStatistics();
     tableSet.ClearRecords(kind);
@@ -357,7 +357,7 @@ QString GaugeSession::statisticsName(int kind) const
 QStringList GaugeSession::statisticsLines(const QLocale& locale)
 {
     const int n = tableSet.statisticsCount();
-    const QString name = statisticsName(gauge->messart());
+    const QString name = statisticsName(shownKind);
     const bool absHeading = gauge->profile().vorzeichen == u"-" && tableSet.absolut();
     if (n < 1) return kivo::statisticsLines(Statistics{}, 0, name, absHeading, languageTexts).mid(0, 4);
     tableSet.computeDisplay(n, locale);
@@ -398,7 +398,7 @@ ReportInput GaugeSession::reportInput(const QLocale& locale)
         in.projectLabels[i] = captions[i];
         in.projectTexts[i] = project.felder[i];
     }
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     in.memoryName = kind >= kFE && kind <= kOnline ? memoryName(kind) : QString();
     in.statisticsTitle = languageTexts.text(Stat::Statistik)
                          + (gauge->profile().vorzeichen == u"-" && tableSet.absolut()
@@ -417,7 +417,7 @@ JudgedTable GaugeSession::tableToJudge() const
 {
     // The readings as the statistics beside the table count them, so the
     // check and the statistics speak of the same figures.
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     const bool signedModel = signedStatistics(programIdentity.geraet);
     JudgedTable table;
     table.name = statisticsName(kind);
@@ -429,7 +429,7 @@ JudgedTable GaugeSession::tableToJudge() const
 
 ChartTable GaugeSession::chartTable() const
 {
-    return buildChartTable(tableSet.records(), gauge->messart(), tableSet.absolut(), tableSet.limits());
+    return buildChartTable(tableSet.records(), shownKind, tableSet.absolut(), tableSet.limits());
 }
 
 WorkbookInput GaugeSession::workbookInput(const QLocale& locale)
@@ -451,7 +451,7 @@ WorkbookInput GaugeSession::workbookInput(const QLocale& locale)
 
 std::vector<CsvReading> GaugeSession::csvReadings() const
 {
-    const int kind = gauge->messart();
+    const int kind = shownKind;
     const QString shownDate = tableDate(kind);
     std::vector<CsvReading> rows;
     if (kind < kFE || kind > kOnline) return rows;

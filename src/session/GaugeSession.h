@@ -57,8 +57,16 @@ public:
     // The installation's model: its profile goes to the link. False for a
     // code of no model.
     bool setModel(const QString& code);
-    // The table on show (kFE, kNFE or kOnline).
-    int tableKind() const { return gauge->messart(); }
+    // The table on show (kFE, kNFE or kOnline). While the gauge is asked
+    // who it is, none is (kIdentification), until one is chosen again.
+    int tableKind() const { return shownKind; }
+    // The table `kind` on show; the link's next exchange is for it (its
+    // dump, or its online readings).
+    void showTable(int kind)
+    {
+        shownKind = kind;
+        gauge->setMessart(kind);
+    }
     // Online readings begin anew: a full table is said again.
     void onlineBegins() { onlineFullReported = false; }
 
@@ -198,7 +206,11 @@ private:
     void showNoPresence() override { view->showNoPresence(); }
     void showDeviceUnavailable(const QString& reason) override { view->showDeviceUnavailable(reason); }
     void showLinkLost() override { view->showLinkLost(); }
-    void gaugeBusy() override { view->gaugeBusy(); }
+    void gaugeBusy() override
+    {
+        shownKind = kIdentification; // the gauge is asked who it is
+        view->gaugeBusy();
+    }
     void waitStarted() override { view->waitStarted(); }
     void waitEnded() override { view->waitEnded(); }
     void working(bool on) override { view->working(on); }
@@ -228,6 +240,7 @@ private:
     std::unique_ptr<DeviceLink> gauge;
     ShownTable shownRows;
     std::array<QString, 3> fileNames; // by table kind
+    int shownKind = kFE;
     bool onlineFullReported = false; // said once per online session
 };
 

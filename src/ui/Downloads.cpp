@@ -219,8 +219,8 @@ void frmTransfer::ShowEmptyNotice()
         return;
     }
     int message = 0;
-    if (gauge->messart() == kFE) message = layout == u"2N" ? 18 : layout == u"2E" ? 27 : 0;
-    if (gauge->messart() == kNFE) message = layout == u"2N" ? 19 : layout == u"2E" ? 28 : 0;
+    if (core.tableKind() == kFE) message = layout == u"2N" ? 18 : layout == u"2E" ? 27 : 0;
+    if (core.tableKind() == kNFE) message = layout == u"2N" ? 19 : layout == u"2E" ? 28 : 0;
     if (message) txtSpeicher->setText(texte.MessageText(message));
     txtSpeicher->setVisible(true);
     gauge->Delay(1);

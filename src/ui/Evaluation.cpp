@@ -18,7 +18,7 @@ void frmTransfer::updateEvaluationCommands()
 {
     // What hands a table on is offered only when the table on show holds a
     // reading: an empty one would carry the figures of the last one.
-    const bool readings = !gauge->waiting() && tables.count(gauge->messart()) > 0;
+    const bool readings = !gauge->waiting() && tables.count(core.tableKind()) > 0;
     abnahmeWindow->tableChanged();
     mnuAbnahme->setEnabled(readings);
     mnuCsv->setEnabled(readings);

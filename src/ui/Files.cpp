@@ -127,7 +127,7 @@ void frmTransfer::cmdOpen_Click()
         return;
     }
 
-    const int kind = gauge->messart();
+    const int kind = core.tableKind();
     core.takeFile(*file, QFileInfo(path).fileName());
     lstStat->clear();
     ResetStatistics();

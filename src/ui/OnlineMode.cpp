@@ -33,7 +33,7 @@ void frmTransfer::optOnline_Click()
     DeviceLink::Command command(*gauge);
     txtSpeicher->setText(texte.MessageText(42));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);
-    gauge->setMessart(kOnline);
+    core.showTable(kOnline);
     ResetStatistics();
     lstStat->clear();
     RebuildTable();
@@ -106,7 +106,7 @@ void frmTransfer::onlineLinesTaken()
     onlineSavePending = true;
     QTimer::singleShot(0, this, [this] {
         onlineSavePending = false;
-        if (!programEnded && gauge->messart() == kOnline) saveOnlineReadings();
+        if (!programEnded && core.tableKind() == kOnline) saveOnlineReadings();
     });
 }
 
@@ -116,13 +116,13 @@ void frmTransfer::flushOnlineSave()
     // the save still to come is made while the table is on show.
     if (!onlineSavePending) return;
     onlineSavePending = false;
-    if (!programEnded && gauge->messart() == kOnline) saveOnlineReadings();
+    if (!programEnded && core.tableKind() == kOnline) saveOnlineReadings();
 }
 
 void frmTransfer::setTableKind(int kind)
 {
     if (kind != kOnline) flushOnlineSave();
-    gauge->setMessart(kind);
+    core.showTable(kind);
 }
 
 void frmTransfer::cmdStop_Click()

@@ -63,9 +63,9 @@ void frmTransfer::ShowLimitsCaption()
 
 void frmTransfer::RefreshTable()
 {
-    if (gauge->messart() == kFE) optFE_Click();
-    else if (gauge->messart() == kNFE) optNFE_Click();
-    else if (gauge->messart() == kOnline) optOnline_Click();
+    if (core.tableKind() == kFE) optFE_Click();
+    else if (core.tableKind() == kNFE) optNFE_Click();
+    else if (core.tableKind() == kOnline) optOnline_Click();
 }
 
 void frmTransfer::cmdAbs_Click()

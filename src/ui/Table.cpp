@@ -59,14 +59,14 @@ void frmTransfer::endTableBatch()
     tableBatch = false;
     MSFlex->grid().endBatch();
     applyColumnLayout(); // the view forgets its column widths when told all at once
-    if (tables.satznr() >= 1 && tables.count(gauge->messart()) >= 1) showStatistics();
+    if (tables.satznr() >= 1 && tables.count(core.tableKind()) >= 1) showStatistics();
     ScrollToLastRow();
 }
 
 void frmTransfer::forgetLoadedFile()
 {
     // A table from a file is named after it until it is drawn anew.
-    const int kind = gauge->messart();
+    const int kind = core.tableKind();
     if (loadingFile || core.loadedFile(kind).isEmpty()) return;
     core.forgetLoadedFile(kind);
     ResetMemoryCaption();
@@ -90,7 +90,7 @@ void frmTransfer::AppendReadingRow()
 
 void frmTransfer::RebuildTable()
 {
-    const int j = tables.count(gauge->messart());
+    const int j = tables.count(core.tableKind());
     const bool outerBatch = tableBatch;
     if (!outerBatch) beginTableBatch();
     core.redraw(); // a redraw also takes the row marks off
@@ -150,9 +150,9 @@ void frmTransfer::showMemoryTable(int kind)
 
 void frmTransfer::ResetMemoryCaption()
 {
-    if (gauge->messart() == kFE) optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
-    else if (gauge->messart() == kNFE) optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
-    else if (gauge->messart() == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
+    if (core.tableKind() == kFE) optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
+    else if (core.tableKind() == kNFE) optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
+    else if (core.tableKind() == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
 }
 
 namespace {
@@ -170,7 +170,7 @@ QString withCount(const QString& caption, const QString& suffix)
 void frmTransfer::UpdateMemoryCaption(int count)
 {
     const QString countSuffix = QStringLiteral(" (%1)").arg(count);
-    if (gauge->messart() == kFE) {
+    if (core.tableKind() == kFE) {
         optFE->setText(withCount(optFE->text(), countSuffix));
         if (gauge->profile().speicherlayout.trimmed() == u"3") {
             const bool zr = identity.geraet.startsWith(QStringLiteral("ZR"));
@@ -182,9 +182,9 @@ void frmTransfer::UpdateMemoryCaption(int count)
             const int keep = texte.languageIndex == kGerman ? 8 : 6;
             optFE->setText(optFE->text().left(keep) + QString::number(gauge->device().speichernr) + countSuffix);
         }
-    } else if (gauge->messart() == kNFE) {
+    } else if (core.tableKind() == kNFE) {
         optNFE->setText(withCount(optNFE->text(), countSuffix));
-    } else if (gauge->messart() == kOnline) {
+    } else if (core.tableKind() == kOnline) {
         optOnline->setText(texte.MessageText(8) + countSuffix);
     }
 }
@@ -216,9 +216,9 @@ void frmTransfer::SelectTableAfterDownload()
         selectTable(optOnline);
     } else if (layout.startsWith(u'2')) {
         if (!alleSpeicher) {
-            if (gauge->messart() == kFE) {
+            if (core.tableKind() == kFE) {
                 selectTable(optFE);
-            } else if (gauge->messart() == kNFE) {
+            } else if (core.tableKind() == kNFE) {
                 if (gauge->device().anzahl1 <= 0) {
                     selectTable(optNFE);
                 } else {

@@ -37,7 +37,7 @@ void frmTransfer::cmdFlexTabelleloeschen_Click()
     if (MsgBox(texte.MessageText(50), MsgButtons::YesNo) != MsgAnswer::Yes) return;
     // Only a deletion forgets the unit: answered No, the table keeps it.
     tables.clearFirstUnit();
-    const int kind = gauge->messart();
+    const int kind = core.tableKind();
     ResetStatistics();
     tables.ClearRecords(kind);
     RebuildTable();

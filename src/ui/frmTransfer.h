@@ -305,7 +305,7 @@ private:
     void endTableBatch();
     void showStatistics();
     // The date the table's heading shows: a file's, else today's.
-    QString tableDate() const { return core.tableDate(gauge->messart()); }
+    QString tableDate() const { return core.tableDate(core.tableKind()); }
     QRadioButton* optionOf(int kind) const;
     void showMemoryTable(int kind);
     QString measurementFolder();

@@ -1,5 +1,6 @@
 // The session takes a gauge's record lines into its tables without a window.
 
+#include "QuietSessionView.h"
 #include "platform/FakeSerialLink.h"
 #include "session/GaugeSession.h"
 #include "shared/Messart.h"
@@ -51,35 +52,7 @@ TEST(GaugeSession, AReadingTheFileCouldNotHoldIsRefused)
     EXPECT_EQ(session.tables().count(kFE), 0);
 }
 
-// A view that only keeps what it was told.
-class QuietView : public SessionView {
-public:
-    QStringList messages;
-    void showOpening() override {}
-    void showStillConnected() override {}
-    void showConnected(const QString&) override {}
-    void showNotConnected() override {}
-    void showNoPresence() override {}
-    void showDeviceUnavailable(const QString&) override {}
-    void showLinkLost() override {}
-    void gaugeBusy() override {}
-    void waitStarted() override {}
-    void waitEnded() override {}
-    void working(bool) override {}
-    MsgAnswer message(const QString& text, MsgIcon) override
-    {
-        messages << text;
-        return MsgAnswer::OK;
-    }
-    void identified(const std::optional<QString>&) override {}
-    void downloadProgress(int) override {}
-    void dumpSplit(bool) override {}
-    void onlineShown(const QString&, bool) override {}
-    void onlineLinesTaken() override {}
-    void onlineLineRefused(int) override {}
-    void onlineHeld(const QString&) override {}
-    void commandEnded() override {}
-};
+using QuietView = testing::QuietSessionView;
 
 // A session of the model `code` with its texts, its folders in `home`.
 void prepare(GaugeSession& session, QuietView& view, const QString& code, int language, const QTemporaryDir& home)
