@@ -27,6 +27,8 @@ std::optional<CliArgs> parseArgs(const QStringList& args, const QStringList& val
         if (!a.startsWith(u"--")) return fail(QStringLiteral("unknown option %1").arg(a));
         const qsizetype eq = a.indexOf(u'=');
         const QString name = a.mid(2, eq < 0 ? -1 : eq - 2);
+        // Given twice, one of the two would be dropped without a word.
+        if (out.options.contains(name)) return fail(QStringLiteral("--%1 is given twice").arg(name));
         if (flags.contains(name)) {
             if (eq >= 0) return fail(QStringLiteral("--%1 takes no value").arg(name));
             out.options.insert(name, QString());

@@ -34,12 +34,12 @@ std::optional<double> numberOption(const CliArgs& args, const QString& name)
 }
 
 // The measurement file's readings, or why not (told on `err`).
-std::optional<LoadedFile> loadFile(const QString& path, const QString& model, bool german, QTextStream& err)
+// The materials are kept as the file holds them, whatever the model. A
+// file past the table's size is read as far as the table holds, and said.
+std::optional<LoadedFile> loadFile(const QString& path, bool german, QTextStream& err)
 {
-    const std::optional<ModelProfile> profile = profileFor(model);
     FileError error;
-    std::optional<LoadedFile> file =
-        loadMeasurementFile(path, profile ? profile->materialart : QStringLiteral("1"), kMaxReadings, &error);
+    std::optional<LoadedFile> file = loadMeasurementFile(path, QStringLiteral("1"), kMaxReadings, &error);
     if (!file) {
         err << phrase(Phrase::FileNotRead, german).arg(path, fileErrorText(error, german)) << Qt::endl;
         return std::nullopt;
@@ -50,6 +50,8 @@ std::optional<LoadedFile> loadFile(const QString& path, const QString& model, bo
     }
     if (file->rowsRefused > 0)
         err << phrase(Phrase::CliRowsNotLoaded, german).arg(file->rowsRefused).arg(path) << Qt::endl;
+    if (file->rowsRead > kMaxReadings)
+        err << phrase(Phrase::CliTooManyReadings, german).arg(path).arg(kMaxReadings).arg(file->rowsRead) << Qt::endl;
     return file;
 }
 
@@ -110,7 +112,7 @@ ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& 
                                  phrase(Phrase::ModelsGaugeCodes, de),
                                  phrase(Phrase::ModelsSimulator, de),
                                  phrase(Phrase::ModelsManual, de)};
-    const std::array<int, 9> widths = {6, 22, 11, 11, 8, 11, 11, 13, 10};
+    const std::array<int, 9> widths = {6, 22, 11, 11, 8, 11, 16, 13, 10};
     const auto line = [&](const QStringList& fields) {
         if (tab) return fields.join(u'\t');
         QString text;
@@ -131,7 +133,7 @@ ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& 
                      profile.onlineart == u"E" ? phrase(Phrase::ModelsRecord, de) : phrase(Phrase::ModelsLine, de),
                      profile.vorzeichen == u"-" ? phrase(Phrase::ModelsYes, de) : phrase(Phrase::ModelsNo, de),
                      row.signedStatistics ? phrase(Phrase::ModelsSigned, de) : phrase(Phrase::ModelsSizes, de),
-                     QString::fromLatin1(row.gaugeCodes).replace(u' ', u','), QString::fromLatin1(row.simulator),
+                     QString::fromLatin1(row.gaugeCodes).remove(u'$').replace(u' ', u','), QString::fromLatin1(row.simulator),
                      manualPrefix(de) + QString::fromLatin1(row.manual)})
             << Qt::endl;
     }
@@ -173,17 +175,21 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
     }
     if (input.rule == AcceptanceRule::Iso19840 && !args.options.contains(QStringLiteral("max")))
         input.maximum = numberInRange(3 * input.nominal); // as the window proposes
-    if (input.rule == AcceptanceRule::ImoPspc9010) input.maximum.reset();
+    if (input.rule == AcceptanceRule::ImoPspc9010) {
+        if (args.options.contains(QStringLiteral("max"))) err << phrase(Phrase::CliMaxIgnored, de) << Qt::endl;
+        input.maximum.reset();
+    }
 
     const QString path = args.operands.first();
     const QString model = chosenModel(args, context);
-    const std::optional<LoadedFile> file = loadFile(path, model, de, err);
+    const std::optional<LoadedFile> file = loadFile(path, de, err);
     if (!file) return ExitCode::FileTrouble;
 
     // As the statistics count them: signed only for a model with signed
     // statistics and --signed (the window's "+/-" off).
     const bool signedModel = signedStatistics(model);
     const bool absolut = !args.options.contains(QStringLiteral("signed"));
+    if (!absolut && !signedModel) err << phrase(Phrase::CliSignedIgnored, de) << Qt::endl;
     JudgedTable table;
     table.name = QFileInfo(path).fileName();
     for (const LoadedReading& r : file->readings) table.add(r.wert, r.einheit, signedModel, absolut);
@@ -198,6 +204,8 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
         out << line << Qt::endl;
     out << (input.rule == AcceptanceRule::Iso19840 ? QStringLiteral("ISO 19840") : QStringLiteral("IMO PSPC 90/10"))
         << QStringLiteral(": ") << verdictText(result.met, de) << Qt::endl;
+    // A verdict over the first readings of a longer file is no verdict on it.
+    if (file->rowsRead > kMaxReadings) return ExitCode::Incomplete;
     return result.met ? ExitCode::Done : ExitCode::NotMet;
 }
 
@@ -209,6 +217,10 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
         err << phrase(Phrase::CliConvertUsage, de) << Qt::endl;
         return ExitCode::Usage;
     }
+    if (args.options.contains(QStringLiteral("format"))) {
+        err << phrase(Phrase::CliConvertNoFormat, de) << Qt::endl;
+        return ExitCode::Usage;
+    }
     const std::optional<TableFormat> format = formatOfPath(target);
     if (!format || *format == TableFormat::Mes) {
         err << phrase(Phrase::CliConvertEnding, de) << Qt::endl;
@@ -218,7 +230,7 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
     if (!cli.prepare(args, context)) return ExitCode::Usage;
     GaugeSession& session = cli.session;
     const QString path = args.operands.first();
-    const std::optional<LoadedFile> file = loadFile(path, session.identity().geraet, de, err);
+    const std::optional<LoadedFile> file = loadFile(path, de, err);
     if (!file) return ExitCode::FileTrouble;
     session.showTable(kFE);
     session.takeFile(*file);
@@ -226,7 +238,7 @@ ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&
         err << failure << Qt::endl;
         return ExitCode::FileTrouble;
     }
-    return ExitCode::Done;
+    return file->rowsRead > kMaxReadings ? ExitCode::Incomplete : ExitCode::Done;
 }
 
 } // namespace kivo::cli

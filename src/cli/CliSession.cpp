@@ -17,7 +17,7 @@
 namespace kivo::cli {
 
 CliSession::CliSession(QTextStream& err_, bool german_)
-    : view(err_, isatty(fileno(stderr)) != 0, german_), err(err_), german(german_)
+    : view(err_, isatty(fileno(stderr)) != 0), err(err_), german(german_)
 {
     session.attach(std::make_unique<QtSerialLink>(), view);
     session.texte().languageIndex = german ? kGerman : 1;
@@ -37,6 +37,9 @@ bool CliSession::prepare(const CliArgs& args, const CliContext& context)
     }
     session.settleInstallation(context.programFolder, konfi);
     session.setModel(konfi.geraet);
+    // Absolute values on, as the window starts: the same statistics in the
+    // same files.
+    session.tables().setAbsolut(true);
     Texte& texte = session.texte();
     texte.FillMenuTexts();
     texte.FillMessageTexts(session.identity().titleText());

@@ -2,6 +2,9 @@
 
 #include "cli/CliSession.h"
 #include "cli/Interrupt.h"
+#include "platform/PortWatcher.h"
+#include "platform/SerialLink.h"
+#include "session/ModelTable.h"
 #include "session/TableOutput.h"
 #include "shared/LocaleNumber.h"
 #include "table/RecordDate.h"
@@ -42,39 +45,101 @@ private:
 };
 
 // A number option, or `fallback` where it is not given; nullopt (said on
-// `err`) when it is no number above 0.
-std::optional<double> positiveOption(const CliArgs& args, const QString& name, double fallback, bool german,
+// `err`) when it is no number above 0 and at most `most`.
+std::optional<double> positiveOption(const CliArgs& args, const QString& name, double fallback, double most, bool german,
                                      QTextStream& err)
 {
     if (!args.options.contains(name)) return fallback;
     const std::optional<double> v = parseLocaleNumber(args.options.value(name).trimmed());
-    if (v && std::isfinite(*v) && *v > 0 && *v <= 1e7) return *v;
-    err << phrase(Phrase::CliPositive, german).arg(name) << Qt::endl;
+    if (v && std::isfinite(*v) && *v > 0 && *v <= most) return *v;
+    err << phrase(Phrase::CliNumberRange, german).arg(name).arg(most) << Qt::endl;
     return std::nullopt;
 }
 
+// The port the command line names: one operand, not empty; a path that
+// exists here is taken as it is, so "gauge" in this folder is not looked
+// for in /dev. nullopt (said on `err`) when the line names none.
+std::optional<QString> portOperand(const CliArgs& args, Phrase onePort, bool german, QTextStream& err)
+{
+    if (args.operands.size() != 1) {
+        err << phrase(onePort, german) << Qt::endl;
+        return std::nullopt;
+    }
+    const QString port = args.operands.first();
+    if (port.trimmed().isEmpty()) {
+        err << phrase(Phrase::CliPortEmpty, german) << Qt::endl;
+        return std::nullopt;
+    }
+    const QFileInfo here(port);
+    return !port.contains(u'/') && here.exists() ? here.absoluteFilePath() : port;
+}
+
 // The port opened and the gauge asked who it is; Done or the exit code of
-// what went wrong, said on `err`.
+// what went wrong, said on `err`. A gauge of another model than the one
+// chosen is not read: its lines would be taken the wrong way.
 ExitCode reach(CliSession& cli, const QString& port, const Watchdog& watchdog, bool german, QTextStream& err)
 {
     GaugeSession& session = cli.session;
+    const QString chosen = session.identity().geraet;
     session.link().setPortnr(port);
     session.link().prepareConnect();
+    const int messagesBefore = cli.view.messagesShown();
     const GaugeSession::Reach reached = session.reachGauge();
     if (interrupted()) {
         err << phrase(Phrase::CliCancelled, german) << Qt::endl;
         return ExitCode::Interrupted;
     }
-    if (reached == GaugeSession::Reach::Answered) return ExitCode::Done;
     if (reached == GaugeSession::Reach::NotOpen && !cli.view.noPresence() && !watchdog.timedOut()) {
-        const QString why = cli.view.unavailableReason();
-        err << phrase(Phrase::CliPortNotOpened, german).arg(port)
-            << (why.isEmpty() ? QString() : QStringLiteral(": ") + why) << Qt::endl;
+        // The link has said why already, unless the port was simply not there.
+        if (cli.view.messagesShown() == messagesBefore) {
+            const QString why = cli.view.unavailableReason();
+            err << phrase(Phrase::CliPortNotOpened, german).arg(port)
+                << (why.isEmpty() ? QString() : QStringLiteral(": ") + why) << Qt::endl;
+        }
         return ExitCode::PortUnavailable;
     }
-    err << phrase(Phrase::CliNoAnswerAt, german).arg(port) << Qt::endl;
-    return ExitCode::NoAnswer;
+    if (reached != GaugeSession::Reach::Answered) {
+        err << phrase(Phrase::CliNoAnswerAt, german).arg(port) << Qt::endl;
+        return ExitCode::NoAnswer;
+    }
+    const ModelRow* gauge = rowForGauge(session.link().geraet());
+    const ModelRow* model = rowForGauge(chosen);
+    if (gauge && model && gauge != model) {
+        err << phrase(Phrase::CliWrongModel, german)
+                   .arg(port, QString::fromUtf8(gauge->pgmname), QString::fromUtf8(model->pgmname),
+                        QString::fromLatin1(gauge->code))
+            << Qt::endl;
+        return ExitCode::Usage;
+    }
+    return ExitCode::Done;
 }
+
+// The port's going away is noticed as the window notices it: the port list
+// is watched, and the link told. A port the list does not name (a link to
+// a pseudo-terminal) is watched by its path.
+class PortGuard {
+public:
+    PortGuard(GaugeSession& session, const QString& port)
+    {
+        QObject::connect(&watcher, &PortWatcher::portChanged, [&session](int kind, const QString& name) {
+            session.link().portChanged(kind, name);
+        });
+        watcher.start(250);
+#ifndef Q_OS_WIN
+        const QString path = port.startsWith(u'/') ? port : QStringLiteral("/dev/") + port;
+        QObject::connect(&pathCheck, &QTimer::timeout, [&session, port, path] {
+            if (!QFileInfo::exists(path)) session.link().portChanged(kPortUnplugged, port);
+        });
+        pathCheck.start(250);
+#else
+        Q_UNUSED(port);
+#endif
+    }
+
+private:
+    PortWatcher watcher;
+    QTimer pathCheck;
+};
 
 } // namespace
 
@@ -90,17 +155,18 @@ QString numberedPath(const QString& path, int memory)
 ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err)
 {
     const bool de = context.german;
-    if (args.operands.size() != 1) {
-        err << phrase(Phrase::CliDownloadOnePort, de) << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const QString port = args.operands.first();
+    const std::optional<QString> port = portOperand(args, Phrase::CliDownloadOnePort, de, err);
+    if (!port) return ExitCode::Usage;
     const QString memory = args.options.value(QStringLiteral("memory"), QStringLiteral("all"));
     if (memory != u"1" && memory != u"2" && memory != u"all") {
         err << phrase(Phrase::CliMemory, de) << Qt::endl;
         return ExitCode::Usage;
     }
     const QString outPath = args.options.value(QStringLiteral("out"));
+    if (args.options.contains(QStringLiteral("out")) && outPath.trimmed().isEmpty()) {
+        err << phrase(Phrase::CliOutEmpty, de) << Qt::endl;
+        return ExitCode::Usage;
+    }
     std::optional<TableFormat> format = TableFormat::Mes;
     if (args.options.contains(QStringLiteral("format"))) format = formatNamed(args.options.value(QStringLiteral("format")));
     else if (!outPath.isEmpty()) format = formatOfPath(outPath);
@@ -112,15 +178,18 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
         err << phrase(Phrase::CliFormatNeedsOut, de) << Qt::endl;
         return ExitCode::Usage;
     }
-    const std::optional<double> timeout = positiveOption(args, QStringLiteral("timeout"), 30, de, err);
+    const std::optional<double> timeout = positiveOption(args, QStringLiteral("timeout"), 30, 86400, de, err);
     if (!timeout) return ExitCode::Usage;
 
     CliSession cli(err, de);
     if (!cli.prepare(args, context)) return ExitCode::Usage;
     GaugeSession& session = cli.session;
     DeviceLink& link = session.link();
+    // One command from start to end: a cancel or a timeout ends all of it.
+    const DeviceLink::Command command(link);
     const Watchdog watchdog(session, cli.view, qint64(*timeout * 1000));
-    if (const ExitCode reached = reach(cli, port, watchdog, de, err); reached != ExitCode::Done) return reached;
+    const PortGuard guard(session, *port);
+    if (const ExitCode reached = reach(cli, *port, watchdog, de, err); reached != ExitCode::Done) return reached;
 
     link.refineLayout();
     const QString layout = link.profile().speicherlayout.trimmed();
@@ -131,6 +200,12 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
     const bool two = layout.startsWith(u'2');
     if (memory == u"2" && !two) {
         err << phrase(Phrase::CliOneMemoryOnly, de) << Qt::endl;
+        return ExitCode::Usage;
+    }
+    // Two tables one after the other on standard output would read back as
+    // one: each needs a file of its own.
+    if (two && memory == u"all" && outPath.isEmpty()) {
+        err << phrase(Phrase::CliTwoMemoriesNeedOut, de) << Qt::endl;
         return ExitCode::Usage;
     }
     std::vector<int> kinds;
@@ -154,7 +229,7 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
             return ExitCode::Interrupted;
         }
         if (!download.opened) {
-            err << phrase(Phrase::CliPortNotOpened, de).arg(port) << Qt::endl;
+            err << phrase(Phrase::CliPortNotOpened, de).arg(*port) << Qt::endl;
             return ExitCode::PortUnavailable;
         }
         if (!download.complete || !link.CheckConnect()) {
@@ -162,9 +237,19 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
             err << phrase(silent ? Phrase::CliMemorySilent : Phrase::CliTransferBroke, de).arg(name) << Qt::endl;
             return silent ? ExitCode::NoAnswer : ExitCode::Incomplete;
         }
+        // What came whole is written all the same; what is missing is said.
         if (const std::optional<QString> missing = missingReadingsText(download, de)) {
-            err << name << u": " << *missing << Qt::endl;
-            code = ExitCode::Incomplete; // what came is written all the same
+            err << name << QStringLiteral(": ") << *missing << Qt::endl;
+            code = ExitCode::Incomplete;
+        }
+        if (download.exceeded) {
+            err << phrase(Phrase::CliTooManyReadings, de).arg(name).arg(kMaxReadings).arg(qMax(download.announced, download.received))
+                << Qt::endl;
+            code = ExitCode::Incomplete;
+        }
+        if (download.refused > 0) {
+            err << phrase(Phrase::CliReadingsRefused, de).arg(name).arg(download.refused) << Qt::endl;
+            code = ExitCode::Incomplete;
         }
         const int taken = session.tables().count(kind);
         if (outPath.isEmpty()) {
@@ -176,7 +261,9 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
             err << failure << Qt::endl;
             return ExitCode::FileTrouble;
         }
-        err << phrase(Phrase::CliReadingsWritten, de).arg(name).arg(taken).arg(QDir::toNativeSeparators(target))
+        const QString shownTarget = QDir::toNativeSeparators(target);
+        err << (taken == 1 ? phrase(Phrase::CliReadingWritten, de).arg(name, shownTarget)
+                           : phrase(Phrase::CliReadingsWritten, de).arg(name).arg(taken).arg(shownTarget))
             << Qt::endl;
     }
     link.closePort();
@@ -186,22 +273,23 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
 ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err)
 {
     const bool de = context.german;
-    if (args.operands.size() != 1) {
-        err << phrase(Phrase::CliOnlineOnePort, de) << Qt::endl;
+    const std::optional<QString> port = portOperand(args, Phrase::CliOnlineOnePort, de, err);
+    if (!port) return ExitCode::Usage;
+    const QString outPath = args.options.value(QStringLiteral("out"));
+    if (args.options.contains(QStringLiteral("out")) && outPath.trimmed().isEmpty()) {
+        err << phrase(Phrase::CliOutEmpty, de) << Qt::endl;
         return ExitCode::Usage;
     }
-    const QString port = args.operands.first();
-    const QString outPath = args.options.value(QStringLiteral("out"));
     const std::optional<TableFormat> format = outPath.isEmpty() ? TableFormat::Mes : formatOfPath(outPath);
     if (!format) {
         err << phrase(Phrase::CliOnlineEnding, de) << Qt::endl;
         return ExitCode::Usage;
     }
-    const std::optional<double> count = positiveOption(args, QStringLiteral("count"), kMaxReadings, de, err);
-    const std::optional<double> seconds = positiveOption(args, QStringLiteral("seconds"), 0, de, err);
-    const std::optional<double> timeout = positiveOption(args, QStringLiteral("timeout"), 30, de, err);
+    const std::optional<double> count = positiveOption(args, QStringLiteral("count"), kMaxReadings, kMaxReadings, de, err);
+    const std::optional<double> seconds = positiveOption(args, QStringLiteral("seconds"), 0, 7 * 86400, de, err);
+    const std::optional<double> timeout = positiveOption(args, QStringLiteral("timeout"), 30, 86400, de, err);
     if (!count || !seconds || !timeout) return ExitCode::Usage;
-    const int wanted = int(qMin<double>(std::floor(*count), kMaxReadings));
+    const int wanted = int(std::floor(*count));
     if (wanted < 1) {
         err << phrase(Phrase::CliCount, de) << Qt::endl;
         return ExitCode::Usage;
@@ -211,9 +299,11 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
     if (!cli.prepare(args, context)) return ExitCode::Usage;
     GaugeSession& session = cli.session;
     DeviceLink& link = session.link();
+    const DeviceLink::Command command(link);
+    const PortGuard guard(session, *port);
     {
         const Watchdog watchdog(session, cli.view, qint64(*timeout * 1000));
-        if (const ExitCode reached = reach(cli, port, watchdog, de, err); reached != ExitCode::Done) return reached;
+        if (const ExitCode reached = reach(cli, *port, watchdog, de, err); reached != ExitCode::Done) return reached;
     }
 
     MeasurementTables& tables = session.tables();
@@ -240,7 +330,7 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
             saveFailure = writeShownTable(session, outPath, *format);
     };
     if (!link.startOnline()) {
-        err << phrase(Phrase::CliNoAnswerAt, de).arg(port) << Qt::endl;
+        err << phrase(Phrase::CliNoAnswerAt, de).arg(*port) << Qt::endl;
         return ExitCode::NoAnswer;
     }
 
@@ -262,13 +352,16 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
         const bool limited = taken == 0 || args.options.contains(QStringLiteral("timeout"));
         silent = limited && quiet.elapsed() > qint64(*timeout * 1000);
         if (interrupted() || taken >= wanted || silent || !link.CheckConnect() || !saveFailure.isEmpty()
+            || link.onlineStopped()
             || (*seconds > 0 && clock.elapsed() >= qint64(*seconds * 1000)))
             loop.quit();
     });
     tick.start(20);
     loop.exec();
     const bool lost = !link.CheckConnect();
+    const bool held = link.onlineStopped();
     link.closePort();
+    if (cli.view.damagedOnline() > 0) err << phrase(Phrase::CliDamagedOnline, de).arg(cli.view.damagedOnline()) << Qt::endl;
 
     // A batch may bring more than were wanted: the table keeps the first.
     if (tables.count(kOnline) > wanted) {
@@ -285,8 +378,17 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
         err << phrase(Phrase::CliLinkLost, de) << Qt::endl;
         return ExitCode::Incomplete;
     }
+    if (held) {
+        err << phrase(Phrase::CliOnlineHeld, de) << Qt::endl;
+        return ExitCode::Incomplete;
+    }
     if (silent && taken == 0) {
         err << phrase(Phrase::CliNoReadingSent, de) << Qt::endl;
+        return ExitCode::NoAnswer;
+    }
+    // Asked for a number of readings, the gauge fell silent before them.
+    if (silent && args.options.contains(QStringLiteral("count")) && taken < wanted) {
+        err << phrase(Phrase::CliFewerReadings, de).arg(*timeout).arg(taken).arg(wanted) << Qt::endl;
         return ExitCode::NoAnswer;
     }
     return ExitCode::Done;

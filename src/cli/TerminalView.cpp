@@ -1,11 +1,8 @@
 #include "cli/TerminalView.h"
 
-#include "texts/Phrases.h"
-
 namespace kivo::cli {
 
-TerminalView::TerminalView(QTextStream& err_, bool progressShown_, bool german_)
-    : err(err_), progressShown(progressShown_), german(german_)
+TerminalView::TerminalView(QTextStream& err_, bool progressShown_) : err(err_), progressShown(progressShown_)
 {
     waitClock.start();
 }
@@ -32,6 +29,7 @@ void TerminalView::waitStarted()
 MsgAnswer TerminalView::message(const QString& text, MsgIcon)
 {
     endProgressLine();
+    ++messageCount;
     // A message box's line breaks are one line here.
     err << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(u'\n', u' ') << Qt::endl;
     return MsgAnswer::OK;
@@ -44,9 +42,10 @@ void TerminalView::identified(const std::optional<QString>& failure)
 
 void TerminalView::downloadProgress(int linesSeen)
 {
-    if (!progressShown) return;
+    if (!progressShown || linesSeen == lastShown) return;
+    lastShown = linesSeen;
     progressOpen = true;
-    err << u'\r' << qMin(linesSeen, qMax(expected, linesSeen)) << u'/' << expected << Qt::flush;
+    err << u'\r' << linesSeen << u'/' << expected << Qt::flush;
 }
 
 void TerminalView::onlineLinesTaken()
@@ -54,11 +53,11 @@ void TerminalView::onlineLinesTaken()
     if (onOnlineLines) onOnlineLines();
 }
 
-void TerminalView::onlineLineRefused(int refused)
-{
-    message(phrase(Phrase::DamagedLinesRefused, german).arg(refused), MsgIcon::None);
-}
+// Said once when the session ends: a noisy wire would fill the terminal.
+void TerminalView::onlineLineRefused(int refused) { damaged = refused; }
 
-void TerminalView::onlineHeld(const QString& text) { message(text, MsgIcon::None); }
+// The command says it ends the readings; the window's advice to choose
+// Online again is no use here.
+void TerminalView::onlineHeld(const QString&) {}
 
 } // namespace kivo::cli

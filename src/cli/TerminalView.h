@@ -14,7 +14,7 @@ namespace kivo::cli {
 
 class TerminalView : public SessionView {
 public:
-    TerminalView(QTextStream& err, bool progressShown, bool german);
+    TerminalView(QTextStream& err, bool progressShown);
 
     // What became of the last command.
     bool portUnavailable() const { return unavailable; }
@@ -25,11 +25,18 @@ public:
     bool waiting() const { return waitRuns; }
     qint64 waitedMs() const { return waitClock.elapsed(); }
     // The readings a download will bring, for the running count.
-    void expect(int announced) { expected = announced; }
+    void expect(int announced)
+    {
+        expected = announced;
+        lastShown = -1;
+    }
     // Lines that came together online, all taken.
     std::function<void()> onOnlineLines;
     // The progress line ends before anything else is written.
     void endProgressLine();
+    // Messages written so far, and damaged online lines refused.
+    int messagesShown() const { return messageCount; }
+    int damagedOnline() const { return damaged; }
 
     void showOpening() override {}
     void showStillConnected() override {}
@@ -55,7 +62,6 @@ public:
 private:
     QTextStream& err;
     bool progressShown;
-    bool german;
     bool progressOpen = false;
     int expected = 0;
     bool unavailable = false;
@@ -64,6 +70,9 @@ private:
     QString reason;
     bool waitRuns = false;
     QElapsedTimer waitClock;
+    int messageCount = 0;
+    int damaged = 0;
+    int lastShown = -1; // the count the progress line shows
 };
 
 } // namespace kivo::cli

@@ -6,6 +6,7 @@
 #include "cli/GaugeCommands.h"
 #include "cli/Interrupt.h"
 #include "session/ProgramState.h"
+#include "texts/Phrases.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -40,7 +41,10 @@ const char* const kUsage =
     "  convert FILE.mes --out FILE.csv|FILE.xlsx|FILE.odt\n"
     "                                      a measurement file as CSV, workbook or document\n"
     "  judge FILE --rule iso19840|imo-pspc --nominal N [--max M] [--correction C] [--signed]\n"
-    "                                      the acceptance check of a measurement file\n"
+    "                                      the acceptance check of a measurement file;\n"
+    "                                      iso19840: --max defaults to 3 x N, as the window\n"
+    "                                      proposes; --signed: the RK models' readings keep\n"
+    "                                      their sign (the window's \"+/-\" off)\n"
     "\n"
     "Options:\n"
     "  --model CODE    the gauge model (RKT, RKS, RKM, DOR, ZR, VX); else Konfi.ini\n"
@@ -62,7 +66,9 @@ const char* const kUsage =
     "  2  usage (or a table that cannot be judged)\n"
     "  3  the port cannot be opened\n"
     "  4  the gauge did not answer (within --timeout)\n"
-    "  5  the transfer was incomplete or damaged (what came is written)\n"
+    "  5  the transfer was incomplete or damaged: a dump that broke off writes\n"
+    "     nothing; of a whole dump with damaged, refused or too many lines, the\n"
+    "     readings taken are written; a file past 5000 readings was read in part\n"
     "  6  a file could not be read or written\n"
     "  130  cancelled by Ctrl+C\n";
 
@@ -117,5 +123,11 @@ int main(int argc, char** argv)
     else
         err << (args->command.isEmpty() ? QStringLiteral("no command") : QStringLiteral("unknown command ") + args->command)
             << Qt::endl << kUsage;
+    // A script must learn that what it reads from us is not all there.
+    out.flush();
+    if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        err << kivo::phrase(kivo::Phrase::CliStdoutFailed, context.german) << Qt::endl;
+        if (code == ExitCode::Done || code == ExitCode::NotMet) code = ExitCode::FileTrouble;
+    }
     return int(code);
 }

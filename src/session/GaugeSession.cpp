@@ -145,28 +145,32 @@ GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind
     return intake;
 }
 
-bool GaugeSession::takeLine(const QString& zeile)
+bool GaugeSession::takeLine(const QString& zeile) { return takeAndTell(zeile).kept; }
+
+GaugeSession::Intake GaugeSession::takeAndTell(const QString& zeile)
 {
     const QDateTime now = QDateTime::currentDateTime();
     readingDay = dayText(now);
     const Intake intake = takeRecordLine(zeile, shownKind, gauge->profile(), now);
-    if (intake.error.isEmpty()) return intake.kept;
+    if (intake.error.isEmpty()) return intake;
     const QString text = QStringLiteral("Fill Messdaten: ") + intake.error;
     view->message(text, MsgIcon::None);
     logFile.WriteLog(text);
-    return intake.kept;
+    return intake;
 }
 
-void GaugeSession::takeDumpLines(const QStringList& zeilen)
+int GaugeSession::takeDumpLines(const QStringList& zeilen)
 {
+    int refused = 0;
     emit fillingTable(true);
     for (int i = 0; i < zeilen.size() && i < kMaxReadings && !zeilen[i].isEmpty(); ++i) {
         // A message box about a refused line lets the operator choose the
         // online table meanwhile: the dump is not written into it.
         if (shownKind != kFE && shownKind != kNFE) break;
-        takeLine(zeilen[i]);
+        if (!takeAndTell(zeilen[i]).error.isEmpty()) ++refused;
     }
     emit fillingTable(false);
+    return refused;
 }
 
 void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
@@ -291,6 +295,7 @@ GaugeSession::MemoryDownload GaugeSession::downloadMemory()
     d.opened = true;
     tableSet.setSatznr(1);
     d.announced = announcedCount(kind);
+    dumpExceeded = false;
     emit downloadStarted(kind, d.announced);
     d.complete = gauge->downloadMemory(QString::fromLatin1(kind == kFE ? kBefehlSpeicher1 : kBefehlSpeicher2));
     d.cancelled = !d.complete && gauge->commandStopped();
@@ -301,7 +306,8 @@ GaugeSession::MemoryDownload GaugeSession::downloadMemory()
     if (gauge->hasEnded()) return d;
     // A cancelled or broken download is not taken; after a switch-off the
     // gauge is not asked again.
-    if (d.complete && gauge->CheckConnect()) takeDumpLines(gauge->dumpLines());
+    d.exceeded = dumpExceeded;
+    if (d.complete && gauge->CheckConnect()) d.refused = takeDumpLines(gauge->dumpLines());
     return d;
 }
 

@@ -104,8 +104,8 @@ public:
     // is told and logged. True when the reading was taken.
     bool takeLine(const QString& zeile);
     // The lines of a memory dump into the table on show, up to the table's
-    // size or the first empty line.
-    void takeDumpLines(const QStringList& zeilen);
+    // size or the first empty line; how many of them were refused.
+    int takeDumpLines(const QStringList& zeilen);
 
     // The table on show as its views draw it: the rows' order and marks.
     const ShownTable& shown() const { return shownRows; }
@@ -153,6 +153,8 @@ public:
         int announced = 0;       // readings the gauge said it holds (up to the table's size)
         int received = 0;        // lines that came
         int damaged = 0;         // lines refused as damaged
+        int refused = 0;         // whole lines whose reading the table could not take (told on their own)
+        bool exceeded = false;   // the gauge sent more than the table holds
         // Whole, yet fewer lines than announced, or some damaged.
         bool isShort() const;
     };
@@ -197,6 +199,9 @@ signals:
     void gaugeIdentified();
 
 private:
+    // A record line into the table on show, a fault told and logged.
+    Intake takeAndTell(const QString& zeile);
+
     // The device link's view: what is the inspection's is kept here, the
     // rest passes to the session's view.
     void showOpening() override { view->showOpening(); }
@@ -217,7 +222,11 @@ private:
     MsgAnswer message(const QString& text, MsgIcon icon) override { return view->message(text, icon); }
     void identified(const std::optional<QString>& failure) override;
     void downloadProgress(int linesSeen) override { view->downloadProgress(linesSeen); }
-    void dumpSplit(bool exceeded) override { view->dumpSplit(exceeded); }
+    void dumpSplit(bool exceeded) override
+    {
+        dumpExceeded = exceeded;
+        view->dumpSplit(exceeded);
+    }
     void onlineRecord(const QString& zeile) override;
     bool onlineLine(const QString& zeile) override;
     void onlineLinesTaken() override { view->onlineLinesTaken(); }
@@ -241,6 +250,7 @@ private:
     ShownTable shownRows;
     std::array<QString, 3> fileNames; // by table kind
     int shownKind = kFE;
+    bool dumpExceeded = false; // the last dump held more than the table
     bool onlineFullReported = false; // said once per online session
 };
 

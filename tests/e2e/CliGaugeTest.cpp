@@ -208,4 +208,86 @@ TEST(CliGauge, ConvertWritesWorkbookAndDocument)
     EXPECT_TRUE(content.contains(u"90,3"_s)) << content.left(400).toStdString();
 }
 
+// What a lab's script must not miss: a table cut short or a reading
+// refused gives 5, a gauge of another model or two memories mixed on one
+// output are refused, a full disk under standard output gives 6, a pulled
+// cable ends the command, and the statistics are the window's.
+TEST(CliGauge, WhatALabsScriptMustNotMiss)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    const QStringList rks = {u"--model"_s, u"RKS"_s, u"--timeout"_s, u"2"_s};
+    // A value no measurement file could hold, among good ones.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s,
+                                           bench.gaugeFile(u"huge.txt"_s, {recordLine(1, "12.5", "um"),
+                                                                           recordLine(2, "9999999999", "um"),
+                                                                           recordLine(3, "-3.5", "um")})}))
+                    .ready());
+    const QString out = bench.session.path(u"huge.mes"_s);
+    const CliRun refused = cli(bench.session, QStringList{u"download"_s, bench.link(), u"--out"_s, out} + rks);
+    EXPECT_EQ(refused.exitCode, 5) << refused.err.toStdString();
+    EXPECT_TRUE(refused.err.contains(u"1 readings were not taken"_s)) << refused.err.toStdString();
+    // The statistics of absolute values, as the window starts.
+    const QString written = fromCp1252(DriveSession::readFile(out));
+    EXPECT_TRUE(written.contains(u"Statistics:  with absolute values"_s)) << written.left(300).toStdString();
+    EXPECT_TRUE(written.contains(u"Minimum                3.50 um"_s)) << written.left(400).toStdString();
+
+    // More than the table holds.
+    QList<QByteArray> many;
+    for (int i = 1; i <= 5003; ++i) many << recordLine(i, "10.0", "um");
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, bench.gaugeFile(u"many.txt"_s, many)}))
+                    .ready());
+    const CliRun cut = cli(bench.session, QStringList{u"download"_s, bench.link(), u"--out"_s, out} + rks);
+    EXPECT_EQ(cut.exitCode, 5) << cut.err.toStdString();
+    EXPECT_TRUE(cut.err.contains(u"only the first 5000 of 5003"_s)) << cut.err.toStdString();
+
+    // Another model than the one named; an option given twice; a disk
+    // full under standard output.
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const CliRun other = cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"ZR"_s, u"--timeout"_s, u"2"_s});
+    EXPECT_EQ(other.exitCode, 2);
+    EXPECT_TRUE(other.err.contains(u"--model RKS"_s)) << other.err.toStdString();
+    EXPECT_EQ(cli(bench.session, QStringList{u"download"_s, bench.link(), u"--timeout"_s, u"3"_s} + rks).exitCode, 2);
+    QProcess full;
+    full.setProcessEnvironment(cliEnvironment(bench.session.configHome(), bench.session.dataHome()));
+    full.setStandardOutputFile(u"/dev/full"_s);
+    QElapsedTimer clock;
+    clock.start();
+    full.start(QStringLiteral(KIVO_CLI), QStringList{u"download"_s, bench.link()} + rks);
+    EXPECT_EQ(finishCli(full, clock).exitCode, 6);
+
+    // The cable pulled in the middle of a slow download.
+    QList<QByteArray> slow;
+    for (int i = 1; i <= 2000; ++i) slow << recordLine(i, "10.0", "um");
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s, u"--memory1"_s, bench.gaugeFile(u"slow.txt"_s, slow),
+                                           u"--pace-baud"_s, u"9600"_s, u"--unplug-after-ms"_s, u"1200"_s}))
+                    .ready());
+    const CliRun pulled = cli(bench.session, QStringList{u"download"_s, bench.link(), u"--out"_s, out} + rks);
+    EXPECT_EQ(pulled.exitCode, 5) << pulled.err.toStdString();
+}
+
+TEST(CliGauge, TwoMemoriesAreNotMixedOnOneOutput)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s})).ready());
+    const CliRun mixed = cli(bench.session, {u"download"_s, bench.link(), u"--model"_s, u"VX"_s});
+    EXPECT_EQ(mixed.exitCode, 2);
+    EXPECT_TRUE(mixed.out.isEmpty());
+    EXPECT_TRUE(mixed.err.contains(u"--memory 1 or 2"_s)) << mixed.err.toStdString();
+}
+
+TEST(CliGauge, OnlineSaysWhenTheGaugeFellSilentBeforeTheCount)
+{
+    DownloadBench bench("DOR", PortType::Cable);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"DOR"_s, u"--online"_s,
+                                           bench.gaugeFile(u"three.txt"_s, {recordLine(1, "2.315", "mVs"), recordLine(2, "2.298", "mVs"),
+                                                                            recordLine(3, "2.301", "mVs")}),
+                                           u"--online-style"_s, u"V"_s, u"--interval-ms"_s, u"50"_s}))
+                    .ready());
+    const CliRun few = cli(bench.session, {u"online"_s, bench.link(), u"--model"_s, u"DOR"_s, u"--count"_s, u"10"_s,
+                                           u"--timeout"_s, u"1"_s});
+    EXPECT_EQ(few.exitCode, 4) << few.err.toStdString();
+    EXPECT_TRUE(few.err.contains(u"3 of 10 readings came"_s)) << few.err.toStdString();
+    EXPECT_EQ(few.out.count(u"\r\n"_s), 4);
+}
+
 } // namespace

@@ -92,7 +92,7 @@ void Driver::finish()
     // driver's process simply ends.
     std::fflush(stdout);
     std::fflush(stderr);
-    std::_Exit(0);
+    std::_Exit(scriptFaulty ? 3 : 0);
 }
 
 void Driver::pollIdle()
@@ -263,6 +263,9 @@ bool Driver::execute(const QString& line, int&)
         // What the look itself took goes back, so the program's own memory can be measured.
         releaseFreeMemory();
     } else {
+        // A script with a word the driver does not know was mistyped: its
+        // run must not pass for a good one.
+        scriptFaulty = true;
         fail(QStringLiteral("unknown command \"%1\"").arg(line));
         return false;
     }

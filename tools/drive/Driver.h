@@ -48,6 +48,7 @@ private:
     DriverDialogs dialogs;
     std::unique_ptr<frmTransfer> window;
     bool ended = false;
+    bool scriptFaulty = false; // an unknown command: the driver ends with 3
     int clickDepth = 0;
     // The modal window active when each running click started (nullptr: none).
     std::vector<QWidget*> clickModals;
