@@ -7,6 +7,8 @@
 
 #include <QEventLoop>
 #include <QTimer>
+#include "RksReplies.h"
+
 #include <gtest/gtest.h>
 
 using namespace kivo;
@@ -55,9 +57,8 @@ public:
     int batches = 0;
 };
 
-const QByteArray kIdentReply = "RK-SIVAR\r\nVD: 2.05\r\nM1:3\r\n\x04";
-const QByteArray kDump = "RK-SIVAR M1 3\r\n\x02\r\n   1        10.0 um      \r\n   2        11.0 um      \r\n"
-                         "   3        12.0 um      \r\n\x04";
+using kivo::testing::kDump;
+using kivo::testing::kIdentReply;
 
 class DeviceLinkTest : public ::testing::Test {
 protected:

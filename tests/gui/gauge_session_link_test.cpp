@@ -3,6 +3,7 @@
 // table and drawn as rows, a reading deleted.
 
 #include "QuietSessionView.h"
+#include "RksReplies.h"
 #include "platform/FakeSerialLink.h"
 #include "session/GaugeSession.h"
 
@@ -15,9 +16,8 @@ using namespace kivo;
 
 namespace {
 
-const QByteArray kIdentReply = "RK-SIVAR\r\nVD: 2.05\r\nM1:3\r\n\x04";
-const QByteArray kDump = "RK-SIVAR M1 3\r\n\x02\r\n   1        10.0 um      \r\n   2        11.0 um      \r\n"
-                         "   3        12.0 um      \r\n\x04";
+using kivo::testing::kDump;
+using kivo::testing::kIdentReply;
 
 class SessionOverAWire : public ::testing::Test {
 protected:
