@@ -32,9 +32,7 @@ void frmTransfer::cmdprint_Click()
     BuildReportText(QStringLiteral("A"));
     QString failure;
     if (!printText(printer, ReportText + QStringLiteral("\r\n"), &failure)) {
-        const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Drucken nicht möglich: ")
-                                                             : QStringLiteral("Printing failed: "))
-                             + failure;
+        const QString text = texte.say(Phrase::PrintingFailed) + failure;
         MsgBox(text);
         WriteLog(text);
     }

@@ -111,9 +111,9 @@ bool frmTransfer::Form_Load()
     DisableCommands();
     waitWindow->WaitBar->setRange(0, 200);
     waitWindow->WaitBar->setValue(0);
-    waitWindow->Waitmessage->setText(texte.MessageText(13));
+    waitWindow->Waitmessage->setText(texte.text(Msg::BitteWarten));
     waitWindow->Waitmessage->setVisible(true);
-    waitWindow->setWindowTitle(texte.MessageText(14));
+    waitWindow->setWindowTitle(texte.text(Msg::Titel));
     waitWindow->show();
     ComboPort->setVisible(false);
     cmdConnect->setVisible(false);

@@ -44,7 +44,7 @@ void frmTransfer::showStatistics()
     cmdChart->setVisible(true);
     cmdAbs->setVisible(gauge->profile().vorzeichen == u"-");
     cmdGross->setVisible(false);
-    cmdChart->setText(QStringLiteral("Chart"));
+    cmdChart->setText(QStringLiteral("Chart")); // the same in both languages
     txtMittelwert->setVisible(false);
 }
 
@@ -77,10 +77,8 @@ void frmTransfer::cmdAbs_Click()
 
 void frmTransfer::showAbsoluteState()
 {
-    const bool german = texte.languageIndex == kGerman;
     cmdAbs->setChecked(tables.absolut());
-    cmdAbs->setToolTip(tables.absolut() ? (german ? QStringLiteral("Absolutwerte: ein") : QStringLiteral("Absolute values: on"))
-                                        : (german ? QStringLiteral("Absolutwerte: aus") : QStringLiteral("Absolute values: off")));
+    cmdAbs->setToolTip(texte.say(tables.absolut() ? Phrase::AbsoluteValuesOn : Phrase::AbsoluteValuesOff));
 }
 
 void frmTransfer::cmdWerte_Click()

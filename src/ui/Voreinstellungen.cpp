@@ -41,12 +41,12 @@ bool frmTransfer::Voreinstellungen(const QString& aktion_)
         gauge->setPortnr(f.portnr);
         if (!f.comboText.isEmpty()) ComboPort->setEditText(f.comboText);
         if (f.askForPort) {
-            txtWait->setText(texte.MessageText(24));
+            txtWait->setText(texte.text(Msg::PortAuswaehlen));
             txtWait->setVisible(true);
         }
     } else if (aktion == u"CS") {
         failure = settings.writePort(gauge->portnr());
-        setWindowTitle(texte.MessageText(14));
+        setWindowTitle(texte.text(Msg::Titel));
     } else if (aktion == u"LL") {
         return core.loadLimits();
     } else if (aktion == u"LS") {

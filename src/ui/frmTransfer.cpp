@@ -169,6 +169,10 @@ void frmTransfer::createMenus()
     mnuHelp->addAction(mnuHelp1);
 }
 
+// The captions here are those of German until ApplyLanguage sets them in the
+// language of the moment; the ones it leaves ("Clipboard", "MS Word",
+// "MS Excel", "Sort", "Tabelle", "Chart", "+/-", "<=>", "FE", "NFE") are
+// shown alike in both languages.
 void frmTransfer::createControls()
 {
     auto* central = new QWidget(this);
