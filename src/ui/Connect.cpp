@@ -62,9 +62,9 @@ void frmTransfer::cmdConnect_Click()
         gauge->refineLayout();
         SetupMemoryButtons();
         SetupMemoryButtons();
-        Voreinstellungen(QStringLiteral("PI"));
-        Voreinstellungen(QStringLiteral("LL"));
-        Voreinstellungen(QStringLiteral("CS"));
+        loadProjectCaptions();
+        loadLimits();
+        savePort();
         if (gauge->profile().speicherlayout.startsWith(u'X')) optOnline_Click();
         else ReadAllMemories();
         if (programEnded) return;

@@ -24,7 +24,7 @@ void frmTransfer::cmdExcel_Click()
     if (!stats.mixedUnits)
         withChart = MsgBox(texte.text(Msg::ExcelMitChart), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
     if (programEnded) return;
-    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    loadProjectData(); // the saved project data, not unsaved edits
     const WorkbookLayout layout = buildWorkbook(core.workbookInput(QLocale()), withChart);
     finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),
                  [&layout, german](const QString& path) { return writeWorkbook(layout, path, german); });

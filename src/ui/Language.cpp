@@ -74,8 +74,8 @@ void frmTransfer::English_Click()
     ApplyLanguage();
     SetupGrid();
     RelabelMemoryCaptions();
-    Voreinstellungen(QStringLiteral("SS"));
-    Voreinstellungen(QStringLiteral("PI"));
+    saveLanguage();
+    loadProjectCaptions();
     ShowLimitsCaption();
     refreshTableInLanguage();
     setLanguageTicks();
@@ -87,8 +87,8 @@ void frmTransfer::German_Click()
     ApplyLanguage();
     SetupGrid();
     RelabelMemoryCaptions();
-    Voreinstellungen(QStringLiteral("SS"));
-    Voreinstellungen(QStringLiteral("PI"));
+    saveLanguage();
+    loadProjectCaptions();
     ShowLimitsCaption();
     setLanguageTicks();
     refreshTableInLanguage();

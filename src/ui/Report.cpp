@@ -13,7 +13,7 @@ namespace kivo {
 
 void frmTransfer::BuildReportText(const QString& mode)
 {
-    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    loadProjectData(); // the saved project data, not unsaved edits
     ReportText = buildReportText(core.reportInput(QLocale()), mode.isEmpty() ? 'A' : mode[0].toLatin1());
 }
 

@@ -74,7 +74,7 @@ bool frmTransfer::Form_Load()
     gauge->setSchalterStop(false);
 
     // 4.-7. Model and brand.
-    Voreinstellungen(QStringLiteral("KL"));
+    loadKonfi();
     setStatusFieldLook(1125, 285, QColor(64, 64, 64), QColor(120, 255, 140), 9);
     applyModelRow();
     applyBrand();
@@ -102,7 +102,7 @@ bool frmTransfer::Form_Load()
     QApplication::clipboard()->clear();
 
     // 16. Language.
-    Voreinstellungen(QStringLiteral("SL"));
+    loadLanguage();
     texte.languageIndex = clampLanguage(texte.languageIndex);
     texte.FillMessageTexts(identity.titleText());
     ApplyLanguage();
@@ -120,7 +120,7 @@ bool frmTransfer::Form_Load()
     ComboPort->setEditText(QString());
     ComboPort_Change(); // an empty box leaves Connect disabled until a port is chosen
     ScanPorts();
-    Voreinstellungen(QStringLiteral("CL"));
+    loadPort();
     waitWindow->hide();
     waitWindow->Waitmessage->setVisible(false);
 

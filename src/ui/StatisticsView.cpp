@@ -100,8 +100,8 @@ void frmTransfer::limitsSaved()
 
 void frmTransfer::cmdProjekt_Click()
 {
-    Voreinstellungen(QStringLiteral("PI"));
-    Voreinstellungen(QStringLiteral("PL"));
+    loadProjectCaptions();
+    loadProjectData();
     projektWindow->show();
     projektWindow->raise();
     projektWindow->Form_Activate();
@@ -111,7 +111,7 @@ void frmTransfer::cmdWerte_LostFocus()
 {
     if (tables.limits().wertechanged) {
         RefreshTable(); // recolour the rows against the new limits
-        Voreinstellungen(QStringLiteral("LS"));
+        saveLimits();
     }
     ShowLimitsCaption();
 }
