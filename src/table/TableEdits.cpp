@@ -62,7 +62,8 @@ std::vector<Msg> compareLimits(double Emin, double Emax, double Esoll)
     if (Emin != 0 && Emax != 0 && Emin > Emax) warnings.push_back(Msg::MinimumUeberMaximum);
     // Only the limits that are set bound the target: with no upper limit a
     // target above the lower one is fine.
-    if (Esoll != 0 && ((Emax != 0 && Esoll > Emax) || (Emin != 0 && Esoll < Emin))) warnings.push_back(Msg::SollwertAusserhalb);
+    if (Esoll != 0 && ((Emax != 0 && Esoll > Emax) || (Emin != 0 && Esoll < Emin)))
+        warnings.push_back(Msg::SollwertAusserhalb);
     return warnings;
 }
 

@@ -146,7 +146,8 @@ void frmTransfer::showNotConnected()
 void frmTransfer::showDeviceUnavailable(const QString& reason)
 {
     // Why, on the screen itself: a tooltip is found by nobody.
-    txtWait->setText(reason.isEmpty() ? texte.text(Msg::GeraetNichtVerfuegbar) : texte.text(Msg::GeraetNichtVerfuegbar) + u' ' + reason);
+    const QString unavailable = texte.text(Msg::GeraetNichtVerfuegbar);
+    txtWait->setText(reason.isEmpty() ? unavailable : unavailable + u' ' + reason);
     txtWait->setToolTip(reason);
     txtWait->setVisible(true);
     cmdConnect->setText(texte.text(Menu::Verbinden));

@@ -162,7 +162,8 @@ void frmTransfer::downloadEnded()
     progressBar->setVisible(false);
     if (programEnded) return;
     if (txtSpeicher->text() == readingText())
-        txtSpeicher->setText(texte.languageIndex == languageBeforeDownload ? statusBeforeDownload : texte.text(Msg::Bereit));
+        txtSpeicher->setText(texte.languageIndex == languageBeforeDownload ? statusBeforeDownload
+                                                                           : texte.text(Msg::Bereit));
 }
 
 QString frmTransfer::readingText() const
@@ -182,7 +183,8 @@ void frmTransfer::ParseDownloadedLines(const QStringList& zeilen) { core.takeDum
 
 void frmTransfer::dumpSplit(bool exceeded)
 {
-    if (exceeded) MsgBox(texte.text(Msg::MaximaleAnzahlUeberschritten) + QStringLiteral(" ") + QString::number(kMaxReadings));
+    if (exceeded)
+        MsgBox(texte.text(Msg::MaximaleAnzahlUeberschritten) + QStringLiteral(" ") + QString::number(kMaxReadings));
     if (MSFlex->Rows() > 2) ScrollToLastRow();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
 }

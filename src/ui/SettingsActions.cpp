@@ -18,7 +18,7 @@
 
 namespace kivo {
 
-bool frmTransfer::settingsOpen()
+bool frmTransfer::beginSettings()
 {
     if (programEnded) return false; // nothing is written after the program has ended
     settings.setLanguage(texte.languageIndex);
@@ -27,7 +27,7 @@ bool frmTransfer::settingsOpen()
 
 bool frmTransfer::loadKonfi()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     KonfiFields f{identity.geraet, identity.brandCode, identity.brandName, identity.kpgmname};
     SettingsOutcome failure = settings.readKonfi(f);
     // A code of no model would start a program without a name, pictures or
@@ -45,7 +45,7 @@ bool frmTransfer::loadKonfi()
 
 bool frmTransfer::loadPort()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     PortIniFields f{gauge->portnr(), ComboPort->currentText(), false};
     const SettingsOutcome failure = settings.readPort(f);
     gauge->setPortnr(f.portnr);
@@ -59,7 +59,7 @@ bool frmTransfer::loadPort()
 
 bool frmTransfer::savePort()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     const SettingsOutcome failure = settings.writePort(gauge->portnr());
     setWindowTitle(texte.text(Msg::Titel));
     return core.reportSettings(failure);
@@ -67,31 +67,31 @@ bool frmTransfer::savePort()
 
 bool frmTransfer::loadLimits()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     return core.loadLimits();
 }
 
 bool frmTransfer::saveLimits()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     return core.reportSettings(settings.writeLimits(tables.limits(), QLocale()));
 }
 
 bool frmTransfer::loadLanguage()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     return core.reportSettings(settings.readLanguage(texte.languageIndex));
 }
 
 bool frmTransfer::saveLanguage()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     return core.reportSettings(settings.writeLanguage(texte.languageIndex));
 }
 
 bool frmTransfer::loadProjectCaptions()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     const bool read = core.loadProjectCaptions();
     for (size_t i = 0; i < kProjectFields; ++i) projektWindow->lblFelder[i]->setText(core.projectCaptions()[i]);
     return read;
@@ -99,7 +99,7 @@ bool frmTransfer::loadProjectCaptions()
 
 bool frmTransfer::saveProjectData()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     // The dialog's copy, handed to the session to keep and save.
     ProjectData data = core.projectData();
     for (size_t i = 0; i < data.felder.size(); ++i) data.felder[i] = projektWindow->txtFelder[i]->text();
@@ -110,7 +110,7 @@ bool frmTransfer::saveProjectData()
 
 bool frmTransfer::loadProjectData()
 {
-    if (!settingsOpen()) return false;
+    if (!beginSettings()) return false;
     const bool read = core.loadProjectData();
     const ProjectData& data = core.projectData();
     for (size_t i = 0; i < data.felder.size(); ++i) projektWindow->txtFelder[i]->setText(data.felder[i]);

@@ -22,7 +22,8 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
         RebuildTable(); // takes the marks off
         return;
     }
-    if (MsgBox(texte.text(Msg::ZeileWirklichLoeschen), MsgButtons::OKCancel, MsgIcon::Information) != MsgAnswer::OK) return;
+    if (MsgBox(texte.text(Msg::ZeileWirklichLoeschen), MsgButtons::OKCancel, MsgIcon::Information) != MsgAnswer::OK)
+        return;
     if (core.shown().rows() == 1) {
         // The last reading goes only with the whole table.
         MsgBox(texte.text(Msg::BitteTabelleLoeschen), MsgButtons::OKCancel, MsgIcon::Information);

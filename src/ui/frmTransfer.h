@@ -225,7 +225,7 @@ private:
     void ClearRecordTexts();
     // The settings files the window reads and writes; each is false when it
     // failed (and the operator was told).
-    bool settingsOpen(); // false once the program has ended
+    bool beginSettings(); // each starts here: false once the program has ended
     bool loadKonfi();    // the model and the brand
     bool loadPort();
     bool savePort();

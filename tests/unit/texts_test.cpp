@@ -198,7 +198,8 @@ TEST_F(TexteTest, NoPhraseRepeatsAnEntryOfTheTables)
         for (int i = 0; i < size; ++i) {
             const auto key = keyOf(i);
             const QString german = tableText(key, true);
-            if (!german.isEmpty()) entries.emplace(std::pair(german, tableText(key, false)), table + QString::number(i));
+            if (german.isEmpty()) continue;
+            entries.emplace(std::pair(german, tableText(key, false)), table + QString::number(i));
         }
     };
     collect([](int i) { return Menu(i); }, Texte::kMenuEntries, "Menu ");
