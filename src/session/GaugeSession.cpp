@@ -232,8 +232,8 @@ std::array<QString, 4> GaugeSession::rowCells(int row, const QLocale& locale) co
 
 std::array<QString, 4> GaugeSession::heading() const
 {
-    return {tableDate(shownKind), languageTexts.MessageText(0), languageTexts.MessageText(1),
-            languageTexts.MessageText(2)};
+    return {tableDate(shownKind), languageTexts.text(Msg::Nr), languageTexts.text(Msg::Messwert),
+            languageTexts.text(Msg::Messeinheit)};
 }
 
 void GaugeSession::deleteReading(int slot)

@@ -56,13 +56,14 @@ LimitEntry readLimitEntry(const QString& text, bool target, const QLocale& local
     return entry;
 }
 
-std::vector<int> compareLimits(double Emin, double Emax, double Esoll)
+std::vector<Msg> compareLimits(double Emin, double Emax, double Esoll)
 {
-    std::vector<int> warnings;
-    if (Emin != 0 && Emax != 0 && Emin > Emax) warnings.push_back(35);
+    std::vector<Msg> warnings;
+    if (Emin != 0 && Emax != 0 && Emin > Emax) warnings.push_back(Msg::MinimumUeberMaximum);
     // Only the limits that are set bound the target: with no upper limit a
     // target above the lower one is fine.
-    if (Esoll != 0 && ((Emax != 0 && Esoll > Emax) || (Emin != 0 && Esoll < Emin))) warnings.push_back(36);
+    if (Esoll != 0 && ((Emax != 0 && Esoll > Emax) || (Emin != 0 && Esoll < Emin)))
+        warnings.push_back(Msg::SollwertAusserhalb);
     return warnings;
 }
 

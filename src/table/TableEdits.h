@@ -3,6 +3,7 @@
 // the order the Sort button gives, and the limits dialog's field rules.
 
 #include "table/Records.h"
+#include "texts/TextKeys.h"
 
 #include <QLocale>
 #include <QString>
@@ -33,9 +34,9 @@ struct LimitEntry {
 // `target`: an empty target field is set to "0"; an empty limit stays empty.
 LimitEntry readLimitEntry(const QString& text, bool target, const QLocale& locale);
 
-// The warnings of the three limits, as MessageText numbers: 35 "Minimum
-// größer als Maximum!", 36 the target outside the limits. A limit of 0 is
-// not set and is not compared with.
-std::vector<int> compareLimits(double Emin, double Emax, double Esoll);
+// The warnings of the three limits: the minimum above the maximum, the
+// target outside the limits. A limit of 0 is not set and is not compared
+// with.
+std::vector<Msg> compareLimits(double Emin, double Emax, double Esoll);
 
 } // namespace kivo

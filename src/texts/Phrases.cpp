@@ -27,6 +27,9 @@ constexpr Pair kPhrases[] = {
      "The gauge did not answer. Please check: Is it switched on? Is the right port chosen? "},
     {Phrase::ConnectHintPairing, "Ist es mit diesem PC gekoppelt?", "Is it paired with this computer?"},
     {Phrase::ConnectHintCable, "Steckt das Kabel?", "Is the cable plugged in?"},
+    {Phrase::NoAnswerAppended, " – das Gerät hat nicht geantwortet.", " – the gauge did not answer."},
+    {Phrase::WaitingForGauge, "Warten auf das Gerät – Esc bricht ab", "Waiting for the gauge – Esc cancels"},
+    {Phrase::CancelWait, "Abbrechen", "Cancel"},
 
     // The ports as the operator sees them listed
     {Phrase::PortKindBluetooth, "Bluetooth-Schnittstelle", "Bluetooth serial port"},
@@ -42,6 +45,8 @@ constexpr Pair kPhrases[] = {
     {Phrase::OnlineHeld,
      "Online-Messung angehalten: das Gerät sendete \"%1\". Online wählen, um fortzufahren.",
      "Online readings stopped: the gauge sent \"%1\". Choose Online to go on."},
+    {Phrase::OnlineLineRefused, "1 beschädigte Zeile verworfen", "1 damaged line refused"},
+    {Phrase::OnlineLinesRefused, "%1 beschädigte Zeilen verworfen", "%1 damaged lines refused"},
 
     // A download against the count the gauge announced
     {Phrase::ReadingsOnlyArrived, "Das Gerät meldete %1 Messwerte, empfangen wurden nur %2",
@@ -51,6 +56,9 @@ constexpr Pair kPhrases[] = {
     {Phrase::OneLineDamaged, "; 1 Zeile war beschädigt", "; 1 line was damaged"},
     {Phrase::LinesDamaged, "; %1 Zeilen waren beschädigt", "; %1 lines were damaged"},
     {Phrase::ReadMemoryAgain, ". Bitte den Speicher erneut lesen.", ". Please read the memory again."},
+    {Phrase::ReadingStatus, "LESEN", "READING"},
+    {Phrase::ReadingCancelled, "Lesen abgebrochen – es wurde nichts übernommen.",
+     "Reading cancelled – nothing was taken."},
 
     // Files
     {Phrase::FileNotWritten, "Die Datei %1 kann nicht geschrieben werden: %2", "The file %1 cannot be written: %2"},
@@ -61,6 +69,25 @@ constexpr Pair kPhrases[] = {
     {Phrase::PathNotFound, "Pfad nicht gefunden: %1", "Path not found: %1"},
     {Phrase::WorkbookIncomplete, "die Arbeitsmappe ist unvollständig", "the workbook is incomplete"},
     {Phrase::ZipNotWritten, "das Zip-Archiv konnte nicht geschrieben werden", "the zip archive could not be written"},
+
+    // Files as the window says it
+    {Phrase::FileSaved, "Gespeichert: ", "Saved: "},
+    {Phrase::FileNotSaved, "Die Datei %1 konnte nicht gespeichert werden: %2", "The file %1 could not be saved: %2"},
+    {Phrase::FileCouldNotBeRead, "Die Datei %1 konnte nicht gelesen werden: %2", "The file %1 could not be read: %2"},
+    {Phrase::LinesNotLoaded, "%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen",
+     "%1 lines in %2 were not readings and were not loaded"},
+    {Phrase::FirstReadingsLoaded, "Nur die ersten %3 von %2 Messwerten aus %1 wurden geladen",
+     "Only the first %3 of %2 readings in %1 were loaded"},
+    {Phrase::LastLineCut, "%1 endet mitten in einer Zeile; diese letzte Zeile wurde nicht geladen.",
+     "%1 ends in the middle of a line; that last line was not loaded."},
+    {Phrase::EarlierOnlineFileKept, "%1 der letzten Sitzung aufbewahrt als %2", "%1 of the last session kept as %2"},
+    {Phrase::ReportFileName, "Bericht", "Report"},
+    {Phrase::ExportNotOpened, "Kein Programm hat die Datei geöffnet. Sie wurde gespeichert unter:\n",
+     "No program opened the file. It was saved as:\n"},
+    {Phrase::PrintingFailed, "Drucken nicht möglich: ", "Printing failed: "},
+    {Phrase::ManualNotFound, "Datei %1 wurde nicht gefunden", "File %1 not found "},
+    {Phrase::ManualNotOpened, "Kein Programm hat die Datei geöffnet. Sie liegt unter:\n",
+     "No program opened the file. It is at:\n"},
 
     // Settings files
     {Phrase::FileTooLarge, "%1 ist zu groß", "%1 is too large"},
@@ -101,6 +128,35 @@ constexpr Pair kPhrases[] = {
      "Every reading ≥ 90 % of nominal (%1 µm): lowest %2 µm"},
     {Phrase::VerdictMet, "erfüllt", "met"},
     {Phrase::VerdictNotMet, "nicht erfüllt", "not met"},
+
+    // The main window's later menus and buttons
+    {Phrase::MenuEvaluation, "Auswertung", "Evaluation"},
+    {Phrase::MenuAcceptanceCheck, "Abnahmeprüfung…", "Acceptance check…"},
+    {Phrase::MenuCsvExport, "&Als CSV exportieren…", "Export as &CSV…"},
+    {Phrase::AbsoluteValuesOn, "Absolutwerte: ein", "Absolute values: on"},
+    {Phrase::AbsoluteValuesOff, "Absolutwerte: aus", "Absolute values: off"},
+
+    // The acceptance check's window
+    {Phrase::AcceptanceTitle, "Abnahmeprüfung", "Acceptance check"},
+    {Phrase::RuleLabel, "Regel:", "Rule:"},
+    {Phrase::NominalLabel, "Nennschichtdicke (µm):", "Nominal thickness (µm):"},
+    {Phrase::MaximumLabel, "Höchstwert (µm):", "Maximum (µm):"},
+    {Phrase::CorrectionLabel, "Korrekturwert (µm):", "Correction (µm):"},
+    {Phrase::CheckButton, "&Prüfen", "&Check"},
+    {Phrase::CopyButton, "&Kopieren", "C&opy"},
+    {Phrase::MaximumHint, "Leer: kein Höchstwert", "Empty: no maximum"},
+    {Phrase::CorrectionHint, "Wird von jedem Messwert abgezogen (raue Oberflächen)",
+     "Subtracted from every reading (rough surfaces)"},
+    {Phrase::EnterNominal, "Bitte die Nennschichtdicke eingeben.", "Please enter the nominal thickness."},
+
+    // The project data's window
+    {Phrase::ProjectFieldHint, "Nur Zeichen des westeuropäischen Zeichensatzes (Windows-1252)",
+     "Only characters of the Western European character set (Windows-1252)"},
+    {Phrase::CharacterNotStorable,
+     "„%1“ kann nicht gespeichert werden: nur Zeichen des westeuropäischen "
+     "Zeichensatzes (Windows-1252) sind möglich.",
+     "“%1” cannot be saved: only characters of the Western European "
+     "character set (Windows-1252) can be entered."},
 
     // kivo-cli: a command line that cannot be run
     {Phrase::CliNoModel, "Kein Modell: --model %1 oder Konfi.ini neben dem Programm",

@@ -1,7 +1,8 @@
 #pragma once
 // The texts that came after the numbered tables: messages of the port, the
-// wire, files, the acceptance check and kivo-cli, each in German and
-// English. A text with %1 is completed by the caller with arg().
+// wire, files, the acceptance check, the windows' later captions and
+// kivo-cli, each in German and English. A text with %1 is completed by the
+// caller with arg().
 
 #include <QString>
 
@@ -15,6 +16,9 @@ enum class Phrase {
     ConnectHintStart,
     ConnectHintPairing,
     ConnectHintCable,
+    NoAnswerAppended,
+    WaitingForGauge,
+    CancelWait,
 
     // The ports as the operator sees them listed
     PortKindBluetooth,
@@ -27,6 +31,8 @@ enum class Phrase {
     DamagedLineRefused,
     DamagedLinesRefused,
     OnlineHeld,
+    OnlineLineRefused,
+    OnlineLinesRefused,
 
     // A download against the count the gauge announced
     ReadingsOnlyArrived,
@@ -34,6 +40,8 @@ enum class Phrase {
     OneLineDamaged,
     LinesDamaged,
     ReadMemoryAgain,
+    ReadingStatus,
+    ReadingCancelled,
 
     // Files
     FileNotWritten,
@@ -44,6 +52,20 @@ enum class Phrase {
     PathNotFound,
     WorkbookIncomplete,
     ZipNotWritten,
+
+    // Files as the window says it
+    FileSaved,
+    FileNotSaved,
+    FileCouldNotBeRead,
+    LinesNotLoaded,
+    FirstReadingsLoaded,
+    LastLineCut,
+    EarlierOnlineFileKept,
+    ReportFileName,
+    ExportNotOpened,
+    PrintingFailed,
+    ManualNotFound,
+    ManualNotOpened,
 
     // Settings files
     FileTooLarge,
@@ -75,6 +97,29 @@ enum class Phrase {
     AllAtLeast90Percent,
     VerdictMet,
     VerdictNotMet,
+
+    // The main window's later menus and buttons
+    MenuEvaluation,
+    MenuAcceptanceCheck,
+    MenuCsvExport,
+    AbsoluteValuesOn,
+    AbsoluteValuesOff,
+
+    // The acceptance check's window
+    AcceptanceTitle,
+    RuleLabel,
+    NominalLabel,
+    MaximumLabel,
+    CorrectionLabel,
+    CheckButton,
+    CopyButton,
+    MaximumHint,
+    CorrectionHint,
+    EnterNominal,
+
+    // The project data's window
+    ProjectFieldHint,
+    CharacterNotStorable,
 
     // kivo-cli: a command line that cannot be run
     CliNoModel,

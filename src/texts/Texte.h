@@ -26,19 +26,13 @@ public:
     // title text of the program.
     void FillMessageTexts(const QString& titleText);
 
-    // An entry in the current language.
+    // An entry in the current language. A key on no entry (a number cast
+    // to a key) gives "" rather than reading past the table.
     QString text(Menu key) const { return pick(menu, int(key)); }
     QString text(Msg key) const { return pick(message, int(key)); }
     QString text(Stat key) const { return pick(stat, int(key)); }
     // A phrase of the catalogue in the current language.
     QString say(Phrase key) const { return phrase(key, languageIndex == kGerman); }
-
-    // Being replaced by text(key): the windows still ask by number.
-    // Entry `index` of the table in the current language. An index outside
-    // the table gives "" rather than reading past it.
-    QString MenuText(int index) const { return pick(menu, index); }
-    QString MessageText(int index) const { return pick(message, index); }
-    QString StatText(int index) const { return pick(stat, index); }
 
     // Current interface language; anything but 0 reads the English slot.
     int languageIndex = kGerman;

@@ -12,6 +12,7 @@
 
 namespace kivo {
 
+// "Chart" and "Stat" name the button's next view in both languages.
 void frmTransfer::cmdChart_Click()
 {
     if (MSChart1->isVisible()) {
@@ -30,7 +31,7 @@ void frmTransfer::cmdChart_Click()
     cmdGross->setVisible(true);
     txtMittelwert->setVisible(true);
     txtMittelwert->setStyleSheet(QStringLiteral("color: black;"));
-    txtMittelwert->setText(QStringLiteral("_ _ _") + texte.StatText(4) + u' ' + stats.anz_mean);
+    txtMittelwert->setText(QStringLiteral("_ _ _") + texte.text(Stat::Mittelwert) + u' ' + stats.anz_mean);
     fitWidthToText(txtMittelwert);
     MSChart1->draw(mainChart(core.chartTable(), decimalsForUnit(stats.firstUnit)));
 }

@@ -40,7 +40,7 @@ void frmTransfer::cmdConnect_Click()
     Hourglass hourglass;
     if (!ComboPort->currentText().isEmpty()) {
         if (const auto port = portFromComboText(ComboPort->currentText(), kNumberedPorts)) gauge->setPortnr(*port);
-        txtWait->setText(texte.MessageText(13));
+        txtWait->setText(texte.text(Msg::BitteWarten));
         txtWait->setVisible(true);
         gauge->markNotConnected();
         gauge->closePort();
@@ -62,9 +62,9 @@ void frmTransfer::cmdConnect_Click()
         gauge->refineLayout();
         SetupMemoryButtons();
         SetupMemoryButtons();
-        Voreinstellungen(QStringLiteral("PI"));
-        Voreinstellungen(QStringLiteral("LL"));
-        Voreinstellungen(QStringLiteral("CS"));
+        loadProjectCaptions();
+        loadLimits();
+        savePort();
         if (gauge->profile().speicherlayout.startsWith(u'X')) optOnline_Click();
         else ReadAllMemories();
         if (programEnded) return;
@@ -80,9 +80,7 @@ void frmTransfer::showNoAnswer()
     gauge->closePort();
     gauge->markNotConnected();
     showNotConnected();
-    const QString text = texte.MenuText(55)
-                         + (texte.languageIndex == kGerman ? QStringLiteral(" – das Gerät hat nicht geantwortet.")
-                                                           : QStringLiteral(" – the gauge did not answer."));
+    const QString text = texte.text(Menu::NichtVerbunden) + texte.say(Phrase::NoAnswerAppended);
     txtWait->setText(text);
     WriteLog(text);
     showNoPresence();
@@ -102,11 +100,11 @@ void frmTransfer::disableDeviceCommands()
 
 void frmTransfer::showOpening()
 {
-    txtWait->setText(texte.MessageText(13));
+    txtWait->setText(texte.text(Msg::BitteWarten));
     txtWait->setVisible(true);
 }
 
-void frmTransfer::showStillConnected() { txtWait->setText(texte.MenuText(53)); }
+void frmTransfer::showStillConnected() { txtWait->setText(texte.text(Menu::Verbunden)); }
 
 void frmTransfer::showConnected(const QString& port)
 {
@@ -114,10 +112,10 @@ void frmTransfer::showConnected(const QString& port)
     const ModelProfile& profile = gauge->profile();
     ComboPort->setVisible(false);
     txtWait->setStyleSheet(QStringLiteral("color: rgb(0,0,255);"));
-    txtWait->setText(texte.MenuText(53));
+    txtWait->setText(texte.text(Menu::Verbunden));
     txtWait->setToolTip(QString());
     txtWait->setVisible(true);
-    Frame2->setTitle(QStringLiteral("Com-Port(") + portCaptionName(port, kNumberedPorts) + u')');
+    Frame2->setTitle(QStringLiteral("Com-Port(") + portCaptionName(port, kNumberedPorts) + u')'); // both languages
     optOnline->setEnabled(true);
     cmdOpen->setEnabled(true);
     cmdConnect->setText(QStringLiteral(" "));
@@ -130,12 +128,12 @@ void frmTransfer::showConnected(const QString& port)
 
 void frmTransfer::showNotConnected()
 {
-    cmdConnect->setText(texte.MenuText(50));
+    cmdConnect->setText(texte.text(Menu::Verbinden));
     ComboPort->setVisible(true);
     cmdLesFE->setEnabled(false);
     cmdLesNFE->setEnabled(false);
     Frame2->setTitle(QStringLiteral("Com-Port"));
-    txtWait->setText(texte.MenuText(55));
+    txtWait->setText(texte.text(Menu::NichtVerbunden));
     txtWait->setVisible(true);
     optOnline->setEnabled(false);
     cmdConnect->setVisible(true);
@@ -148,10 +146,11 @@ void frmTransfer::showNotConnected()
 void frmTransfer::showDeviceUnavailable(const QString& reason)
 {
     // Why, on the screen itself: a tooltip is found by nobody.
-    txtWait->setText(reason.isEmpty() ? texte.MessageText(29) : texte.MessageText(29) + u' ' + reason);
+    const QString unavailable = texte.text(Msg::GeraetNichtVerfuegbar);
+    txtWait->setText(reason.isEmpty() ? unavailable : unavailable + u' ' + reason);
     txtWait->setToolTip(reason);
     txtWait->setVisible(true);
-    cmdConnect->setText(texte.MenuText(50));
+    cmdConnect->setText(texte.text(Menu::Verbinden));
     cmdConnect->setVisible(true);
     ComboPort->setVisible(true);
     disableDeviceCommands();
@@ -175,10 +174,9 @@ void frmTransfer::gaugeBusy()
 
 void frmTransfer::waitStarted()
 {
-    escapeHint->setText(texte.languageIndex == kGerman ? QStringLiteral("Warten auf das Gerät – Esc bricht ab")
-                                                       : QStringLiteral("Waiting for the gauge – Esc cancels"));
+    escapeHint->setText(texte.say(Phrase::WaitingForGauge));
     escapeHint->setVisible(true);
-    cancelButton->setText(texte.languageIndex == kGerman ? QStringLiteral("Abbrechen") : QStringLiteral("Cancel"));
+    cancelButton->setText(texte.say(Phrase::CancelWait));
     cancelButton->setVisible(true);
 }
 
@@ -213,6 +211,7 @@ void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
     const bool ours = portName == systemPortName(selectedPort(), kNumberedPorts);
     if (kind == kPortPluggedIn || kind == kPortUnplugged) refreshPortList();
 
+    // Said alike in both languages, as it always was.
     QString text = portName;
     if (kind == kPortPluggedIn) text += QStringLiteral(" plugged in");
     else if (kind == kPortUnplugged) text += QStringLiteral(" Unplugged");
@@ -221,7 +220,7 @@ void frmTransfer::SCom1_PortChange(int kind, const QString& portName)
     text += QStringLiteral("\r\n");
     if (!ours) return;
     MsgBox(QStringLiteral("Verbindungsabbruch wegen ") + text);
-    cmdConnect->setText(texte.MenuText(50));
+    cmdConnect->setText(texte.text(Menu::Verbinden));
     txtWait->setText(QString());
     cmdConnect->setVisible(true);
     picBth->setVisible(false);

@@ -32,7 +32,7 @@ void frmTransfer::SetupMemoryButtons()
         for (QWidget* w : std::initializer_list<QWidget*>{cmdLesFE, cmdLesNFE, cmdLesen, optFE, optNFE})
             w->setVisible(false);
     }
-    cmdLesen->setText(texte.MessageText(30));
+    cmdLesen->setText(texte.text(Msg::SpeicherEinlesen));
     optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
     optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
 }
@@ -132,9 +132,7 @@ void frmTransfer::ReadMemory()
     if (!download.opened || programEnded) return;
     // A download the operator cancelled says so in the status bar: nothing
     // of it was taken.
-    if (download.cancelled && gauge->CheckConnect()) lblConnectHint->setText(texte.languageIndex == kGerman
-        ? QStringLiteral("Lesen abgebrochen – es wurde nichts übernommen.")
-        : QStringLiteral("Reading cancelled – nothing was taken."));
+    if (download.cancelled && gauge->CheckConnect()) lblConnectHint->setText(texte.say(Phrase::ReadingCancelled));
     // After a switch-off the commands to the gauge stay off.
     if (download.complete && gauge->CheckConnect()) {
         EnableCommands();
@@ -164,12 +162,13 @@ void frmTransfer::downloadEnded()
     progressBar->setVisible(false);
     if (programEnded) return;
     if (txtSpeicher->text() == readingText())
-        txtSpeicher->setText(texte.languageIndex == languageBeforeDownload ? statusBeforeDownload : texte.MessageText(42));
+        txtSpeicher->setText(texte.languageIndex == languageBeforeDownload ? statusBeforeDownload
+                                                                           : texte.text(Msg::Bereit));
 }
 
 QString frmTransfer::readingText() const
 {
-    return texte.languageIndex == kGerman ? QStringLiteral("LESEN") : QStringLiteral("READING");
+    return texte.say(Phrase::ReadingStatus);
 }
 
 void frmTransfer::warnOfMissingReadings(const GaugeSession::MemoryDownload& download)
@@ -184,7 +183,8 @@ void frmTransfer::ParseDownloadedLines(const QStringList& zeilen) { core.takeDum
 
 void frmTransfer::dumpSplit(bool exceeded)
 {
-    if (exceeded) MsgBox(texte.MessageText(53) + QStringLiteral(" ") + QString::number(kMaxReadings));
+    if (exceeded)
+        MsgBox(texte.text(Msg::MaximaleAnzahlUeberschritten) + QStringLiteral(" ") + QString::number(kMaxReadings));
     if (MSFlex->Rows() > 2) ScrollToLastRow();
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
 }
@@ -200,7 +200,7 @@ void frmTransfer::ShowEmptyNotice()
         txtSpeicher->setFixedWidth(int(1400 / kTwipsPerPixel + 0.5));
     const QString layout = gauge->profile().speicherlayout.trimmed();
     if (layout == u"1" || layout == u"3") {
-        txtSpeicher->setText(texte.MessageText(33));
+        txtSpeicher->setText(texte.text(Msg::SpeicherIstLeer));
         txtSpeicher->setVisible(true);
         EnableCommands();
         optOnline->setFocus(); // the notice stays until the operator chooses
@@ -208,24 +208,26 @@ void frmTransfer::ShowEmptyNotice()
         return;
     }
     if (alleSpeicher && gauge->device().anzahl1 == 0 && gauge->device().anzahl2 == 0) {
-        txtSpeicher->setText(texte.MessageText(47));
+        txtSpeicher->setText(texte.text(Msg::SpeicherLeer));
         txtSpeicher->setVisible(true);
         gauge->Delay(2);
         if (programEnded) return;
-        txtSpeicher->setText(texte.MessageText(42));
+        txtSpeicher->setText(texte.text(Msg::Bereit));
         EnableCommands();
         optOnline->setFocus();
         focusedOption = optOnline;
         return;
     }
-    int message = 0;
-    if (core.tableKind() == kFE) message = layout == u"2N" ? 18 : layout == u"2E" ? 27 : 0;
-    if (core.tableKind() == kNFE) message = layout == u"2N" ? 19 : layout == u"2E" ? 28 : 0;
-    if (message) txtSpeicher->setText(texte.MessageText(message));
+    std::optional<Msg> message;
+    if (core.tableKind() == kFE && layout == u"2N") message = Msg::FeSpeicherLeer;
+    if (core.tableKind() == kFE && layout == u"2E") message = Msg::Speicher1Leer;
+    if (core.tableKind() == kNFE && layout == u"2N") message = Msg::NfeSpeicherLeer;
+    if (core.tableKind() == kNFE && layout == u"2E") message = Msg::Speicher2Leer;
+    if (message) txtSpeicher->setText(texte.text(*message));
     txtSpeicher->setVisible(true);
     gauge->Delay(1);
     if (programEnded) return;
-    txtSpeicher->setText(texte.MessageText(42));
+    txtSpeicher->setText(texte.text(Msg::Bereit));
     EnableCommands();
 }
 

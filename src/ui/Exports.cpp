@@ -22,12 +22,9 @@ void frmTransfer::cmdExcel_Click()
     const Statistics& stats = tables.statistics();
     bool withChart = false;
     if (!stats.mixedUnits)
-        withChart = MsgBox(german ? QStringLiteral("Excel inklusive Chart erstellen?")
-                                  : QStringLiteral("Generate Excel Worksheet with chart?"),
-                           MsgButtons::YesNo, MsgIcon::Question)
-                    == MsgAnswer::Yes;
+        withChart = MsgBox(texte.text(Msg::ExcelMitChart), MsgButtons::YesNo, MsgIcon::Question) == MsgAnswer::Yes;
     if (programEnded) return;
-    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    loadProjectData(); // the saved project data, not unsaved edits
     const WorkbookLayout layout = buildWorkbook(core.workbookInput(QLocale()), withChart);
     finishExport(QStringLiteral("Excel"), layout.sheetName, QStringLiteral("xlsx"),
                  [&layout, german](const QString& path) { return writeWorkbook(layout, path, german); });
@@ -39,7 +36,7 @@ void frmTransfer::cmdWord_Click()
     BuildReportText(QStringLiteral("A"));
     const QString text = ReportText;
     const bool german = texte.languageIndex == kGerman;
-    finishExport(QStringLiteral("Word"), german ? QStringLiteral("Bericht") : QStringLiteral("Report"), QStringLiteral("odt"),
+    finishExport(QStringLiteral("Word"), texte.say(Phrase::ReportFileName), QStringLiteral("odt"),
                  [&text, german](const QString& path) { return writeReportDocument(text, path, german); });
 }
 
@@ -62,10 +59,7 @@ void frmTransfer::finishExport(const QString& application, const QString& base, 
     }
     showFileWritten(QStringLiteral("Export: "), outcome.path);
     if (!platform.dialogs->openDocument(outcome.path))
-        MsgBox((german ? QStringLiteral("Kein Programm hat die Datei geöffnet. Sie wurde gespeichert unter:\n")
-                       : QStringLiteral("No program opened the file. It was saved as:\n"))
-                   + shownPath,
-               MsgButtons::OK, MsgIcon::Information);
+        MsgBox(texte.say(Phrase::ExportNotOpened) + shownPath, MsgButtons::OK, MsgIcon::Information);
 }
 
 void frmTransfer::showFileWritten(const QString& what, const QString& path)

@@ -48,8 +48,7 @@ void frmTransfer::cmdSave_Click()
     FileError error;
     if (writeTextFile(path, ReportText + QStringLiteral("\r\n"), &error)) {
         if (automatic) onlineSaveFailed = false;
-        else showFileWritten(texte.languageIndex == kGerman ? QStringLiteral("Gespeichert: ") : QStringLiteral("Saved: "),
-                             path);
+        else showFileWritten(texte.say(Phrase::FileSaved), path);
         if (automatic && ++onlineSaves % 50 == 0) releaseFreeMemory();
         QApplication::processEvents();
         return;
@@ -73,17 +72,14 @@ bool frmTransfer::keepEarlierOnlineFile(const QString& path)
         const DatedMove move = moveToDatedName(path, earlier.absolutePath(), earlier.completeBaseName(),
                                                modified.isValid() ? modified : QDateTime::currentDateTime(),
                                                earlier.suffix());
-        const bool german = texte.languageIndex == kGerman;
         if (!move.moved) {
             // Not overwritten: the readings stay in the table, and the next
             // save tries again.
-            if (!onlineSaveFailed) reportSaveFailure(path, datedMoveFailure(move, german));
+            if (!onlineSaveFailed) reportSaveFailure(path, datedMoveFailure(move, texte.languageIndex == kGerman));
             onlineSaveFailed = true;
             return false;
         }
-        WriteLog((german ? QStringLiteral("%1 der letzten Sitzung aufbewahrt als %2")
-                         : QStringLiteral("%1 of the last session kept as %2"))
-                     .arg(earlier.fileName(), QDir::toNativeSeparators(move.path)));
+        WriteLog(texte.say(Phrase::EarlierOnlineFileKept).arg(earlier.fileName(), QDir::toNativeSeparators(move.path)));
     }
     onlineFileKept = true;
     return true;
@@ -91,9 +87,7 @@ bool frmTransfer::keepEarlierOnlineFile(const QString& path)
 
 void frmTransfer::reportSaveFailure(const QString& path, const QString& reason)
 {
-    const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Die Datei %1 konnte nicht gespeichert werden: %2")
-                                                         : QStringLiteral("The file %1 could not be saved: %2"))
-                             .arg(QDir::toNativeSeparators(path), reason);
+    const QString text = texte.say(Phrase::FileNotSaved).arg(QDir::toNativeSeparators(path), reason);
     MsgBox(text, MsgButtons::OK, MsgIcon::Warning);
     WriteLog(text);
 }
@@ -116,14 +110,11 @@ void frmTransfer::cmdOpen_Click()
     FileError error;
     const std::optional<LoadedFile> file = loadMeasurementFile(path, gauge->profile().materialart, kMaxReadings, &error);
     if (!file) {
-        tell((german ? QStringLiteral("Die Datei %1 konnte nicht gelesen werden: %2")
-                     : QStringLiteral("The file %1 could not be read: %2"))
-                 .arg(shownPath, fileErrorText(error, german)));
+        tell(texte.say(Phrase::FileCouldNotBeRead).arg(shownPath, fileErrorText(error, german)));
         return;
     }
     if (file->readings.empty()) {
-        tell((german ? QStringLiteral("Keine Messwerte in %1 gefunden") : QStringLiteral("No readings found in %1"))
-                 .arg(shownPath));
+        tell(texte.say(Phrase::CliNoReadingsIn).arg(shownPath)); // kivo-cli says it alike
         return;
     }
 
@@ -145,19 +136,14 @@ void frmTransfer::cmdOpen_Click()
     // Rows that were no readings are not in the table; the operator must
     // know the file held more than was loaded.
     if (file->rowsRefused > 0)
-        tell((german ? QStringLiteral("%1 Zeilen in %2 waren keine Messwerte und wurden nicht geladen")
-                     : QStringLiteral("%1 lines in %2 were not readings and were not loaded"))
-                 .arg(QString::number(file->rowsRefused), shownPath));
+        tell(texte.say(Phrase::LinesNotLoaded).arg(QString::number(file->rowsRefused), shownPath));
     // The table holds no more; the operator must know the rest was left out.
     if (file->rowsRead > kMaxReadings)
-        tell((german ? QStringLiteral("Nur die ersten %3 von %2 Messwerten aus %1 wurden geladen")
-                     : QStringLiteral("Only the first %3 of %2 readings in %1 were loaded"))
+        tell(texte.say(Phrase::FirstReadingsLoaded)
                  .arg(shownPath, QString::number(file->rowsRead), QString::number(kMaxReadings)));
     // A file cut short: its last row may have lost digits, so it was left out.
     if (file->lastRowCut)
-        tell((german ? QStringLiteral("%1 endet mitten in einer Zeile; diese letzte Zeile wurde nicht geladen.")
-                     : QStringLiteral("%1 ends in the middle of a line; that last line was not loaded."))
-                 .arg(shownPath));
+        tell(texte.say(Phrase::LastLineCut).arg(shownPath));
 }
 
 } // namespace kivo

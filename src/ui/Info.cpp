@@ -27,9 +27,9 @@ void frmTransfer::mnuInfo_Click()
 void frmTransfer::frmInfo_Activate()
 {
     const DeviceInfo& device = gauge->device();
-    infoWindow->lblGeraet->setText(texte.MessageText(43));
-    infoWindow->lblGeraetSoft->setText(texte.MessageText(44));
-    infoWindow->setWindowTitle(texte.MessageText(14));
+    infoWindow->lblGeraet->setText(texte.text(Msg::Geraet));
+    infoWindow->lblGeraetSoft->setText(texte.text(Msg::GeraeteSoftwareVersion));
+    infoWindow->setWindowTitle(texte.text(Msg::Titel));
     infoWindow->txtGeraet->setText(infoModelName(identity.pgmname, gauge->geraet()));
     infoWindow->txtGeraeteSoft->setText(device.geraetesoftware);
     infoWindow->txtPCSoft->setText(identity.versnr);
@@ -41,10 +41,9 @@ void frmTransfer::frmInfo_Activate()
 
 void frmTransfer::mnuHelp1_Click()
 {
-    const bool german = texte.languageIndex == kGerman;
     // A model code no rule knows keeps the manual chosen before.
     if (const QString file = manualFileName(gauge->geraet()); !file.isEmpty())
-        helpFilePath = QDir(identity.AppDataPath).filePath(manualPrefix(german) + file);
+        helpFilePath = QDir(identity.AppDataPath).filePath(manualPrefix(texte.languageIndex == kGerman) + file);
     // An installation that did not copy the manuals has them beside the program.
     QString path = helpFilePath;
     if (!QFileInfo::exists(path)) {
@@ -54,16 +53,12 @@ void frmTransfer::mnuHelp1_Click()
     }
     const QString shown = QDir::toNativeSeparators(path);
     if (!QFileInfo::exists(path)) {
-        MsgBox(german ? QStringLiteral("Datei ") + shown + QStringLiteral(" wurde nicht gefunden")
-                      : QStringLiteral("File ") + shown + QStringLiteral(" not found "));
+        MsgBox(texte.say(Phrase::ManualNotFound).arg(shown));
         return;
     }
     if (platform.dialogs->openDocument(path)) return;
     // The manual is there; only no program opens it: said as the exports say it.
-    MsgBox((german ? QStringLiteral("Kein Programm hat die Datei geöffnet. Sie liegt unter:\n")
-                   : QStringLiteral("No program opened the file. It is at:\n"))
-               + shown,
-           MsgButtons::OK, MsgIcon::Information);
+    MsgBox(texte.say(Phrase::ManualNotOpened) + shown, MsgButtons::OK, MsgIcon::Information);
 }
 
 } // namespace kivo

@@ -28,40 +28,40 @@ void frmTransfer::ApplyLanguage()
 {
     useQtTranslations(texte.languageIndex == kGerman);
     texte.FillMenuTexts();
-    mnuDatei->setTitle(mnemonic(texte.MenuText(0)));
-    cmdOpen->setText(texte.MenuText(1));
-    cmdSave->setText(texte.MenuText(2));
-    cmdprint->setText(texte.MenuText(3));
-    mnuEnd->setText(mnemonic(texte.MenuText(4)));
-    cmdEnde->setText(texte.MenuText(5));
-    Language->setTitle(mnemonic(texte.MenuText(30)));
-    English->setText(mnemonic(texte.MenuText(31)));
-    German->setText(mnemonic(texte.MenuText(32)));
-    mnuHelp->setTitle(mnemonic(texte.MenuText(40)));
-    mnuInfo->setText(mnemonic(texte.MenuText(41)));
-    mnuHelp1->setText(mnemonic(texte.MenuText(42)));
+    mnuDatei->setTitle(mnemonic(texte.text(Menu::Datei)));
+    cmdOpen->setText(texte.text(Menu::DateiOeffnen));
+    cmdSave->setText(texte.text(Menu::InDateiSpeichern));
+    cmdprint->setText(texte.text(Menu::Drucken));
+    mnuEnd->setText(mnemonic(texte.text(Menu::ProgrammBeenden)));
+    cmdEnde->setText(texte.text(Menu::Programmende));
+    Language->setTitle(mnemonic(texte.text(Menu::Sprache)));
+    English->setText(mnemonic(texte.text(Menu::Englisch)));
+    German->setText(mnemonic(texte.text(Menu::Deutsch)));
+    mnuHelp->setTitle(mnemonic(texte.text(Menu::Hilfe)));
+    mnuInfo->setText(mnemonic(texte.text(Menu::Info)));
+    mnuHelp1->setText(mnemonic(texte.text(Menu::Bedienungsanleitung)));
     const bool german = texte.languageIndex == kGerman;
-    mnuAuswertung->setTitle(mnemonic(german ? QStringLiteral("Auswertung") : QStringLiteral("Evaluation")));
-    mnuAbnahme->setText(mnemonic(german ? QStringLiteral("Abnahmeprüfung…") : QStringLiteral("Acceptance check…")));
-    mnuCsv->setText(german ? QStringLiteral("&Als CSV exportieren…") : QStringLiteral("Export as &CSV…"));
+    mnuAuswertung->setTitle(mnemonic(texte.say(Phrase::MenuEvaluation)));
+    mnuAbnahme->setText(mnemonic(texte.say(Phrase::MenuAcceptanceCheck)));
+    mnuCsv->setText(texte.say(Phrase::MenuCsvExport)); // its Alt key is not its first letter
     abnahmeWindow->languageChanged(german);
 
-    cmdProjekt->setText(texte.MessageText(38));
+    cmdProjekt->setText(texte.text(Msg::Projektdaten));
     // The limits button keeps its lines; its name is the tooltip.
-    cmdWerte->setToolTip(texte.MessageText(39));
+    cmdWerte->setToolTip(texte.text(Msg::Grenzwerte));
     ShowLimitsCaption();
     showAbsoluteState();
-    cmdLesen->setText(texte.MessageText(30));
-    cmdFlexZeileLoeschen->setText(texte.MessageText(40));
-    cmdFlexTabelleloeschen->setText(texte.MessageText(41));
+    cmdLesen->setText(texte.text(Msg::SpeicherEinlesen));
+    cmdFlexZeileLoeschen->setText(texte.text(Msg::ZeileLoeschen));
+    cmdFlexTabelleloeschen->setText(texte.text(Msg::TabelleLoeschen));
 
-    txtWait->setText(gauge->CheckConnect() ? texte.MenuText(53) : texte.MessageText(13));
-    txtSpeicher->setText(downloading ? readingText() : texte.MessageText(42));
+    txtWait->setText(gauge->CheckConnect() ? texte.text(Menu::Verbunden) : texte.text(Msg::BitteWarten));
+    txtSpeicher->setText(downloading ? readingText() : texte.text(Msg::Bereit));
 
-    cmdStop->setText(texte.MessageText(55));
-    Frame3->setTitle(texte.MessageText(20));
-    Frame1->setTitle(texte.MessageText(21));
-    Frame4->setTitle(texte.MessageText(23));
+    cmdStop->setText(texte.text(Msg::Stopp));
+    Frame3->setTitle(texte.text(Msg::Messwerte));
+    Frame1->setTitle(texte.text(Msg::Befehle));
+    Frame4->setTitle(texte.text(Msg::DatenKopierenNach));
 
     werteWindow->recaption();
     projektWindow->recaption();
@@ -74,8 +74,8 @@ void frmTransfer::English_Click()
     ApplyLanguage();
     SetupGrid();
     RelabelMemoryCaptions();
-    Voreinstellungen(QStringLiteral("SS"));
-    Voreinstellungen(QStringLiteral("PI"));
+    saveLanguage();
+    loadProjectCaptions();
     ShowLimitsCaption();
     refreshTableInLanguage();
     setLanguageTicks();
@@ -87,8 +87,8 @@ void frmTransfer::German_Click()
     ApplyLanguage();
     SetupGrid();
     RelabelMemoryCaptions();
-    Voreinstellungen(QStringLiteral("SS"));
-    Voreinstellungen(QStringLiteral("PI"));
+    saveLanguage();
+    loadProjectCaptions();
     ShowLimitsCaption();
     setLanguageTicks();
     refreshTableInLanguage();

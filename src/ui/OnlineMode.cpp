@@ -20,7 +20,7 @@ QString statusText(const QString& zeile) { return zeile.mid(6, 15); }
 
 void showStopLook(QPushButton* cmdStop, const Texte& texte, bool stopped)
 {
-    cmdStop->setText(texte.MessageText(stopped ? 56 : 55));
+    cmdStop->setText(texte.text(stopped ? Msg::Weiter : Msg::Stopp));
     cmdStop->setStyleSheet(stopped ? QStringLiteral("background: rgb(128,255,128);")
                                    : QStringLiteral("background: rgb(255,128,128);"));
 }
@@ -31,7 +31,7 @@ void frmTransfer::optOnline_Click()
 {
     if (gauge->waiting()) return; // not inside another command's wait
     DeviceLink::Command command(*gauge);
-    txtSpeicher->setText(texte.MessageText(42));
+    txtSpeicher->setText(texte.text(Msg::Bereit));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);
     core.showTable(kOnline);
     ResetStatistics();
@@ -69,12 +69,8 @@ void frmTransfer::saveOnlineReadings()
 void frmTransfer::onlineLineRefused(int refused)
 {
     // Said in the status line, not in a box: a noisy wire would stack them up.
-    const bool german = texte.languageIndex == kGerman;
-    lblConnectHint->setText(refused == 1 ? (german ? QStringLiteral("1 beschädigte Zeile verworfen")
-                                                   : QStringLiteral("1 damaged line refused"))
-                                         : (german ? QStringLiteral("%1 beschädigte Zeilen verworfen")
-                                                   : QStringLiteral("%1 damaged lines refused"))
-                                               .arg(refused));
+    lblConnectHint->setText(refused == 1 ? texte.say(Phrase::OnlineLineRefused)
+                                         : texte.say(Phrase::OnlineLinesRefused).arg(refused));
 }
 
 void frmTransfer::onlineHeld(const QString& text)

@@ -54,7 +54,7 @@ void frmTransfer::ScanPorts()
         fitPortBox(entries.tooltips);
     }
     waitWindow->WaitBar->setValue(200);
-    waitWindow->Waitmessage->setText(texte.MessageText(17));
+    waitWindow->Waitmessage->setText(texte.text(Msg::Fertig));
     QApplication::processEvents();
 }
 
@@ -87,19 +87,19 @@ void frmTransfer::ComboPort_Change()
     // The entry reads from its start, and the box names the port's device.
     ComboPort->lineEdit()->setCursorPosition(0);
     ComboPort->setToolTip(match >= 0 ? ComboPort->itemData(match, Qt::ToolTipRole).toString() : QString());
-    auto invalid = [this](int message) {
-        txtWait->setText(texte.MessageText(message));
+    auto invalid = [this](Msg message) {
+        txtWait->setText(texte.text(message));
         txtWait->setVisible(true);
     };
     if (text.isEmpty() || text == u" ") {
-        invalid(5);
+        invalid(Msg::GueltigenPortWaehlen);
         cmdConnect->setEnabled(false);
         return;
     }
     if (ComboPort->count() == 0) {
         const QSignalBlocker quiet(ComboPort); // clearing is no new choice
         ComboPort->setEditText(QString());
-        invalid(31);
+        invalid(Msg::KeinPortVerfuegbar);
         return;
     }
     if (match >= 0) {
@@ -108,7 +108,7 @@ void frmTransfer::ComboPort_Change()
         cmdConnect->setEnabled(true);
         return;
     }
-    invalid(5);
+    invalid(Msg::GueltigenPortWaehlen);
     cmdConnect->setEnabled(false);
 }
 

@@ -13,7 +13,7 @@ namespace kivo {
 
 void frmTransfer::BuildReportText(const QString& mode)
 {
-    Voreinstellungen(QStringLiteral("PL")); // the saved project data, not unsaved edits
+    loadProjectData(); // the saved project data, not unsaved edits
     ReportText = buildReportText(core.reportInput(QLocale()), mode.isEmpty() ? 'A' : mode[0].toLatin1());
 }
 
@@ -32,9 +32,7 @@ void frmTransfer::cmdprint_Click()
     BuildReportText(QStringLiteral("A"));
     QString failure;
     if (!printText(printer, ReportText + QStringLiteral("\r\n"), &failure)) {
-        const QString text = (texte.languageIndex == kGerman ? QStringLiteral("Drucken nicht möglich: ")
-                                                             : QStringLiteral("Printing failed: "))
-                             + failure;
+        const QString text = texte.say(Phrase::PrintingFailed) + failure;
         MsgBox(text);
         WriteLog(text);
     }

@@ -74,7 +74,7 @@ bool frmTransfer::Form_Load()
     gauge->setSchalterStop(false);
 
     // 4.-7. Model and brand.
-    Voreinstellungen(QStringLiteral("KL"));
+    loadKonfi();
     setStatusFieldLook(1125, 285, QColor(64, 64, 64), QColor(120, 255, 140), 9);
     applyModelRow();
     applyBrand();
@@ -102,7 +102,7 @@ bool frmTransfer::Form_Load()
     QApplication::clipboard()->clear();
 
     // 16. Language.
-    Voreinstellungen(QStringLiteral("SL"));
+    loadLanguage();
     texte.languageIndex = clampLanguage(texte.languageIndex);
     texte.FillMessageTexts(identity.titleText());
     ApplyLanguage();
@@ -111,16 +111,16 @@ bool frmTransfer::Form_Load()
     DisableCommands();
     waitWindow->WaitBar->setRange(0, 200);
     waitWindow->WaitBar->setValue(0);
-    waitWindow->Waitmessage->setText(texte.MessageText(13));
+    waitWindow->Waitmessage->setText(texte.text(Msg::BitteWarten));
     waitWindow->Waitmessage->setVisible(true);
-    waitWindow->setWindowTitle(texte.MessageText(14));
+    waitWindow->setWindowTitle(texte.text(Msg::Titel));
     waitWindow->show();
     ComboPort->setVisible(false);
     cmdConnect->setVisible(false);
     ComboPort->setEditText(QString());
     ComboPort_Change(); // an empty box leaves Connect disabled until a port is chosen
     ScanPorts();
-    Voreinstellungen(QStringLiteral("CL"));
+    loadPort();
     waitWindow->hide();
     waitWindow->Waitmessage->setVisible(false);
 

@@ -44,7 +44,7 @@ void frmTransfer::showStatistics()
     cmdChart->setVisible(true);
     cmdAbs->setVisible(gauge->profile().vorzeichen == u"-");
     cmdGross->setVisible(false);
-    cmdChart->setText(QStringLiteral("Chart"));
+    cmdChart->setText(QStringLiteral("Chart")); // the same in both languages
     txtMittelwert->setVisible(false);
 }
 
@@ -77,10 +77,8 @@ void frmTransfer::cmdAbs_Click()
 
 void frmTransfer::showAbsoluteState()
 {
-    const bool german = texte.languageIndex == kGerman;
     cmdAbs->setChecked(tables.absolut());
-    cmdAbs->setToolTip(tables.absolut() ? (german ? QStringLiteral("Absolutwerte: ein") : QStringLiteral("Absolute values: on"))
-                                        : (german ? QStringLiteral("Absolutwerte: aus") : QStringLiteral("Absolute values: off")));
+    cmdAbs->setToolTip(texte.say(tables.absolut() ? Phrase::AbsoluteValuesOn : Phrase::AbsoluteValuesOff));
 }
 
 void frmTransfer::cmdWerte_Click()
@@ -102,8 +100,8 @@ void frmTransfer::limitsSaved()
 
 void frmTransfer::cmdProjekt_Click()
 {
-    Voreinstellungen(QStringLiteral("PI"));
-    Voreinstellungen(QStringLiteral("PL"));
+    loadProjectCaptions();
+    loadProjectData();
     projektWindow->show();
     projektWindow->raise();
     projektWindow->Form_Activate();
@@ -113,7 +111,7 @@ void frmTransfer::cmdWerte_LostFocus()
 {
     if (tables.limits().wertechanged) {
         RefreshTable(); // recolour the rows against the new limits
-        Voreinstellungen(QStringLiteral("LS"));
+        saveLimits();
     }
     ShowLimitsCaption();
 }

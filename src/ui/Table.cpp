@@ -131,7 +131,7 @@ void frmTransfer::showMemoryTable(int kind)
 {
     if (gauge->waiting()) return; // the table being downloaded is not switched meanwhile
     cmdStop->setVisible(false);
-    txtSpeicher->setText(texte.MessageText(42));
+    txtSpeicher->setText(texte.text(Msg::Bereit));
     for (QWidget* w : std::initializer_list<QWidget*>{cmdAbs, cmdChart, cmdGross, txtMittelwert}) w->setVisible(false);
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
     EnableCommands();
@@ -152,7 +152,7 @@ void frmTransfer::ResetMemoryCaption()
 {
     if (core.tableKind() == kFE) optFE->setText(core.memoryName(kFE) + QStringLiteral(" (0)"));
     else if (core.tableKind() == kNFE) optNFE->setText(core.memoryName(kNFE) + QStringLiteral(" (0)"));
-    else if (core.tableKind() == kOnline) optOnline->setText(texte.MessageText(8) + QStringLiteral(" (0)"));
+    else if (core.tableKind() == kOnline) optOnline->setText(texte.text(Msg::Online) + QStringLiteral(" (0)"));
 }
 
 namespace {
@@ -179,13 +179,14 @@ void frmTransfer::UpdateMemoryCaption(int count)
                 return;
             }
             if (zr) ResetMemoryCaption();
-            const int keep = texte.languageIndex == kGerman ? 8 : 6;
+            // "Speicher" or "Memory" with the number of the memory now read.
+            const qsizetype keep = texte.text(Msg::Speicher).size();
             optFE->setText(optFE->text().left(keep) + QString::number(gauge->device().speichernr) + countSuffix);
         }
     } else if (core.tableKind() == kNFE) {
         optNFE->setText(withCount(optNFE->text(), countSuffix));
     } else if (core.tableKind() == kOnline) {
-        optOnline->setText(texte.MessageText(8) + countSuffix);
+        optOnline->setText(texte.text(Msg::Online) + countSuffix);
     }
 }
 

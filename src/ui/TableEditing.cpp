@@ -13,19 +13,20 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
 {
     const std::vector<int> marked = core.shown().markedSlots();
     if (marked.empty()) {
-        MsgBox(texte.MessageText(34));
+        MsgBox(texte.text(Msg::KeinEintragAusgewaehlt));
         return;
     }
     if (marked.size() > 1) {
-        MsgBox(texte.MessageText(54));
+        MsgBox(texte.text(Msg::NurEineZeile));
         ResetStatistics();
         RebuildTable(); // takes the marks off
         return;
     }
-    if (MsgBox(texte.MessageText(51), MsgButtons::OKCancel, MsgIcon::Information) != MsgAnswer::OK) return;
+    if (MsgBox(texte.text(Msg::ZeileWirklichLoeschen), MsgButtons::OKCancel, MsgIcon::Information) != MsgAnswer::OK)
+        return;
     if (core.shown().rows() == 1) {
         // The last reading goes only with the whole table.
-        MsgBox(texte.MessageText(48), MsgButtons::OKCancel, MsgIcon::Information);
+        MsgBox(texte.text(Msg::BitteTabelleLoeschen), MsgButtons::OKCancel, MsgIcon::Information);
         return;
     }
     core.deleteReading(marked.front());
@@ -34,7 +35,7 @@ void frmTransfer::cmdFlexZeileLoeschen_Click()
 
 void frmTransfer::cmdFlexTabelleloeschen_Click()
 {
-    if (MsgBox(texte.MessageText(50), MsgButtons::YesNo) != MsgAnswer::Yes) return;
+    if (MsgBox(texte.text(Msg::TabelleWirklichLoeschen), MsgButtons::YesNo) != MsgAnswer::Yes) return;
     // Only a deletion forgets the unit: answered No, the table keeps it.
     tables.clearFirstUnit();
     const int kind = core.tableKind();

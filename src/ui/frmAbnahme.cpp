@@ -82,16 +82,15 @@ void frmAbnahme::attach(const Texte& texte_, std::function<JudgedTable()> table_
 void frmAbnahme::recaption(bool german_)
 {
     german = german_;
-    setWindowTitle(german ? QStringLiteral("Abnahmeprüfung") : QStringLiteral("Acceptance check"));
-    lblRegel->setText(german ? QStringLiteral("Regel:") : QStringLiteral("Rule:"));
-    lblNenn->setText(german ? QStringLiteral("Nennschichtdicke (µm):") : QStringLiteral("Nominal thickness (µm):"));
-    lblMax->setText(german ? QStringLiteral("Höchstwert (µm):") : QStringLiteral("Maximum (µm):"));
-    lblKorrektur->setText(german ? QStringLiteral("Korrekturwert (µm):") : QStringLiteral("Correction (µm):"));
-    cmdPruefen->setText(german ? QStringLiteral("&Prüfen") : QStringLiteral("&Check"));
-    cmdKopieren->setText(german ? QStringLiteral("&Kopieren") : QStringLiteral("C&opy"));
-    txtMax->setToolTip(german ? QStringLiteral("Leer: kein Höchstwert") : QStringLiteral("Empty: no maximum"));
-    txtKorrektur->setToolTip(german ? QStringLiteral("Wird von jedem Messwert abgezogen (raue Oberflächen)")
-                                    : QStringLiteral("Subtracted from every reading (rough surfaces)"));
+    setWindowTitle(phrase(Phrase::AcceptanceTitle, german));
+    lblRegel->setText(phrase(Phrase::RuleLabel, german));
+    lblNenn->setText(phrase(Phrase::NominalLabel, german));
+    lblMax->setText(phrase(Phrase::MaximumLabel, german));
+    lblKorrektur->setText(phrase(Phrase::CorrectionLabel, german));
+    cmdPruefen->setText(phrase(Phrase::CheckButton, german));
+    cmdKopieren->setText(phrase(Phrase::CopyButton, german));
+    txtMax->setToolTip(phrase(Phrase::MaximumHint, german));
+    txtKorrektur->setToolTip(phrase(Phrase::CorrectionHint, german));
 }
 
 QString frmAbnahme::number(double value) const { return formatFixed(value, 1, QLocale()); }
@@ -177,19 +176,18 @@ std::optional<double> frmAbnahme::fieldValue(QLineEdit* field, bool required, bo
     if (empty) *empty = text.isEmpty();
     if (text.isEmpty()) {
         if (!required) return 0.0;
-        say(german ? QStringLiteral("Bitte die Nennschichtdicke eingeben.")
-                   : QStringLiteral("Please enter the nominal thickness."));
+        say(phrase(Phrase::EnterNominal, german));
         field->setFocus();
         return std::nullopt;
     }
     const std::optional<double> value = parseLocaleNumber(text);
     if (!value) {
-        say(texte->MessageText(25));
+        say(texte->text(Msg::NurZahlen));
         field->setFocus();
         return std::nullopt;
     }
     if (*value < 0 || (required && *value == 0)) {
-        say(texte->MessageText(52));
+        say(texte->text(Msg::NurPositiveWerte));
         field->setFocus();
         return std::nullopt;
     }

@@ -35,8 +35,8 @@ void frmChartG::Form_Activate(const Input& input, const Texte& texte_)
     in = input;
     texte = &texte_;
     bar = false;
-    cmdChartType->setText(texte->StatText(12));
-    setWindowTitle(texte->MessageText(14));
+    cmdChartType->setText(texte->text(Stat::LinieBalken));
+    setWindowTitle(texte->text(Msg::Titel));
     build();
 }
 
@@ -52,7 +52,7 @@ void frmChartG::build()
     const QLocale locale;
     if (!bar) {
         lblStrich->setText(QStringLiteral("__ __ __ "));
-        lblMean->setText(texte->StatText(4) + u' ' + in.anz_mean);
+        lblMean->setText(texte->text(Stat::Mittelwert) + u' ' + in.anz_mean);
     }
     MSChartG->draw(windowChart(in.table, bar, in.limits, in.decimals, texte->languageIndex == kGerman, locale));
 }

@@ -29,6 +29,8 @@ frmInfo::frmInfo(QWidget* parent) : QWidget(parent, Qt::Window)
         grid->addWidget(box, row, 1);
         ++row;
     };
+    // The first two captions follow the language when the window shows; the
+    // others are shown alike in both.
     addPair(lblGeraet, "lblGeraet", "Geraet", txtGeraet, "txtGeraet");
     addPair(lblGeraetSoft, "lblGeraetSoft", "Version Geraetesoftware", txtGeraeteSoft, "txtGeraeteSoft");
     addPair(lblPCSoft, "lblPCSoft", "Version PC Software", txtPCSoft, "txtPCSoft");

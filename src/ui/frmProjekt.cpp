@@ -106,16 +106,13 @@ void frmProjekt::attach(const Texte& texte_) { texte = &texte_; }
 void frmProjekt::recaption()
 {
     if (!texte) return;
-    setWindowTitle(texte->MessageText(14));
-    cmdSpeichern->setText(texte->MenuText(43));
-    cmdLoeschen->setText(texte->MenuText(44));
-    frmRahmen->setTitle(texte->MessageText(38));
-    lblDtp->setText(texte->MessageText(46));
-    Frame1->setTitle(texte->MessageText(21));
-    const bool german = texte->languageIndex == kGerman;
-    for (QLineEdit* field : txtFelder)
-        field->setToolTip(german ? QStringLiteral("Nur Zeichen des westeuropäischen Zeichensatzes (Windows-1252)")
-                                 : QStringLiteral("Only characters of the Western European character set (Windows-1252)"));
+    setWindowTitle(texte->text(Msg::Titel));
+    cmdSpeichern->setText(texte->text(Menu::Speichern));
+    cmdLoeschen->setText(texte->text(Menu::Loeschen));
+    frmRahmen->setTitle(texte->text(Msg::Projektdaten));
+    lblDtp->setText(texte->text(Msg::DatumUhrzeit));
+    Frame1->setTitle(texte->text(Msg::Befehle));
+    for (QLineEdit* field : txtFelder) field->setToolTip(texte->say(Phrase::ProjectFieldHint));
     showRefused(refused);
 }
 
@@ -125,13 +122,7 @@ void frmProjekt::showRefused(const std::optional<QString>& character)
     lblHinweis->setVisible(refused.has_value());
     if (!refused || !texte) return;
     const QString c = fieldExcerpt(*refused);
-    lblHinweis->setText(texte->languageIndex == kGerman
-                            ? QStringLiteral("„%1“ kann nicht gespeichert werden: nur Zeichen des westeuropäischen "
-                                             "Zeichensatzes (Windows-1252) sind möglich.")
-                                  .arg(c)
-                            : QStringLiteral("“%1” cannot be saved: only characters of the Western European "
-                                             "character set (Windows-1252) can be entered.")
-                                  .arg(c));
+    lblHinweis->setText(texte->say(Phrase::CharacterNotStorable).arg(c));
 }
 
 void frmProjekt::Form_Activate()

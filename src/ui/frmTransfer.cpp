@@ -89,10 +89,10 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     // text. Closed, its fields hold what is saved again, the text typed and
     // not saved gone, so no report prints it.
     connect(projektWindow, &frmProjekt::saveRequested, this, [this] {
-        if (Voreinstellungen(QStringLiteral("PS"))) projektWindow->hide();
+        if (saveProjectData()) projektWindow->hide();
     });
     connect(projektWindow, &frmProjekt::hidden, this, [this] {
-        if (!programEnded) Voreinstellungen(QStringLiteral("PL"));
+        if (!programEnded) loadProjectData();
     });
     chartWindow = new frmChartG(this);
     infoWindow = new frmInfo(this);
@@ -169,6 +169,10 @@ void frmTransfer::createMenus()
     mnuHelp->addAction(mnuHelp1);
 }
 
+// The captions here are those of German until ApplyLanguage sets them in the
+// language of the moment; the ones it leaves ("Clipboard", "MS Word",
+// "MS Excel", "Sort", "Tabelle", "Chart", "+/-", "<=>", "FE", "NFE") are
+// shown alike in both languages.
 void frmTransfer::createControls()
 {
     auto* central = new QWidget(this);

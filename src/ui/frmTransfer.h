@@ -223,8 +223,19 @@ private:
     void EnableCommands();
     std::vector<QWidget*> commandControls() const;
     void ClearRecordTexts();
-    // A settings action; false when it failed (and the operator was told).
-    bool Voreinstellungen(const QString& aktion);
+    // The settings files the window reads and writes; each is false when it
+    // failed (and the operator was told).
+    bool beginSettings(); // each starts here: false once the program has ended
+    bool loadKonfi();    // the model and the brand
+    bool loadPort();
+    bool savePort();
+    bool loadLimits();
+    bool saveLimits();
+    bool loadLanguage();
+    bool saveLanguage();
+    bool loadProjectCaptions(); // the names of the project window's fields
+    bool loadProjectData();     // the saved project data into the project window
+    bool saveProjectData();     // the project window's fields
     void WriteLog(const QString& logtext) { core.writeLog(logtext); }
     void DeleteLog() { core.log().DeleteLog(); }
     void ApplyLanguage();
@@ -263,7 +274,6 @@ private:
     void ScanPorts();
 
     // State that lives with the window.
-    QString aktion;
     bool onlineAutoSave = false;
     bool alleSpeicher = false;
     bool loadingFile = false;

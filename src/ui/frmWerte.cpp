@@ -20,6 +20,8 @@ namespace kivo {
 frmWerte::frmWerte(QWidget* parent) : QWidget(parent, Qt::Window)
 {
     setObjectName(QStringLiteral("frmWerte"));
+    // "Min Limit:" and "Max Limit:" are the same in both languages; the
+    // other captions follow the language in recaption().
     frmLimits = makeControl<QGroupBox>(this, "frmLimits", "frame", QStringLiteral("Limits"));
     lblMin = makeControl<QLabel>(frmLimits, "lblMin", "label", QStringLiteral("Min Limit:"));
     txtMinLimit = makeControl<QLineEdit>(frmLimits, "txtMinLimit", "text");
@@ -61,11 +63,11 @@ void frmWerte::attach(MeasurementTables& tables_, const Texte& texte_, std::func
 void frmWerte::recaption()
 {
     if (!texte) return;
-    setWindowTitle(texte->MessageText(14));
-    cmdSpeichern->setText(texte->MenuText(43));
-    cmdLoeschen->setText(texte->MenuText(44));
-    frmLimits->setTitle(texte->MessageText(39));
-    lblSoll->setText(texte->MessageText(45));
+    setWindowTitle(texte->text(Msg::Titel));
+    cmdSpeichern->setText(texte->text(Menu::Speichern));
+    cmdLoeschen->setText(texte->text(Menu::Loeschen));
+    frmLimits->setTitle(texte->text(Msg::Grenzwerte));
+    lblSoll->setText(texte->text(Msg::Sollwert));
 }
 
 void frmWerte::Form_Activate()
@@ -113,11 +115,11 @@ bool frmWerte::validate(QLineEdit* field)
         return true; // an empty field is not compared
     }
     if (entry.outcome == LimitEntry::NotNumeric) {
-        say(texte->MessageText(25));
+        say(texte->text(Msg::NurZahlen));
         return false;
     }
     if (entry.wasNegative) {
-        say(texte->MessageText(52));
+        say(texte->text(Msg::NurPositiveWerte));
         field->setText(entry.text);
     }
     setField(which, entry.value, entry.text);
@@ -133,7 +135,7 @@ void frmWerte::setField(Field which, double value, const QString& text)
 
 void frmWerte::CompareLimits()
 {
-    for (int message : compareLimits(edited.Emin, edited.Emax, edited.Esoll)) say(texte->MessageText(message));
+    for (Msg message : compareLimits(edited.Emin, edited.Emax, edited.Esoll)) say(texte->text(message));
 }
 
 void frmWerte::cmdSpeichern_Click()

@@ -77,7 +77,7 @@ ReportInput feReport(int language)
     for (size_t i = 0; i < 6; ++i) in.projectLabels[i] = labels[qsizetype(i)];
     in.projectTexts = {u8(""), u8(" "), u8(""), u8(" "), u8(""), u8(" ")};
     in.memoryName = de ? u8("FE-Speicher") : u8("FE-Memory");
-    in.statisticsTitle = t.StatText(6);
+    in.statisticsTitle = t.text(Stat::Statistik);
     in.statistics = QStringList{in.memoryName, u8(" "), in.statisticsTitle, u8(" ")}
                     + (de ? u8List({"Anzahl                 3", "Minimum                12,3 µm  ",
                                     "Maximum               118,0 µm  ", "Mittelwert             59,7 µm  ",
@@ -86,7 +86,7 @@ ReportInput feReport(int language)
                                     "Maximum               118.0 µm  ", "Average                59.7 µm  ",
                                     "Std.Deviation          53.7 µm  "}));
     in.firstUnit = u8("µm  ");
-    in.targetLabel = t.StatText(10);
+    in.targetLabel = t.text(Stat::Sollwert);
     in.heading = {u8("07.12.2026"), de ? u8("Nr.") : u8("No."), de ? u8("Messwert") : u8("Value")};
     in.rows = {{u8("14:05:01"), 1, 12.3, u8("µm  "), u8(" Fe")},
                {u8("14:05:09"), 2, 48.7, u8("µm  "), u8(" Fe")},
@@ -117,7 +117,7 @@ void makeSignedAbsolute(ReportInput& in, int language)
     const bool de = language == kGerman;
     const Texte& t = texts(language);
     in.memoryName = de ? u8("NFE-Speicher") : u8("NFE-Memory");
-    in.statisticsTitle = t.StatText(6) + t.StatText(11);
+    in.statisticsTitle = t.text(Stat::Statistik) + t.text(Stat::MitAbsolutwerten);
     in.statistics = QStringList{in.memoryName, u8(" "), in.statisticsTitle, u8(" ")}
                     + (de ? u8List({"Anzahl                 3", "Minimum                0,75 mils",
                                     "Maximum                4,25 mils", "Mittelwert             2,83 mils",
@@ -160,7 +160,7 @@ const ReportCase kReportCases[] = {
     {"de_signed_absolute.txt", kGerman, 'A', [](ReportInput& in) { makeSignedAbsolute(in, kGerman); }},
     {"en_signed_absolute.txt", kEnglish, 'A', [](ReportInput& in) { makeSignedAbsolute(in, kEnglish); }},
     {"de_online.txt", kGerman, 'A', [](ReportInput& in) {
-         in.memoryName = texts(kGerman).MessageText(8);
+         in.memoryName = texts(kGerman).text(Msg::Online);
          in.statistics = u8List({"ONLINE", " ", "Statistik:", " ", "Anzahl                 4",
                                  "Minimum                12,3 µm  ", "Maximum                12,7 µm  ",
                                  "Mittelwert             12,5 µm  ", "Std.Abweichung          0,2 µm  "});

@@ -3,6 +3,7 @@
 
 #include "QtPrinters.h"
 #include "table/TableEdits.h"
+#include "texts/Texte.h"
 
 #include <gtest/gtest.h>
 
@@ -91,13 +92,27 @@ TEST(TableEdits, ALimitFieldRefusesWhatIsNoFiniteNumber)
 
 TEST(TableEdits, TheTargetIsComparedOnlyWithLimitsThatAreSet)
 {
-    EXPECT_TRUE(compareLimits(10, 20, 15).empty());
-    EXPECT_TRUE(compareLimits(10, 0, 15).empty()); // no upper limit: no false warning
-    EXPECT_EQ(compareLimits(10, 0, 5), std::vector<int>{36});
-    EXPECT_EQ(compareLimits(10, 20, 25), std::vector<int>{36});
-    EXPECT_EQ(compareLimits(20, 10, 0), std::vector<int>{35});
-    EXPECT_EQ(compareLimits(20, 10, 15), (std::vector<int>{35, 36}));
-    EXPECT_TRUE(compareLimits(0, 0, 0).empty());
+    const struct {
+        double min, max, target;
+        std::vector<Msg> warnings;
+    } cases[] = {
+        {10, 20, 15, {}},
+        {10, 0, 15, {}}, // no upper limit: no false warning
+        {10, 0, 5, {Msg::SollwertAusserhalb}},
+        {10, 20, 25, {Msg::SollwertAusserhalb}},
+        {20, 10, 0, {Msg::MinimumUeberMaximum}},
+        {20, 10, 15, {Msg::MinimumUeberMaximum, Msg::SollwertAusserhalb}},
+        {0, 0, 0, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(compareLimits(c.min, c.max, c.target), c.warnings) << c.min << ' ' << c.max << ' ' << c.target;
+}
+
+// The warnings are the entries the dialog has always shown.
+TEST(TableEdits, LimitWarningsAreTheirEntries)
+{
+    EXPECT_EQ(tableText(Msg::MinimumUeberMaximum, true), QString::fromUtf8("Minimum größer als Maximum!"));
+    EXPECT_EQ(tableText(Msg::SollwertAusserhalb, false), "Target value should be within Minimum and Maximum!");
 }
 
 } // namespace

@@ -24,23 +24,30 @@ protected:
     Texte texte;
 };
 
+// The entry of an old number, as a key cast from it reads it.
+template <typename Key>
+QString entry(const Texte& texte, int number)
+{
+    return texte.text(Key(number));
+}
+
 // Spot checks of texts with their odd blanks: they are padded so that
 // reports and the statistics list line up.
 TEST_F(TexteTest, TextsWithTheirBlanksInBothLanguages)
 {
-    const std::tuple<QString (Texte::*)(int) const, int, const char*, const char*> texts[] = {
-        {&Texte::MenuText, 55, "Nicht Verbunden", "not connected"},
-        {&Texte::MessageText, 3, "Geräte-Schnittstelle eingeben :", "Enter COM-Port of device :"},
-        {&Texte::StatText, 7, " Statistik nicht möglich,", " Statistics not possible"},
-        {&Texte::StatText, 9, " Messeinheiten ", " measurement units"},
-        {&Texte::StatText, 10, "Sollwert    ", "Target value"},
-        {&Texte::StatText, 11, "  mit Absolutwerten", "  with absolute values"},
+    const std::tuple<QString (*)(const Texte&, int), int, const char*, const char*> texts[] = {
+        {&entry<Menu>, 55, "Nicht Verbunden", "not connected"},
+        {&entry<Msg>, 3, "Geräte-Schnittstelle eingeben :", "Enter COM-Port of device :"},
+        {&entry<Stat>, 7, " Statistik nicht möglich,", " Statistics not possible"},
+        {&entry<Stat>, 9, " Messeinheiten ", " measurement units"},
+        {&entry<Stat>, 10, "Sollwert    ", "Target value"},
+        {&entry<Stat>, 11, "  mit Absolutwerten", "  with absolute values"},
     };
     for (const auto& [table, index, german, english] : texts) {
         texte.languageIndex = kGerman;
-        EXPECT_EQ((texte.*table)(index), german) << index;
+        EXPECT_EQ(table(texte, index), german) << index;
         texte.languageIndex = kEnglish;
-        EXPECT_EQ((texte.*table)(index), english) << index;
+        EXPECT_EQ(table(texte, index), english) << index;
     }
 }
 
@@ -48,12 +55,12 @@ TEST_F(TexteTest, EntryFourteenIsTheTitleAndAnyIndexButGermanReadsEnglish)
 {
     for (int language : {kGerman, kEnglish}) {
         texte.languageIndex = language;
-        EXPECT_EQ(texte.MessageText(14), kTitle);
+        EXPECT_EQ(entry<Msg>(texte, 14), kTitle);
     }
     for (int language : {2, -1}) {
         texte.languageIndex = language;
-        EXPECT_EQ(texte.MessageText(0), "No.") << language;
-        EXPECT_EQ(texte.MenuText(30), "Language") << language;
+        EXPECT_EQ(entry<Msg>(texte, 0), "No.") << language;
+        EXPECT_EQ(entry<Menu>(texte, 30), "Language") << language;
     }
 }
 
@@ -61,9 +68,9 @@ TEST_F(TexteTest, UnlistedAndOutOfRangeEntriesAreEmpty)
 {
     for (int language : {kGerman, kEnglish}) {
         texte.languageIndex = language;
-        for (int index : {-1, 6, 61}) EXPECT_TRUE(texte.MenuText(index).isEmpty()) << index;
-        for (int index : {-1, 57, 61}) EXPECT_TRUE(texte.MessageText(index).isEmpty()) << index;
-        for (int index : {-1, 0, 14, 21}) EXPECT_TRUE(texte.StatText(index).isEmpty()) << index;
+        for (int index : {-1, 6, 61}) EXPECT_TRUE(entry<Menu>(texte, index).isEmpty()) << index;
+        for (int index : {-1, 57, 61}) EXPECT_TRUE(entry<Msg>(texte, index).isEmpty()) << index;
+        for (int index : {-1, 0, 14, 21}) EXPECT_TRUE(entry<Stat>(texte, index).isEmpty()) << index;
     }
 }
 
@@ -78,13 +85,14 @@ struct Keyed {
 };
 
 template <typename Key>
-void expectKeysGiveTheirEntries(Texte& texte, const std::vector<Keyed<Key>>& keys, QString (Texte::*numbered)(int) const)
+void expectKeysGiveTheirEntries(Texte& texte, const std::vector<Keyed<Key>>& keys)
 {
     for (const auto& [key, number, german, english] : keys) {
+        EXPECT_EQ(int(key), number);
         for (const auto& [language, expected] : {std::pair(kGerman, german), std::pair(kEnglish, english)}) {
             texte.languageIndex = language;
             EXPECT_EQ(texte.text(key), QString::fromUtf8(expected)) << number;
-            EXPECT_EQ(texte.text(key), (texte.*numbered)(number)) << number;
+            EXPECT_EQ(texte.text(key), entry<Key>(texte, number)) << number;
             EXPECT_EQ(tableText(key, language == kGerman), QString::fromUtf8(expected)) << number;
         }
     }
@@ -97,8 +105,7 @@ TEST_F(TexteTest, KeysGiveTheEntryOfTheirNumber)
                                       {Menu::DateiOeffnen, 1, "Datei öffnen", "Open Data File"},
                                       {Menu::Deutsch, 32, "Deutsch", "German"},
                                       {Menu::Verbunden, 53, "Verbunden", "Connected"},
-                                      {Menu::NichtVerbunden, 55, "Nicht Verbunden", "not connected"}},
-                                     &Texte::MenuText);
+                                      {Menu::NichtVerbunden, 55, "Nicht Verbunden", "not connected"}});
     expectKeysGiveTheirEntries<Msg>(
         texte,
         {{Msg::Nr, 0, "Nr.", "No."},
@@ -107,14 +114,12 @@ TEST_F(TexteTest, KeysGiveTheEntryOfTheirNumber)
          {Msg::FeSpeicher1, 15, "FE-Speicher1", "FE-Memory1"},
          {Msg::PortAuswaehlen, 24, "Bitte COM-Port auswählern", "Please select COM-Port"},
          {Msg::MaximaleAnzahlUeberschritten, 53, "Maximale Werteanzahl überschritten", "Maximal number of data exceeded"},
-         {Msg::Weiter, 56, "Weiter", "Continue"}},
-        &Texte::MessageText);
+         {Msg::Weiter, 56, "Weiter", "Continue"}});
     expectKeysGiveTheirEntries<Stat>(texte,
                                      {{Stat::Anzahl, 1, "Anzahl", "Number"},
                                       {Stat::NichtMoeglich, 7, " Statistik nicht möglich,", " Statistics not possible"},
                                       {Stat::Sollwert, 10, "Sollwert    ", "Target value"},
-                                      {Stat::Daten, 13, "Daten", "Data"}},
-                                     &Texte::StatText);
+                                      {Stat::Daten, 13, "Daten", "Data"}});
 }
 
 // Every entry has a key and every key an entry: a key on a wrong number
@@ -144,9 +149,9 @@ TEST_F(TexteTest, EveryEntryHasAKey)
                           Stat::StdAbweichung, Stat::Statistik,      Stat::NichtMoeglich, Stat::DaVerschiedene,
                           Stat::Messeinheiten, Stat::Sollwert,       Stat::MitAbsolutwerten, Stat::LinieBalken,
                           Stat::Daten};
-    const auto entries = [&](QString (Texte::*numbered)(int) const, int size) {
+    const auto entries = [&](QString (*numbered)(const Texte&, int), int size) {
         int n = 0;
-        for (int i = 0; i < size; ++i) n += (texte.*numbered)(i).isEmpty() ? 0 : 1;
+        for (int i = 0; i < size; ++i) n += numbered(texte, i).isEmpty() ? 0 : 1;
         return n;
     };
     for (int language : {kGerman, kEnglish}) {
@@ -154,9 +159,9 @@ TEST_F(TexteTest, EveryEntryHasAKey)
         for (Menu key : menus) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
         for (Msg key : messages) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
         for (Stat key : stats) EXPECT_FALSE(texte.text(key).isEmpty()) << int(key);
-        EXPECT_EQ(entries(&Texte::MenuText, Texte::kMenuEntries), int(std::size(menus)));
-        EXPECT_EQ(entries(&Texte::MessageText, Texte::kMessageEntries), int(std::size(messages)));
-        EXPECT_EQ(entries(&Texte::StatText, Texte::kStatEntries), int(std::size(stats)));
+        EXPECT_EQ(entries(&entry<Menu>, Texte::kMenuEntries), int(std::size(menus)));
+        EXPECT_EQ(entries(&entry<Msg>, Texte::kMessageEntries), int(std::size(messages)));
+        EXPECT_EQ(entries(&entry<Stat>, Texte::kStatEntries), int(std::size(stats)));
     }
     EXPECT_EQ(texte.text(Msg::Titel), kTitle);
     EXPECT_TRUE(tableText(Msg::Titel, true).isEmpty()); // only the running program knows its title
@@ -182,6 +187,55 @@ TEST(PhrasesTest, EveryPhraseHasBothTextsAndNoPairIsTwice)
         EXPECT_TRUE(fresh) << int(key) << " repeats " << at->second << ": " << german.toStdString();
     }
     EXPECT_TRUE(phrase(Phrase::Count, true).isEmpty());
+}
+
+// A text the numbered tables have is asked for by its key there, not
+// written again as a phrase.
+TEST_F(TexteTest, NoPhraseRepeatsAnEntryOfTheTables)
+{
+    std::map<std::pair<QString, QString>, QString> entries;
+    const auto collect = [&](auto keyOf, int size, const char* table) {
+        for (int i = 0; i < size; ++i) {
+            const auto key = keyOf(i);
+            const QString german = tableText(key, true);
+            if (german.isEmpty()) continue;
+            entries.emplace(std::pair(german, tableText(key, false)), table + QString::number(i));
+        }
+    };
+    collect([](int i) { return Menu(i); }, Texte::kMenuEntries, "Menu ");
+    collect([](int i) { return Msg(i); }, Texte::kMessageEntries, "Msg ");
+    collect([](int i) { return Stat(i); }, Texte::kStatEntries, "Stat ");
+    for (Phrase key : allPhrases()) {
+        const auto at = entries.find(std::pair(phrase(key, true), phrase(key, false)));
+        EXPECT_TRUE(at == entries.end()) << int(key) << " repeats " << at->second.toStdString();
+    }
+}
+
+// The windows' texts with what is easily lost in an edit: the trailing
+// blank or line break the caller appends to, the typographic quotes and
+// dashes, the Alt key's "&".
+TEST(PhrasesTest, WindowTextsKeepTheirEdges)
+{
+    const std::tuple<Phrase, bool, const char16_t*> texts[] = {
+        {Phrase::ManualNotFound, false, u"File %1 not found "},
+        {Phrase::ExportNotOpened, true, u"Kein Programm hat die Datei ge\u00f6ffnet. Sie wurde gespeichert unter:\n"},
+        {Phrase::ManualNotOpened, false, u"No program opened the file. It is at:\n"},
+        {Phrase::PrintingFailed, true, u"Drucken nicht m\u00f6glich: "},
+        {Phrase::FileSaved, false, u"Saved: "},
+        {Phrase::NoAnswerAppended, true, u" \u2013 das Ger\u00e4t hat nicht geantwortet."},
+        {Phrase::WaitingForGauge, false, u"Waiting for the gauge \u2013 Esc cancels"},
+        {Phrase::MenuAcceptanceCheck, true, u"Abnahmepr\u00fcfung\u2026"},
+        {Phrase::MenuCsvExport, false, u"Export as &CSV\u2026"},
+        {Phrase::CopyButton, false, u"C&opy"},
+        {Phrase::CharacterNotStorable, true,
+         u"\u201e%1\u201c kann nicht gespeichert werden: nur Zeichen des westeurop\u00e4ischen Zeichensatzes "
+         u"(Windows-1252) sind m\u00f6glich."},
+        {Phrase::CharacterNotStorable, false,
+         u"\u201c%1\u201d cannot be saved: only characters of the Western European character set (Windows-1252) "
+         u"can be entered."},
+    };
+    for (const auto& [key, german, expected] : texts)
+        EXPECT_EQ(phrase(key, german), QString::fromUtf16(expected)) << int(key);
 }
 
 // The typographic characters come out as the characters, not as their
