@@ -136,6 +136,9 @@ GaugeSession::Intake GaugeSession::takeRecordLine(const QString& zeile, int kind
     if (taken.full) intake.error = QStringLiteral("9Subscript out of range"); // nothing was written
     if (taken.kept) {
         if (kind == kOnline) tableSet.setSatznr(tableSet.onlineZaehler());
+        // A slot on show already is filled anew: the table was emptied
+        // behind the rows, which start again from its first reading.
+        if (taken.slot <= shownRows.rows()) shownRows.reset(taken.slot - 1);
         shownRows.append(taken.slot);
         tableSet.UpdateStatistics(f.wert, f.einheit, signedStatistics(programIdentity.geraet));
         emit readingTaken(kind, taken.slot);
@@ -227,7 +230,9 @@ std::array<QString, 4> GaugeSession::rowCells(int row, const QLocale& locale) co
 {
     const int slot = shownRows.slotAt(row);
     if (slot < 1) return {};
-    return readingCells(tableSet.record(shownKind, slot), locale);
+    const Record& r = tableSet.record(shownKind, slot);
+    if (r.nr == 0 && r.wert == 0) return {}; // emptied behind the rows
+    return readingCells(r, locale);
 }
 
 std::array<QString, 4> GaugeSession::heading() const
@@ -258,7 +263,8 @@ void GaugeSession::recount()
     const int kind = shownKind;
     tableSet.ResetStatistics();
     const bool signedModel = signedStatistics(programIdentity.geraet);
-    for (int k = 1; k <= tableSet.count(kind); ++k) {
+    const int n = tableSet.count(kind);
+    for (int k = 1; k <= n; ++k) {
         const Record& r = tableSet.record(kind, k);
         tableSet.setSatznr(k);
         tableSet.UpdateStatistics(r.wert, r.einheit, signedModel);
@@ -428,7 +434,8 @@ JudgedTable GaugeSession::tableToJudge() const
     JudgedTable table;
     table.name = statisticsName(kind);
     if (kind < kFE || kind > kOnline) return table;
-    for (int k = 1; k <= tableSet.count(kind); ++k)
+    const int n = tableSet.count(kind);
+    for (int k = 1; k <= n; ++k)
         table.add(tableSet.record(kind, k).wert, tableSet.record(kind, k).einheit, signedModel, tableSet.absolut());
     return table;
 }
@@ -461,8 +468,9 @@ std::vector<CsvReading> GaugeSession::csvReadings() const
     const QString shownDate = tableDate(kind);
     std::vector<CsvReading> rows;
     if (kind < kFE || kind > kOnline) return rows;
-    rows.reserve(size_t(tableSet.count(kind)));
-    for (int k = 1; k <= tableSet.count(kind); ++k) {
+    const int n = tableSet.count(kind);
+    rows.reserve(size_t(n));
+    for (int k = 1; k <= n; ++k) {
         const Record& r = tableSet.record(kind, k);
         const QString own = leadingDate(r.datum);
         rows.push_back({own.isEmpty() ? shownDate : own, r.zeit, r.nr, r.wert, r.einheit, r.material});

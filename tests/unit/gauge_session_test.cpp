@@ -40,6 +40,23 @@ TEST(GaugeSession, TakesReadingsAndTellsEachOne)
     EXPECT_EQ(told, (std::vector<std::pair<int, int>>{{kFE, 1}, {kFE, 2}}));
 }
 
+// A table emptied behind its rows and filled anew shows the new readings
+// only, each once.
+TEST(GaugeSession, ATableFilledAnewShowsItsNewRowsOnly)
+{
+    GaugeSession session;
+    const QDateTime now(QDate(2026, 12, 8), QTime(10, 0, 1));
+    session.tables().ClearRecords(kFE);
+    session.tables().setSatznr(1);
+    for (int i = 1; i <= 3; ++i) session.takeRecordLine(line(i, "12.5", "µm"), kFE, kZorma, now);
+    session.tables().ClearRecords(kFE);
+    session.tables().ResetStatistics();
+    for (int i = 1; i <= 2; ++i) session.takeRecordLine(line(i, "13.5", "µm"), kFE, kZorma, now);
+    ASSERT_EQ(session.shown().rows(), 2);
+    EXPECT_EQ(session.shown().slotAt(0), 1);
+    EXPECT_EQ(session.shown().slotAt(1), 2);
+}
+
 TEST(GaugeSession, AReadingTheFileCouldNotHoldIsRefused)
 {
     GaugeSession session;
