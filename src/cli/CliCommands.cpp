@@ -189,7 +189,8 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
     // statistics and --signed (the window's "+/-" off).
     const bool signedModel = signedStatistics(model);
     const bool absolut = !args.options.contains(QStringLiteral("signed"));
-    if (!absolut && !signedModel) err << phrase(Phrase::CliSignedIgnored, de) << Qt::endl;
+    if (!absolut && !signedModel)
+        err << phrase(Phrase::CliSignedIgnored, de).arg(model.isEmpty() ? QStringLiteral("?") : model) << Qt::endl;
     JudgedTable table;
     table.name = QFileInfo(path).fileName();
     for (const LoadedReading& r : file->readings) table.add(r.wert, r.einheit, signedModel, absolut);

@@ -56,9 +56,9 @@ std::optional<double> positiveOption(const CliArgs& args, const QString& name, d
     return std::nullopt;
 }
 
-// The port the command line names: one operand, not empty; a path that
-// exists here is taken as it is, so "gauge" in this folder is not looked
-// for in /dev. nullopt (said on `err`) when the line names none.
+// The port the command line names: one operand, not empty; a relative path
+// that exists here is taken from here, so "gauge" in this folder is not
+// looked for in /dev. nullopt (said on `err`) when the line names none.
 std::optional<QString> portOperand(const CliArgs& args, Phrase onePort, bool german, QTextStream& err)
 {
     if (args.operands.size() != 1) {
@@ -71,7 +71,7 @@ std::optional<QString> portOperand(const CliArgs& args, Phrase onePort, bool ger
         return std::nullopt;
     }
     const QFileInfo here(port);
-    return !port.contains(u'/') && here.exists() ? here.absoluteFilePath() : port;
+    return here.isRelative() && here.exists() ? here.absoluteFilePath() : port;
 }
 
 // The port opened and the gauge asked who it is; Done or the exit code of

@@ -90,14 +90,6 @@ int main(int argc, char** argv)
         err << error << Qt::endl << kUsage;
         return int(ExitCode::Usage);
     }
-    if (args->options.contains(QStringLiteral("version"))) {
-        out << "kivo-cli " << kivo::kVersnr << Qt::endl;
-        return int(ExitCode::Done);
-    }
-    if (args->options.contains(QStringLiteral("help"))) {
-        out << kUsage;
-        return int(ExitCode::Done);
-    }
     const QString lang = args->options.value(QStringLiteral("lang"), QStringLiteral("en"));
     if (lang != u"de" && lang != u"en") {
         err << "--lang de or en" << Qt::endl;
@@ -108,7 +100,13 @@ int main(int argc, char** argv)
     QLocale::setDefault(localeFor(context.german));
     catchInterrupt();
     ExitCode code = ExitCode::Usage;
-    if (args->command == u"ports")
+    if (args->options.contains(QStringLiteral("version"))) {
+        out << "kivo-cli " << kivo::kVersnr << Qt::endl;
+        code = ExitCode::Done;
+    } else if (args->options.contains(QStringLiteral("help"))) {
+        out << kUsage;
+        code = ExitCode::Done;
+    } else if (args->command == u"ports")
         code = runPorts(*args, context, out, err);
     else if (args->command == u"models")
         code = runModels(*args, context, out, err);

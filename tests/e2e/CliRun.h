@@ -34,10 +34,11 @@ inline CliRun finishCli(QProcess& p, const QElapsedTimer& clock)
             QString::fromUtf8(p.readAllStandardError()), clock.elapsed()};
 }
 
-inline CliRun runCli(const QStringList& args, const QProcessEnvironment& env)
+inline CliRun runCli(const QStringList& args, const QProcessEnvironment& env, const QString& workingFolder = {})
 {
     QProcess p;
     p.setProcessEnvironment(env);
+    if (!workingFolder.isEmpty()) p.setWorkingDirectory(workingFolder);
     QElapsedTimer clock;
     clock.start();
     p.start(QStringLiteral(KIVO_CLI), args);
