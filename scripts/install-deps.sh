@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-translations-l10n libqt6opengl6-dev libgl-dev
-  libxlsxwriter-dev libminizip-dev
+  libxlsxwriter-dev libminizip-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core poppler-utils unzip help2man
   clang libclang-rt-14-dev

@@ -1,0 +1,58 @@
+#pragma once
+// The archive of inspections on SQLite or PostgreSQL, through Qt SQL. Every
+// write is one transaction; every value is a bound parameter, so project
+// texts with quotes, semicolons or SQL are data. An archive made by an
+// earlier version is brought up to date when it is opened.
+
+#include "archive/ArchiveSchema.h"
+#include "archive/ArchiveTarget.h"
+#include "archive/Inspection.h"
+
+#include <QDate>
+#include <QString>
+#include <optional>
+#include <vector>
+
+namespace kivo {
+
+class Archive {
+public:
+    // Opens the archive under a connection of its own and makes or updates
+    // its tables; isOpen() says whether that worked, error() why not.
+    explicit Archive(const ArchiveTarget& target);
+    ~Archive();
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
+
+    bool isOpen() const { return open; }
+    QString error() const { return lastError; }
+    int version() const;
+
+    // A whole inspection with its readings; its id, nullopt on failure. An
+    // inspection kept before (the same uuid) is not kept again: its id.
+    std::optional<qint64> keep(const Inspection& inspection);
+    // One reading more for the inspection `uuid`, as an online session
+    // grows; sent again, it is kept once. False on failure.
+    bool append(const QString& uuid, const ArchivedReading& reading);
+
+    // The inspections newest first: those whose project fields, gauge,
+    // model or serial hold `text` (any case; "" all), taken on `from` to
+    // `to` (invalid: open), at most `limit`.
+    std::vector<InspectionSummary> list(const QString& text, const QDate& from, const QDate& to, int limit = 1000);
+    std::optional<Inspection> load(qint64 id);
+    bool remove(qint64 id);
+
+private:
+    bool migrate();
+    bool fail(const QString& what, const QString& why);
+
+    QString connection;
+    SqlDialect dialect = SqlDialect::Sqlite;
+    bool open = false;
+    QString lastError;
+};
+
+// The words the archive window's search finds an inspection by.
+QString searchText(const Inspection& inspection);
+
+} // namespace kivo

@@ -1,0 +1,157 @@
+// The archive on SQLite: where a connection line points, an inspection kept
+// and found again with every reading, a resent reading kept once, texts that
+// look like SQL kept as data, a search and a date range, a deletion.
+
+#include "archive/Archive.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <QTimeZone>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+namespace kivo {
+namespace {
+
+TEST(ArchiveTarget, ConnectionLines)
+{
+    const QString file = QStringLiteral("/data/Archiv.sqlite");
+    EXPECT_EQ(parseArchiveTarget(QString(), file).target->sqlitePath, file);
+    EXPECT_EQ(parseArchiveTarget(QStringLiteral("sqlite:///srv/a.sqlite"), file).target->sqlitePath, u"/srv/a.sqlite");
+    const auto team = parseArchiveTarget(QStringLiteral("postgresql://lab@db.example:5433/inspections?sslmode=require"), file);
+    ASSERT_TRUE(team.target) << team.error.toStdString();
+    EXPECT_EQ(team.target->kind, ArchiveTarget::Kind::Postgres);
+    EXPECT_EQ(team.target->host, u"db.example");
+    EXPECT_EQ(team.target->port, 5433);
+    EXPECT_EQ(team.target->user, u"lab");
+    EXPECT_EQ(team.target->database, u"inspections");
+    EXPECT_EQ(team.target->options, u"sslmode=require");
+    const auto socket = parseArchiveTarget(QStringLiteral("postgres:///kivo?host=/tmp/pg"), file);
+    ASSERT_TRUE(socket.target);
+    EXPECT_EQ(socket.target->host, u"/tmp/pg");
+    EXPECT_EQ(socket.target->shown(), u"postgresql:///kivo?host=/tmp/pg");
+    // No password in a file of the program; nothing that is no archive.
+    for (const char* bad : {"postgresql://lab:secret@db/x", "postgresql://db/x?password=secret", "mysql://db/x",
+                            "postgresql://db/", "sqlite://relative.sqlite", "postgresql://db/x?options=a;b"})
+        EXPECT_FALSE(parseArchiveTarget(QLatin1String(bad), file).target) << bad;
+}
+
+Inspection sample(const QString& field)
+{
+    Inspection in;
+    in.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    in.takenAt = QDateTime(QDate(2026, 12, 8), QTime(9, 30), Qt::UTC);
+    in.source = QStringLiteral("memory1");
+    in.model = QStringLiteral("RKS");
+    in.gaugeCode = QStringLiteral("RK-SIVAR");
+    in.projectFields[0] = field;
+    in.limitMin = 40;
+    in.unit = QStringLiteral("µm  ");
+    for (int i = 1; i <= 3; ++i)
+        in.readings.push_back({i, i, 40.0 + i, QStringLiteral("µm  "), QStringLiteral(" Fe"), QStringLiteral("08.12.2026"),
+                               QStringLiteral("09:30:0%1").arg(i)});
+    return in;
+}
+
+class ArchiveOnSqlite : public ::testing::Test {
+protected:
+    ArchiveTarget target() const
+    {
+        ArchiveTarget t;
+        t.sqlitePath = dir.filePath(QStringLiteral("Archiv.sqlite"));
+        return t;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ArchiveOnSqlite, AnInspectionComesBackWholeAndTextIsData)
+{
+    Archive archive(target());
+    ASSERT_TRUE(archive.isOpen()) << archive.error().toStdString();
+    EXPECT_EQ(archive.version(), latestArchiveVersion());
+    const QString sql = QStringLiteral("Bridge 'A'; DROP TABLE reading; --");
+    const Inspection in = sample(sql);
+    const std::optional<qint64> id = archive.keep(in);
+    ASSERT_TRUE(id) << archive.error().toStdString();
+    EXPECT_EQ(archive.keep(in), id); // the same inspection sent again
+    const std::optional<Inspection> back = archive.load(*id);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->projectFields[0], sql);
+    EXPECT_EQ(back->takenAt, in.takenAt);
+    EXPECT_EQ(back->limitMin, 40.0);
+    EXPECT_FALSE(back->limitMax);
+    ASSERT_EQ(back->readings.size(), 3u);
+    EXPECT_EQ(back->readings[2].time, u"09:30:03");
+    EXPECT_DOUBLE_EQ(back->readings[2].value, 43.0);
+    EXPECT_EQ(back->readings[0].material, u" Fe");
+}
+
+TEST_F(ArchiveOnSqlite, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
+{
+    Archive archive(target());
+    Inspection in = sample(QStringLiteral("online"));
+    in.source = QStringLiteral("online");
+    in.readings.clear();
+    const std::optional<qint64> id = archive.keep(in);
+    ASSERT_TRUE(id);
+    const ArchivedReading r{1, 1, 12.5, QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"), QStringLiteral("10:00:00")};
+    EXPECT_TRUE(archive.append(in.uuid, r));
+    EXPECT_TRUE(archive.append(in.uuid, r));
+    EXPECT_TRUE(archive.append(in.uuid, {2, 2, 13.5, QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"), QStringLiteral("10:00:01")}));
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].count, 2);
+    EXPECT_DOUBLE_EQ(all[0].mean, 13.0);
+    EXPECT_EQ(archive.load(*id)->readings.size(), 2u);
+}
+
+TEST_F(ArchiveOnSqlite, FoundBySearchAndDateNewestFirstAndDeleted)
+{
+    {
+        Archive archive(target());
+        for (const char* field : {"Bridge 4", "Tank 7", "bridge 100% done"}) {
+            Inspection in = sample(QLatin1String(field));
+            in.takenAt = in.takenAt.addDays(archive.list(QString(), {}, {}).size());
+            ASSERT_TRUE(archive.keep(in));
+        }
+    }
+    Archive archive(target()); // opened again: the tables are there
+    ASSERT_TRUE(archive.isOpen()) << archive.error().toStdString();
+    const auto bridges = archive.list(QStringLiteral("BRIDGE"), {}, {});
+    ASSERT_EQ(bridges.size(), 2u);
+    EXPECT_EQ(bridges[0].projectFields[0], u"bridge 100% done"); // newest first
+    EXPECT_EQ(archive.list(QStringLiteral("100%"), {}, {}).size(), 1u); // % is a character here
+    EXPECT_EQ(archive.list(QStringLiteral("_"), {}, {}).size(), 0u);
+    EXPECT_EQ(archive.list(QString(), QDate(2026, 12, 9), QDate(2026, 12, 9)).size(), 1u);
+    ASSERT_TRUE(archive.remove(bridges[0].id));
+    EXPECT_EQ(archive.list(QString(), {}, {}).size(), 2u);
+    EXPECT_FALSE(archive.load(bridges[0].id));
+}
+
+TEST_F(ArchiveOnSqlite, AnArchiveOfANewerProgramIsNotTouched)
+{
+    {
+        Archive archive(target());
+        ASSERT_TRUE(archive.isOpen());
+    }
+    {
+        // A newer program left version 99 behind.
+        ArchiveTarget t = target();
+        Archive raw(t);
+        ASSERT_TRUE(raw.isOpen());
+    }
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
+    db.setDatabaseName(target().sqlitePath);
+    ASSERT_TRUE(db.open());
+    QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (99)"));
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    Archive archive(target());
+    EXPECT_FALSE(archive.isOpen());
+    EXPECT_TRUE(archive.error().contains(QStringLiteral("newer program"))) << archive.error().toStdString();
+}
+
+} // namespace
+} // namespace kivo
