@@ -2,14 +2,18 @@
 // and found again with every reading, a resent reading kept once, texts that
 // look like SQL kept as data, a search and a date range, a deletion.
 
+#include "PgCluster.h"
 #include "archive/Archive.h"
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimeZone>
 #include <QUuid>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace kivo {
 namespace {
@@ -54,18 +58,64 @@ Inspection sample(const QString& field)
     return in;
 }
 
-class ArchiveOnSqlite : public ::testing::Test {
+// Every test runs on a fresh SQLite file and on a throwaway PostgreSQL
+// server of its own suite.
+class ArchiveOn : public ::testing::TestWithParam<ArchiveTarget::Kind> {
 protected:
+    static void TearDownTestSuite() { cluster().reset(); }
+    static std::unique_ptr<testing::PgCluster>& cluster()
+    {
+        static std::unique_ptr<testing::PgCluster> c;
+        return c;
+    }
+
+    void SetUp() override
+    {
+        if (GetParam() == ArchiveTarget::Kind::Sqlite) return;
+        if (!cluster()) cluster() = std::make_unique<testing::PgCluster>();
+        if (!cluster()->ready()) GTEST_SKIP() << cluster()->error().toStdString();
+        // A clean database for each test.
+        raw([](QSqlQuery& q) {
+            q.exec(QStringLiteral("DROP TABLE IF EXISTS reading, inspection, schema_version CASCADE"));
+        });
+    }
+
     ArchiveTarget target() const
     {
-        ArchiveTarget t;
-        t.sqlitePath = dir.filePath(QStringLiteral("Archiv.sqlite"));
-        return t;
+        if (GetParam() == ArchiveTarget::Kind::Sqlite) {
+            ArchiveTarget t;
+            t.sqlitePath = dir.filePath(QStringLiteral("Archiv.sqlite"));
+            return t;
+        }
+        return *parseArchiveTarget(cluster()->line(), QString()).target;
     }
+
+    // Runs `work` on a connection of the test's own, past the archive.
+    void raw(const std::function<void(QSqlQuery&)>& work) const
+    {
+        const ArchiveTarget t = target();
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(t.kind == ArchiveTarget::Kind::Sqlite ? QStringLiteral("QSQLITE")
+                                                                                                : QStringLiteral("QPSQL"),
+                                                        QStringLiteral("raw"));
+            db.setDatabaseName(t.kind == ArchiveTarget::Kind::Sqlite ? t.sqlitePath : t.database);
+            db.setHostName(t.host);
+            db.setUserName(t.user);
+            ASSERT_TRUE(db.open()) << db.lastError().text().toStdString();
+            QSqlQuery q(db);
+            work(q);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("raw"));
+    }
+
     QTemporaryDir dir;
 };
 
-TEST_F(ArchiveOnSqlite, AnInspectionComesBackWholeAndTextIsData)
+INSTANTIATE_TEST_SUITE_P(, ArchiveOn, ::testing::Values(ArchiveTarget::Kind::Sqlite, ArchiveTarget::Kind::Postgres),
+                         [](const auto& info) { return info.param == ArchiveTarget::Kind::Sqlite ? "Sqlite" : "Postgres"; });
+
+TEST_P(ArchiveOn, AnInspectionComesBackWholeAndTextIsData)
 {
     Archive archive(target());
     ASSERT_TRUE(archive.isOpen()) << archive.error().toStdString();
@@ -87,7 +137,7 @@ TEST_F(ArchiveOnSqlite, AnInspectionComesBackWholeAndTextIsData)
     EXPECT_EQ(back->readings[0].material, u" Fe");
 }
 
-TEST_F(ArchiveOnSqlite, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
+TEST_P(ArchiveOn, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
 {
     Archive archive(target());
     Inspection in = sample(QStringLiteral("online"));
@@ -106,7 +156,7 @@ TEST_F(ArchiveOnSqlite, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
     EXPECT_EQ(archive.load(*id)->readings.size(), 2u);
 }
 
-TEST_F(ArchiveOnSqlite, FoundBySearchAndDateNewestFirstAndDeleted)
+TEST_P(ArchiveOn, FoundBySearchAndDateNewestFirstAndDeleted)
 {
     {
         Archive archive(target());
@@ -129,25 +179,13 @@ TEST_F(ArchiveOnSqlite, FoundBySearchAndDateNewestFirstAndDeleted)
     EXPECT_FALSE(archive.load(bridges[0].id));
 }
 
-TEST_F(ArchiveOnSqlite, AnArchiveOfANewerProgramIsNotTouched)
+TEST_P(ArchiveOn, AnArchiveOfANewerProgramIsNotTouched)
 {
     {
         Archive archive(target());
-        ASSERT_TRUE(archive.isOpen());
+        ASSERT_TRUE(archive.isOpen()) << archive.error().toStdString();
     }
-    {
-        // A newer program left version 99 behind.
-        ArchiveTarget t = target();
-        Archive raw(t);
-        ASSERT_TRUE(raw.isOpen());
-    }
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("newer"));
-    db.setDatabaseName(target().sqlitePath);
-    ASSERT_TRUE(db.open());
-    QSqlQuery(db).exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (99)"));
-    db.close();
-    db = QSqlDatabase();
-    QSqlDatabase::removeDatabase(QStringLiteral("newer"));
+    raw([](QSqlQuery& q) { q.exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (99)")); });
     Archive archive(target());
     EXPECT_FALSE(archive.isOpen());
     EXPECT_TRUE(archive.error().contains(QStringLiteral("newer program"))) << archive.error().toStdString();
