@@ -196,6 +196,7 @@ void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
     // Further online readings follow the loaded ones.
     if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
     recount();
+    emit fileTaken(kind, name);
 }
 
 void GaugeSession::redraw() { shownRows.reset(tableSet.count(shownKind)); }
@@ -313,7 +314,10 @@ GaugeSession::MemoryDownload GaugeSession::downloadMemory()
     // A cancelled or broken download is not taken; after a switch-off the
     // gauge is not asked again.
     d.exceeded = dumpExceeded;
-    if (d.complete && gauge->CheckConnect()) d.refused = takeDumpLines(gauge->dumpLines());
+    if (d.complete && gauge->CheckConnect()) {
+        d.refused = takeDumpLines(gauge->dumpLines());
+        emit memoryTaken(kind);
+    }
     return d;
 }
 

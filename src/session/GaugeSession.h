@@ -68,7 +68,11 @@ public:
         gauge->setMessart(kind);
     }
     // Online readings begin anew: a full table is said again.
-    void onlineBegins() { onlineFullReported = false; }
+    void onlineBegins()
+    {
+        onlineFullReported = false;
+        emit onlineSessionBegins();
+    }
 
     // Where the settings, the log and the measurement files live, from the
     // program folder, the model and the brand (Konfi.ini's fields).
@@ -193,6 +197,11 @@ signals:
     // `announced` readings are expected. Then it has ended.
     void downloadStarted(int kind, int announced);
     void downloadEnded();
+    // A whole memory is in its table; a measurement file is in the table on
+    // show; a new online session begins (its readings follow one by one).
+    void memoryTaken(int kind);
+    void fileTaken(int kind, const QString& name);
+    void onlineSessionBegins();
     // Many readings come at once (a dump): the views draw them at the end.
     void fillingTable(bool on);
     // The gauge told who it is.

@@ -1,0 +1,133 @@
+// The session's inspections kept in the archive as they happen: a memory
+// downloaded over a fake wire, an online session reading by reading, and
+// an archive that cannot be reached for a while.
+
+#include "QuietSessionView.h"
+#include "RksReplies.h"
+#include "platform/FakeSerialLink.h"
+#include "session/ArchiveRecorder.h"
+#include "session/GaugeSession.h"
+
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace kivo;
+
+namespace {
+
+class Recording : public ::testing::Test {
+protected:
+    Recording()
+    {
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+        auto fake = std::make_unique<FakeSerialLink>();
+        wire = fake.get();
+        session.attach(std::move(fake), view);
+        session.settleInstallation(home.filePath(QStringLiteral("program")), KonfiFields{QStringLiteral("RKS"), {}, {}, {}});
+        session.setModel(QStringLiteral("RKS"));
+        session.texte().FillMenuTexts();
+        session.texte().FillMessageTexts(session.identity().titleText());
+        session.link().setPortnr(QStringLiteral("ttyUSB0"));
+        wire->onWrite = [this](const QByteArray& command) {
+            const std::map<QByteArray, QByteArray> replies = {{"$kivo00$\r\n", kivo::testing::kIdentReply},
+                                                              {"$kivo10$\r\n", kivo::testing::kDump}};
+            const auto it = replies.find(command);
+            if (it == replies.end()) return;
+            const QByteArray reply = it->second;
+            QTimer::singleShot(5, wire, [this, reply] { wire->receive(reply); });
+        };
+        target.sqlitePath = home.filePath(QStringLiteral("Archiv.sqlite"));
+    }
+
+    // An online line as a line-style gauge sends it.
+    static QString line(int nr, const char* value)
+    {
+        return QStringLiteral("%1  %2 µm      ").arg(nr, 4).arg(QString::fromLatin1(value), 10);
+    }
+
+    QTemporaryDir home;
+    kivo::testing::QuietSessionView view;
+    GaugeSession session;
+    FakeSerialLink* wire = nullptr;
+    ArchiveTarget target;
+};
+
+TEST_F(Recording, AMemoryAndAnOnlineSessionAreKeptAsTheyHappen)
+{
+    ArchiveRecorder recorder(session, [this] { return std::make_unique<Archive>(target); });
+    DeviceLink::Command command(session.link());
+    session.link().prepareConnect();
+    ASSERT_EQ(session.reachGauge(), GaugeSession::Reach::Answered);
+    session.showTable(kFE);
+    ASSERT_TRUE(session.downloadMemory().complete);
+
+    session.showTable(kOnline);
+    session.tables().ClearRecords(kOnline);
+    session.tables().setOnlineZaehler(1);
+    session.onlineBegins();
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 1; i <= 2; ++i) {
+        ASSERT_TRUE(session.takeRecordLine(line(i, "20.5"), kOnline, session.link().profile(), now).kept);
+        session.tables().nextOnlineNumber();
+        // Kept before the next reading is taken.
+        Archive look(target);
+        EXPECT_EQ(look.list(QString(), {}, {}).front().count, i);
+    }
+    // A reading deleted from the table stays in the archive.
+    session.deleteReading(1);
+    EXPECT_EQ(recorder.waiting(), 0);
+
+    Archive archive(target);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 2u);
+    EXPECT_EQ(all[0].source, u"online");
+    EXPECT_EQ(all[0].count, 2);
+    EXPECT_EQ(all[1].source, u"memory1");
+    EXPECT_EQ(all[1].gaugeCode, u"RKS"); // as the identification names it
+    EXPECT_EQ(all[1].model, u"RKS");
+    EXPECT_EQ(all[1].count, 3);
+    const std::optional<Inspection> memory = archive.load(all[1].id);
+    ASSERT_TRUE(memory);
+    EXPECT_EQ(memory->gaugeVersion, u"2.05");
+    EXPECT_DOUBLE_EQ(memory->readings[2].value, 12.0);
+}
+
+TEST_F(Recording, AnArchiveOutOfReachGetsEveryWriteOnceInOrderWhenItAnswers)
+{
+    bool reachable = false;
+    ArchiveTarget nowhere;
+    nowhere.sqlitePath = home.filePath(QStringLiteral("a-folder"));
+    QDir().mkpath(nowhere.sqlitePath); // a folder in the file's place: no archive there
+    ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(reachable ? target : nowhere); });
+    QStringList said;
+    QObject::connect(&recorder, &ArchiveRecorder::unreachable, [&](const QString&) { said << "unreachable"; });
+    QObject::connect(&recorder, &ArchiveRecorder::reachable, [&] { said << "reachable"; });
+
+    session.showTable(kOnline);
+    session.tables().ClearRecords(kOnline);
+    session.tables().setOnlineZaehler(1);
+    session.onlineBegins();
+    const QDateTime now = QDateTime::currentDateTime();
+    for (int i = 1; i <= 3; ++i) {
+        session.takeRecordLine(line(i, "30.0"), kOnline, session.link().profile(), now);
+        session.tables().nextOnlineNumber();
+    }
+    EXPECT_EQ(recorder.waiting(), 4); // the session and its three readings
+    EXPECT_EQ(said, QStringList{"unreachable"}); // said once
+    reachable = true;
+    EXPECT_TRUE(recorder.flush());
+    EXPECT_TRUE(recorder.flush()); // nothing twice
+    EXPECT_EQ(said, (QStringList{"unreachable", "reachable"}));
+    Archive archive(target);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].count, 3);
+    const std::optional<Inspection> online = archive.load(all[0].id);
+    ASSERT_EQ(online->readings.size(), 3u);
+    EXPECT_EQ(online->readings[2].seq, 3);
+}
+
+} // namespace
