@@ -4,6 +4,8 @@
 
 #include "PgCluster.h"
 #include "archive/Archive.h"
+#include "archive/ArchiveLocation.h"
+#include "settings/TextFile.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -189,6 +191,30 @@ TEST_P(ArchiveOn, AnArchiveOfANewerProgramIsNotTouched)
     Archive archive(target());
     EXPECT_FALSE(archive.isOpen());
     EXPECT_TRUE(archive.error().contains(QStringLiteral("newer program"))) << archive.error().toStdString();
+}
+
+} // namespace
+} // namespace kivo
+
+namespace kivo {
+namespace {
+
+TEST(ArchiveLocation, EnvironmentThenArchivIniThenTheDataFolder)
+{
+    QTemporaryDir dir;
+    const QString settings = dir.filePath(QStringLiteral("settings"));
+    const QString data = dir.filePath(QStringLiteral("data"));
+    QDir().mkpath(settings);
+    EXPECT_EQ(archiveLocation(QString(), settings, data).outcome.target->sqlitePath, data + QStringLiteral("/Archiv.sqlite"));
+    ASSERT_TRUE(writeTextLines(settings + QStringLiteral("/Archiv.ini"), {QStringLiteral("postgresql://lab@db/inspections")}));
+    const ArchiveLocation ini = archiveLocation(QString(), settings, data);
+    EXPECT_EQ(ini.outcome.target->database, u"inspections");
+    EXPECT_TRUE(ini.from.endsWith(QStringLiteral("Archiv.ini")));
+    const ArchiveLocation env = archiveLocation(QStringLiteral("sqlite:///tmp/x.sqlite"), settings, data);
+    EXPECT_EQ(env.outcome.target->sqlitePath, u"/tmp/x.sqlite");
+    EXPECT_EQ(env.from, u"KIVO_ARCHIVE");
+    ASSERT_TRUE(writeTextLines(settings + QStringLiteral("/Archiv.ini"), {QStringLiteral("postgresql://lab:pw@db/x")}));
+    EXPECT_FALSE(archiveLocation(QString(), settings, data).outcome.target);
 }
 
 } // namespace
