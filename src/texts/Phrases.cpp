@@ -245,6 +245,10 @@ constexpr Pair kPhrases[] = {
     {Phrase::ModelsNo, "nein", "no"},
     {Phrase::ModelsSigned, "mit Vorzeichen", "signed"},
     {Phrase::ModelsSizes, "Beträge", "sizes"},
+
+    // The archive
+    {Phrase::ArchiveUnreachable, "Archiv nicht erreichbar (%1) – die Messwerte warten und werden nachgetragen.",
+     "Archive out of reach (%1) – the readings wait and will be added."},
 };
 
 constexpr bool everyKeyInItsRow()

@@ -188,6 +188,9 @@ enum class Phrase {
     ModelsSigned,
     ModelsSizes,
 
+    // The archive
+    ArchiveUnreachable,
+
     Count // not a phrase: the number of them
 };
 

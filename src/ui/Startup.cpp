@@ -2,6 +2,7 @@
 // always followed: identity and model first, then folders and log, texts,
 // ports, and finally the grid and statistics.
 
+#include "archive/ArchiveLocation.h"
 #include "session/AppPaths.h"
 #include "session/ModelTable.h"
 #include "ui/frmTransfer.h"
@@ -82,6 +83,7 @@ bool frmTransfer::Form_Load()
     // 8.-9. Folders and log.
     settleInstallation();
     writeStartLog();
+    startArchive();
 
     // 10.-13.
     if (const auto p = profileFor(identity.geraet)) gauge->setProfile(*p);
@@ -208,6 +210,24 @@ void frmTransfer::setLanguageTicks()
     const bool german = texte.languageIndex < 1;
     German->setChecked(german);
     English->setChecked(!german);
+}
+
+void frmTransfer::startArchive()
+{
+    const ArchiveLocation where = archiveLocation(qEnvironmentVariable("KIVO_ARCHIVE"), identity.AppDataPath,
+                                                  identity.MessDataPath);
+    recorder = std::make_unique<ArchiveRecorder>(core, [where]() -> std::unique_ptr<Archive> {
+        if (!where.outcome.target) return nullptr;
+        return std::make_unique<Archive>(*where.outcome.target);
+    });
+    // Said once in the status bar, not in a box: the operator measures on.
+    connect(recorder.get(), &ArchiveRecorder::unreachable, this, [this, where](const QString& why) {
+        const QString reason = where.outcome.target ? why : where.from + QStringLiteral(": ") + where.outcome.error;
+        const QString text = texte.say(Phrase::ArchiveUnreachable).arg(reason);
+        lblArchive->setText(text);
+        WriteLog(text);
+    });
+    connect(recorder.get(), &ArchiveRecorder::reachable, this, [this] { lblArchive->clear(); });
 }
 
 } // namespace kivo

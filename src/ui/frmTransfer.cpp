@@ -123,6 +123,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     lblConnectHint = makeControl<QLabel>(this, "lblConnectHint", "label");
     lblConnectHint->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
     statusBar()->addWidget(lblConnectHint);
+    lblArchive = makeControl<QLabel>(this, "lblArchive", "label");
+    lblArchive->setStyleSheet(QStringLiteral("color: rgb(160,0,0);"));
+    statusBar()->addWidget(lblArchive);
     lblExport = makeControl<ElidedLabel>(this, "lblExport", "label");
     statusBar()->addPermanentWidget(lblExport);
     progressBar->setVisible(false);

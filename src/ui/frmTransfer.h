@@ -8,6 +8,7 @@
 #include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
 #include "output/ReportText.h"
+#include "session/ArchiveRecorder.h"
 #include "session/GaugeSession.h"
 #include "ui/Dialogs.h"
 #include "platform/SerialLink.h"
@@ -199,6 +200,7 @@ private:
     PictureBox* picBth;
     QLabel* lblExport = nullptr;      // status bar: where the last export was saved
     QLabel* lblConnectHint = nullptr; // status bar: what to check when the gauge did not answer
+    QLabel* lblArchive = nullptr;     // status bar: the archive is out of reach
     QLabel* txtWait;
     QLineEdit* txtSpeicher;
     PictureBox* picVX;
@@ -359,6 +361,9 @@ private:
 
     Platform platform;
     std::unique_ptr<SingleInstance> instance;
+    // Keeps every inspection in the archive as it happens.
+    std::unique_ptr<ArchiveRecorder> recorder;
+    void startArchive();
     bool programEnded = false;
     DeviceLink* gauge = nullptr;
     PortWatcher* portWatcher = nullptr;
