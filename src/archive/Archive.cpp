@@ -53,7 +53,12 @@ Archive::Archive(const ArchiveTarget& target)
         if (target.port > 0) db.setPort(target.port);
         db.setDatabaseName(target.database);
         db.setUserName(target.user);
-        db.setConnectOptions(target.options);
+        // A server that does not answer is given up on soon: the operator's
+        // readings wait for it in the queue, not in the window.
+        QString options = target.options;
+        if (!options.contains(QStringLiteral("connect_timeout=")))
+            options += QString(options.isEmpty() ? QString() : QStringLiteral(";")) + QStringLiteral("connect_timeout=3");
+        db.setConnectOptions(options);
     }
     if (!db.open()) {
         fail(QStringLiteral("open"), db.lastError().text());

@@ -91,7 +91,9 @@ void ArchiveRecorder::onlineReading(int slot)
 void ArchiveRecorder::enqueue(Write write)
 {
     queue.push_back(std::move(write));
-    flush();
+    // Out of reach, the archive is tried on the timer only: a server that
+    // does not answer must not hold up every reading the operator takes.
+    if (!saidUnreachable) flush();
 }
 
 bool ArchiveRecorder::flush()

@@ -3,6 +3,7 @@
 // an archive that cannot be reached for a while.
 
 #include "QuietSessionView.h"
+#include "PgCluster.h"
 #include "RksReplies.h"
 #include "platform/FakeSerialLink.h"
 #include "session/ArchiveRecorder.h"
@@ -117,6 +118,8 @@ TEST_F(Recording, AnArchiveOutOfReachGetsEveryWriteOnceInOrderWhenItAnswers)
     }
     EXPECT_EQ(recorder.waiting(), 4); // the session and its three readings
     EXPECT_EQ(said, QStringList{"unreachable"}); // said once
+    EXPECT_FALSE(recorder.flush()); // the timer's try, still out of reach
+    EXPECT_EQ(said, QStringList{"unreachable"});
     reachable = true;
     EXPECT_TRUE(recorder.flush());
     EXPECT_TRUE(recorder.flush()); // nothing twice
@@ -128,6 +131,46 @@ TEST_F(Recording, AnArchiveOutOfReachGetsEveryWriteOnceInOrderWhenItAnswers)
     const std::optional<Inspection> online = archive.load(all[0].id);
     ASSERT_EQ(online->readings.size(), 3u);
     EXPECT_EQ(online->readings[2].seq, 3);
+}
+
+// A team archive whose server stops in the middle of an online session
+// and starts again: every reading arrives once, in order.
+TEST_F(Recording, AServerStoppedMidSessionGetsEveryReadingOnceInOrder)
+{
+    kivo::testing::PgCluster cluster;
+    if (!cluster.ready()) GTEST_SKIP() << cluster.error().toStdString();
+    const ArchiveTarget team = *parseArchiveTarget(cluster.line(), QString()).target;
+    ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(team); });
+    session.showTable(kOnline);
+    session.tables().ClearRecords(kOnline);
+    session.tables().setOnlineZaehler(1);
+    session.onlineBegins();
+    const QDateTime now = QDateTime::currentDateTime();
+    const auto take = [&](int i) {
+        session.takeRecordLine(line(i, QByteArray::number(10 + i).constData()), kOnline, session.link().profile(), now);
+        session.tables().nextOnlineNumber();
+    };
+    take(1);
+    take(2);
+    ASSERT_EQ(recorder.waiting(), 0);
+    ASSERT_TRUE(cluster.stop());
+    take(3);
+    take(4);
+    EXPECT_EQ(recorder.waiting(), 2);
+    ASSERT_TRUE(cluster.start());
+    take(5); // waits behind them, in order
+    EXPECT_EQ(recorder.waiting(), 3);
+    EXPECT_TRUE(recorder.flush()); // as the retry timer does
+    EXPECT_EQ(recorder.waiting(), 0);
+    Archive archive(team);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 1u);
+    const std::optional<Inspection> online = archive.load(all[0].id);
+    ASSERT_EQ(online->readings.size(), 5u);
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(online->readings[size_t(i)].seq, i + 1);
+        EXPECT_DOUBLE_EQ(online->readings[size_t(i)].value, 11.0 + i);
+    }
 }
 
 } // namespace

@@ -16,6 +16,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 
 namespace kivo {
 namespace {
@@ -215,6 +216,50 @@ TEST(ArchiveLocation, EnvironmentThenArchivIniThenTheDataFolder)
     EXPECT_EQ(env.from, u"KIVO_ARCHIVE");
     ASSERT_TRUE(writeTextLines(settings + QStringLiteral("/Archiv.ini"), {QStringLiteral("postgresql://lab:pw@db/x")}));
     EXPECT_FALSE(archiveLocation(QString(), settings, data).outcome.target);
+}
+
+} // namespace
+} // namespace kivo
+
+namespace kivo {
+namespace {
+
+// Two programs on different PCs writing to one team archive at the same
+// time: every inspection and every reading is there once.
+TEST(ArchiveOnPostgres, TwoProgramsWritingAtOnceLoseNothingAndDoubleNothing)
+{
+    testing::PgCluster cluster;
+    if (!cluster.ready()) GTEST_SKIP() << cluster.error().toStdString();
+    const ArchiveTarget target = *parseArchiveTarget(cluster.line(), QString()).target;
+    {
+        Archive first(target); // the tables, made once
+        ASSERT_TRUE(first.isOpen()) << first.error().toStdString();
+    }
+    const auto program = [&target](int which, bool* ok) {
+        Archive archive(target);
+        *ok = archive.isOpen();
+        for (int i = 0; i < 20 && *ok; ++i) {
+            Inspection in = sample(QStringLiteral("program %1 inspection %2").arg(which).arg(i));
+            in.readings.clear();
+            *ok = archive.keep(in).has_value();
+            for (int seq = 1; seq <= 10 && *ok; ++seq) {
+                const ArchivedReading r{seq, seq, double(seq), QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"),
+                                        QStringLiteral("10:00:00")};
+                *ok = archive.append(in.uuid, r) && archive.append(in.uuid, r); // each one sent twice
+            }
+        }
+    };
+    bool okA = false, okB = false;
+    std::thread a(program, 1, &okA);
+    std::thread b(program, 2, &okB);
+    a.join();
+    b.join();
+    EXPECT_TRUE(okA && okB);
+    Archive archive(target);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 40u);
+    for (const InspectionSummary& s : all) EXPECT_EQ(s.count, 10) << s.projectFields[0].toStdString();
+    EXPECT_EQ(archive.list(QStringLiteral("program 2"), {}, {}).size(), 20u);
 }
 
 } // namespace
