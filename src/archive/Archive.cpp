@@ -90,6 +90,13 @@ bool Archive::fail(const QString& what, const QString& why)
     return false;
 }
 
+bool Archive::giveUp(const QString& what, const QString& why)
+{
+    fail(what, why);
+    QSqlDatabase::database(connection, false).rollback();
+    return false;
+}
+
 int Archive::version() const
 {
     QSqlQuery q(QSqlDatabase::database(connection, false));
@@ -109,19 +116,12 @@ bool Archive::migrate()
         if (!db.transaction()) return fail(QStringLiteral("update"), db.lastError().text());
         QSqlQuery q(db);
         for (const QString& statement : statementsFor(m, dialect)) {
-            if (!q.exec(statement)) {
-                const QString why = q.lastError().text();
-                db.rollback();
-                return fail(QStringLiteral("update to version %1").arg(m.version), why);
-            }
+            if (!q.exec(statement)) return giveUp(QStringLiteral("update to version %1").arg(m.version), q.lastError().text());
         }
         q.prepare(QStringLiteral("INSERT INTO schema_version (version) VALUES (?)"));
         q.addBindValue(m.version);
-        if (!q.exec() || !db.commit()) {
-            const QString why = q.lastError().text();
-            db.rollback();
-            return fail(QStringLiteral("update to version %1").arg(m.version), why);
-        }
+        if (!q.exec() || !db.commit())
+            return giveUp(QStringLiteral("update to version %1").arg(m.version), q.lastError().text());
     }
     return true;
 }
@@ -141,8 +141,7 @@ std::optional<qint64> Archive::keep(const Inspection& in)
         return std::nullopt;
     }
     const auto abandon = [&](const QSqlQuery& q) -> std::optional<qint64> {
-        fail(QStringLiteral("keep"), q.lastError().text());
-        db.rollback();
+        giveUp(QStringLiteral("keep"), q.lastError().text());
         return std::nullopt;
     };
     double sum = 0;
@@ -187,8 +186,7 @@ std::optional<qint64> Archive::keep(const Inspection& in)
         if (!r.execBatch()) return abandon(r);
     }
     if (!db.commit()) {
-        fail(QStringLiteral("keep"), db.lastError().text());
-        db.rollback();
+        giveUp(QStringLiteral("keep"), db.lastError().text());
         return std::nullopt;
     }
     return id;
@@ -205,21 +203,13 @@ bool Archive::append(const QString& uuid, const ArchivedReading& a)
                              " ON CONFLICT DO NOTHING"));
     for (const QVariant& v : QVariantList{a.seq, a.nr, a.value, text(a.unit), text(a.material), text(a.date), text(a.time), uuid})
         q.addBindValue(v);
-    if (!q.exec()) {
-        fail(QStringLiteral("append"), q.lastError().text());
-        db.rollback();
-        return false;
-    }
+    if (!q.exec()) return giveUp(QStringLiteral("append"), q.lastError().text());
     if (q.numRowsAffected() == 1) {
         QSqlQuery u(db);
         u.prepare(QStringLiteral("UPDATE inspection SET reading_count = reading_count + 1, value_sum = value_sum + ?,"
                                  " unit = CASE WHEN unit = '' THEN ? ELSE unit END WHERE uuid = ?"));
         for (const QVariant& v : QVariantList{a.value, text(a.unit), uuid}) u.addBindValue(v);
-        if (!u.exec()) {
-            fail(QStringLiteral("append"), u.lastError().text());
-            db.rollback();
-            return false;
-        }
+        if (!u.exec()) return giveUp(QStringLiteral("append"), u.lastError().text());
     }
     if (!db.commit()) return fail(QStringLiteral("append"), db.lastError().text());
     return true;
@@ -332,11 +322,7 @@ bool Archive::remove(qint64 id)
     for (const char* sql : {"DELETE FROM reading WHERE inspection_id = ?", "DELETE FROM inspection WHERE id = ?"}) {
         q.prepare(QString::fromLatin1(sql));
         q.addBindValue(id);
-        if (!q.exec()) {
-            fail(QStringLiteral("delete"), q.lastError().text());
-            db.rollback();
-            return false;
-        }
+        if (!q.exec()) return giveUp(QStringLiteral("delete"), q.lastError().text());
     }
     if (!db.commit()) return fail(QStringLiteral("delete"), db.lastError().text());
     return true;

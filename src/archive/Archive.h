@@ -6,7 +6,7 @@
 
 #include "archive/ArchiveSchema.h"
 #include "archive/ArchiveTarget.h"
-#include "archive/Inspection.h"
+#include "archive/ArchiveRecord.h"
 
 #include <QDate>
 #include <QString>
@@ -45,6 +45,8 @@ public:
 private:
     bool migrate();
     bool fail(const QString& what, const QString& why);
+    // The transaction that runs is rolled back; false.
+    bool giveUp(const QString& what, const QString& why);
 
     QString connection;
     SqlDialect dialect = SqlDialect::Sqlite;

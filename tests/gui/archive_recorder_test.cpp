@@ -2,46 +2,20 @@
 // downloaded over a fake wire, an online session reading by reading, and
 // an archive that cannot be reached for a while.
 
-#include "QuietSessionView.h"
 #include "PgCluster.h"
-#include "RksReplies.h"
-#include "platform/FakeSerialLink.h"
 #include "session/ArchiveRecorder.h"
+#include "RksSession.h"
 #include "session/GaugeSession.h"
 
-#include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <map>
 
 using namespace kivo;
 
 namespace {
 
-class Recording : public ::testing::Test {
+class Recording : public kivo::testing::RksSession {
 protected:
-    Recording()
-    {
-        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-        auto fake = std::make_unique<FakeSerialLink>();
-        wire = fake.get();
-        session.attach(std::move(fake), view);
-        session.settleInstallation(home.filePath(QStringLiteral("program")), KonfiFields{QStringLiteral("RKS"), {}, {}, {}});
-        session.setModel(QStringLiteral("RKS"));
-        session.texte().FillMenuTexts();
-        session.texte().FillMessageTexts(session.identity().titleText());
-        session.link().setPortnr(QStringLiteral("ttyUSB0"));
-        wire->onWrite = [this](const QByteArray& command) {
-            const std::map<QByteArray, QByteArray> replies = {{"$kivo00$\r\n", kivo::testing::kIdentReply},
-                                                              {"$kivo10$\r\n", kivo::testing::kDump}};
-            const auto it = replies.find(command);
-            if (it == replies.end()) return;
-            const QByteArray reply = it->second;
-            QTimer::singleShot(5, wire, [this, reply] { wire->receive(reply); });
-        };
-        target.sqlitePath = home.filePath(QStringLiteral("Archiv.sqlite"));
-    }
+    Recording() { target.sqlitePath = home.filePath(QStringLiteral("Archiv.sqlite")); }
 
     // An online line as a line-style gauge sends it.
     static QString line(int nr, const char* value)
@@ -49,10 +23,6 @@ protected:
         return QStringLiteral("%1  %2 µm      ").arg(nr, 4).arg(QString::fromLatin1(value), 10);
     }
 
-    QTemporaryDir home;
-    kivo::testing::QuietSessionView view;
-    GaugeSession session;
-    FakeSerialLink* wire = nullptr;
     ArchiveTarget target;
 };
 

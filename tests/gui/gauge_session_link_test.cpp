@@ -2,52 +2,17 @@
 // on show while the gauge is asked who it is, a memory downloaded into its
 // table and drawn as rows, a reading deleted.
 
-#include "QuietSessionView.h"
-#include "RksReplies.h"
-#include "platform/FakeSerialLink.h"
+#include "RksSession.h"
 #include "session/GaugeSession.h"
 
-#include <QTemporaryDir>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <map>
 
 using namespace kivo;
 
 namespace {
 
-using kivo::testing::kDump;
-using kivo::testing::kIdentReply;
 
-class SessionOverAWire : public ::testing::Test {
-protected:
-    SessionOverAWire()
-    {
-        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-        qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
-        auto fake = std::make_unique<FakeSerialLink>();
-        wire = fake.get();
-        session.attach(std::move(fake), view);
-        session.settleInstallation(home.filePath(QStringLiteral("program")), KonfiFields{QStringLiteral("RKS"), {}, {}, {}});
-        session.setModel(QStringLiteral("RKS"));
-        session.texte().FillMenuTexts();
-        session.texte().FillMessageTexts(session.identity().titleText());
-        session.link().setPortnr(QStringLiteral("ttyUSB0"));
-        // The gauge answers each command a moment later, as over a real wire.
-        wire->onWrite = [this](const QByteArray& command) {
-            const std::map<QByteArray, QByteArray> replies = {{"$kivo00$\r\n", kIdentReply}, {"$kivo10$\r\n", kDump}};
-            const auto it = replies.find(command);
-            if (it == replies.end()) return;
-            const QByteArray reply = it->second;
-            QTimer::singleShot(5, wire, [this, reply] { wire->receive(reply); });
-        };
-    }
-
-    QTemporaryDir home;
-    kivo::testing::QuietSessionView view;
-    GaugeSession session;
-    FakeSerialLink* wire = nullptr;
-};
+using SessionOverAWire = kivo::testing::RksSession;
 
 TEST_F(SessionOverAWire, NoTableIsOnShowWhileTheGaugeIsAskedWhoItIs)
 {
