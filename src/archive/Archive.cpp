@@ -126,15 +126,21 @@ bool Archive::migrate()
     return true;
 }
 
+std::optional<qint64> Archive::idOf(const QString& uuid)
+{
+    if (!open) return std::nullopt;
+    QSqlQuery find(QSqlDatabase::database(connection, false));
+    find.prepare(QStringLiteral("SELECT id FROM inspection WHERE uuid = ?"));
+    find.addBindValue(uuid);
+    if (find.exec() && find.next()) return find.value(0).toLongLong();
+    return std::nullopt;
+}
+
 std::optional<qint64> Archive::keep(const Inspection& in)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     if (!open) return std::nullopt;
-    QSqlQuery find(db);
-    find.prepare(QStringLiteral("SELECT id FROM inspection WHERE uuid = ?"));
-    find.addBindValue(in.uuid);
-    if (find.exec() && find.next()) return find.value(0).toLongLong();
-    find.finish();
+    if (const std::optional<qint64> kept = idOf(in.uuid)) return kept;
 
     if (!db.transaction()) {
         fail(QStringLiteral("keep"), db.lastError().text());
@@ -219,6 +225,7 @@ std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& f
 {
     std::vector<InspectionSummary> found;
     if (!open) return found;
+    lastError.clear();
     QString sql = QStringLiteral("SELECT id, taken_at, source, model, gauge_code, serial, field1, field2, field3, field4,"
                                  " field5, field6, reading_count, unit, value_sum FROM inspection WHERE 1 = 1");
     QVariantList binds;
@@ -266,6 +273,7 @@ std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& f
 std::optional<Inspection> Archive::load(qint64 id)
 {
     if (!open) return std::nullopt;
+    lastError.clear();
     QSqlDatabase db = QSqlDatabase::database(connection, false);
     QSqlQuery q(db);
     q.prepare(QStringLiteral("SELECT uuid, taken_at, source, model, gauge_code, gauge_version, serial,"
@@ -273,10 +281,11 @@ std::optional<Inspection> Archive::load(qint64 id)
                              " field1, field2, field3, field4, field5, field6, project_date, project_time,"
                              " limit_min, limit_max, target, unit, file_name, installation FROM inspection WHERE id = ?"));
     q.addBindValue(id);
-    if (!q.exec() || !q.next()) {
+    if (!q.exec()) {
         fail(QStringLiteral("load"), q.lastError().text());
         return std::nullopt;
     }
+    if (!q.next()) return std::nullopt; // none of that id: no error
     Inspection in;
     in.id = id;
     in.uuid = q.value(0).toString();

@@ -31,6 +31,8 @@ public:
     // A whole inspection with its readings; its id, nullopt on failure. An
     // inspection kept before (the same uuid) is not kept again: its id.
     std::optional<qint64> keep(const Inspection& inspection);
+    // The id of the inspection `uuid` when the archive keeps it.
+    std::optional<qint64> idOf(const QString& uuid);
     // One reading more for the inspection `uuid`, as an online session
     // grows; sent again, it is kept once. False on failure.
     bool append(const QString& uuid, const ArchivedReading& reading);
@@ -38,7 +40,9 @@ public:
     // The inspections newest first: those whose project fields, gauge,
     // model or serial hold `text` (any case; "" all), taken on `from` to
     // `to` (invalid: open), at most `limit`.
+    // error() is "" after a list that worked.
     std::vector<InspectionSummary> list(const QString& text, const QDate& from, const QDate& to, int limit = 1000);
+    // nullopt with error() "" when the archive keeps no inspection `id`.
     std::optional<Inspection> load(qint64 id);
     bool remove(qint64 id);
 

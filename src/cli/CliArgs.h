@@ -18,6 +18,7 @@ enum class ExitCode {
     NoAnswer = 4,       // the gauge did not answer in time
     Incomplete = 5,     // the transfer was incomplete or damaged
     FileTrouble = 6,    // a file could not be read or written
+    ArchiveTrouble = 7, // the archive cannot be reached, read or written
     Interrupted = 130,  // Ctrl+C: the command was cancelled, nothing written
 };
 

@@ -36,6 +36,13 @@ std::optional<double> numberOption(const CliArgs& args, const QString& name)
 // The measurement file's readings, or why not (told on `err`).
 // The materials are kept as the file holds them, whatever the model. A
 // file past the table's size is read as far as the table holds, and said.
+// A column of the model table: padded, and never run into the next.
+QString column(const QString& text, int width) { return text.leftJustified(width - 1, u' ') + u' '; }
+
+} // namespace
+
+QLocale localeFor(bool german) { return languageLocale(german); }
+
 std::optional<LoadedFile> loadFile(const QString& path, bool german, QTextStream& err)
 {
     FileError error;
@@ -55,16 +62,6 @@ std::optional<LoadedFile> loadFile(const QString& path, bool german, QTextStream
     return file;
 }
 
-// A column of the model table: padded, and never run into the next.
-QString column(const QString& text, int width) { return text.leftJustified(width - 1, u' ') + u' '; }
-
-} // namespace
-
-QLocale localeFor(bool german)
-{
-    if (german) return QLocale(QLocale::German, QLocale::Germany);
-    return QLocale(QLocale::English, QLocale::UnitedStates);
-}
 
 QString chosenModel(const CliArgs& args, const CliContext& context)
 {

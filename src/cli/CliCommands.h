@@ -4,6 +4,7 @@
 // what went wrong to `err`, and returns the program's exit code.
 
 #include "cli/CliArgs.h"
+#include "table/MeasurementFile.h"
 
 #include <QLocale>
 #include <QTextStream>
@@ -21,6 +22,10 @@ ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& o
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+
+// A measurement file's readings, what is odd about it said on `err`;
+// nullopt, said, when it cannot be read or holds none.
+std::optional<LoadedFile> loadFile(const QString& path, bool german, QTextStream& err);
 
 // The numbers of the language: a comma or a point.
 QLocale localeFor(bool german);

@@ -1,5 +1,6 @@
 #include "cli/GaugeCommands.h"
 
+#include "cli/ArchiveCommands.h"
 #include "cli/CliSession.h"
 #include "cli/Interrupt.h"
 #include "platform/PortWatcher.h"
@@ -184,6 +185,7 @@ ExitCode runDownload(const CliArgs& args, const CliContext& context, QTextStream
     CliSession cli(err, de);
     if (!cli.prepare(args, context)) return ExitCode::Usage;
     GaugeSession& session = cli.session;
+    const ArchiveKeeping keeping(session, de, err);
     DeviceLink& link = session.link();
     // One command from start to end: a cancel or a timeout ends all of it.
     const DeviceLink::Command command(link);
@@ -298,6 +300,7 @@ ExitCode runOnline(const CliArgs& args, const CliContext& context, QTextStream& 
     CliSession cli(err, de);
     if (!cli.prepare(args, context)) return ExitCode::Usage;
     GaugeSession& session = cli.session;
+    const ArchiveKeeping keeping(session, de, err);
     DeviceLink& link = session.link();
     const DeviceLink::Command command(link);
     const PortGuard guard(session, *port);

@@ -1,6 +1,7 @@
 // kivo-cli: the program's work without a window, for labs, scripts and a
 // gauge station without a screen.
 
+#include "cli/ArchiveCommands.h"
 #include "cli/CliArgs.h"
 #include "cli/CliCommands.h"
 #include "cli/GaugeCommands.h"
@@ -40,6 +41,16 @@ const char* const kUsage =
     "                                      --out keeps them as .mes, .csv, .xlsx or .odt\n"
     "  convert FILE.mes --out FILE.csv|FILE.xlsx|FILE.odt\n"
     "                                      a measurement file as CSV, workbook or document\n"
+    "  archive list [--search TEXT] [--from YYYY-MM-DD] [--to YYYY-MM-DD]\n"
+    "                                      the archived inspections, newest first, one a\n"
+    "                                      line: ID, date, gauge, memory, count, unit and\n"
+    "                                      the six project fields, between tabs\n"
+    "  archive show ID                     one inspection whole: project data, limits and\n"
+    "                                      every reading\n"
+    "  archive export ID --out FILE.mes|FILE.csv|FILE.xlsx|FILE.odt\n"
+    "                                      an inspection written as the window writes a table\n"
+    "  archive import FILE.mes...          measurement files into the archive (a file kept\n"
+    "                                      before is not kept twice)\n"
     "  judge FILE --rule iso19840|imo-pspc --nominal N [--max M] [--correction C] [--signed]\n"
     "                                      the acceptance check of a measurement file;\n"
     "                                      iso19840: --max defaults to 3 x N, as the window\n"
@@ -54,6 +65,10 @@ const char* const kUsage =
     "                  first reading, and between readings once given\n"
     "  --help          this text\n"
     "  --version       the program's version\n"
+    "\n"
+    "The archive is the window's: KIVO_ARCHIVE, else the first line of Archiv.ini\n"
+    "in the settings folder, else Archiv.sqlite in the data folder. download and\n"
+    "online keep what they read in it, as the window does.\n"
     "\n"
     "Files are the files the window writes: a .mes from kivo-cli opens in the window\n"
     "and the other way round. The settings (limits, project data) are the window's.\n"
@@ -70,6 +85,7 @@ const char* const kUsage =
     "     nothing; of a whole dump with damaged, refused or too many lines, the\n"
     "     readings taken are written; a file past 5000 readings was read in part\n"
     "  6  a file could not be read or written\n"
+    "  7  the archive cannot be reached, read or written\n"
     "  130  cancelled by Ctrl+C\n";
 
 } // namespace
@@ -84,7 +100,8 @@ int main(int argc, char** argv)
         parseArgs(app.arguments().mid(1), {QStringLiteral("rule"), QStringLiteral("nominal"), QStringLiteral("max"),
                                             QStringLiteral("correction"), QStringLiteral("out"), QStringLiteral("model"),
                                             QStringLiteral("lang"), QStringLiteral("memory"), QStringLiteral("format"),
-                                            QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds")},
+                                            QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds"),
+                                            QStringLiteral("search"), QStringLiteral("from"), QStringLiteral("to")},
                   {QStringLiteral("help"), QStringLiteral("signed"), QStringLiteral("version"), QStringLiteral("tab")}, &error);
     if (!args) {
         err << error << Qt::endl << kUsage;
@@ -118,6 +135,8 @@ int main(int argc, char** argv)
         code = runOnline(*args, context, out, err);
     else if (args->command == u"convert")
         code = runConvert(*args, context, out, err);
+    else if (args->command == u"archive")
+        code = runArchive(*args, context, out, err);
     else
         err << (args->command.isEmpty() ? QStringLiteral("no command") : QStringLiteral("unknown command ") + args->command)
             << Qt::endl << kUsage;

@@ -1,7 +1,7 @@
 #include "session/ArchiveRecorder.h"
 
 #include "session/GaugeSession.h"
-#include "session/ModelTable.h"
+#include "session/ArchivedTable.h"
 
 #include <QUuid>
 
@@ -11,43 +11,26 @@ namespace {
 
 constexpr int kRetryMs = 5000;
 
-std::optional<double> limitOrNone(double v) { return v != 0 ? std::optional<double>(v) : std::nullopt; }
-
-ArchivedReading archived(const Record& r, int seq)
-{
-    return {seq, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit};
-}
-
 QString sourceOf(int kind) { return kind == kFE ? QStringLiteral("memory1") : kind == kNFE ? QStringLiteral("memory2") : QStringLiteral("online"); }
 
 } // namespace
 
-Inspection inspectionOf(const GaugeSession& session, int kind, const QString& source)
+ArchiveLocation sessionArchive(const GaugeSession& session)
 {
-    Inspection in;
-    in.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    in.takenAt = QDateTime::currentDateTimeUtc();
-    in.source = source;
-    const DeviceLink& link = session.link();
-    in.gaugeCode = link.geraet();
-    const ModelRow* row = rowForGauge(link.geraet());
-    in.model = row ? QString::fromLatin1(row->code) : session.identity().geraet;
-    in.gaugeVersion = link.device().geraetesoftware;
-    in.serial = link.device().macadr;
-    in.projectCaptions = session.projectCaptions();
-    in.projectFields = session.projectData().felder;
-    in.projectDate = session.projectData().date.toString(QStringLiteral("dd.MM.yyyy"));
-    in.projectTime = session.projectData().time.toString(QStringLiteral("HH:mm"));
-    const Limits& limits = session.tables().limits();
-    in.limitMin = limitOrNone(limits.Emin);
-    in.limitMax = limitOrNone(limits.Emax);
-    in.target = limitOrNone(limits.Esoll);
-    in.installation = session.identity().AppDataPath;
-    const MeasurementTables& tables = session.tables();
-    const int n = kind >= kFE && kind <= kOnline ? tables.count(kind) : 0;
-    for (int slot = 1; slot <= n; ++slot) in.readings.push_back(archived(tables.record(kind, slot), slot));
-    if (!in.readings.empty()) in.unit = in.readings.front().unit;
-    return in;
+    return archiveLocation(qEnvironmentVariable("KIVO_ARCHIVE"), session.identity().AppDataPath,
+                           session.identity().MessDataPath);
+}
+
+std::unique_ptr<Archive> openArchive(const ArchiveLocation& where)
+{
+    if (!where.outcome.target) return nullptr;
+    return std::make_unique<Archive>(*where.outcome.target);
+}
+
+QString whyUnreachable(const ArchiveLocation& where, const Archive* archive)
+{
+    if (!where.outcome.target) return where.from + QStringLiteral(": ") + where.outcome.error;
+    return archive ? archive->error() : QString();
 }
 
 ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, QObject* parent)
@@ -59,14 +42,17 @@ ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, QObject* p
         enqueue({inspectionOf(session, kind, sourceOf(kind)), {}, {}});
     });
     connect(&session, &GaugeSession::fileTaken, this, [this](int kind, const QString& name) {
-        Inspection in = inspectionOf(session, kind, QStringLiteral("file"));
-        in.fileName = name;
-        enqueue({in, {}, {}});
+        enqueue({fileInspectionOf(session, kind, name), {}, {}});
         // Readings that follow a file opened into the online table are a
         // session of their own.
         if (kind == kOnline) onlineUuid.clear();
     });
     connect(&session, &GaugeSession::onlineSessionBegins, this, [this] { onlineUuid.clear(); });
+    // An inspection opened from the archive is kept there already; readings
+    // that follow it in the online table are a session of their own.
+    connect(&session, &GaugeSession::inspectionOpened, this, [this](int kind) {
+        if (kind == kOnline) onlineUuid.clear();
+    });
     connect(&session, &GaugeSession::readingTaken, this, [this](int kind, int slot) {
         if (kind == kOnline) onlineReading(slot);
     });
@@ -85,7 +71,7 @@ void ArchiveRecorder::onlineReading(int slot)
         onlineSeq = 0;
         enqueue({in, {}, {}});
     }
-    enqueue({std::nullopt, onlineUuid, archived(r, ++onlineSeq)});
+    enqueue({std::nullopt, onlineUuid, {++onlineSeq, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit}});
 }
 
 void ArchiveRecorder::enqueue(Write write)

@@ -7,6 +7,7 @@
 // its writes wait, in order, and none is kept twice when it answers again.
 
 #include "archive/Archive.h"
+#include "archive/ArchiveLocation.h"
 
 #include <QObject>
 #include <QTimer>
@@ -18,8 +19,13 @@ namespace kivo {
 
 class GaugeSession;
 
-// The inspection of table `kind` as the session holds it now.
-Inspection inspectionOf(const GaugeSession& session, int kind, const QString& source);
+// The archive of the session's installation: KIVO_ARCHIVE, else Archiv.ini
+// in its settings folder, else Archiv.sqlite in its data folder.
+ArchiveLocation sessionArchive(const GaugeSession& session);
+// The archive opened at `where`; nullptr when the line names none.
+std::unique_ptr<Archive> openArchive(const ArchiveLocation& where);
+// Why `archive` (opened at `where`, or not) is out of reach.
+QString whyUnreachable(const ArchiveLocation& where, const Archive* archive);
 
 class ArchiveRecorder : public QObject {
     Q_OBJECT
@@ -28,6 +34,9 @@ public:
     ArchiveRecorder(GaugeSession& session, Opener open, QObject* parent = nullptr);
     ~ArchiveRecorder() override;
 
+    // Another connection to the archive the session keeps its inspections
+    // in, for finding them again.
+    std::unique_ptr<Archive> openAnother() const { return opener(); }
     // Writes waiting for the archive.
     int waiting() const { return int(queue.size()); }
     // Tries the waiting writes now; true when none is left.

@@ -2,6 +2,7 @@
 
 #include "device/RecordLine.h"
 #include "session/AppPaths.h"
+#include "session/ArchivedTable.h"
 #include "session/ModelTable.h"
 #include "shared/Messart.h"
 #include "table/NumberFormat.h"
@@ -197,6 +198,37 @@ void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
     if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
     recount();
     emit fileTaken(kind, name);
+}
+
+void GaugeSession::takeInspection(const Inspection& inspection, const QString& name)
+{
+    const int kind = shownKind;
+    if (kind < kFE || kind > kOnline) return;
+    fileNames[size_t(kind)] = name;
+    tableSet.ClearRecords(kind);
+    tableSet.ResetStatistics();
+    const std::vector<Record> records = recordsOf(inspection, kMaxReadings);
+    if (!records.empty()) tableSet.setTableDate(kind, leadingDate(records.front().datum));
+    for (size_t i = 0; i < records.size(); ++i) tableSet.setRecord(kind, int(i + 1), records[i]);
+    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
+    recount();
+    emit inspectionOpened(kind);
+}
+
+void GaugeSession::adoptProjectOf(const Inspection& in)
+{
+    captions = in.projectCaptions;
+    project.felder = in.projectFields;
+    project.date = QDate::fromString(in.projectDate, QStringLiteral("dd.MM.yyyy"));
+    project.time = QTime::fromString(in.projectTime, QStringLiteral("HH:mm"));
+    LimitFields limits;
+    limits.Emin = in.limitMin.value_or(0);
+    limits.Emax = in.limitMax.value_or(0);
+    limits.Esoll = in.target.value_or(0);
+    const QLocale locale = languageLocale(german());
+    for (auto [value, text] : {std::pair{limits.Emin, &limits.EminStr}, {limits.Emax, &limits.EmaxStr}, {limits.Esoll, &limits.EsollStr}})
+        if (value != 0) *text = locale.toString(value);
+    tableSet.setLimits(limits);
 }
 
 void GaugeSession::redraw() { shownRows.reset(tableSet.count(shownKind)); }

@@ -6,6 +6,7 @@
 // commands to the gauge in the order the program has always kept and tells
 // its view what the operator must see; it knows no window.
 
+#include "archive/ArchiveRecord.h"
 #include "charts/ChartTable.h"
 #include "device/DeviceLink.h"
 #include "evaluation/Acceptance.h"
@@ -134,6 +135,13 @@ public:
     // A measurement file's readings into the table on show, in place of
     // what it held; its statistics counted anew.
     void takeFile(const LoadedFile& file, const QString& name = QString());
+    // An archived inspection's readings into the table on show, in place of
+    // what it held, each with its date; the table is named `name` as a
+    // file's is. The archive keeps it already: nothing is kept again.
+    void takeInspection(const Inspection& inspection, const QString& name);
+    // The project data, captions and limits the inspection was taken with,
+    // for what is written of it; nothing is saved.
+    void adoptProjectOf(const Inspection& inspection);
     // The file the table `kind` was loaded from, until it is forgotten.
     QString loadedFile(int kind) const { return kind >= kFE && kind <= kOnline ? fileNames[size_t(kind)] : QString(); }
     void forgetLoadedFile(int kind)
@@ -201,6 +209,7 @@ signals:
     // show; a new online session begins (its readings follow one by one).
     void memoryTaken(int kind);
     void fileTaken(int kind, const QString& name);
+    void inspectionOpened(int kind);
     void onlineSessionBegins();
     // Many readings come at once (a dump): the views draw them at the end.
     void fillingTable(bool on);

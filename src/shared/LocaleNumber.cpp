@@ -5,6 +5,11 @@
 
 namespace kivo {
 
+QLocale languageLocale(bool german)
+{
+    return german ? QLocale(QLocale::German, QLocale::Germany) : QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
 namespace {
 
 // Rounds a plain decimal text ("123.456789") to `decimals` decimals, halves

@@ -8,6 +8,10 @@
 
 namespace kivo {
 
+// The numbers of the program's language: a decimal comma in German, a
+// point in English.
+QLocale languageLocale(bool german);
+
 // `value` with exactly `decimals` decimals, halves away from zero, at least
 // one integer digit, no thousands separator, the locale's decimal separator.
 // The value is first taken at the precision a person reads it with, so

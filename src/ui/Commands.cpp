@@ -5,6 +5,7 @@
 #include "ui/frmWait.h"
 #include "ui/frmChartG.h"
 #include "ui/frmAbnahme.h"
+#include "ui/frmArchiv.h"
 #include "ui/frmProjekt.h"
 #include "ui/frmWerte.h"
 
@@ -56,7 +57,7 @@ void frmTransfer::EndProgram()
     programEnded = true;
     gauge->end();
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow,
-                                                      abnahmeWindow})
+                                                      abnahmeWindow, archivWindow})
         w->hide();
     hide();
     emit programEnd();

@@ -1,6 +1,9 @@
 // Saving the table on show to a measurement file and loading one into it.
 
 #include "ui/frmTransfer.h"
+#include "session/ArchiveListing.h"
+#include "session/ArchivedTable.h"
+#include "ui/frmArchiv.h"
 #include "output/ExportFile.h"
 #include "ui/FlexGrid.h"
 #include "platform/FreeMemory.h"
@@ -11,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -92,6 +96,40 @@ void frmTransfer::reportSaveFailure(const QString& path, const QString& reason)
     WriteLog(text);
 }
 
+void frmTransfer::showTakenTable(int kind, const QString& caption)
+{
+    lstStat->clear();
+    ResetStatistics();
+    if (kind == kFE) optFE->setText(caption);
+    if (kind == kNFE) optNFE->setText(caption);
+    loadingFile = true;
+    RebuildTable();
+    loadingFile = false;
+    // Further online readings follow the loaded ones, in a session of
+    // their own: Online.mes of the one before is kept.
+    if (kind == kOnline) onlineFileKept = false;
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
+}
+
+void frmTransfer::mnuArchiv_Click() { archivWindow->showArchive(texte.languageIndex == kGerman); }
+
+QString frmTransfer::openArchived(const Inspection& in)
+{
+    const bool german = texte.languageIndex == kGerman;
+    if (gauge->waiting() || downloading) return texte.say(Phrase::ArchiveBusy);
+    const int kind = core.tableKind();
+    if (kind < kFE || kind > kOnline) return texte.say(Phrase::ArchiveNoTable);
+    flushOnlineSave(); // the inspection takes the online table's place
+    const QString name = archivedName(in.id, german);
+    core.takeInspection(in, name);
+    showTakenTable(kind, name + QStringLiteral(" (%1)").arg(in.readings.size()));
+    // Said until the table is drawn anew, whichever table it is.
+    statusBar()->showMessage(texte.say(Phrase::ArchiveOpened)
+                                 .arg(in.id)
+                                 .arg(takenText(in.takenAt, german), sourceName(in.source, german)));
+    return {};
+}
+
 void frmTransfer::cmdOpen_Click()
 {
     flushOnlineSave(); // a file may take the online table's place
@@ -120,18 +158,7 @@ void frmTransfer::cmdOpen_Click()
 
     const int kind = core.tableKind();
     core.takeFile(*file, QFileInfo(path).fileName());
-    lstStat->clear();
-    ResetStatistics();
-    const QString caption = QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead);
-    if (kind == kFE) optFE->setText(caption);
-    if (kind == kNFE) optNFE->setText(caption);
-    loadingFile = true;
-    RebuildTable();
-    loadingFile = false;
-    // Further online readings follow the loaded ones, in a session of
-    // their own: Online.mes of the one before is kept.
-    if (kind == kOnline) onlineFileKept = false;
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setVisible(true);
+    showTakenTable(kind, QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead));
 
     // Rows that were no readings are not in the table; the operator must
     // know the file held more than was loaded.

@@ -3,6 +3,7 @@
 
 #include "ui/frmTransfer.h"
 #include "ui/frmAbnahme.h"
+#include "ui/frmArchiv.h"
 #include "ui/QtTranslations.h"
 #include "ui/frmProjekt.h"
 #include "ui/frmWerte.h"
@@ -45,6 +46,8 @@ void frmTransfer::ApplyLanguage()
     mnuAbnahme->setText(mnemonic(texte.say(Phrase::MenuAcceptanceCheck)));
     mnuCsv->setText(texte.say(Phrase::MenuCsvExport)); // its Alt key is not its first letter
     abnahmeWindow->languageChanged(german);
+    mnuArchiv->setText(texte.say(Phrase::ArchiveMenu));
+    archivWindow->languageChanged(german);
 
     cmdProjekt->setText(texte.text(Msg::Projektdaten));
     // The limits button keeps its lines; its name is the tooltip.

@@ -214,15 +214,11 @@ void frmTransfer::setLanguageTicks()
 
 void frmTransfer::startArchive()
 {
-    const ArchiveLocation where = archiveLocation(qEnvironmentVariable("KIVO_ARCHIVE"), identity.AppDataPath,
-                                                  identity.MessDataPath);
-    recorder = std::make_unique<ArchiveRecorder>(core, [where]() -> std::unique_ptr<Archive> {
-        if (!where.outcome.target) return nullptr;
-        return std::make_unique<Archive>(*where.outcome.target);
-    });
+    const ArchiveLocation where = sessionArchive(core);
+    recorder = std::make_unique<ArchiveRecorder>(core, [where] { return openArchive(where); });
     // Said once in the status bar, not in a box: the operator measures on.
     connect(recorder.get(), &ArchiveRecorder::unreachable, this, [this, where](const QString& why) {
-        const QString reason = where.outcome.target ? why : where.from + QStringLiteral(": ") + where.outcome.error;
+        const QString reason = where.outcome.target ? why : whyUnreachable(where, nullptr);
         const QString text = texte.say(Phrase::ArchiveUnreachable).arg(reason);
         lblArchive->setText(text);
         WriteLog(text);

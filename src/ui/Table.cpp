@@ -10,6 +10,7 @@
 #include "table/NumberFormat.h"
 
 #include <QListWidget>
+#include <QStatusBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QLineEdit>
@@ -69,6 +70,7 @@ void frmTransfer::forgetLoadedFile()
     const int kind = core.tableKind();
     if (loadingFile || core.loadedFile(kind).isEmpty()) return;
     core.forgetLoadedFile(kind);
+    statusBar()->clearMessage();
     ResetMemoryCaption();
 }
 

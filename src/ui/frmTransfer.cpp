@@ -5,6 +5,8 @@
 #include "ui/frmWait.h"
 #include "ui/frmChartG.h"
 #include "ui/frmAbnahme.h"
+#include "ui/frmArchiv.h"
+#include "session/InspectionOutput.h"
 #include "ui/ChartPanel.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FlexGrid.h"
@@ -99,6 +101,19 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     abnahmeWindow = new frmAbnahme(this);
     abnahmeWindow->attach(texte, [this] { return core.tableToJudge(); }, [this](const QString& text) { MsgBox(text); },
                           [](const QString& text) { QApplication::clipboard()->setText(text); });
+    archivWindow = new frmArchiv(this);
+    archivWindow->attach({[this] { return recorder ? recorder->openAnother() : nullptr; },
+                          [this](const Inspection& in) { return openArchived(in); },
+                          [this](const Inspection& in, const QString& path, TableFormat format) {
+                              return writeInspection(in, core, path, format);
+                          },
+                          [this](const QString& text, MsgButtons buttons, MsgIcon icon) {
+                              return platform.dialogs->MsgBox(archivWindow, text, buttons, icon, identity.titleText());
+                          },
+                          [this](const QString& filter) {
+                              return platform.dialogs->saveFileName(archivWindow, measurementFolder(), filter);
+                          },
+                          [this] { return core.projectCaptions(); }});
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 
@@ -146,6 +161,8 @@ void frmTransfer::createMenus()
     mnuDatei->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
     mnuEnd = makeMenuItem(this, "mnuEnd", QStringLiteral("Programm beenden"));
     mnuCsv = makeMenuItem(this, "mnuCsv", QStringLiteral("Als CSV exportieren…"));
+    mnuArchiv = makeMenuItem(this, "mnuArchiv", QStringLiteral("Archiv…"));
+    mnuDatei->addAction(mnuArchiv);
     mnuDatei->addAction(mnuCsv);
     mnuDatei->addAction(mnuEnd);
 
@@ -381,6 +398,7 @@ void frmTransfer::createShortcuts()
     shortcut(this, "keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), cmdOpen);
     shortcut(this, "keySave", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSave);
     mnuCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuArchiv->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     shortcut(this, "keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), cmdprint);
     shortcut(MSFlex, "keyCopy", QKeySequence(Qt::CTRL | Qt::Key_C), cmdClipboard, Qt::WidgetWithChildrenShortcut);
     mnuHelp1->setShortcut(QKeySequence(Qt::Key_F1));
@@ -411,6 +429,7 @@ void frmTransfer::connectHandlers()
     connect(mnuHelp1, &QAction::triggered, this, &frmTransfer::mnuHelp1_Click);
     connect(mnuAbnahme, &QAction::triggered, this, &frmTransfer::mnuAbnahme_Click);
     connect(mnuCsv, &QAction::triggered, this, &frmTransfer::mnuCsv_Click);
+    connect(mnuArchiv, &QAction::triggered, this, &frmTransfer::mnuArchiv_Click);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
     connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);

@@ -49,6 +49,7 @@ class frmProjekt;
 class frmChartG;
 class frmInfo;
 class frmAbnahme;
+class frmArchiv;
 
 // What the main window needs of the machine, handed in so tests and the
 // driver can supply their own.
@@ -143,6 +144,11 @@ private:
     void mnuHelp1_Click();
     void mnuAbnahme_Click();
     void mnuCsv_Click();
+    void mnuArchiv_Click();
+    // An archived inspection into the table on show; "" or why not.
+    QString openArchived(const Inspection& inspection);
+    // A table just taken from a file or the archive, drawn and named.
+    void showTakenTable(int kind, const QString& caption);
     // The evaluation and CSV commands need readings on show and no wait.
     void updateEvaluationCommands();
     // A file that could not be written: the path and the system's reason.
@@ -164,6 +170,7 @@ private:
     QMenu* mnuAuswertung;
     QAction* mnuAbnahme;
     QAction* mnuCsv;
+    QAction* mnuArchiv;
 
     // Controls
     QGroupBox* Frame1;
@@ -219,6 +226,7 @@ private:
     frmChartG* chartWindow;
     frmInfo* infoWindow;
     frmAbnahme* abnahmeWindow;
+    frmArchiv* archivWindow;
 
     // Common routines
     void DisableCommands();

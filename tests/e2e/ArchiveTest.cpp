@@ -49,3 +49,36 @@ TEST(Archive, AnArchiveOutOfReachIsSaidOnceAndTheProgramWorksOn)
 }
 
 } // namespace
+
+namespace {
+
+// Ctrl+Shift+O lists the download newest first; Open takes it into the
+// table on show, named after the archive; both languages.
+TEST(Archive, TheArchiveWindowListsADownloadAndOpensItIntoTheTable)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    const DriveResult result = bench.connect(kUntilIdle + u"dump\nanswer Yes\nclick cmdFlexTabelleloeschen\n"
+                                                          u"key Ctrl+Shift+O\ndump\nclick frmArchiv.cmdOeffnen\ndump\n"
+                                                          u"click English\nkey Ctrl+Shift+O\ndump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 4);
+    const QList<QStringList> downloaded = bench.grid(result.dumps[0]);
+    const QStringList listed = result.dumps[1].list(u"frmArchiv.lstArchiv"_s);
+    ASSERT_EQ(listed.size(), 1);
+    const QStringList cells = listed[0].split(u'\t');
+    EXPECT_EQ(cells.value(2), u"RKS"_s);
+    EXPECT_EQ(cells.value(3), u"Speicher 1"_s);
+    EXPECT_EQ(cells.value(10), QString::number(downloaded.size() - 1));
+    EXPECT_TRUE(result.dumps[1].windows().contains(u"frmArchiv"_s));
+
+    const Dump& opened = result.dumps[2];
+    EXPECT_TRUE(messageTexts(opened).isEmpty()) << messageTexts(opened).join(u'|').toStdString();
+    EXPECT_FALSE(opened.windows().contains(u"frmArchiv"_s)); // it closes once the table holds the inspection
+    EXPECT_EQ(bench.grid(opened).mid(1), downloaded.mid(1));
+    EXPECT_TRUE(opened.text(u"optFE"_s).startsWith(u"Archiv #1 ("_s)) << opened.text(u"optFE"_s).toStdString();
+    // Opening it kept nothing new.
+    EXPECT_EQ(result.dumps[3].list(u"frmArchiv.lstArchiv"_s).size(), 1);
+    EXPECT_EQ(result.dumps[3].list(u"frmArchiv.lstArchiv"_s).value(0).split(u'\t').value(3), u"Memory 1"_s);
+}
+
+} // namespace

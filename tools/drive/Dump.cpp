@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QAbstractItemView>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -202,6 +203,17 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
         if (const auto* list = abnahme->findChild<QListWidget*>(QStringLiteral("lstKriterien")))
             for (int i = 0; i < list->count(); ++i) kriterien << list->item(i)->text();
 
+    // The archive window's list: one string a row, its cells between tabs.
+    QStringList archived;
+    if (const auto* archiv = window.findChild<QWidget*>(QStringLiteral("frmArchiv")))
+        if (const auto* view = archiv->findChild<QAbstractItemView*>(QStringLiteral("lstArchiv")))
+            for (int r = 0; r < view->model()->rowCount(); ++r) {
+                QStringList cells;
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    cells << view->model()->index(r, c).data().toString();
+                archived << cells.join(u'\t');
+            }
+
     QStringList charts;
     const auto* chart = window.findChild<ChartPanel*>(QStringLiteral("MSChart1"));
     if (!chart->isHidden()) charts << jsonString(QStringLiteral("MSChart1")) + QStringLiteral(": ") + chartEntry(*chart);
@@ -244,6 +256,7 @@ QString dumpState(frmTransfer& window, const QList<ShownMessage>& messages, cons
            + QStringLiteral("], \"lastRowShown\": ") + jsonBool(grid->lastRowShown())
            + QStringLiteral("}, \"lists\": {\"lstStat\": ") + stringArray(stat) + QStringLiteral(", \"ComboPort\": ")
            + stringArray(ports) + QStringLiteral(", \"frmAbnahme.lstKriterien\": ") + stringArray(kriterien)
+           + QStringLiteral(", \"frmArchiv.lstArchiv\": ") + stringArray(archived)
            + QStringLiteral("}, \"charts\": {") + charts.join(QStringLiteral(", "))
            + QStringLiteral("}, \"messages\": [") + shown.join(QStringLiteral(", ")) + QStringLiteral("], \"opened\": ")
            + stringArray(opened) + QStringLiteral(", \"windows\": ") + stringArray(windows)

@@ -1,0 +1,84 @@
+#include "session/ArchivedTable.h"
+
+#include "session/GaugeSession.h"
+#include "session/ModelTable.h"
+
+#include <QCryptographicHash>
+#include <QUuid>
+
+namespace kivo {
+
+namespace {
+
+std::optional<double> limitOrNone(double v) { return v != 0 ? std::optional<double>(v) : std::nullopt; }
+
+// Any fixed uuid: the namespace of the uuids made from a file's readings.
+const QUuid kFileNamespace(QStringLiteral("{6f1c7a52-3b0e-4d1a-9a57-0c2f7e4b8d31}"));
+
+} // namespace
+
+Inspection inspectionOf(const GaugeSession& session, int kind, const QString& source)
+{
+    Inspection in;
+    in.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    in.takenAt = QDateTime::currentDateTimeUtc();
+    in.source = source;
+    const DeviceLink& link = session.link();
+    in.gaugeCode = link.geraet();
+    const ModelRow* row = rowForGauge(link.geraet());
+    in.model = row ? QString::fromLatin1(row->code) : session.identity().geraet;
+    in.gaugeVersion = link.device().geraetesoftware;
+    in.serial = link.device().macadr;
+    in.projectCaptions = session.projectCaptions();
+    in.projectFields = session.projectData().felder;
+    in.projectDate = session.projectData().date.toString(QStringLiteral("dd.MM.yyyy"));
+    in.projectTime = session.projectData().time.toString(QStringLiteral("HH:mm"));
+    const Limits& limits = session.tables().limits();
+    in.limitMin = limitOrNone(limits.Emin);
+    in.limitMax = limitOrNone(limits.Emax);
+    in.target = limitOrNone(limits.Esoll);
+    in.installation = session.identity().AppDataPath;
+    const MeasurementTables& tables = session.tables();
+    const int n = kind >= kFE && kind <= kOnline ? tables.count(kind) : 0;
+    for (int slot = 1; slot <= n; ++slot) {
+        const Record& r = tables.record(kind, slot);
+        in.readings.push_back({slot, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit});
+    }
+    if (!in.readings.empty()) in.unit = in.readings.front().unit;
+    return in;
+}
+
+Inspection fileInspectionOf(const GaugeSession& session, int kind, const QString& fileName)
+{
+    Inspection in = inspectionOf(session, kind, QStringLiteral("file"));
+    in.fileName = fileName;
+    // Where a table from a file keeps its date depends on the table's state
+    // before: the readings' own fields make the uuid, the table's date is
+    // each reading's.
+    const QString date = session.tableDate(kind);
+    QByteArray content;
+    for (ArchivedReading& r : in.readings) {
+        content += QByteArray::number(r.nr) + ';' + QByteArray::number(r.value, 'g', 17) + ';' + r.unit.toUtf8() + ';'
+                   + r.material.toUtf8() + ';' + r.time.toUtf8() + '\n';
+        r.date = date;
+    }
+    in.uuid = QUuid::createUuidV5(kFileNamespace, content).toString(QUuid::WithoutBraces);
+    return in;
+}
+
+std::vector<Record> recordsOf(const Inspection& in, int limit)
+{
+    std::vector<Record> records;
+    for (const ArchivedReading& a : in.readings) {
+        if (int(records.size()) >= limit) break;
+        records.push_back({a.date, a.time, a.nr, a.value, a.unit, a.material});
+    }
+    return records;
+}
+
+QString archivedName(qint64 id, bool german)
+{
+    return (german ? QStringLiteral("Archiv #%1") : QStringLiteral("Archive #%1")).arg(id);
+}
+
+} // namespace kivo
