@@ -7,6 +7,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
+#include <cmath>
 
 namespace kivo {
 
@@ -151,14 +152,22 @@ std::optional<qint64> Archive::keep(const Inspection& in)
         return std::nullopt;
     };
     double sum = 0;
-    for (const ArchivedReading& r : in.readings) sum += r.value;
+    double absSum = 0;
+    bool mixed = false;
+    for (const ArchivedReading& r : in.readings) {
+        sum += r.value;
+        absSum += std::fabs(r.value);
+        mixed = mixed || r.unit != in.readings.front().unit;
+    }
     QSqlQuery q(db);
     q.prepare(QStringLiteral(
         "INSERT INTO inspection (uuid, taken_at, source, model, gauge_code, gauge_version, serial,"
         " caption1, caption2, caption3, caption4, caption5, caption6,"
         " field1, field2, field3, field4, field5, field6, project_date, project_time,"
-        " limit_min, limit_max, target, unit, file_name, installation, reading_count, value_sum, search)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"));
+        " limit_min, limit_max, target, unit, file_name, installation, reading_count, value_sum, search,"
+        " abs_sum, units_mixed)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " RETURNING id"));
     for (const QVariant& v : QVariantList{text(in.uuid), isoUtc(in.takenAt), text(in.source), text(in.model),
                                           text(in.gaugeCode), text(in.gaugeVersion), text(in.serial)})
         q.addBindValue(v);
@@ -167,7 +176,7 @@ std::optional<qint64> Archive::keep(const Inspection& in)
     for (const QVariant& v : QVariantList{text(in.projectDate), text(in.projectTime), optionalNumber(in.limitMin),
                                           optionalNumber(in.limitMax), optionalNumber(in.target), text(in.unit),
                                           text(in.fileName), text(in.installation), int(in.readings.size()), sum,
-                                          searchText(in)})
+                                          searchText(in), absSum, mixed ? 1 : 0})
         q.addBindValue(v);
     if (!q.exec() || !q.next()) return abandon(q);
     const qint64 id = q.value(0).toLongLong();
@@ -213,8 +222,11 @@ bool Archive::append(const QString& uuid, const ArchivedReading& a)
     if (q.numRowsAffected() == 1) {
         QSqlQuery u(db);
         u.prepare(QStringLiteral("UPDATE inspection SET reading_count = reading_count + 1, value_sum = value_sum + ?,"
+                                 " abs_sum = abs_sum + ?,"
+                                 " units_mixed = CASE WHEN unit <> '' AND unit <> ? THEN 1 ELSE units_mixed END,"
                                  " unit = CASE WHEN unit = '' THEN ? ELSE unit END WHERE uuid = ?"));
-        for (const QVariant& v : QVariantList{a.value, text(a.unit), uuid}) u.addBindValue(v);
+        for (const QVariant& v : QVariantList{a.value, std::fabs(a.value), text(a.unit), text(a.unit), uuid})
+            u.addBindValue(v);
         if (!u.exec()) return giveUp(QStringLiteral("append"), u.lastError().text());
     }
     if (!db.commit()) return fail(QStringLiteral("append"), db.lastError().text());
@@ -227,7 +239,7 @@ std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& f
     if (!open) return found;
     lastError.clear();
     QString sql = QStringLiteral("SELECT id, taken_at, source, model, gauge_code, serial, field1, field2, field3, field4,"
-                                 " field5, field6, reading_count, unit, value_sum FROM inspection WHERE 1 = 1");
+                                 " field5, field6, reading_count, unit, abs_sum, units_mixed FROM inspection WHERE 1 = 1");
     QVariantList binds;
     if (!text.trimmed().isEmpty()) {
         sql += QStringLiteral(" AND search LIKE ? ESCAPE '!'");
@@ -265,6 +277,7 @@ std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& f
         s.count = q.value(12).toInt();
         s.unit = q.value(13).toString();
         s.mean = s.count > 0 ? q.value(14).toDouble() / s.count : 0;
+        s.mixedUnits = q.value(15).toInt() != 0;
         found.push_back(s);
     }
     return found;

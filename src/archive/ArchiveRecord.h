@@ -50,8 +50,9 @@ struct InspectionSummary {
     QString serial;
     std::array<QString, 6> projectFields;
     int count = 0;
-    QString unit;
-    double mean = 0;
+    QString unit;       // the first reading's
+    double mean = 0;    // of the readings' sizes, as the statistics count them
+    bool mixedUnits = false; // then no mean
 };
 
 } // namespace kivo

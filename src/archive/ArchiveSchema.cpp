@@ -37,6 +37,19 @@ QString readingTable(const QString& real, const QString& tail)
         .arg(real, tail);
 }
 
+// Version 2: the mean the list shows is of the readings' sizes, as the
+// window's statistics count them from the start, and a table of mixed
+// units has none.
+QStringList sums(const QString& real)
+{
+    return {QStringLiteral("ALTER TABLE inspection ADD COLUMN abs_sum %1 NOT NULL DEFAULT 0").arg(real),
+            QStringLiteral("ALTER TABLE inspection ADD COLUMN units_mixed INTEGER NOT NULL DEFAULT 0"),
+            QStringLiteral("UPDATE inspection SET"
+                           " abs_sum = COALESCE((SELECT SUM(ABS(value)) FROM reading WHERE reading.inspection_id = inspection.id), 0),"
+                           " units_mixed = CASE WHEN (SELECT COUNT(DISTINCT unit) FROM reading"
+                           " WHERE reading.inspection_id = inspection.id) > 1 THEN 1 ELSE 0 END")};
+}
+
 std::vector<Migration> build()
 {
     const QString versionTable = QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)");
@@ -47,6 +60,7 @@ std::vector<Migration> build()
           readingTable(QStringLiteral("REAL"), QStringLiteral(" WITHOUT ROWID")), takenIndex},
          {versionTable, inspectionTable(QStringLiteral("BIGSERIAL PRIMARY KEY"), QStringLiteral("DOUBLE PRECISION")),
           readingTable(QStringLiteral("DOUBLE PRECISION"), QString()), takenIndex}},
+        {2, sums(QStringLiteral("REAL")), sums(QStringLiteral("DOUBLE PRECISION"))},
     };
 }
 

@@ -64,7 +64,7 @@ QStringList listCells(const InspectionSummary& s, bool german, const QLocale& lo
                       sourceName(s.source, german)};
     for (const QString& f : s.projectFields) cells << oneLine(f);
     cells << QString::number(s.count) << s.unit.trimmed()
-          << (s.count > 0 ? meanText(s.mean, s.unit, locale) : QString());
+          << (s.count > 0 && !s.mixedUnits ? meanText(s.mean, s.unit, locale) : QString());
     return cells;
 }
 

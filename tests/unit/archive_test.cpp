@@ -194,6 +194,53 @@ TEST_P(ArchiveOn, AnArchiveOfANewerProgramIsNotTouched)
     EXPECT_TRUE(archive.error().contains(QStringLiteral("newer program"))) << archive.error().toStdString();
 }
 
+// An archive left at each earlier version, with an inspection in it, is
+// brought up to date and keeps all it held; the list's mean is of the
+// readings' sizes and a table of mixed units has none.
+TEST_P(ArchiveOn, AnArchiveOfEachEarlierVersionIsBroughtUpToDate)
+{
+    const SqlDialect dialect = GetParam() == ArchiveTarget::Kind::Sqlite ? SqlDialect::Sqlite : SqlDialect::Postgres;
+    for (int earlier = 1; earlier < latestArchiveVersion(); ++earlier) {
+        SCOPED_TRACE(earlier);
+        raw([&](QSqlQuery& q) {
+            for (const char* table : {"reading", "inspection", "schema_version"})
+                q.exec(QStringLiteral("DROP TABLE IF EXISTS %1").arg(QLatin1String(table)));
+            for (const Migration& m : archiveMigrations()) {
+                if (m.version > earlier) break;
+                for (const QString& statement : statementsFor(m, dialect)) ASSERT_TRUE(q.exec(statement)) << statement.toStdString();
+                ASSERT_TRUE(q.exec(QStringLiteral("INSERT INTO schema_version (version) VALUES (%1)").arg(m.version)));
+            }
+            // The columns of version 1, which every later version keeps.
+            const QString inspection = QStringLiteral(
+                "INSERT INTO inspection (uuid, taken_at, source, unit, reading_count, value_sum, search)"
+                " VALUES ('%1', '%2', 'memory1', 'µm  ', %3, %4, '%5')");
+            ASSERT_TRUE(q.exec(inspection.arg(u"u1", u"2026-11-02T08:00:00.000Z").arg(3).arg(-10).arg(u"bridge")));
+            ASSERT_TRUE(q.exec(inspection.arg(u"u2", u"2026-11-03T08:00:00.000Z").arg(2).arg(3).arg(u"tank")));
+            const QString reading = QStringLiteral(
+                "INSERT INTO reading (inspection_id, seq, nr, value, unit, material, date, time)"
+                " SELECT id, %2, %2, %3, '%4', '', '', '' FROM inspection WHERE uuid = '%1'");
+            for (const auto& [uuid, seq, value, unit] : {std::tuple{"u1", 1, -20, "µm  "}, {"u1", 2, 4, "µm  "},
+                                                         {"u1", 3, 6, "µm  "}, {"u2", 1, 1, "µm  "}, {"u2", 2, 2, "mils"}})
+                ASSERT_TRUE(q.exec(reading.arg(QLatin1String(uuid)).arg(seq).arg(value).arg(QString::fromUtf8(unit))))
+                    << q.lastError().text().toStdString();
+        });
+        Archive archive(target());
+        ASSERT_TRUE(archive.isOpen()) << archive.error().toStdString();
+        EXPECT_EQ(archive.version(), latestArchiveVersion());
+        const auto all = archive.list(QString(), {}, {});
+        ASSERT_EQ(all.size(), 2u);
+        EXPECT_DOUBLE_EQ(all[1].mean, 10.0); // (20 + 4 + 6) / 3, not -10 / 3
+        EXPECT_FALSE(all[1].mixedUnits);
+        EXPECT_TRUE(all[0].mixedUnits);
+        EXPECT_EQ(archive.load(all[1].id)->readings.size(), 3u);
+        // Growing on, the sums follow.
+        EXPECT_TRUE(archive.append(QStringLiteral("u1"), {4, 4, -10, QStringLiteral("µm  "), {}, {}, {}}));
+        EXPECT_DOUBLE_EQ(archive.list(QStringLiteral("bridge"), {}, {}).at(0).mean, 10.0);
+        EXPECT_TRUE(archive.append(QStringLiteral("u1"), {5, 5, 1, QStringLiteral("mils"), {}, {}, {}}));
+        EXPECT_TRUE(archive.list(QStringLiteral("bridge"), {}, {}).at(0).mixedUnits);
+    }
+}
+
 } // namespace
 } // namespace kivo
 
