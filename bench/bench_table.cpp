@@ -7,6 +7,7 @@
 #include "device/DumpSplit.h"
 #include "ui/ChartPanel.h"
 #include "platform/FakeSerialLink.h"
+#include "SilentDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,17 +19,7 @@ namespace {
 
 using namespace kivo;
 
-class SilentDialogs : public Dialogs {
-public:
-    MsgAnswer MsgBox(QWidget*, const QString&, MsgButtons buttons, MsgIcon, const QString&) override
-    {
-        return defaultAnswer(buttons);
-    }
-    QString saveFileName(QWidget*, const QString& folder, const QString&) override
-    {
-        return QDir(folder).filePath(QStringLiteral("bench.mes"));
-    }
-};
+using bench::SilentDialogs;
 
 // A dump as an RK-SIVAR sends it: header, STX line, 5000 records, EOT.
 QString dump5000()

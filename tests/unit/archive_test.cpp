@@ -140,6 +140,26 @@ TEST_P(ArchiveOn, AnInspectionComesBackWholeAndTextIsData)
     EXPECT_EQ(back->readings[0].material, u" Fe");
 }
 
+// More readings than one statement writes: whole chunks, then the rest.
+TEST_P(ArchiveOn, AFullTableComesBackWholeInOrder)
+{
+    Archive archive(target());
+    Inspection in = sample(QStringLiteral("full"));
+    in.readings.clear();
+    for (int i = 1; i <= 2345; ++i)
+        in.readings.push_back({i, 5001 - i, i * 0.5, QStringLiteral("µm  "), QString(), QString(), QString()});
+    const std::optional<qint64> id = archive.keep(in);
+    ASSERT_TRUE(id) << archive.error().toStdString();
+    const std::optional<Inspection> back = archive.load(*id);
+    ASSERT_TRUE(back);
+    ASSERT_EQ(back->readings.size(), in.readings.size());
+    for (size_t i = 0; i < in.readings.size(); i += 333) {
+        EXPECT_EQ(back->readings[i].nr, in.readings[i].nr);
+        EXPECT_DOUBLE_EQ(back->readings[i].value, in.readings[i].value);
+    }
+    EXPECT_EQ(back->readings.back().seq, 2345);
+}
+
 TEST_P(ArchiveOn, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
 {
     Archive archive(target());
