@@ -158,7 +158,7 @@ ArchiveKeeping::ArchiveKeeping(GaugeSession& session, bool german_, QTextStream&
     : where(sessionArchive(session)), german(german_), err(err_)
 {
     const ArchiveLocation at = where;
-    recorder = std::make_unique<ArchiveRecorder>(session, [at] { return openArchive(at); });
+    recorder = std::make_unique<ArchiveRecorder>(session, [at] { return openArchive(at); }, sessionJournal(session));
     QObject::connect(recorder.get(), &ArchiveRecorder::unreachable, recorder.get(), [this](const QString& why) {
         lastWhy = where.outcome.target ? why : whyUnreachable(where, nullptr);
         err << phrase(Phrase::ArchiveUnreachable, german).arg(lastWhy) << Qt::endl;
@@ -168,7 +168,9 @@ ArchiveKeeping::ArchiveKeeping(GaugeSession& session, bool german_, QTextStream&
 ArchiveKeeping::~ArchiveKeeping()
 {
     if (recorder->flush()) return;
-    err << phrase(Phrase::CliArchiveNotKept, german).arg(whereShown(where), lastWhy) << Qt::endl;
+    err << phrase(recorder->waitingInJournal() ? Phrase::CliArchiveWaits : Phrase::CliArchiveNotKept, german)
+               .arg(whereShown(where), lastWhy)
+        << Qt::endl;
 }
 
 } // namespace kivo::cli

@@ -3,7 +3,7 @@
 #include "session/GaugeSession.h"
 #include "session/ArchivedTable.h"
 
-#include <QUuid>
+#include <QDir>
 
 namespace kivo {
 
@@ -33,9 +33,21 @@ QString whyUnreachable(const ArchiveLocation& where, const Archive* archive)
     return archive ? archive->error() : QString();
 }
 
-ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, QObject* parent)
-    : QObject(parent), session(session_), opener(std::move(open))
+ArchiveJournal sessionJournal(const GaugeSession& session)
 {
+    return ArchiveJournal(QDir(session.identity().MessDataPath).filePath(QStringLiteral("Archiv-wartend.jsonl")));
+}
+
+ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optional<ArchiveJournal> journal_,
+                                 QObject* parent)
+    : QObject(parent), session(session_), opener(std::move(open)), journal(std::move(journal_))
+{
+    if (journal) {
+        queue = journal->load();
+        journaled = !queue.empty();
+        // Sent once the program is up, not while it starts.
+        if (journaled) QTimer::singleShot(0, this, [this] { flush(); });
+    }
     retry.setInterval(kRetryMs);
     connect(&retry, &QTimer::timeout, this, [this] { flush(); });
     connect(&session, &GaugeSession::memoryTaken, this, [this](int kind) {
@@ -74,8 +86,9 @@ void ArchiveRecorder::onlineReading(int slot)
     enqueue({std::nullopt, onlineUuid, {++onlineSeq, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit}});
 }
 
-void ArchiveRecorder::enqueue(Write write)
+void ArchiveRecorder::enqueue(ArchiveWrite write)
 {
+    if (journaled) journal->append(write);
     queue.push_back(std::move(write));
     // Out of reach, the archive is tried on the timer only: a server that
     // does not answer must not hold up every reading the operator takes.
@@ -86,13 +99,15 @@ bool ArchiveRecorder::flush()
 {
     if (!archive || !archive->isOpen()) archive = opener();
     while (!queue.empty() && archive && archive->isOpen()) {
-        const Write& w = queue.front();
+        const ArchiveWrite& w = queue.front();
         const bool kept = w.whole ? archive->keep(*w.whole).has_value() : archive->append(w.uuid, w.reading);
         if (!kept) break;
         queue.pop_front();
     }
     if (queue.empty()) {
         retry.stop();
+        if (journaled) journal->clear();
+        journaled = false;
         if (saidUnreachable) {
             saidUnreachable = false;
             emit reachable();
@@ -101,6 +116,7 @@ bool ArchiveRecorder::flush()
     }
     const QString why = archive ? archive->error() : QStringLiteral("no archive");
     archive.reset(); // opened anew at the next try: the server may be back
+    if (journal && !journaled) journaled = journal->keepAll(queue);
     if (!saidUnreachable) {
         saidUnreachable = true;
         emit unreachable(why);

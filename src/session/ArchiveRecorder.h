@@ -7,6 +7,7 @@
 // its writes wait, in order, and none is kept twice when it answers again.
 
 #include "archive/Archive.h"
+#include "archive/ArchiveJournal.h"
 #include "archive/ArchiveLocation.h"
 
 #include <QObject>
@@ -22,6 +23,8 @@ class GaugeSession;
 // The archive of the session's installation: KIVO_ARCHIVE, else Archiv.ini
 // in its settings folder, else Archiv.sqlite in its data folder.
 ArchiveLocation sessionArchive(const GaugeSession& session);
+// Where the writes that wait for it are kept: in the data folder.
+ArchiveJournal sessionJournal(const GaugeSession& session);
 // The archive opened at `where`; nullptr when the line names none.
 std::unique_ptr<Archive> openArchive(const ArchiveLocation& where);
 // Why `archive` (opened at `where`, or not) is out of reach.
@@ -31,14 +34,19 @@ class ArchiveRecorder : public QObject {
     Q_OBJECT
 public:
     using Opener = std::function<std::unique_ptr<Archive>()>;
-    ArchiveRecorder(GaugeSession& session, Opener open, QObject* parent = nullptr);
+    // With a journal, the writes that wait for the archive are kept in it
+    // until they are in the archive, and those a program before left are
+    // sent first.
+    ArchiveRecorder(GaugeSession& session, Opener open, std::optional<ArchiveJournal> journal = std::nullopt,
+                    QObject* parent = nullptr);
     ~ArchiveRecorder() override;
 
     // Another connection to the archive the session keeps its inspections
     // in, for finding them again.
     std::unique_ptr<Archive> openAnother() const { return opener(); }
-    // Writes waiting for the archive.
+    // Writes waiting for the archive, and whether the journal keeps them.
     int waiting() const { return int(queue.size()); }
+    bool waitingInJournal() const { return journaled; }
     // Tries the waiting writes now; true when none is left.
     bool flush();
 
@@ -49,18 +57,15 @@ signals:
     void reachable();
 
 private:
-    struct Write {
-        std::optional<Inspection> whole; // a new inspection
-        QString uuid;                    // else one reading more for it
-        ArchivedReading reading;
-    };
-    void enqueue(Write write);
+    void enqueue(ArchiveWrite write);
     void onlineReading(int slot);
 
     GaugeSession& session;
     Opener opener;
     std::unique_ptr<Archive> archive;
-    std::deque<Write> queue;
+    std::deque<ArchiveWrite> queue;
+    std::optional<ArchiveJournal> journal;
+    bool journaled = false; // the queue stands in the journal
     QTimer retry;
     bool saidUnreachable = false;
     QString onlineUuid; // the online session being kept; "" before its first reading

@@ -297,6 +297,8 @@ constexpr Pair kPhrases[] = {
     {Phrase::CliArchiveImported, "Nr. %1: %2, %3 Messwerte", "%1: %2, %3 readings"},
     {Phrase::CliArchiveKeptBefore, "Nr. %1: %2 ist schon im Archiv", "%1: %2 is in the archive already"},
     {Phrase::CliArchiveNotKept, "Die Messwerte sind nicht im Archiv (%1): %2", "The readings are not in the archive (%1): %2"},
+    {Phrase::CliArchiveWaits, "Die Messwerte warten auf das Archiv (%1: %2) und werden beim nächsten Mal nachgetragen",
+     "The readings wait for the archive (%1: %2) and will be added next time"},
 };
 
 constexpr bool everyKeyInItsRow()

@@ -238,6 +238,7 @@ enum class Phrase {
     CliArchiveImported,
     CliArchiveKeptBefore,
     CliArchiveNotKept,
+    CliArchiveWaits,
 
     Count // not a phrase: the number of them
 };

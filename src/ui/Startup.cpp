@@ -215,7 +215,7 @@ void frmTransfer::setLanguageTicks()
 void frmTransfer::startArchive()
 {
     const ArchiveLocation where = sessionArchive(core);
-    recorder = std::make_unique<ArchiveRecorder>(core, [where] { return openArchive(where); });
+    recorder = std::make_unique<ArchiveRecorder>(core, [where] { return openArchive(where); }, sessionJournal(core));
     // Said once in the status bar, not in a box: the operator measures on.
     connect(recorder.get(), &ArchiveRecorder::unreachable, this, [this, where](const QString& why) {
         const QString reason = where.outcome.target ? why : whyUnreachable(where, nullptr);

@@ -7,6 +7,9 @@
 #include "RksSession.h"
 #include "session/GaugeSession.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace kivo;
@@ -141,6 +144,42 @@ TEST_F(Recording, AServerStoppedMidSessionGetsEveryReadingOnceInOrder)
         EXPECT_EQ(online->readings[size_t(i)].seq, i + 1);
         EXPECT_DOUBLE_EQ(online->readings[size_t(i)].value, 11.0 + i);
     }
+}
+
+// The program ends while the archive is out of reach: what waited is in the
+// journal, and the next start sends it, a line cut short left out.
+TEST_F(Recording, WhatWaitsWhenTheProgramEndsIsSentAtTheNextStart)
+{
+    ArchiveTarget nowhere;
+    nowhere.sqlitePath = home.filePath(QStringLiteral("a-folder"));
+    QDir().mkpath(nowhere.sqlitePath);
+    const ArchiveJournal journal(home.filePath(QStringLiteral("data/Archiv-wartend.jsonl")));
+    {
+        ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(nowhere); }, journal);
+        session.showTable(kOnline);
+        session.tables().ClearRecords(kOnline);
+        session.tables().setOnlineZaehler(1);
+        session.onlineBegins();
+        for (int i = 1; i <= 3; ++i) {
+            session.takeRecordLine(line(i, "30.25"), kOnline, session.link().profile(), QDateTime::currentDateTime());
+            session.tables().nextOnlineNumber();
+        }
+        EXPECT_EQ(recorder.waiting(), 4);
+    }
+    ASSERT_EQ(journal.load().size(), 4u);
+    {
+        QFile f(journal.path());
+        ASSERT_TRUE(f.open(QIODevice::Append));
+        f.write("{\"uuid\":\"x\",\"reading\":[4,4"); // the end of a write the machine did not finish
+    }
+    ArchiveRecorder next(session, [&] { return std::make_unique<Archive>(target); }, journal);
+    QTRY_COMPARE(next.waiting(), 0);
+    EXPECT_FALSE(QFile::exists(journal.path()));
+    Archive archive(target);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 1u);
+    EXPECT_EQ(all[0].count, 3);
+    EXPECT_DOUBLE_EQ(archive.load(all[0].id)->readings[2].value, 30.25);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "PgCluster.h"
 #include "archive/Archive.h"
+#include "archive/ArchiveJournal.h"
 #include "archive/ArchiveLocation.h"
 #include "settings/TextFile.h"
 
@@ -158,6 +159,29 @@ TEST_P(ArchiveOn, AFullTableComesBackWholeInOrder)
         EXPECT_DOUBLE_EQ(back->readings[i].value, in.readings[i].value);
     }
     EXPECT_EQ(back->readings.back().seq, 2345);
+}
+
+TEST(ArchiveJournal, AWriteComesBackFromItsLineAsItWas)
+{
+    Inspection in = sample(QStringLiteral("Brücke \"7\"\n; DROP"));
+    in.limitMax = 1e-7;
+    in.readings[1].value = 0.1 + 0.2;
+    const std::optional<ArchiveWrite> back = readJournalLine(journalLine({in, {}, {}}));
+    ASSERT_TRUE(back && back->whole);
+    EXPECT_EQ(back->whole->uuid, in.uuid);
+    EXPECT_EQ(back->whole->takenAt, in.takenAt);
+    EXPECT_EQ(back->whole->projectFields, in.projectFields);
+    EXPECT_EQ(back->whole->limitMin, in.limitMin);
+    EXPECT_EQ(back->whole->limitMax, in.limitMax);
+    EXPECT_FALSE(back->whole->target);
+    ASSERT_EQ(back->whole->readings.size(), 3u);
+    EXPECT_EQ(back->whole->readings[1].value, 0.1 + 0.2); // to the last bit
+    EXPECT_EQ(back->whole->readings[0].material, u" Fe");
+    const std::optional<ArchiveWrite> reading = readJournalLine(journalLine({std::nullopt, in.uuid, in.readings[2]}));
+    ASSERT_TRUE(reading && !reading->whole);
+    EXPECT_EQ(reading->reading.time, u"09:30:03");
+    for (const char* bad : {"", "{", "[]", "{\"uuid\":\"u\"}", "{\"uuid\":\"u\",\"reading\":[1,2]}"})
+        EXPECT_FALSE(readJournalLine(bad)) << bad;
 }
 
 TEST_P(ArchiveOn, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
