@@ -124,7 +124,7 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
     if (verb == u"export") {
         format = formatOfPath(target);
         if (!format) {
-            err << phrase(Phrase::CliArchiveEnding, de) << Qt::endl;
+            err << phrase(Phrase::CliOnlineEnding, de) << Qt::endl;
             return ExitCode::Usage;
         }
     }

@@ -1,7 +1,7 @@
 #include "session/ArchiveListing.h"
 
 #include "table/NumberFormat.h"
-#include "texts/Phrases.h"
+#include "texts/Texte.h"
 
 namespace kivo {
 
@@ -20,10 +20,7 @@ QString optionalNumber(const std::optional<double>& v, const QLocale& locale)
     return v ? locale.toString(*v) : QStringLiteral("-");
 }
 
-QString labelled(Phrase label, const QString& value, bool german)
-{
-    return phrase(label, german) + QStringLiteral(": ") + oneLine(value);
-}
+QString labelled(const QString& label, const QString& value) { return label + QStringLiteral(": ") + oneLine(value); }
 
 } // namespace
 
@@ -31,8 +28,8 @@ QString sourceName(const QString& source, bool german)
 {
     if (source == u"memory1") return phrase(Phrase::ArchiveMemory1, german);
     if (source == u"memory2") return phrase(Phrase::ArchiveMemory2, german);
-    if (source == u"online") return phrase(Phrase::ArchiveOnline, german);
-    if (source == u"file") return phrase(Phrase::ArchiveFromFile, german);
+    if (source == u"online") return tableText(Msg::Online, german);
+    if (source == u"file") return tableText(Menu::Datei, german);
     return source;
 }
 
@@ -51,10 +48,10 @@ QString meanText(double mean, const QString& unit, const QLocale& locale) { retu
 
 QStringList listHeadings(const std::array<QString, 6>& captions, bool german)
 {
-    QStringList h{phrase(Phrase::ArchiveId, german), phrase(Phrase::ArchiveDate, german),
-                  phrase(Phrase::ArchiveGauge, german), phrase(Phrase::ArchiveMemory, german)};
+    QStringList h{phrase(Phrase::ArchiveId, german), phrase(Phrase::CsvDate, german),
+                  phrase(Phrase::ArchiveGauge, german), tableText(Msg::Speicher, german)};
     for (const QString& c : captions) h << c;
-    h << phrase(Phrase::ArchiveCount, german) << phrase(Phrase::ArchiveUnit, german) << phrase(Phrase::ArchiveMean, german);
+    h << phrase(Phrase::ArchiveCount, german) << phrase(Phrase::CsvUnit, german) << phrase(Phrase::ArchiveMean, german);
     return h;
 }
 
@@ -79,26 +76,24 @@ QString listLine(const InspectionSummary& s, bool german)
 QStringList showLines(const Inspection& in, bool german, const QLocale& locale)
 {
     QStringList lines{
-        labelled(Phrase::ArchiveId, QString::number(in.id), german),
-        labelled(Phrase::ArchiveDate, takenText(in.takenAt, german), german),
-        labelled(Phrase::ArchiveMemory, sourceName(in.source, german), german),
-        labelled(Phrase::ArchiveModel, in.model, german),
-        labelled(Phrase::ArchiveGauge, in.gaugeCode.trimmed(), german),
-        labelled(Phrase::ArchiveVersion, in.gaugeVersion.trimmed(), german),
-        labelled(Phrase::ArchiveSerial, in.serial, german),
-        labelled(Phrase::ArchiveFile, in.fileName, german),
-        labelled(Phrase::ArchiveInstallation, in.installation, german),
-        labelled(Phrase::ArchiveProjectDate, (in.projectDate + u' ' + in.projectTime).trimmed(), german),
+        labelled(phrase(Phrase::ArchiveId, german), QString::number(in.id)),
+        labelled(phrase(Phrase::CsvDate, german), takenText(in.takenAt, german)),
+        labelled(tableText(Msg::Speicher, german), sourceName(in.source, german)),
+        labelled(phrase(Phrase::ArchiveModel, german), in.model),
+        labelled(phrase(Phrase::ArchiveGauge, german), in.gaugeCode.trimmed()),
+        labelled(phrase(Phrase::ArchiveVersion, german), in.gaugeVersion.trimmed()),
+        labelled(phrase(Phrase::ArchiveSerial, german), in.serial),
+        labelled(tableText(Menu::Datei, german), in.fileName),
+        labelled(phrase(Phrase::ArchiveInstallation, german), in.installation),
+        labelled(phrase(Phrase::ArchiveProjectDate, german), (in.projectDate + u' ' + in.projectTime).trimmed()),
     };
     for (size_t i = 0; i < in.projectFields.size(); ++i)
         lines << oneLine(in.projectCaptions[i]) + QStringLiteral(": ") + oneLine(in.projectFields[i]);
-    lines << labelled(Phrase::ArchiveLimits,
-                      QStringList{optionalNumber(in.limitMin, locale), optionalNumber(in.limitMax, locale),
-                                  optionalNumber(in.target, locale)}
-                          .join(QStringLiteral(" / ")),
-                      german)
-          << labelled(Phrase::ArchiveUnit, in.unit.trimmed(), german)
-          << labelled(Phrase::ArchiveCount, QString::number(in.readings.size()), german) << QString();
+    const QStringList limits{optionalNumber(in.limitMin, locale), optionalNumber(in.limitMax, locale),
+                             optionalNumber(in.target, locale)};
+    lines << labelled(phrase(Phrase::ArchiveLimits, german), limits.join(QStringLiteral(" / ")))
+          << labelled(phrase(Phrase::CsvUnit, german), in.unit.trimmed())
+          << labelled(phrase(Phrase::ArchiveCount, german), QString::number(in.readings.size())) << QString();
     for (const ArchivedReading& r : in.readings)
         lines << QStringList{QString::number(r.nr), meanText(r.value, r.unit, locale), r.unit.trimmed(),
                              oneLine(r.material).trimmed(), r.date, r.time}

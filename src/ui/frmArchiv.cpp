@@ -1,7 +1,7 @@
 #include "ui/frmArchiv.h"
 
 #include "session/ArchiveListing.h"
-#include "texts/Phrases.h"
+#include "texts/Texte.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/Controls.h"
 #include "ui/Hourglass.h"
@@ -137,7 +137,7 @@ void frmArchiv::recaption()
     chkBis->setText(phrase(Phrase::ArchiveTo, german));
     cmdOeffnen->setText(phrase(Phrase::ArchiveOpen, german));
     cmdExport->setText(phrase(Phrase::ArchiveExport, german));
-    cmdLoeschen->setText(phrase(Phrase::ArchiveDelete, german));
+    cmdLoeschen->setText(tableText(Menu::Loeschen, german));
     cmdSchliessen->setText(phrase(Phrase::ArchiveClose, german));
     const QString format = german ? QStringLiteral("dd.MM.yyyy") : QStringLiteral("yyyy-MM-dd");
     dtpVon->setDisplayFormat(format);
