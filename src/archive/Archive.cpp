@@ -97,6 +97,7 @@ Archive::Archive(const ArchiveTarget& target)
         return;
     }
     if (dialect == SqlDialect::Sqlite) {
+        sqlitePath = target.sqlitePath;
         QDir().mkpath(QFileInfo(target.sqlitePath).absolutePath());
         db.setDatabaseName(target.sqlitePath);
     } else {
@@ -241,19 +242,34 @@ std::optional<qint64> Archive::keep(const Inspection& in)
     return id;
 }
 
-bool Archive::append(const QString& uuid, const ArchivedReading& a)
+bool Archive::fileGone() const { return dialect == SqlDialect::Sqlite && !QFileInfo::exists(sqlitePath); }
+
+Archive::Appended Archive::append(const QString& uuid, const ArchivedReading& a)
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
-    if (!open) return false;
-    if (!db.transaction()) return fail(QStringLiteral("append"), db.lastError().text());
+    if (!open) return Appended::Failed;
+    if (!db.transaction()) {
+        fail(QStringLiteral("append"), db.lastError().text());
+        return Appended::Failed;
+    }
     QSqlQuery q(db);
     q.prepare(QStringLiteral("INSERT INTO reading (inspection_id, seq, nr, value, unit, material, date, time)"
                              " SELECT id, ?, ?, ?, ?, ?, ?, ? FROM inspection WHERE uuid = ?"
                              " ON CONFLICT DO NOTHING"));
     for (const QVariant& v : QVariantList{a.seq, a.nr, a.value, text(a.unit), text(a.material), text(a.date), text(a.time), uuid})
         q.addBindValue(v);
-    if (!q.exec()) return giveUp(QStringLiteral("append"), q.lastError().text());
-    if (q.numRowsAffected() == 1) {
+    if (!q.exec()) {
+        giveUp(QStringLiteral("append"), q.lastError().text());
+        return Appended::Failed;
+    }
+    if (q.numRowsAffected() != 1) {
+        // Kept before, or its inspection is gone.
+        q.finish();
+        const bool gone = !idOf(uuid);
+        db.rollback();
+        return gone ? Appended::NoInspection : Appended::Kept;
+    }
+    {
         QSqlQuery u(db);
         u.prepare(QStringLiteral("UPDATE inspection SET reading_count = reading_count + 1, value_sum = value_sum + ?,"
                                  " abs_sum = abs_sum + ?,"
@@ -261,10 +277,16 @@ bool Archive::append(const QString& uuid, const ArchivedReading& a)
                                  " unit = CASE WHEN unit = '' THEN ? ELSE unit END WHERE uuid = ?"));
         for (const QVariant& v : QVariantList{a.value, std::fabs(a.value), text(a.unit), text(a.unit), uuid})
             u.addBindValue(v);
-        if (!u.exec()) return giveUp(QStringLiteral("append"), u.lastError().text());
+        if (!u.exec()) {
+            giveUp(QStringLiteral("append"), u.lastError().text());
+            return Appended::Failed;
+        }
     }
-    if (!db.commit()) return fail(QStringLiteral("append"), db.lastError().text());
-    return true;
+    if (!db.commit()) {
+        giveUp(QStringLiteral("append"), db.lastError().text());
+        return Appended::Failed;
+    }
+    return Appended::Kept;
 }
 
 std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& from, const QDate& to, int limit)

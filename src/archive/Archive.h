@@ -34,8 +34,13 @@ public:
     // The id of the inspection `uuid` when the archive keeps it.
     std::optional<qint64> idOf(const QString& uuid);
     // One reading more for the inspection `uuid`, as an online session
-    // grows; sent again, it is kept once. False on failure.
-    bool append(const QString& uuid, const ArchivedReading& reading);
+    // grows; sent again, it is kept once. An inspection no longer there
+    // (deleted meanwhile) takes nothing.
+    enum class Appended { Kept, NoInspection, Failed };
+    Appended append(const QString& uuid, const ArchivedReading& reading);
+    // The archive's file was removed or renamed since it was opened: what
+    // is written now would be lost with it.
+    bool fileGone() const;
 
     // The inspections newest first: those whose project fields, gauge,
     // model or serial hold `text` (any case; "" all), taken on `from` to
@@ -53,6 +58,7 @@ private:
     bool giveUp(const QString& what, const QString& why);
 
     QString connection;
+    QString sqlitePath;
     SqlDialect dialect = SqlDialect::Sqlite;
     bool open = false;
     QString lastError;

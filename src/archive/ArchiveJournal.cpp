@@ -118,13 +118,18 @@ std::optional<ArchiveWrite> readJournalLine(const QByteArray& line)
     return w;
 }
 
-std::deque<ArchiveWrite> ArchiveJournal::load() const
+std::deque<ArchiveWrite> ArchiveJournal::load()
 {
     std::deque<ArchiveWrite> writes;
+    skipped = 0;
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return writes;
-    while (!f.atEnd())
-        if (std::optional<ArchiveWrite> w = readJournalLine(f.readLine().trimmed())) writes.push_back(std::move(*w));
+    while (!f.atEnd()) {
+        const QByteArray line = f.readLine().trimmed();
+        if (line.isEmpty()) continue;
+        if (std::optional<ArchiveWrite> w = readJournalLine(line)) writes.push_back(std::move(*w));
+        else ++skipped;
+    }
     return writes;
 }
 

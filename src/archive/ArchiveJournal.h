@@ -32,7 +32,9 @@ public:
 
     // What waited when the program before ended; lines that are no write
     // are passed over.
-    std::deque<ArchiveWrite> load() const;
+    std::deque<ArchiveWrite> load();
+    // Lines the last load passed over.
+    int skippedLines() const { return skipped; }
     // The waiting writes, replacing what the file held.
     bool keepAll(const std::deque<ArchiveWrite>& writes) const;
     bool append(const ArchiveWrite& write) const;
@@ -42,6 +44,7 @@ public:
 
 private:
     QString file;
+    int skipped = 0;
 };
 
 } // namespace kivo

@@ -2,6 +2,7 @@
 
 #include "session/GaugeSession.h"
 #include "session/ArchivedTable.h"
+#include "session/ArchiveWriter.h"
 
 #include <QDir>
 
@@ -10,6 +11,10 @@ namespace kivo {
 namespace {
 
 constexpr int kRetryMs = 5000;
+// How long the program waits for a write before it calls the archive out
+// of reach and goes on; and at its end, for the write under way.
+constexpr int kWaitMs = 1500;
+constexpr int kEndWaitMs = 2000;
 
 QString sourceOf(int kind) { return kind == kFE ? QStringLiteral("memory1") : kind == kNFE ? QStringLiteral("memory2") : QStringLiteral("online"); }
 
@@ -40,16 +45,27 @@ ArchiveJournal sessionJournal(const GaugeSession& session)
 
 ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optional<ArchiveJournal> journal_,
                                  QObject* parent)
-    : QObject(parent), session(session_), opener(std::move(open)), journal(std::move(journal_))
+    : QObject(parent), session(session_), opener(std::move(open)), box(std::make_shared<OutcomeBox>()),
+      thread(new QThread), writer(new ArchiveWriter(opener, box)), journal(std::move(journal_))
 {
+    qRegisterMetaType<WriteOutcome>();
+    writer->moveToThread(thread);
+    connect(thread, &QThread::finished, writer, &QObject::deleteLater);
+    connect(writer, &ArchiveWriter::done, this, &ArchiveRecorder::settle);
+    thread->start();
     if (journal) {
         queue = journal->load();
         journaled = !queue.empty();
+        if (journal->skippedLines() > 0)
+            session.writeLog(QStringLiteral("Archive: %1 damaged lines of %2 left out")
+                                 .arg(journal->skippedLines())
+                                 .arg(journal->path()));
         // Sent once the program is up, not while it starts.
-        if (journaled) QTimer::singleShot(0, this, [this] { flush(); });
+        if (journaled) QTimer::singleShot(0, this, [this] { send(); });
     }
     retry.setInterval(kRetryMs);
-    connect(&retry, &QTimer::timeout, this, [this] { flush(); });
+    // Out of reach, the archive is tried on the timer, never waited for.
+    connect(&retry, &QTimer::timeout, this, [this] { send(); });
     connect(&session, &GaugeSession::memoryTaken, this, [this](int kind) {
         enqueue({inspectionOf(session, kind, sourceOf(kind)), {}, {}});
     });
@@ -70,7 +86,17 @@ ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optio
     });
 }
 
-ArchiveRecorder::~ArchiveRecorder() = default;
+ArchiveRecorder::~ArchiveRecorder()
+{
+    // What has not reached the archive waits in the journal for the next
+    // start; a write under way counts as not arrived (sent twice, it is kept once).
+    if (journal && !queue.empty() && !journaled) journal->keepAll(queue);
+    disconnect(writer, nullptr, this, nullptr);
+    thread->quit();
+    if (thread->wait(kEndWaitMs)) delete thread;
+    // else a server holds the write forever: the thread is left to the
+    // program's end rather than destroyed while it runs.
+}
 
 void ArchiveRecorder::onlineReading(int slot)
 {
@@ -80,49 +106,102 @@ void ArchiveRecorder::onlineReading(int slot)
         in.readings.clear();
         in.unit = r.einheit;
         onlineUuid = in.uuid;
-        onlineSeq = 0;
+        onlineWhole = in;
         enqueue({in, {}, {}});
     }
-    enqueue({std::nullopt, onlineUuid, {++onlineSeq, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit}});
+    const ArchivedReading reading{int(onlineWhole->readings.size()) + 1, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit};
+    onlineWhole->readings.push_back(reading);
+    enqueue({std::nullopt, onlineUuid, reading});
 }
 
 void ArchiveRecorder::enqueue(ArchiveWrite write)
 {
     if (journaled) journal->append(write);
     queue.push_back(std::move(write));
-    // Out of reach, the archive is tried on the timer only: a server that
-    // does not answer must not hold up every reading the operator takes.
-    if (!saidUnreachable) flush();
+    // Reachable, each write is in the archive before the program goes on
+    // (an online reading before the next is taken), unless the archive
+    // takes too long: then it is out of reach and tried on the timer.
+    if (!saidUnreachable) sendAndWait(kWaitMs);
 }
 
-bool ArchiveRecorder::flush()
+void ArchiveRecorder::send()
 {
-    if (!archive || !archive->isOpen()) archive = opener();
-    while (!queue.empty() && archive && archive->isOpen()) {
-        const ArchiveWrite& w = queue.front();
-        const bool kept = w.whole ? archive->keep(*w.whole).has_value() : archive->append(w.uuid, w.reading);
-        if (!kept) break;
-        queue.pop_front();
-    }
-    if (queue.empty()) {
-        retry.stop();
-        if (journaled) journal->clear();
-        journaled = false;
-        if (saidUnreachable) {
-            saidUnreachable = false;
-            emit reachable();
+    if (underWay != 0 || queue.empty()) return;
+    underWay = ++lastTicket;
+    const ArchiveWrite front = queue.front();
+    const quint64 ticket = underWay;
+    QMetaObject::invokeMethod(writer, [w = writer, ticket, front] { w->write(ticket, front); }, Qt::QueuedConnection);
+}
+
+void ArchiveRecorder::sendAndWait(int msEach)
+{
+    while (!queue.empty()) {
+        send();
+        const std::optional<WriteOutcome> outcome = box->waitFor(underWay, msEach);
+        if (!outcome) {
+            outOfReach(QStringLiteral("no answer within %1 s").arg(msEach / 1000.0));
+            return;
         }
-        return true;
+        const bool failed = outcome->kind == WriteOutcome::Kind::Failed;
+        settle(*outcome);
+        if (failed) return;
     }
-    const QString why = archive ? archive->error() : QStringLiteral("no archive");
-    archive.reset(); // opened anew at the next try: the server may be back
+}
+
+bool ArchiveRecorder::flush(int msEach)
+{
+    sendAndWait(msEach);
+    return queue.empty();
+}
+
+void ArchiveRecorder::settle(const WriteOutcome& outcome)
+{
+    if (outcome.ticket != underWay) return; // settled already by a caller that waited for it
+    underWay = 0;
+    switch (outcome.kind) {
+    case WriteOutcome::Kind::Failed:
+        outOfReach(outcome.why);
+        return;
+    case WriteOutcome::Kind::InspectionGone: {
+        // Its inspection was deleted from the archive while it grew: the
+        // session is kept again whole, so none of its readings is lost.
+        const QString uuid = queue.front().uuid;
+        queue.pop_front();
+        if (onlineWhole && uuid == onlineUuid) {
+            session.writeLog(QStringLiteral("Archive: the online session was deleted from the archive while it was "
+                                            "taken; it is kept again with its %1 readings")
+                                 .arg(onlineWhole->readings.size()));
+            queue.push_front({onlineWhole, {}, {}});
+        }
+        break;
+    }
+    case WriteOutcome::Kind::Kept:
+        queue.pop_front();
+        emit kept();
+        break;
+    }
+    if (!queue.empty()) {
+        // The rest follows; a caller that waits, waits for it too.
+        send();
+        return;
+    }
+    retry.stop();
+    if (journaled) journal->clear();
+    journaled = false;
+    if (saidUnreachable) {
+        saidUnreachable = false;
+        emit reachable();
+    }
+}
+
+void ArchiveRecorder::outOfReach(const QString& why)
+{
     if (journal && !journaled) journaled = journal->keepAll(queue);
     if (!saidUnreachable) {
         saidUnreachable = true;
         emit unreachable(why);
     }
     if (!retry.isActive()) retry.start();
-    return false;
 }
 
 } // namespace kivo

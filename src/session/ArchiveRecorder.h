@@ -11,6 +11,7 @@
 #include "archive/ArchiveLocation.h"
 
 #include <QObject>
+#include <QThread>
 #include <QTimer>
 #include <deque>
 #include <functional>
@@ -30,6 +31,10 @@ std::unique_ptr<Archive> openArchive(const ArchiveLocation& where);
 // Why `archive` (opened at `where`, or not) is out of reach.
 QString whyUnreachable(const ArchiveLocation& where, const Archive* archive);
 
+class ArchiveWriter;
+class OutcomeBox;
+struct WriteOutcome;
+
 class ArchiveRecorder : public QObject {
     Q_OBJECT
 public:
@@ -47,29 +52,47 @@ public:
     // Writes waiting for the archive, and whether the journal keeps them.
     int waiting() const { return int(queue.size()); }
     bool waitingInJournal() const { return journaled; }
-    // Tries the waiting writes now; true when none is left.
-    bool flush();
+    // The online session being kept ("" when none), which must not be
+    // deleted from the archive while it grows.
+    QString recordingUuid() const { return onlineUuid; }
+    // Sends the waiting writes and waits for them, each for at most
+    // `msEach`; true when none is left.
+    bool flush(int msEach = 5000);
 
 signals:
     // The archive cannot be reached (said once until it answers again), and
     // answers again.
     void unreachable(const QString& why);
     void reachable();
+    // An inspection is in the archive, or more of one.
+    void kept();
 
 private:
     void enqueue(ArchiveWrite write);
     void onlineReading(int slot);
+    // The front write to the writer, unless one is under way.
+    void send();
+    // Sends and waits until nothing waits, the archive fails, or a write
+    // takes longer than `msEach`.
+    void sendAndWait(int msEach);
+    // What became of the write under way.
+    void settle(const WriteOutcome& outcome);
+    void outOfReach(const QString& why);
 
     GaugeSession& session;
     Opener opener;
-    std::unique_ptr<Archive> archive;
+    std::shared_ptr<OutcomeBox> box;
+    QThread* thread;         // leaks when a write never ends by the program's end
+    ArchiveWriter* writer;   // lives on `thread`
     std::deque<ArchiveWrite> queue;
+    quint64 underWay = 0;    // the ticket of the write being done, 0 for none
+    quint64 lastTicket = 0;
     std::optional<ArchiveJournal> journal;
-    bool journaled = false; // the queue stands in the journal
+    bool journaled = false;  // the queue stands in the journal
     QTimer retry;
     bool saidUnreachable = false;
-    QString onlineUuid; // the online session being kept; "" before its first reading
-    int onlineSeq = 0;
+    QString onlineUuid;      // the online session being kept; "" before its first reading
+    std::optional<Inspection> onlineWhole; // it whole, to keep it again should it be deleted meanwhile
 };
 
 } // namespace kivo

@@ -8,6 +8,11 @@
 #include "session/GaugeSession.h"
 
 #include <QDir>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <atomic>
 #include <QFile>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -71,7 +76,7 @@ TEST_F(Recording, AMemoryAndAnOnlineSessionAreKeptAsTheyHappen)
 
 TEST_F(Recording, AnArchiveOutOfReachGetsEveryWriteOnceInOrderWhenItAnswers)
 {
-    bool reachable = false;
+    std::atomic<bool> reachable = false; // read by the writer's thread
     ArchiveTarget nowhere;
     nowhere.sqlitePath = home.filePath(QStringLiteral("a-folder"));
     QDir().mkpath(nowhere.sqlitePath); // a folder in the file's place: no archive there
@@ -153,7 +158,7 @@ TEST_F(Recording, WhatWaitsWhenTheProgramEndsIsSentAtTheNextStart)
     ArchiveTarget nowhere;
     nowhere.sqlitePath = home.filePath(QStringLiteral("a-folder"));
     QDir().mkpath(nowhere.sqlitePath);
-    const ArchiveJournal journal(home.filePath(QStringLiteral("data/Archiv-wartend.jsonl")));
+    ArchiveJournal journal(home.filePath(QStringLiteral("data/Archiv-wartend.jsonl")));
     {
         ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(nowhere); }, journal);
         session.showTable(kOnline);
@@ -180,6 +185,88 @@ TEST_F(Recording, WhatWaitsWhenTheProgramEndsIsSentAtTheNextStart)
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0].count, 3);
     EXPECT_DOUBLE_EQ(archive.load(all[0].id)->readings[2].value, 30.25);
+}
+
+// An online session deleted from the archive while it grows, and the
+// archive's file removed under the program: the session is kept again
+// whole, in the file the archive is now.
+TEST_F(Recording, AnOnlineSessionDeletedOrItsFileRemovedIsKeptAgainWhole)
+{
+    ArchiveRecorder recorder(session, [this] { return std::make_unique<Archive>(target); });
+    session.showTable(kOnline);
+    session.tables().ClearRecords(kOnline);
+    session.tables().setOnlineZaehler(1);
+    session.onlineBegins();
+    int taken = 0;
+    const auto take = [&] {
+        ++taken;
+        session.takeRecordLine(line(taken, QByteArray::number(20 + taken).constData()), kOnline,
+                               session.link().profile(), QDateTime::currentDateTime());
+        session.tables().nextOnlineNumber();
+    };
+    const auto keptReadings = [&]() -> std::vector<ArchivedReading> {
+        Archive archive(target);
+        const auto all = archive.list(QString(), {}, {});
+        if (all.size() != 1) return {};
+        return archive.load(all[0].id)->readings;
+    };
+    take();
+    take();
+    {
+        Archive other(target); // another program deletes it
+        ASSERT_TRUE(other.remove(other.list(QString(), {}, {}).at(0).id));
+    }
+    take();
+    EXPECT_EQ(keptReadings().size(), 3u);
+    EXPECT_EQ(recorder.recordingUuid().isEmpty(), false);
+
+    for (const char* end : {"", "-wal", "-shm"}) QFile::remove(target.sqlitePath + QLatin1String(end));
+    take();
+    const std::vector<ArchivedReading> kept = keptReadings();
+    ASSERT_EQ(kept.size(), 4u);
+    for (int i = 0; i < 4; ++i) EXPECT_DOUBLE_EQ(kept[size_t(i)].value, 21.0 + i);
+    EXPECT_EQ(recorder.waiting(), 0);
+}
+
+// A server that takes the connection and never answers holds up one wait,
+// not the program: the readings go on being taken and wait for it.
+TEST_F(Recording, AServerThatNeverAnswersHoldsUpNoReading)
+{
+    // A socket that listens and is never read: the system takes the
+    // connection, nobody answers.
+    const int tarpit = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ASSERT_EQ(bind(tarpit, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(listen(tarpit, 8), 0);
+    ASSERT_EQ(getsockname(tarpit, reinterpret_cast<sockaddr*>(&address), &length), 0);
+    const ArchiveTarget silent =
+        *parseArchiveTarget(QStringLiteral("postgresql://kivo@127.0.0.1:%1/none").arg(ntohs(address.sin_port)), QString()).target;
+    std::atomic<bool> answers = false;
+    ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(answers ? target : silent); });
+    QStringList said;
+    QObject::connect(&recorder, &ArchiveRecorder::unreachable, [&](const QString& why) { said << why; });
+    session.showTable(kOnline);
+    session.tables().ClearRecords(kOnline);
+    session.tables().setOnlineZaehler(1);
+    session.onlineBegins();
+    for (int i = 1; i <= 3; ++i) {
+        session.takeRecordLine(line(i, "30.0"), kOnline, session.link().profile(), QDateTime::currentDateTime());
+        session.tables().nextOnlineNumber();
+    }
+    // Given up on before the driver's own 3 s were out: the program did not
+    // wait for the driver.
+    ASSERT_EQ(said.size(), 1);
+    EXPECT_TRUE(said[0].startsWith(u"no answer within")) << said[0].toStdString();
+    EXPECT_EQ(recorder.waiting(), 4);
+    answers = true;
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.waiting(), 0, 20000); // the timer's tries, once the driver gave up
+    Archive archive(target);
+    ASSERT_EQ(archive.list(QString(), {}, {}).size(), 1u);
+    EXPECT_EQ(archive.list(QString(), {}, {}).at(0).count, 3);
+    close(tarpit);
 }
 
 } // namespace

@@ -193,14 +193,17 @@ TEST_P(ArchiveOn, AnOnlineSessionGrowsAndAResentReadingIsKeptOnce)
     const std::optional<qint64> id = archive.keep(in);
     ASSERT_TRUE(id);
     const ArchivedReading r{1, 1, 12.5, QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"), QStringLiteral("10:00:00")};
-    EXPECT_TRUE(archive.append(in.uuid, r));
-    EXPECT_TRUE(archive.append(in.uuid, r));
-    EXPECT_TRUE(archive.append(in.uuid, {2, 2, 13.5, QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"), QStringLiteral("10:00:01")}));
+    EXPECT_EQ(archive.append(in.uuid, r), Archive::Appended::Kept);
+    EXPECT_EQ(archive.append(in.uuid, r), Archive::Appended::Kept);
+    EXPECT_EQ(archive.append(in.uuid, {2, 2, 13.5, QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"), QStringLiteral("10:00:01")}), Archive::Appended::Kept);
     const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
     ASSERT_EQ(all.size(), 1u);
     EXPECT_EQ(all[0].count, 2);
     EXPECT_DOUBLE_EQ(all[0].mean, 13.0);
     EXPECT_EQ(archive.load(*id)->readings.size(), 2u);
+    // Deleted while it grows: the next reading says so rather than vanish.
+    ASSERT_TRUE(archive.remove(*id));
+    EXPECT_EQ(archive.append(in.uuid, {3, 3, 14.5, QStringLiteral("µm  "), {}, {}, {}}), Archive::Appended::NoInspection);
 }
 
 TEST_P(ArchiveOn, FoundBySearchAndDateNewestFirstAndDeleted)
@@ -278,9 +281,9 @@ TEST_P(ArchiveOn, AnArchiveOfEachEarlierVersionIsBroughtUpToDate)
         EXPECT_TRUE(all[0].mixedUnits);
         EXPECT_EQ(archive.load(all[1].id)->readings.size(), 3u);
         // Growing on, the sums follow.
-        EXPECT_TRUE(archive.append(QStringLiteral("u1"), {4, 4, -10, QStringLiteral("µm  "), {}, {}, {}}));
+        EXPECT_EQ(archive.append(QStringLiteral("u1"), {4, 4, -10, QStringLiteral("µm  "), {}, {}, {}}), Archive::Appended::Kept);
         EXPECT_DOUBLE_EQ(archive.list(QStringLiteral("bridge"), {}, {}).at(0).mean, 10.0);
-        EXPECT_TRUE(archive.append(QStringLiteral("u1"), {5, 5, 1, QStringLiteral("mils"), {}, {}, {}}));
+        EXPECT_EQ(archive.append(QStringLiteral("u1"), {5, 5, 1, QStringLiteral("mils"), {}, {}, {}}), Archive::Appended::Kept);
         EXPECT_TRUE(archive.list(QStringLiteral("bridge"), {}, {}).at(0).mixedUnits);
     }
 }
@@ -336,7 +339,8 @@ TEST(ArchiveOnPostgres, TwoProgramsWritingAtOnceLoseNothingAndDoubleNothing)
             for (int seq = 1; seq <= 10 && *ok; ++seq) {
                 const ArchivedReading r{seq, seq, double(seq), QStringLiteral("µm  "), QString(), QStringLiteral("08.12.2026"),
                                         QStringLiteral("10:00:00")};
-                *ok = archive.append(in.uuid, r) && archive.append(in.uuid, r); // each one sent twice
+                *ok = archive.append(in.uuid, r) == Archive::Appended::Kept
+                      && archive.append(in.uuid, r) == Archive::Appended::Kept; // each one sent twice
             }
         }
     };
