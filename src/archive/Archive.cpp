@@ -19,6 +19,9 @@ QAtomicInt connections;
 // either engine allows in one statement.
 constexpr size_t kRowsPerInsert = 1000;
 
+// The lock PostgreSQL holds for whoever updates the archive's tables.
+constexpr qint64 kMigrationLock = 0x4b69766f; // "Kivo"
+
 QVariant optionalNumber(const std::optional<double>& v) { return v ? QVariant(*v) : QVariant(QMetaType(QMetaType::Double)); }
 
 std::optional<double> numberOrNone(const QVariant& v) { return v.isNull() ? std::nullopt : std::optional<double>(v.toDouble()); }
@@ -159,14 +162,25 @@ int Archive::version() const
 bool Archive::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(connection, false);
-    const bool fresh = !db.tables().contains(QStringLiteral("schema_version"));
-    const int have = fresh ? 0 : version();
+    const auto versionNow = [&] { return db.tables().contains(QStringLiteral("schema_version")) ? version() : 0; };
+    const int have = versionNow();
     if (have > latestArchiveVersion())
         return fail(QStringLiteral("open"), QStringLiteral("the archive was made by a newer program (version %1)").arg(have));
     for (const Migration& m : archiveMigrations()) {
         if (m.version <= have) continue;
         if (!db.transaction()) return fail(QStringLiteral("update"), db.lastError().text());
         QSqlQuery q(db);
+        // Programs on several PCs may open a new archive at once: one brings
+        // it up to date, the others wait for it and find it done. A write
+        // takes SQLite's lock on the file.
+        const QString lock = dialect == SqlDialect::Postgres
+                                 ? QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kMigrationLock)
+                                 : QStringLiteral("PRAGMA user_version = %1").arg(m.version);
+        if (!q.exec(lock)) return giveUp(QStringLiteral("update"), q.lastError().text());
+        if (versionNow() >= m.version) {
+            db.commit();
+            continue;
+        }
         for (const QString& statement : statementsFor(m, dialect)) {
             if (!q.exec(statement)) return giveUp(QStringLiteral("update to version %1").arg(m.version), q.lastError().text());
         }

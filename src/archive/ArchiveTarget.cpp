@@ -27,7 +27,7 @@ TargetOutcome parseArchiveTarget(const QString& rawLine, const QString& defaultS
         return {t, {}};
     }
     if (line.startsWith(QStringLiteral("sqlite://"))) {
-        const QString path = line.mid(9);
+        const QString path = QUrl::fromPercentEncoding(line.mid(9).toUtf8());
         if (!path.startsWith(u'/') || path.size() < 2) return refuse(QStringLiteral("sqlite:// needs a whole path: sqlite:///folder/Archiv.sqlite"));
         ArchiveTarget t;
         t.sqlitePath = path;
@@ -35,7 +35,8 @@ TargetOutcome parseArchiveTarget(const QString& rawLine, const QString& defaultS
     }
     const QUrl url(line, QUrl::StrictMode);
     if (!url.isValid() || (url.scheme() != u"postgresql" && url.scheme() != u"postgres"))
-        return refuse(QStringLiteral("not an archive line: %1 (postgresql://host/database or sqlite:///path)").arg(url.scheme().isEmpty() ? line.left(40) : url.scheme()));
+        // The line itself is never repeated: it may hold a password.
+        return refuse(QStringLiteral("not an archive line (postgresql://host/database or sqlite:///path)"));
     // A password in a file of the program would be readable by anyone who
     // reads the file.
     if (!url.password().isEmpty())
@@ -49,7 +50,7 @@ TargetOutcome parseArchiveTarget(const QString& rawLine, const QString& defaultS
     QStringList options;
     for (const auto& [key, value] : QUrlQuery(url).queryItems(QUrl::FullyDecoded)) {
         if (key == u"host") t.host = value;
-        else if (key == u"password") return refuse(QStringLiteral("no password in the archive line: put it in ~/.pgpass or a service file"));
+        else if (key.endsWith(u"password")) return refuse(QStringLiteral("no password in the archive line: put it in ~/.pgpass or a service file"));
         else if (!value.contains(u';')) options << key + u'=' + value;
         else return refuse(QStringLiteral("a ';' in the option %1").arg(key));
     }

@@ -13,10 +13,7 @@ namespace kivo::cli {
 
 namespace {
 
-QString whereShown(const ArchiveLocation& where)
-{
-    return where.outcome.target ? where.outcome.target->shown() : where.from;
-}
+bool missed = false;
 
 // The inspection an operand names: a whole number above 0.
 std::optional<qint64> inspectionId(const QString& operand, bool german, QTextStream& err)
@@ -133,7 +130,7 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
     const ArchiveLocation where = sessionArchive(cli.session);
     const std::unique_ptr<Archive> archive = openArchive(where);
     if (!archive || !archive->isOpen()) {
-        err << phrase(Phrase::CliArchiveUnreachable, de).arg(whereShown(where), whyUnreachable(where, archive.get()))
+        err << phrase(Phrase::CliArchiveUnreachable, de).arg(archiveShown(where), whyUnreachable(where, archive.get()))
             << Qt::endl;
         return ExitCode::ArchiveTrouble;
     }
@@ -154,22 +151,25 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
     return ExitCode::Done;
 }
 
+bool readingsMissedTheArchive() { return missed; }
+
 ArchiveKeeping::ArchiveKeeping(GaugeSession& session, bool german_, QTextStream& err_)
     : where(sessionArchive(session)), german(german_), err(err_)
 {
     const ArchiveLocation at = where;
     recorder = std::make_unique<ArchiveRecorder>(session, [at] { return openArchive(at); }, sessionJournal(session));
     QObject::connect(recorder.get(), &ArchiveRecorder::unreachable, recorder.get(), [this](const QString& why) {
-        lastWhy = where.outcome.target ? why : whyUnreachable(where, nullptr);
-        err << phrase(Phrase::ArchiveUnreachable, german).arg(lastWhy) << Qt::endl;
+        lastWhy = oneLine(why).simplified();
+        err << unreachableText(where, why, german) << Qt::endl;
     });
 }
 
 ArchiveKeeping::~ArchiveKeeping()
 {
     if (recorder->flush()) return;
+    missed = true;
     err << phrase(recorder->waitingInJournal() ? Phrase::CliArchiveWaits : Phrase::CliArchiveNotKept, german)
-               .arg(whereShown(where), lastWhy)
+               .arg(archiveShown(where), lastWhy)
         << Qt::endl;
 }
 

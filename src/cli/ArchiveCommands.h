@@ -17,6 +17,10 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
 // While it lives, what the session reads is kept in the installation's
 // archive, as the window keeps it. An archive out of reach is said on
 // `err` when it is found so, and what it did not take when this ends.
+// Whether a command's readings did not reach the archive (they wait in
+// the journal, or are lost to it): the command then ends with 7.
+bool readingsMissedTheArchive();
+
 class ArchiveKeeping {
 public:
     ArchiveKeeping(GaugeSession& session, bool german, QTextStream& err);

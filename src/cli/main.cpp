@@ -85,7 +85,8 @@ const char* const kUsage =
     "     nothing; of a whole dump with damaged, refused or too many lines, the\n"
     "     readings taken are written; a file past 5000 readings was read in part\n"
     "  6  a file could not be read or written\n"
-    "  7  the archive cannot be reached, read or written\n"
+    "  7  the archive cannot be reached, read or written (download and online:\n"
+    "     the files are written; the readings wait for the archive)\n"
     "  130  cancelled by Ctrl+C\n";
 
 } // namespace
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
     else
         err << (args->command.isEmpty() ? QStringLiteral("no command") : QStringLiteral("unknown command ") + args->command)
             << Qt::endl << kUsage;
+    // The files are written, but the archive does not hold the readings.
+    if (code == ExitCode::Done && readingsMissedTheArchive()) code = ExitCode::ArchiveTrouble;
     // A script must learn that what it reads from us is not all there.
     out.flush();
     if (out.status() != QTextStream::Ok || std::fflush(stdout) != 0 || std::ferror(stdout)) {

@@ -7,14 +7,6 @@ namespace kivo {
 
 namespace {
 
-// A field on one line.
-QString oneLine(QString text)
-{
-    for (QChar& c : text)
-        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
-    return text;
-}
-
 QString optionalNumber(const std::optional<double>& v, const QLocale& locale)
 {
     return v ? locale.toString(*v) : QStringLiteral("-");
@@ -23,6 +15,13 @@ QString optionalNumber(const std::optional<double>& v, const QLocale& locale)
 QString labelled(const QString& label, const QString& value) { return label + QStringLiteral(": ") + oneLine(value); }
 
 } // namespace
+
+QString oneLine(QString text)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator) c = u' ';
+    return text;
+}
 
 QString sourceName(const QString& source, bool german)
 {

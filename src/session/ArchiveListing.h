@@ -11,6 +11,9 @@
 
 namespace kivo {
 
+// A text on one line: control characters and line breaks are blanks.
+QString oneLine(QString text);
+
 // "Speicher 1", "Memory 2", "Online", "Datei" ...
 QString sourceName(const QString& source, bool german);
 // When it was taken, in local time: "08.12.2026 14:05" or "2026-12-08 14:05".

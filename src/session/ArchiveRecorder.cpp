@@ -1,9 +1,11 @@
 #include "session/ArchiveRecorder.h"
 
 #include "session/GaugeSession.h"
+#include "session/ArchiveListing.h"
 #include "session/ArchivedTable.h"
 #include "session/ArchiveWriter.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 
 namespace kivo {
@@ -34,13 +36,32 @@ std::unique_ptr<Archive> openArchive(const ArchiveLocation& where)
 
 QString whyUnreachable(const ArchiveLocation& where, const Archive* archive)
 {
-    if (!where.outcome.target) return where.from + QStringLiteral(": ") + where.outcome.error;
-    return archive ? archive->error() : QString();
+    if (!where.outcome.target) return where.outcome.error;
+    return oneLine(archive ? archive->error() : QString()).simplified();
+}
+
+QString archiveShown(const ArchiveLocation& where)
+{
+    return where.outcome.target ? where.outcome.target->shown() : where.from;
+}
+
+QString unreachableText(const ArchiveLocation& where, const QString& why, bool german)
+{
+    constexpr int kLongest = 120; // the driver's text may run over several lines
+    QString reason = oneLine(why).simplified();
+    if (reason.size() > kLongest) reason = reason.left(kLongest - 1) + u'…';
+    if (!where.outcome.target)
+        return phrase(Phrase::ArchiveLineUnusable, german).arg(where.from + QStringLiteral(": ") + where.outcome.error);
+    return phrase(Phrase::ArchiveUnreachable, german).arg(archiveShown(where) + QStringLiteral(": ") + reason);
 }
 
 ArchiveJournal sessionJournal(const GaugeSession& session)
 {
-    return ArchiveJournal(QDir(session.identity().MessDataPath).filePath(QStringLiteral("Archiv-wartend.jsonl")));
+    // One journal for each archive: what waits for the team's server never
+    // lands in another archive used meanwhile.
+    const QString shown = archiveShown(sessionArchive(session));
+    const QString tag = QString::fromLatin1(QCryptographicHash::hash(shown.toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
+    return ArchiveJournal(QDir(session.identity().MessDataPath).filePath(QStringLiteral("Archiv-wartend-%1.jsonl").arg(tag)));
 }
 
 ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optional<ArchiveJournal> journal_,

@@ -28,8 +28,15 @@ ArchiveLocation sessionArchive(const GaugeSession& session);
 ArchiveJournal sessionJournal(const GaugeSession& session);
 // The archive opened at `where`; nullptr when the line names none.
 std::unique_ptr<Archive> openArchive(const ArchiveLocation& where);
-// Why `archive` (opened at `where`, or not) is out of reach.
+// Why `archive` (opened at `where`, or not) is out of reach, on one line.
 QString whyUnreachable(const ArchiveLocation& where, const Archive* archive);
+// The archive as the operator may read it: its line (never a password), or
+// where an unusable line stands.
+QString archiveShown(const ArchiveLocation& where);
+// What the status bar says of an archive out of reach: `why` on one line,
+// at most a line's length; the line cannot be used, or the archive does
+// not answer.
+QString unreachableText(const ArchiveLocation& where, const QString& why, bool german);
 
 class ArchiveWriter;
 class OutcomeBox;

@@ -2,6 +2,7 @@
 
 #include "session/GaugeSession.h"
 #include "session/ModelTable.h"
+#include "table/RecordDate.h"
 
 #include <QCryptographicHash>
 #include <QUuid>
@@ -52,6 +53,18 @@ Inspection fileInspectionOf(const GaugeSession& session, int kind, const QString
 {
     Inspection in = inspectionOf(session, kind, QStringLiteral("file"));
     in.fileName = fileName;
+    // A file was measured by its own gauge, for its own project, on its own
+    // day: the gauge on the line and today's project data are not its.
+    in.gaugeCode.clear();
+    in.gaugeVersion.clear();
+    in.serial.clear();
+    in.projectFields = {};
+    in.projectDate.clear();
+    in.projectTime.clear();
+    in.limitMin = in.limitMax = in.target = std::nullopt;
+    const QDate day = QDate::fromString(leadingDate(session.tables().record(kind, 1).datum), QStringLiteral("dd.MM.yyyy"));
+    const QTime time = in.readings.empty() ? QTime() : QTime::fromString(in.readings.front().time, QStringLiteral("hh:mm:ss"));
+    if (day.isValid()) in.takenAt = QDateTime(day, time.isValid() ? time : QTime(0, 0)).toUTC();
     // Where a table from a file keeps its date depends on the table's state
     // before: the readings' own fields make the uuid, the table's date is
     // each reading's.

@@ -17,9 +17,11 @@ class GaugeSession;
 // uuid: when, which gauge, the project data and limits, every reading.
 Inspection inspectionOf(const GaugeSession& session, int kind, const QString& source);
 
-// The inspection of a measurement file in table `kind`: its readings have
-// the table's date, and its uuid comes from the readings, so the same file
-// opened or imported again is the same inspection.
+// The inspection of a measurement file in table `kind`: taken on the file's
+// date, its readings have the table's date, and its uuid comes from the
+// readings, so the same file opened or imported again is the same
+// inspection. The gauge on the line and the project data of today are not
+// the file's and are left out.
 Inspection fileInspectionOf(const GaugeSession& session, int kind, const QString& fileName);
 
 // The readings of an inspection as the table keeps them, in the order

@@ -190,6 +190,8 @@ enum class Phrase {
 
     // The archive
     ArchiveUnreachable,
+    ArchiveLineUnusable,
+    ArchiveRunning,
     ArchiveMenu,
     ArchiveTitle,
     ArchiveSearch,

@@ -64,6 +64,7 @@ void frmTransfer::cmdConnect_Click()
         SetupMemoryButtons();
         loadProjectCaptions();
         loadLimits();
+        loadProjectData(); // the archive keeps them with every inspection
         savePort();
         if (gauge->profile().speicherlayout.startsWith(u'X')) optOnline_Click();
         else ReadAllMemories();

@@ -6,6 +6,8 @@
 #include "session/AppPaths.h"
 #include "session/ModelTable.h"
 #include "ui/frmTransfer.h"
+#include "ui/frmArchiv.h"
+#include "session/ArchiveListing.h"
 #include "session/InfoAndManual.h"
 #include "ui/frmInfo.h"
 #include "ui/frmWait.h"
@@ -218,12 +220,12 @@ void frmTransfer::startArchive()
     recorder = std::make_unique<ArchiveRecorder>(core, [where] { return openArchive(where); }, sessionJournal(core));
     // Said once in the status bar, not in a box: the operator measures on.
     connect(recorder.get(), &ArchiveRecorder::unreachable, this, [this, where](const QString& why) {
-        const QString reason = where.outcome.target ? why : whyUnreachable(where, nullptr);
-        const QString text = texte.say(Phrase::ArchiveUnreachable).arg(reason);
-        lblArchive->setText(text);
-        WriteLog(text);
+        lblArchive->setText(unreachableText(where, why, texte.languageIndex == kGerman));
+        lblArchive->setToolTip(oneLine(why));
+        WriteLog(unreachableText(where, why, false) + QStringLiteral(" ") + oneLine(why));
     });
     connect(recorder.get(), &ArchiveRecorder::reachable, this, [this] { lblArchive->clear(); });
+    connect(recorder.get(), &ArchiveRecorder::kept, archivWindow, &frmArchiv::archiveChanged);
 }
 
 } // namespace kivo

@@ -26,6 +26,7 @@ namespace {
 // More are not listed at once: a search narrows them.
 constexpr int kListed = 2000;
 constexpr int kTypingPauseMs = 250;
+constexpr int kChangedPauseMs = 1000;
 
 // The file of inspection `id` when several are exported under one chosen name.
 QString numberedPath(const QString& chosen, qint64 id)
@@ -87,6 +88,11 @@ frmArchiv::frmArchiv(QWidget* parent) : QWidget(parent, Qt::Window), model(new A
     typing.setInterval(kTypingPauseMs);
     connect(&typing, &QTimer::timeout, this, &frmArchiv::refresh);
     connect(txtSuche, &QLineEdit::textChanged, this, [this] { typing.start(); });
+    changed.setSingleShot(true);
+    changed.setInterval(kChangedPauseMs);
+    connect(&changed, &QTimer::timeout, this, [this] {
+        if (isVisible()) refresh();
+    });
     connect(txtSuche, &QLineEdit::returnPressed, this, &frmArchiv::refresh);
     for (auto [check, date] : {std::pair{chkVon, dtpVon}, {chkBis, dtpBis}}) {
         connect(check, &QCheckBox::toggled, date, &QWidget::setEnabled);
@@ -150,15 +156,27 @@ Archive* frmArchiv::archive()
     return connection && connection->isOpen() ? connection.get() : nullptr;
 }
 
+QString frmArchiv::whyClosed() const
+{
+    if (connection) return oneLine(connection->error()).simplified();
+    return hooks.whyNoArchive ? hooks.whyNoArchive() : QString();
+}
+
+void frmArchiv::archiveChanged()
+{
+    if (isVisible() && !changed.isActive()) changed.start();
+}
+
 void frmArchiv::refresh()
 {
     typing.stop();
+    const std::vector<qint64> chosen = chosenIds();
     const Hourglass busy;
     const std::array<QString, 6> captions = hooks.captions ? hooks.captions() : std::array<QString, 6>{};
     Archive* a = archive();
     if (!a) {
         model->show({}, captions, german);
-        lblAnzahl->setText(phrase(Phrase::ArchiveCannotOpen, german).arg(connection ? connection->error() : QString()));
+        lblAnzahl->setText(phrase(Phrase::ArchiveCannotOpen, german).arg(whyClosed()));
         updateCommands();
         return;
     }
@@ -168,8 +186,11 @@ void frmArchiv::refresh()
     const int n = int(found.size());
     model->show(std::move(found), captions, german);
     lstArchiv->resizeColumnsToContents();
+    int row = 0; // the newest, unless one was chosen and is still listed
+    for (int r = 0; r < n && !chosen.empty(); ++r)
+        if (model->at(r)->id == chosen.front()) row = r;
     if (n > 0)
-        lstArchiv->selectionModel()->setCurrentIndex(model->index(0, 0),
+        lstArchiv->selectionModel()->setCurrentIndex(model->index(row, 0),
                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     if (!error.isEmpty()) lblAnzahl->setText(phrase(Phrase::ArchiveCannotOpen, german).arg(error));
     else lblAnzahl->setText(phrase(n >= kListed ? Phrase::ArchiveFoundNewest : Phrase::ArchiveFound, german).arg(n));
@@ -205,7 +226,7 @@ std::optional<Inspection> frmArchiv::loadCurrent()
     Archive* a = archive();
     std::optional<Inspection> in = a ? a->load(ids.front()) : std::nullopt;
     if (!in) {
-        const QString why = !a ? (connection ? connection->error() : QString())
+        const QString why = !a ? whyClosed()
                             : a->error().isEmpty() ? phrase(Phrase::CliArchiveNoInspection, german).arg(ids.front())
                                                    : a->error();
         tell(phrase(Phrase::ArchiveNotLoaded, german).arg(ids.front()).arg(why));
@@ -284,8 +305,15 @@ void frmArchiv::cmdLoeschen_Click()
                                  .arg(s->count);
     if (hooks.ask(question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) return;
     Archive* a = archive();
+    // The online session being taken grows on; deleted, it would only be
+    // kept again.
+    const QString running = hooks.recording ? hooks.recording() : QString();
+    if (a && !running.isEmpty() && a->idOf(running) == ids.front()) {
+        tell(phrase(Phrase::ArchiveRunning, german).arg(ids.front()), MsgIcon::Information);
+        return;
+    }
     if (!a || !a->remove(ids.front()))
-        tell(phrase(Phrase::ArchiveNotDeleted, german).arg(a ? a->error() : QString()));
+        tell(phrase(Phrase::ArchiveNotDeleted, german).arg(a ? a->error() : whyClosed()));
     refresh();
 }
 

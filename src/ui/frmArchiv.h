@@ -34,6 +34,8 @@ public:
         std::function<MsgAnswer(const QString& text, MsgButtons, MsgIcon)> ask;
         std::function<QString(const QString& filter)> saveName; // "" when cancelled
         std::function<std::array<QString, 6>()> captions;       // the project fields' captions now
+        std::function<QString()> whyNoArchive;                  // why `open` gave none
+        std::function<QString()> recording;                     // the uuid of the online session being kept
     };
     explicit frmArchiv(QWidget* parent = nullptr);
     ~frmArchiv() override;
@@ -42,8 +44,12 @@ public:
     // Opened, or raised, with the list read anew.
     void showArchive(bool german);
     void languageChanged(bool german);
-    // The list read anew with the search and dates as they stand.
+    // The list read anew with the search and dates as they stand; the
+    // inspection chosen stays chosen.
     void refresh();
+    // The program kept more in the archive: the list on show follows soon,
+    // not at every reading.
+    void archiveChanged();
 
     QLabel* lblSuche;
     QLineEdit* txtSuche;
@@ -70,11 +76,13 @@ private:
     void tell(const QString& text, MsgIcon icon = MsgIcon::Warning);
     // The archive, opened when first needed and again after a failure.
     Archive* archive();
+    QString whyClosed() const;
 
     Hooks hooks;
     std::unique_ptr<Archive> connection;
     ArchiveListModel* model;
-    QTimer typing; // the list follows the search box once typing pauses
+    QTimer typing;  // the list follows the search box once typing pauses
+    QTimer changed; // and the archive, at most once a second
     bool german = true;
 };
 

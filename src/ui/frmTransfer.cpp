@@ -113,7 +113,9 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
                           [this](const QString& filter) {
                               return platform.dialogs->saveFileName(archivWindow, measurementFolder(), filter);
                           },
-                          [this] { return core.projectCaptions(); }});
+                          [this] { return core.projectCaptions(); },
+                          [this] { return whyUnreachable(sessionArchive(core), nullptr); },
+                          [this] { return recorder ? recorder->recordingUuid() : QString(); }});
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
 

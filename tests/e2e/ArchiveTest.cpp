@@ -34,6 +34,27 @@ TEST(Archive, ADownloadIsKeptInTheDataFoldersArchive)
     EXPECT_EQ(kept[0].count, bench.grid(result.dumps[0]).size() - 1);
 }
 
+// The project data saved before the program started go with the first
+// download, though the project window was never opened.
+TEST(Archive, TheSavedProjectDataGoWithTheFirstDownload)
+{
+    DownloadBench bench("RKS", PortType::Cable);
+    DriveSession::writeFile(QDir(bench.session.appDataPath(kBrand, kSivar)).filePath(u"Projektdaten.ini"_s),
+                            toCp1252(u"Werft Nord\r\nHull 7\r\n\r\n\r\n\r\n\r\nDT 01.12.2026;09:30\r\n"_s));
+    ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"RKS"_s})).ready());
+    ASSERT_EQ(bench.connect(kUntilIdle + u"dump\n"_s).dumps.size(), 1);
+    kivo::ArchiveTarget target;
+    target.sqlitePath = QDir(bench.session.messDataPath(kBrand, kSivar)).filePath(u"Archiv.sqlite"_s);
+    kivo::Archive archive(target);
+    const auto kept = archive.list(QString(), {}, {});
+    ASSERT_EQ(kept.size(), 1u);
+    const std::optional<kivo::Inspection> in = archive.load(kept[0].id);
+    ASSERT_TRUE(in);
+    EXPECT_EQ(in->projectFields[0], u"Werft Nord"_s);
+    EXPECT_EQ(in->projectFields[1], u"Hull 7"_s);
+    EXPECT_EQ(in->projectDate, u"01.12.2026"_s);
+}
+
 TEST(Archive, AnArchiveOutOfReachIsSaidOnceAndTheProgramWorksOn)
 {
     DownloadBench bench("RKS", PortType::Cable);
@@ -42,7 +63,7 @@ TEST(Archive, AnArchiveOutOfReachIsSaidOnceAndTheProgramWorksOn)
     const DriveResult result = bench.connect(kUntilIdle + u"dump\n"_s);
     ASSERT_EQ(result.dumps.size(), 1);
     const Dump& d = result.dumps[0];
-    EXPECT_TRUE(d.text(u"lblArchive"_s).startsWith(u"Archiv nicht erreichbar (KIVO_ARCHIVE: no password"_s))
+    EXPECT_TRUE(d.text(u"lblArchive"_s).startsWith(u"Archivzeile nicht nutzbar (KIVO_ARCHIVE: no password"_s))
         << d.text(u"lblArchive"_s).toStdString();
     EXPECT_TRUE(messageTexts(d).isEmpty()) << messageTexts(d).join(u'|').toStdString();
     EXPECT_GT(bench.grid(d).size(), 1); // the readings are in the table all the same

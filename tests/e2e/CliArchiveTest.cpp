@@ -31,6 +31,16 @@ TEST(CliArchive, KivoCliAndTheWindowShareOneArchive)
     DownloadBench bench("VX", PortType::Bluetooth);
     ASSERT_TRUE(bench.startSim(simOptions({u"--model"_s, u"FNB"_s, u"--memory1"_s, bench.gaugeFile(u"m1.txt"_s, kLines)}))
                     .ready());
+    // An archive line that cannot be used: the file is written, the
+    // readings wait for the archive, and the script learns it (7).
+    const QString waits = bench.session.path(u"waits.mes"_s);
+    const CliRun refused = cli(bench.session, {u"download"_s, bench.link(), u"--memory"_s, u"1"_s, u"--out"_s, waits},
+                               u"postgresql://lab:secret@db/x"_s);
+    EXPECT_EQ(refused.exitCode, 7) << refused.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(waits));
+    EXPECT_FALSE(refused.err.contains(u"secret"_s)) << refused.err.toStdString();
+    EXPECT_EQ(refused.err.count(u"KIVO_ARCHIVE"_s), 2) << refused.err.toStdString(); // once when found, once at the end
+
     const QString day = bench.session.path(u"day.mes"_s);
     const CliRun download = cli(bench.session, {u"download"_s, bench.link(), u"--memory"_s, u"1"_s, u"--out"_s, day});
     ASSERT_EQ(download.exitCode, 0) << download.err.toStdString();
@@ -50,13 +60,17 @@ TEST(CliArchive, KivoCliAndTheWindowShareOneArchive)
     const QStringList lines = list.out.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 4) << list.out.toStdString();
     // Newest first: ID, date, gauge, memory, count, unit, six project fields.
-    const QStringList file = lines[0].split(u'\t');
-    ASSERT_EQ(file.size(), 12) << lines[0].toStdString();
+    // The file is taken when its readings were, before the window's download.
+    EXPECT_EQ(lines[0].split(u'\t').value(3), u"Memory 2"_s);
+    const QStringList files = lines.filter(u"\tFile\t"_s);
+    ASSERT_EQ(files.size(), 1) << list.out.toStdString();
+    const QStringList file = files[0].split(u'\t');
+    ASSERT_EQ(file.size(), 12) << files[0].toStdString();
     EXPECT_EQ(file[0], u"4"_s);
+    EXPECT_EQ(file[2], u"VX"_s); // the model only: the gauge that measured it is not known
     EXPECT_EQ(file[3], u"File"_s);
     EXPECT_EQ(file[4], u"3"_s);
     EXPECT_EQ(file[5], u"µm"_s);
-    EXPECT_EQ(lines[1].split(u'\t').value(3), u"Memory 2"_s);
 
     // The file the window opened, and its copy, are the same inspection.
     const CliRun again = cli(bench.session, {u"archive"_s, u"import"_s, day, other});

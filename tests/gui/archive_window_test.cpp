@@ -88,6 +88,9 @@ TEST_F(ArchivedTables, OpenedIntoATableEachReadingKeepsItsDate)
 
 TEST_F(ArchivedTables, TheSameFileIsTheSameInspectionWhateverTheTableHeldBefore)
 {
+    ProjectData today = session.projectData();
+    today.felder[0] = QStringLiteral("Tank 3");
+    ASSERT_TRUE(session.saveProjectData(today));
     LoadedFile file;
     file.datum = QStringLiteral("01.02.2024");
     file.readings = {{QStringLiteral("10:00:00"), 1, 12.5, QStringLiteral("µm  "), QStringLiteral("Fe")},
@@ -100,6 +103,11 @@ TEST_F(ArchivedTables, TheSameFileIsTheSameInspectionWhateverTheTableHeldBefore)
     const Inspection second = fileInspectionOf(session, kFE, QStringLiteral("copy.mes"));
     EXPECT_EQ(first.uuid, second.uuid);
     EXPECT_EQ(second.readings[1].date, u"01.02.2024");
+    // Taken on its own day, by a gauge and for a project the program does
+    // not know: none of today's is put on it.
+    EXPECT_EQ(first.takenAt, QDateTime(QDate(2024, 2, 1), QTime(10, 0)).toUTC());
+    EXPECT_EQ(first.gaugeCode, QString());
+    EXPECT_EQ(first.projectFields[0], QString());
     file.readings[1].wert = 13.6;
     session.takeFile(file, QStringLiteral("a.mes"));
     EXPECT_NE(fileInspectionOf(session, kFE, QStringLiteral("a.mes")).uuid, first.uuid);
@@ -181,7 +189,7 @@ TEST_F(ArchiveWindow, FoundByTextAndDatesOpenedDeletedAndExported)
     window.cmdExport->click();
     EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("out-3.csv"))));
     EXPECT_TRUE(QFile::exists(home.filePath(QStringLiteral("out-1.csv"))));
-    EXPECT_TRUE(asked.last().startsWith(u"2 Dateien geschrieben")) << asked.last().toStdString();
+    EXPECT_TRUE(asked.last().startsWith(u"Geschriebene Dateien: 2, in ")) << asked.last().toStdString();
 
     window.showArchive(true); // it closed when the inspection was opened
     window.languageChanged(false);

@@ -41,8 +41,14 @@ TEST(ArchiveTarget, ConnectionLines)
     EXPECT_EQ(socket.target->shown(), u"postgresql:///kivo?host=/tmp/pg");
     // No password in a file of the program; nothing that is no archive.
     for (const char* bad : {"postgresql://lab:secret@db/x", "postgresql://db/x?password=secret", "mysql://db/x",
-                            "postgresql://db/", "sqlite://relative.sqlite", "postgresql://db/x?options=a;b"})
-        EXPECT_FALSE(parseArchiveTarget(QLatin1String(bad), file).target) << bad;
+                            "postgresql://db/", "sqlite://relative.sqlite", "postgresql://db/x?options=a;b",
+                            "postgresql://db/x?sslpassword=secret", "password=secret host=/tmp dbname=x"}) {
+        const TargetOutcome refused = parseArchiveTarget(QLatin1String(bad), file);
+        EXPECT_FALSE(refused.target) << bad;
+        EXPECT_FALSE(refused.error.contains(u"secret")) << refused.error.toStdString(); // it goes to the log
+    }
+    EXPECT_EQ(parseArchiveTarget(QStringLiteral("sqlite:///srv/my%20archive.sqlite"), file).target->sqlitePath,
+              u"/srv/my archive.sqlite");
 }
 
 Inspection sample(const QString& field)
@@ -318,21 +324,18 @@ TEST(ArchiveLocation, EnvironmentThenArchivIniThenTheDataFolder)
 namespace kivo {
 namespace {
 
-// Two programs on different PCs writing to one team archive at the same
-// time: every inspection and every reading is there once.
-TEST(ArchiveOnPostgres, TwoProgramsWritingAtOnceLoseNothingAndDoubleNothing)
+// Programs on different PCs opening a new team archive and writing to it
+// at the same time: the tables are made once, and every inspection and
+// every reading is there once.
+TEST(ArchiveOnPostgres, ProgramsWritingAtOnceLoseNothingAndDoubleNothing)
 {
     testing::PgCluster cluster;
     if (!cluster.ready()) GTEST_SKIP() << cluster.error().toStdString();
     const ArchiveTarget target = *parseArchiveTarget(cluster.line(), QString()).target;
-    {
-        Archive first(target); // the tables, made once
-        ASSERT_TRUE(first.isOpen()) << first.error().toStdString();
-    }
     const auto program = [&target](int which, bool* ok) {
         Archive archive(target);
         *ok = archive.isOpen();
-        for (int i = 0; i < 20 && *ok; ++i) {
+        for (int i = 0; i < 10 && *ok; ++i) {
             Inspection in = sample(QStringLiteral("program %1 inspection %2").arg(which).arg(i));
             in.readings.clear();
             *ok = archive.keep(in).has_value();
@@ -344,17 +347,34 @@ TEST(ArchiveOnPostgres, TwoProgramsWritingAtOnceLoseNothingAndDoubleNothing)
             }
         }
     };
-    bool okA = false, okB = false;
-    std::thread a(program, 1, &okA);
-    std::thread b(program, 2, &okB);
-    a.join();
-    b.join();
-    EXPECT_TRUE(okA && okB);
+    constexpr int kPrograms = 4;
+    bool ok[kPrograms] = {};
+    std::vector<std::thread> programs;
+    for (int p = 0; p < kPrograms; ++p) programs.emplace_back(program, p + 1, &ok[p]);
+    for (std::thread& t : programs) t.join();
+    for (int p = 0; p < kPrograms; ++p) EXPECT_TRUE(ok[p]) << p;
     Archive archive(target);
+    EXPECT_EQ(archive.version(), latestArchiveVersion());
     const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
-    ASSERT_EQ(all.size(), 40u);
+    ASSERT_EQ(all.size(), size_t(kPrograms * 10));
     for (const InspectionSummary& s : all) EXPECT_EQ(s.count, 10) << s.projectFields[0].toStdString();
-    EXPECT_EQ(archive.list(QStringLiteral("program 2"), {}, {}).size(), 20u);
+    EXPECT_EQ(archive.list(QStringLiteral("program 2"), {}, {}).size(), 10u);
+}
+
+// The same for a new archive file that several programs open at once.
+TEST(ArchiveOnSqlite, ProgramsOpeningANewFileAtOnceMakeItOnce)
+{
+    QTemporaryDir dir;
+    ArchiveTarget target;
+    target.sqlitePath = dir.filePath(QStringLiteral("Archiv.sqlite"));
+    constexpr int kPrograms = 4;
+    bool ok[kPrograms] = {};
+    std::vector<std::thread> programs;
+    for (int p = 0; p < kPrograms; ++p)
+        programs.emplace_back([&target](bool* opened) { *opened = Archive(target).isOpen(); }, &ok[p]);
+    for (std::thread& t : programs) t.join();
+    for (int p = 0; p < kPrograms; ++p) EXPECT_TRUE(ok[p]) << p;
+    EXPECT_EQ(Archive(target).version(), latestArchiveVersion());
 }
 
 } // namespace
