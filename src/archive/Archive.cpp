@@ -353,6 +353,16 @@ std::vector<InspectionSummary> Archive::list(const QString& text, const QDate& f
     return found;
 }
 
+QString Archive::fingerprint()
+{
+    if (!open) return {};
+    QSqlQuery q(QSqlDatabase::database(connection, false));
+    if (!q.exec(QStringLiteral("SELECT COUNT(*), COALESCE(MAX(id), 0), COALESCE(SUM(reading_count), 0) FROM inspection"))
+        || !q.next())
+        return {};
+    return QStringLiteral("%1/%2/%3").arg(q.value(0).toString(), q.value(1).toString(), q.value(2).toString());
+}
+
 std::optional<Inspection> Archive::load(qint64 id)
 {
     if (!open) return std::nullopt;

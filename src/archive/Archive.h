@@ -47,6 +47,9 @@ public:
     // `to` (invalid: open), at most `limit`.
     // error() is "" after a list that worked.
     std::vector<InspectionSummary> list(const QString& text, const QDate& from, const QDate& to, int limit = 1000);
+    // Changes whenever an inspection is kept, grows or is deleted, by this
+    // program or another; "" when it cannot be asked.
+    QString fingerprint();
     // nullopt with error() "" when the archive keeps no inspection `id`.
     std::optional<Inspection> load(qint64 id);
     bool remove(qint64 id);

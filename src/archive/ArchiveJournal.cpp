@@ -150,6 +150,22 @@ bool ArchiveJournal::append(const ArchiveWrite& write) const
     return f.write(line) == line.size() && f.flush();
 }
 
+bool ArchiveJournal::absorb(const QString& otherPath) const
+{
+    QFile other(otherPath);
+    if (!other.exists()) return true;
+    if (!other.open(QIODevice::ReadOnly)) return false;
+    const QByteArray lines = other.readAll();
+    other.close();
+    QFile f(file);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append)) return false;
+    // A line cut short at the end of this journal must not swallow the first one taken over.
+    if (f.size() > 0) f.write("\n");
+    if (f.write(lines) != lines.size() || !f.flush()) return false;
+    f.close();
+    return QFile::remove(otherPath);
+}
+
 void ArchiveJournal::clear() const { QFile::remove(file); }
 
 } // namespace kivo

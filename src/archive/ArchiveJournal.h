@@ -38,6 +38,9 @@ public:
     // The waiting writes, replacing what the file held.
     bool keepAll(const std::deque<ArchiveWrite>& writes) const;
     bool append(const ArchiveWrite& write) const;
+    // The writes of another journal appended to this one, that journal
+    // removed once they are here.
+    bool absorb(const QString& otherPath) const;
     // Nothing waits any more.
     void clear() const;
     const QString& path() const { return file; }

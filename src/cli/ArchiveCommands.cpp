@@ -134,6 +134,9 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
             << Qt::endl;
         return ExitCode::ArchiveTrouble;
     }
+    // What waits for this archive from an earlier download is added first,
+    // so the archive is read whole.
+    { const ArchiveKeeping sending(cli.session, de, err); }
     if (verb == u"list") return list(*archive, args, de, out, err);
     if (verb == u"import") return importFiles(*archive, cli, args, de, out, err);
     ExitCode code = ExitCode::Done;
@@ -159,7 +162,7 @@ ArchiveKeeping::ArchiveKeeping(GaugeSession& session, bool german_, QTextStream&
     const ArchiveLocation at = where;
     recorder = std::make_unique<ArchiveRecorder>(session, [at] { return openArchive(at); }, sessionJournal(session));
     QObject::connect(recorder.get(), &ArchiveRecorder::unreachable, recorder.get(), [this](const QString& why) {
-        lastWhy = oneLine(why).simplified();
+        lastWhy = shortReason(why);
         err << unreachableText(where, why, german) << Qt::endl;
     });
 }

@@ -5,6 +5,9 @@
 #include "session/ArchivedTable.h"
 #include "session/ArchiveWriter.h"
 
+#include "shared/LocaleNumber.h"
+#include "texts/Phrases.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 
@@ -45,11 +48,17 @@ QString archiveShown(const ArchiveLocation& where)
     return where.outcome.target ? where.outcome.target->shown() : where.from;
 }
 
-QString unreachableText(const ArchiveLocation& where, const QString& why, bool german)
+QString shortReason(const QString& why, int longest)
 {
-    constexpr int kLongest = 120; // the driver's text may run over several lines
+    // The driver's text may run over several lines.
     QString reason = oneLine(why).simplified();
-    if (reason.size() > kLongest) reason = reason.left(kLongest - 1) + u'…';
+    if (longest > 0 && reason.size() > longest) reason = reason.left(longest - 1) + u'…';
+    return reason;
+}
+
+QString unreachableText(const ArchiveLocation& where, const QString& why, bool german, int longest)
+{
+    const QString reason = shortReason(why, longest);
     if (!where.outcome.target)
         return phrase(Phrase::ArchiveLineUnusable, german).arg(where.from + QStringLiteral(": ") + where.outcome.error);
     return phrase(Phrase::ArchiveUnreachable, german).arg(archiveShown(where) + QStringLiteral(": ") + reason);
@@ -58,10 +67,17 @@ QString unreachableText(const ArchiveLocation& where, const QString& why, bool g
 ArchiveJournal sessionJournal(const GaugeSession& session)
 {
     // One journal for each archive: what waits for the team's server never
-    // lands in another archive used meanwhile.
-    const QString shown = archiveShown(sessionArchive(session));
+    // lands in another archive used meanwhile. What waited while the line
+    // could not be used waits for the archive the line is mended to.
+    const QDir data(session.identity().MessDataPath);
+    const ArchiveLocation where = sessionArchive(session);
+    const QString unnamed = data.filePath(QStringLiteral("Archiv-wartend.jsonl"));
+    if (!where.outcome.target) return ArchiveJournal(unnamed);
+    const QString shown = archiveShown(where);
     const QString tag = QString::fromLatin1(QCryptographicHash::hash(shown.toUtf8(), QCryptographicHash::Sha1).toHex().left(8));
-    return ArchiveJournal(QDir(session.identity().MessDataPath).filePath(QStringLiteral("Archiv-wartend-%1.jsonl").arg(tag)));
+    ArchiveJournal journal(data.filePath(QStringLiteral("Archiv-wartend-%1.jsonl").arg(tag)));
+    journal.absorb(unnamed);
+    return journal;
 }
 
 ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optional<ArchiveJournal> journal_,
@@ -160,7 +176,7 @@ void ArchiveRecorder::sendAndWait(int msEach)
         send();
         const std::optional<WriteOutcome> outcome = box->waitFor(underWay, msEach);
         if (!outcome) {
-            outOfReach(QStringLiteral("no answer within %1 s").arg(msEach / 1000.0));
+            outOfReach(phrase(Phrase::ArchiveNoAnswer, session.german()).arg(languageLocale(session.german()).toString(msEach / 1000.0)));
             return;
         }
         const bool failed = outcome->kind == WriteOutcome::Kind::Failed;

@@ -33,10 +33,12 @@ QString whyUnreachable(const ArchiveLocation& where, const Archive* archive);
 // The archive as the operator may read it: its line (never a password), or
 // where an unusable line stands.
 QString archiveShown(const ArchiveLocation& where);
-// What the status bar says of an archive out of reach: `why` on one line,
-// at most a line's length; the line cannot be used, or the archive does
-// not answer.
-QString unreachableText(const ArchiveLocation& where, const QString& why, bool german);
+// A driver's reason on one line, at most `longest` characters.
+QString shortReason(const QString& why, int longest = 120);
+// What the status bar says of an archive out of reach: the line cannot be
+// used, or the archive does not answer, and `why` as shortReason gives it
+// (all of it where `longest` is 0, as the log keeps it).
+QString unreachableText(const ArchiveLocation& where, const QString& why, bool german, int longest = 120);
 
 class ArchiveWriter;
 class OutcomeBox;

@@ -62,14 +62,15 @@ Inspection fileInspectionOf(const GaugeSession& session, int kind, const QString
     in.projectDate.clear();
     in.projectTime.clear();
     in.limitMin = in.limitMax = in.target = std::nullopt;
-    const QDate day = QDate::fromString(leadingDate(session.tables().record(kind, 1).datum), QStringLiteral("dd.MM.yyyy"));
+    const QString fileDate = leadingDate(session.tables().record(kind, 1).datum);
+    const QDate day = QDate::fromString(fileDate, QStringLiteral("dd.MM.yyyy"));
     const QTime time = in.readings.empty() ? QTime() : QTime::fromString(in.readings.front().time, QStringLiteral("hh:mm:ss"));
     if (day.isValid()) in.takenAt = QDateTime(day, time.isValid() ? time : QTime(0, 0)).toUTC();
     // Where a table from a file keeps its date depends on the table's state
     // before: the readings' own fields make the uuid, the table's date is
     // each reading's.
     const QString date = session.tableDate(kind);
-    QByteArray content;
+    QByteArray content = fileDate.toUtf8() + '\n'; // the same readings on another day are another inspection
     for (ArchivedReading& r : in.readings) {
         content += QByteArray::number(r.nr) + ';' + QByteArray::number(r.value, 'g', 17) + ';' + r.unit.toUtf8() + ';'
                    + r.material.toUtf8() + ';' + r.time.toUtf8() + '\n';
@@ -87,6 +88,11 @@ std::vector<Record> recordsOf(const Inspection& in, int limit)
         records.push_back({a.date, a.time, a.nr, a.value, a.unit, a.material});
     }
     return records;
+}
+
+bool sameProject(const Inspection& a, const Inspection& b)
+{
+    return a.projectFields == b.projectFields && a.limitMin == b.limitMin && a.limitMax == b.limitMax && a.target == b.target;
 }
 
 QString archivedName(qint64 id, bool german)

@@ -28,6 +28,9 @@ Inspection fileInspectionOf(const GaugeSession& session, int kind, const QString
 // taken, at most `limit`.
 std::vector<Record> recordsOf(const Inspection& inspection, int limit);
 
+// Whether two inspections were taken with the same project data and limits.
+bool sameProject(const Inspection& a, const Inspection& b);
+
 // How the table on show names an inspection opened from the archive.
 QString archivedName(qint64 id, bool german);
 

@@ -251,6 +251,12 @@ constexpr Pair kPhrases[] = {
      "Archive out of reach (%1) – the readings wait and will be added."},
     {Phrase::ArchiveLineUnusable, "Archivzeile nicht nutzbar (%1) – die Messwerte warten, bis sie berichtigt ist.",
      "The archive line cannot be used (%1) – the readings wait until it is mended."},
+    {Phrase::ArchiveTodaysProject,
+     "Die Tabelle zeigt Prüfung Nr. %1 mit den heutigen Projektdaten und Grenzwerten. Mit ihren eigenen schreibt sie "
+     "das Archivfenster (Exportieren…).",
+     "The table shows inspection %1 with today's project data and limits. The archive window writes it with its own "
+     "(Export…)."},
+    {Phrase::ArchiveNoAnswer, "keine Antwort binnen %1 s", "no answer within %1 s"},
     {Phrase::ArchiveRunning, "Prüfung Nr. %1 wird gerade aufgenommen und kann erst nach dem Online-Betrieb gelöscht werden.",
      "Inspection %1 is being taken and can be deleted once online measuring has ended."},
     {Phrase::ArchiveMenu, "Archiv…", "Archive…"},

@@ -191,6 +191,8 @@ enum class Phrase {
     // The archive
     ArchiveUnreachable,
     ArchiveLineUnusable,
+    ArchiveTodaysProject,
+    ArchiveNoAnswer,
     ArchiveRunning,
     ArchiveMenu,
     ArchiveTitle,

@@ -127,6 +127,10 @@ QString frmTransfer::openArchived(const Inspection& in)
     statusBar()->showMessage(texte.say(Phrase::ArchiveOpened)
                                  .arg(in.id)
                                  .arg(takenText(in.takenAt, german), sourceName(in.source, german)));
+    // A report of it would carry today's project data and limits: the
+    // operator must know before printing it for a customer.
+    if (!sameProject(in, inspectionOf(core, kind, in.source)))
+        MsgBox(texte.say(Phrase::ArchiveTodaysProject).arg(in.id), MsgButtons::OK, MsgIcon::Information);
     return {};
 }
 

@@ -222,7 +222,7 @@ void frmTransfer::startArchive()
     connect(recorder.get(), &ArchiveRecorder::unreachable, this, [this, where](const QString& why) {
         lblArchive->setText(unreachableText(where, why, texte.languageIndex == kGerman));
         lblArchive->setToolTip(oneLine(why));
-        WriteLog(unreachableText(where, why, false) + QStringLiteral(" ") + oneLine(why));
+        WriteLog(unreachableText(where, why, false, 0));
     });
     connect(recorder.get(), &ArchiveRecorder::reachable, this, [this] { lblArchive->clear(); });
     connect(recorder.get(), &ArchiveRecorder::kept, archivWindow, &frmArchiv::archiveChanged);

@@ -1,6 +1,7 @@
 #include "ui/frmArchiv.h"
 
 #include "session/ArchiveListing.h"
+#include "session/ArchiveRecorder.h"
 #include "texts/Texte.h"
 #include "ui/ArchiveListModel.h"
 #include "ui/Controls.h"
@@ -27,6 +28,7 @@ namespace {
 constexpr int kListed = 2000;
 constexpr int kTypingPauseMs = 250;
 constexpr int kChangedPauseMs = 1000;
+constexpr int kWatchMs = 3000;
 
 // The file of inspection `id` when several are exported under one chosen name.
 QString numberedPath(const QString& chosen, qint64 id)
@@ -93,6 +95,13 @@ frmArchiv::frmArchiv(QWidget* parent) : QWidget(parent, Qt::Window), model(new A
     connect(&changed, &QTimer::timeout, this, [this] {
         if (isVisible()) refresh();
     });
+    // Other programs keep and delete too: looked at now and then, the list
+    // read anew only when the archive changed.
+    watching.setInterval(kWatchMs);
+    connect(&watching, &QTimer::timeout, this, [this] {
+        Archive* a = isVisible() && !changed.isActive() ? archive() : nullptr;
+        if (a && a->fingerprint() != seen) refresh();
+    });
     connect(txtSuche, &QLineEdit::returnPressed, this, &frmArchiv::refresh);
     for (auto [check, date] : {std::pair{chkVon, dtpVon}, {chkBis, dtpBis}}) {
         connect(check, &QCheckBox::toggled, date, &QWidget::setEnabled);
@@ -123,6 +132,7 @@ void frmArchiv::showArchive(bool german_)
     connection.reset(); // the archive may have been changed by another program meanwhile
     refresh();
     show();
+    watching.start();
     raise();
     activateWindow();
     txtSuche->setFocus();
@@ -158,7 +168,7 @@ Archive* frmArchiv::archive()
 
 QString frmArchiv::whyClosed() const
 {
-    if (connection) return oneLine(connection->error()).simplified();
+    if (connection) return shortReason(connection->error());
     return hooks.whyNoArchive ? hooks.whyNoArchive() : QString();
 }
 
@@ -180,6 +190,7 @@ void frmArchiv::refresh()
         updateCommands();
         return;
     }
+    seen = a->fingerprint();
     std::vector<InspectionSummary> found = a->list(txtSuche->text(), chkVon->isChecked() ? dtpVon->date() : QDate(),
                                                    chkBis->isChecked() ? dtpBis->date() : QDate(), kListed);
     const QString error = a->error();
@@ -192,7 +203,7 @@ void frmArchiv::refresh()
     if (n > 0)
         lstArchiv->selectionModel()->setCurrentIndex(model->index(row, 0),
                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-    if (!error.isEmpty()) lblAnzahl->setText(phrase(Phrase::ArchiveCannotOpen, german).arg(error));
+    if (!error.isEmpty()) lblAnzahl->setText(phrase(Phrase::ArchiveCannotOpen, german).arg(shortReason(error)));
     else lblAnzahl->setText(phrase(n >= kListed ? Phrase::ArchiveFoundNewest : Phrase::ArchiveFound, german).arg(n));
     updateCommands();
 }
@@ -299,19 +310,20 @@ void frmArchiv::cmdLoeschen_Click()
     const int row = lstArchiv->selectionModel()->selectedRows().value(0).row();
     const InspectionSummary* s = model->at(row);
     if (!s) return;
-    const QString question = phrase(Phrase::ArchiveDeleteQuestion, german)
-                                 .arg(s->id)
-                                 .arg(takenText(s->takenAt, german))
-                                 .arg(s->count);
-    if (hooks.ask(question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) return;
-    Archive* a = archive();
     // The online session being taken grows on; deleted, it would only be
     // kept again.
+    Archive* a = archive();
     const QString running = hooks.recording ? hooks.recording() : QString();
     if (a && !running.isEmpty() && a->idOf(running) == ids.front()) {
         tell(phrase(Phrase::ArchiveRunning, german).arg(ids.front()), MsgIcon::Information);
         return;
     }
+    const QString question = phrase(Phrase::ArchiveDeleteQuestion, german)
+                                 .arg(s->id)
+                                 .arg(takenText(s->takenAt, german))
+                                 .arg(s->count);
+    if (hooks.ask(question, MsgButtons::YesNo, MsgIcon::Question) != MsgAnswer::Yes) return;
+    a = archive();
     if (!a || !a->remove(ids.front()))
         tell(phrase(Phrase::ArchiveNotDeleted, german).arg(a ? a->error() : whyClosed()));
     refresh();

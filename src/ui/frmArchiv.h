@@ -83,6 +83,8 @@ private:
     ArchiveListModel* model;
     QTimer typing;  // the list follows the search box once typing pauses
     QTimer changed; // and the archive, at most once a second
+    QTimer watching; // and what other programs do to it
+    QString seen;    // the archive as the list was read
     bool german = true;
 };
 

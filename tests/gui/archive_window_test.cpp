@@ -108,6 +108,10 @@ TEST_F(ArchivedTables, TheSameFileIsTheSameInspectionWhateverTheTableHeldBefore)
     EXPECT_EQ(first.takenAt, QDateTime(QDate(2024, 2, 1), QTime(10, 0)).toUTC());
     EXPECT_EQ(first.gaugeCode, QString());
     EXPECT_EQ(first.projectFields[0], QString());
+    file.datum = QStringLiteral("02.02.2024"); // the same readings on another day
+    session.takeFile(file, QStringLiteral("a.mes"));
+    EXPECT_NE(fileInspectionOf(session, kFE, QStringLiteral("a.mes")).uuid, first.uuid);
+    file.datum = QStringLiteral("01.02.2024");
     file.readings[1].wert = 13.6;
     session.takeFile(file, QStringLiteral("a.mes"));
     EXPECT_NE(fileInspectionOf(session, kFE, QStringLiteral("a.mes")).uuid, first.uuid);
@@ -139,7 +143,9 @@ protected:
                            return answer;
                        },
                        [this](const QString&) { return home.filePath(QStringLiteral("out.csv")); },
-                       [] { return std::array<QString, 6>{QStringLiteral("Objekt")}; }});
+                       [] { return std::array<QString, 6>{QStringLiteral("Objekt")}; },
+                       [] { return QString(); },
+                       [this] { return recording; }});
         window.showArchive(true);
     }
 
@@ -153,6 +159,7 @@ protected:
 
     frmArchiv window;
     std::vector<qint64> opened;
+    QString recording; // the uuid of the online session being taken
     QStringList asked;
     MsgAnswer answer = MsgAnswer::No;
 };
@@ -192,6 +199,24 @@ TEST_F(ArchiveWindow, FoundByTextAndDatesOpenedDeletedAndExported)
     EXPECT_TRUE(asked.last().startsWith(u"Geschriebene Dateien: 2, in ")) << asked.last().toStdString();
 
     window.showArchive(true); // it closed when the inspection was opened
+    // Another program keeps one more: the list follows without a word.
+    {
+        Archive other(target);
+        Inspection in = inspectionOf(session, kFE, QStringLiteral("online"));
+        in.projectFields[0] = QStringLiteral("Tank 9");
+        ASSERT_TRUE(other.keep(in));
+        recording = in.uuid;
+    }
+    EXPECT_EQ(column(0).size(), 2);
+    QTRY_COMPARE_WITH_TIMEOUT(column(0).size(), 3, 10000);
+    EXPECT_EQ(column(4).value(0), u"Tank 9");
+    // The session being taken is not deleted, and not asked about.
+    const qsizetype asks = asked.size();
+    window.lstArchiv->selectRow(0);
+    window.cmdLoeschen->click();
+    ASSERT_EQ(asked.size(), asks + 1);
+    EXPECT_TRUE(asked.last().contains(u"wird gerade aufgenommen")) << asked.last().toStdString();
+    EXPECT_EQ(column(0).size(), 3);
     window.languageChanged(false);
     EXPECT_EQ(window.cmdLoeschen->text(), u"Delete");
     EXPECT_EQ(window.lstArchiv->model()->headerData(1, Qt::Horizontal).toString(), u"Date");
