@@ -31,6 +31,15 @@ protected:
         return QStringLiteral("%1  %2 µm      ").arg(nr, 4).arg(QString::fromLatin1(value), 10);
     }
 
+    // An online session begins in an empty online table.
+    void beginOnline()
+    {
+        session.showTable(kOnline);
+        session.tables().ClearRecords(kOnline);
+        session.tables().setOnlineZaehler(1);
+        session.onlineBegins();
+    }
+
     ArchiveTarget target;
 };
 
@@ -43,10 +52,7 @@ TEST_F(Recording, AMemoryAndAnOnlineSessionAreKeptAsTheyHappen)
     session.showTable(kFE);
     ASSERT_TRUE(session.downloadMemory().complete);
 
-    session.showTable(kOnline);
-    session.tables().ClearRecords(kOnline);
-    session.tables().setOnlineZaehler(1);
-    session.onlineBegins();
+    beginOnline();
     const QDateTime now = QDateTime::currentDateTime();
     for (int i = 1; i <= 2; ++i) {
         ASSERT_TRUE(session.takeRecordLine(line(i, "20.5"), kOnline, session.link().profile(), now).kept);
@@ -85,10 +91,7 @@ TEST_F(Recording, AnArchiveOutOfReachGetsEveryWriteOnceInOrderWhenItAnswers)
     QObject::connect(&recorder, &ArchiveRecorder::unreachable, [&](const QString&) { said << "unreachable"; });
     QObject::connect(&recorder, &ArchiveRecorder::reachable, [&] { said << "reachable"; });
 
-    session.showTable(kOnline);
-    session.tables().ClearRecords(kOnline);
-    session.tables().setOnlineZaehler(1);
-    session.onlineBegins();
+    beginOnline();
     const QDateTime now = QDateTime::currentDateTime();
     for (int i = 1; i <= 3; ++i) {
         session.takeRecordLine(line(i, "30.0"), kOnline, session.link().profile(), now);
@@ -119,10 +122,7 @@ TEST_F(Recording, AServerStoppedMidSessionGetsEveryReadingOnceInOrder)
     if (!cluster.ready()) GTEST_SKIP() << cluster.error().toStdString();
     const ArchiveTarget team = *parseArchiveTarget(cluster.line(), QString()).target;
     ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(team); });
-    session.showTable(kOnline);
-    session.tables().ClearRecords(kOnline);
-    session.tables().setOnlineZaehler(1);
-    session.onlineBegins();
+    beginOnline();
     const QDateTime now = QDateTime::currentDateTime();
     const auto take = [&](int i) {
         session.takeRecordLine(line(i, QByteArray::number(10 + i).constData()), kOnline, session.link().profile(), now);
@@ -161,10 +161,7 @@ TEST_F(Recording, WhatWaitsWhenTheProgramEndsIsSentAtTheNextStart)
     ArchiveJournal journal(home.filePath(QStringLiteral("data/Archiv-wartend.jsonl")));
     {
         ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(nowhere); }, journal);
-        session.showTable(kOnline);
-        session.tables().ClearRecords(kOnline);
-        session.tables().setOnlineZaehler(1);
-        session.onlineBegins();
+        beginOnline();
         for (int i = 1; i <= 3; ++i) {
             session.takeRecordLine(line(i, "30.25"), kOnline, session.link().profile(), QDateTime::currentDateTime());
             session.tables().nextOnlineNumber();
@@ -193,10 +190,7 @@ TEST_F(Recording, WhatWaitsWhenTheProgramEndsIsSentAtTheNextStart)
 TEST_F(Recording, AnOnlineSessionDeletedOrItsFileRemovedIsKeptAgainWhole)
 {
     ArchiveRecorder recorder(session, [this] { return std::make_unique<Archive>(target); });
-    session.showTable(kOnline);
-    session.tables().ClearRecords(kOnline);
-    session.tables().setOnlineZaehler(1);
-    session.onlineBegins();
+    beginOnline();
     int taken = 0;
     const auto take = [&] {
         ++taken;
@@ -248,10 +242,7 @@ TEST_F(Recording, AServerThatNeverAnswersHoldsUpNoReading)
     ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(answers ? target : silent); });
     QStringList said;
     QObject::connect(&recorder, &ArchiveRecorder::unreachable, [&](const QString& why) { said << why; });
-    session.showTable(kOnline);
-    session.tables().ClearRecords(kOnline);
-    session.tables().setOnlineZaehler(1);
-    session.onlineBegins();
+    beginOnline();
     for (int i = 1; i <= 3; ++i) {
         session.takeRecordLine(line(i, "30.0"), kOnline, session.link().profile(), QDateTime::currentDateTime());
         session.tables().nextOnlineNumber();
