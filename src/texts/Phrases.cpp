@@ -301,6 +301,26 @@ constexpr Pair kPhrases[] = {
     {Phrase::CliArchiveNotKept, "Die Messwerte sind nicht im Archiv (%1): %2", "The readings are not in the archive (%1): %2"},
     {Phrase::CliArchiveWaits, "Die Messwerte warten auf das Archiv (%1: %2) und werden beim nächsten Mal nachgetragen",
      "The readings wait for the archive (%1: %2) and will be added next time"},
+
+    // SSPC-PA 2
+    {Phrase::SspcSpotSize, "Ein Spot braucht mindestens einen Messwert.",
+     "A spot needs at least one reading."},
+    {Phrase::SspcShares, "Die Spot-Grenzen: höchstens 100 % des Minimums und mindestens 100 % des Maximums.",
+     "The spot limits: at most 100 % of the minimum and at least 100 % of the maximum."},
+    {Phrase::SspcMinMax, "Das Minimum muss über 0 und höchstens so groß wie das Maximum sein.",
+     "The minimum must be above 0 and at most the maximum."},
+    {Phrase::SspcSpotRule, "Jeder Spot (Mittel aus %1 Messwerten) zwischen %2 und %3 µm: %4 Spots",
+     "Every spot (the mean of %1 readings) within %2 to %3 µm: %4 spots"},
+    {Phrase::SspcSpotFails, "Spot aus den Messwerten %1: %2 µm",
+     "Spot of readings %1: %2 µm"},
+    {Phrase::SspcAreaRule, "Jede Fläche (Mittel aus 5 Spots) zwischen %1 und %2 µm: %3 Flächen",
+     "Every area (the mean of 5 spots) within %1 to %2 µm: %3 areas"},
+    {Phrase::SspcAreaFails, "Fläche aus den Messwerten %1: %2 µm (Spots: %3)",
+     "Area of readings %1: %2 µm (spots: %3)"},
+    {Phrase::SspcAreaShort, "Fläche aus den Messwerten %1: %2 µm, Spots: nur %3",
+     "Area of readings %1: %2 µm, spots: only %3"},
+    {Phrase::SspcLeftOver, "%1 Messwerte am Ende füllen keinen Spot und sind nicht beurteilt.",
+     "%1 readings at the end fill no spot and are not judged."},
 };
 
 constexpr bool everyKeyInItsRow()

@@ -236,6 +236,17 @@ enum class Phrase {
     CliArchiveNotKept,
     CliArchiveWaits,
 
+    // SSPC-PA 2
+    SspcSpotSize,
+    SspcShares,
+    SspcMinMax,
+    SspcSpotRule,
+    SspcSpotFails,
+    SspcAreaRule,
+    SspcAreaFails,
+    SspcAreaShort,
+    SspcLeftOver,
+
     Count // not a phrase: the number of them
 };
 
