@@ -321,6 +321,12 @@ constexpr Pair kPhrases[] = {
      "Area of readings %1: %2 µm, spots: only %3"},
     {Phrase::SspcLeftOver, "%1 Messwerte am Ende füllen keinen Spot und sind nicht beurteilt.",
      "%1 readings at the end fill no spot and are not judged."},
+    // ISO 19840's correction for roughness
+    {Phrase::GradeFine, "fein", "fine"},
+    {Phrase::GradeMedium, "mittel", "medium"},
+    {Phrase::GradeCoarse, "grob", "coarse"},
+    {Phrase::CorrectionByGrade, "Korrektur für die Rauheit nach ISO 19840, Profil %1: %2 µm je Messwert", "Correction for roughness by ISO 19840, profile %1: %2 µm a reading"},
+    {Phrase::CorrectionMeasured, "Korrektur für die Rauheit, gemessen: %1 µm je Messwert", "Correction for roughness, measured: %1 µm a reading"},
 };
 
 constexpr bool everyKeyInItsRow()

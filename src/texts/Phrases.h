@@ -246,6 +246,12 @@ enum class Phrase {
     SspcAreaFails,
     SspcAreaShort,
     SspcLeftOver,
+    // ISO 19840's correction for roughness
+    GradeFine,
+    GradeMedium,
+    GradeCoarse,
+    CorrectionByGrade,
+    CorrectionMeasured,
 
     Count // not a phrase: the number of them
 };

@@ -95,3 +95,31 @@ TEST(SspcPa2, AShortLastAreaIsJudgedAndSaid)
 
 } // namespace
 } // namespace kivo
+
+#include "evaluation/Acceptance.h"
+#include "evaluation/Roughness.h"
+
+namespace kivo {
+namespace {
+
+// ISO 19840 on a rough substrate: the grade's correction is taken off every
+// reading before it is judged, and the verdict says which correction.
+TEST(Roughness, TheGradesCorrectionIsTakenOffEveryReading)
+{
+    EXPECT_EQ(gradeCorrection(ProfileGrade::Fine), 10);
+    EXPECT_EQ(gradeCorrection(*gradeNamed(QStringLiteral("Medium"))), 25);
+    EXPECT_EQ(gradeCorrection(ProfileGrade::Coarse), 40);
+    EXPECT_FALSE(gradeNamed(QStringLiteral("rough")));
+    // 125 µm read on a medium profile is 100 µm of coat: exactly the nominal.
+    AcceptanceInput in{AcceptanceRule::Iso19840, 100, std::nullopt, gradeCorrection(ProfileGrade::Medium)};
+    EXPECT_TRUE(judgeAcceptance({125, 125, 125}, in).met);
+    EXPECT_FALSE(judgeAcceptance({124.9, 125, 125}, in).criteria[0].met);
+    EXPECT_EQ(correctionLine(ProfileGrade::Medium, 25, QStringLiteral("25,0"), true),
+              QStringLiteral("Korrektur für die Rauheit nach ISO 19840, Profil mittel: 25,0 µm je Messwert"));
+    EXPECT_EQ(correctionLine(std::nullopt, 12, QStringLiteral("12.0"), false),
+              QStringLiteral("Correction for roughness, measured: 12.0 µm a reading"));
+    EXPECT_EQ(correctionLine(std::nullopt, 0, QStringLiteral("0"), false), QString());
+}
+
+} // namespace
+} // namespace kivo
