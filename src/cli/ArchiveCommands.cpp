@@ -3,7 +3,7 @@
 #include "cli/CliSession.h"
 #include "session/ArchiveListing.h"
 #include "session/ArchivedTable.h"
-#include "session/InspectionOutput.h"
+#include "session/ArchiveExport.h"
 #include "texts/Phrases.h"
 
 #include <QFileInfo>

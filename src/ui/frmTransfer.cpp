@@ -6,7 +6,7 @@
 #include "ui/frmChartG.h"
 #include "ui/frmAbnahme.h"
 #include "ui/frmArchiv.h"
-#include "session/InspectionOutput.h"
+#include "session/ArchiveExport.h"
 #include "ui/ChartPanel.h"
 #include "ui/ElidedLabel.h"
 #include "ui/FlexGrid.h"

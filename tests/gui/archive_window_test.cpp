@@ -5,7 +5,7 @@
 #include "RksSession.h"
 #include "session/ArchiveRecorder.h"
 #include "session/ArchivedTable.h"
-#include "session/InspectionOutput.h"
+#include "session/ArchiveExport.h"
 #include "ui/frmArchiv.h"
 
 #include <QAbstractItemModel>

@@ -1,4 +1,4 @@
-#include "session/InspectionOutput.h"
+#include "session/ArchiveExport.h"
 
 #include "session/ModelTable.h"
 #include "platform/QtSerialLink.h"
