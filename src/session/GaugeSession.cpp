@@ -177,12 +177,24 @@ int GaugeSession::takeDumpLines(const QStringList& zeilen)
     return refused;
 }
 
-void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
+void GaugeSession::beginTakenTable(int kind, const QString& name)
 {
-    const int kind = shownKind;
     if (kind >= kFE && kind <= kOnline) fileNames[size_t(kind)] = name;
     tableSet.ClearRecords(kind);
     tableSet.ResetStatistics();
+}
+
+void GaugeSession::endTakenTable(int kind)
+{
+    // Further online readings follow the taken ones.
+    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
+    recount();
+}
+
+void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
+{
+    const int kind = shownKind;
+    beginTakenTable(kind, name);
     if (file.datum) tableSet.setDatum(kind, tableSet.satznr(), *file.datum);
     int slot = 1;
     for (const LoadedReading& reading : file.readings) {
@@ -194,9 +206,7 @@ void GaugeSession::takeFile(const LoadedFile& file, const QString& name)
         if (reading.material) r.material = *reading.material;
         tableSet.setRecord(kind, slot++, r);
     }
-    // Further online readings follow the loaded ones.
-    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
-    recount();
+    endTakenTable(kind);
     emit fileTaken(kind, name);
 }
 
@@ -204,14 +214,11 @@ void GaugeSession::takeInspection(const Inspection& inspection, const QString& n
 {
     const int kind = shownKind;
     if (kind < kFE || kind > kOnline) return;
-    fileNames[size_t(kind)] = name;
-    tableSet.ClearRecords(kind);
-    tableSet.ResetStatistics();
+    beginTakenTable(kind, name);
     const std::vector<Record> records = recordsOf(inspection, kMaxReadings);
     if (!records.empty()) tableSet.setTableDate(kind, leadingDate(records.front().datum));
     for (size_t i = 0; i < records.size(); ++i) tableSet.setRecord(kind, int(i + 1), records[i]);
-    if (kind == kOnline) tableSet.setOnlineZaehler(tableSet.count(kind) + 1);
-    recount();
+    endTakenTable(kind);
     emit inspectionOpened(kind);
 }
 

@@ -219,6 +219,10 @@ signals:
 private:
     // A record line into the table on show, a fault told and logged.
     Intake takeAndTell(const QString& zeile);
+    // A table taken whole from a file or the archive: emptied and named
+    // first, counted at the end.
+    void beginTakenTable(int kind, const QString& name);
+    void endTakenTable(int kind);
 
     // The device link's view: what is the inspection's is kept here, the
     // rest passes to the session's view.
