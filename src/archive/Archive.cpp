@@ -230,8 +230,8 @@ std::optional<qint64> Archive::keep(const Inspection& in)
         " caption1, caption2, caption3, caption4, caption5, caption6,"
         " field1, field2, field3, field4, field5, field6, project_date, project_time,"
         " limit_min, limit_max, target, unit, file_name, installation, reading_count, value_sum, search,"
-        " abs_sum, units_mixed)"
-        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+        " abs_sum, units_mixed, judgement, verdict_met)"
+        " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
         " RETURNING id"));
     for (const QVariant& v : QVariantList{text(in.uuid), isoUtc(in.takenAt), text(in.source), text(in.model),
                                           text(in.gaugeCode), text(in.gaugeVersion), text(in.serial)})
@@ -241,7 +241,8 @@ std::optional<qint64> Archive::keep(const Inspection& in)
     for (const QVariant& v : QVariantList{text(in.projectDate), text(in.projectTime), optionalNumber(in.limitMin),
                                           optionalNumber(in.limitMax), optionalNumber(in.target), text(in.unit),
                                           text(in.fileName), text(in.installation), int(in.readings.size()), sum,
-                                          searchText(in), absSum, mixed ? 1 : 0})
+                                          searchText(in), absSum, mixed ? 1 : 0, text(in.judgement),
+                                          in.verdictMet ? QVariant(*in.verdictMet ? 1 : 0) : QVariant(QMetaType::fromType<int>())})
         q.addBindValue(v);
     if (!q.exec() || !q.next()) return abandon(q);
     const qint64 id = q.value(0).toLongLong();
@@ -372,7 +373,8 @@ std::optional<Inspection> Archive::load(qint64 id)
     q.prepare(QStringLiteral("SELECT uuid, taken_at, source, model, gauge_code, gauge_version, serial,"
                              " caption1, caption2, caption3, caption4, caption5, caption6,"
                              " field1, field2, field3, field4, field5, field6, project_date, project_time,"
-                             " limit_min, limit_max, target, unit, file_name, installation FROM inspection WHERE id = ?"));
+                             " limit_min, limit_max, target, unit, file_name, installation, judgement, verdict_met"
+                             " FROM inspection WHERE id = ?"));
     q.addBindValue(id);
     if (!q.exec()) {
         fail(QStringLiteral("load"), q.lastError().text());
@@ -400,6 +402,8 @@ std::optional<Inspection> Archive::load(qint64 id)
     in.unit = q.value(24).toString();
     in.fileName = q.value(25).toString();
     in.installation = q.value(26).toString();
+    in.judgement = q.value(27).toString();
+    if (!q.value(28).isNull()) in.verdictMet = q.value(28).toInt() != 0;
     QSqlQuery r(db);
     r.setForwardOnly(true);
     r.prepare(QStringLiteral("SELECT seq, nr, value, unit, material, date, time FROM reading WHERE inspection_id = ? ORDER BY seq"));
@@ -412,6 +416,22 @@ std::optional<Inspection> Archive::load(qint64 id)
         in.readings.push_back({r.value(0).toInt(), r.value(1).toInt(), r.value(2).toDouble(), r.value(3).toString(),
                                r.value(4).toString(), r.value(5).toString(), r.value(6).toString()});
     return in;
+}
+
+Archive::Appended Archive::judge(const QString& uuid, const QString& judgement, std::optional<bool> met)
+{
+    if (!open) return Appended::Failed;
+    QSqlDatabase db = QSqlDatabase::database(connection, false);
+    QSqlQuery q(db);
+    q.prepare(QStringLiteral("UPDATE inspection SET judgement = ?, verdict_met = ? WHERE uuid = ?"));
+    q.addBindValue(text(judgement));
+    q.addBindValue(met ? QVariant(*met ? 1 : 0) : QVariant(QMetaType::fromType<int>()));
+    q.addBindValue(uuid);
+    if (!q.exec()) {
+        fail(QStringLiteral("judge"), q.lastError().text());
+        return Appended::Failed;
+    }
+    return q.numRowsAffected() == 1 ? Appended::Kept : Appended::NoInspection;
 }
 
 bool Archive::remove(qint64 id)

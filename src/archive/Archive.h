@@ -38,6 +38,9 @@ public:
     // (deleted meanwhile) takes nothing.
     enum class Appended { Kept, NoInspection, Failed };
     Appended append(const QString& uuid, const ArchivedReading& reading);
+    // The acceptance check chosen for the inspection `uuid` and its verdict
+    // ("" and none: no check); NoInspection when the archive keeps none.
+    Appended judge(const QString& uuid, const QString& judgement, std::optional<bool> met);
     // The archive's file was removed or renamed since it was opened: what
     // is written now would be lost with it.
     bool fileGone() const;

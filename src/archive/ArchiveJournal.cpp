@@ -50,6 +50,11 @@ QByteArray journalLine(const ArchiveWrite& w)
 {
     QJsonObject o;
     o[u"uuid"] = w.whole ? w.whole->uuid : w.uuid;
+    if (w.judged) {
+        o[u"judgement"] = w.judged->judgement;
+        o[u"met"] = w.judged->met ? QJsonValue(*w.judged->met) : QJsonValue();
+        return QJsonDocument(o).toJson(QJsonDocument::Compact);
+    }
     if (!w.whole) {
         o[u"reading"] = readingJson(w.reading);
         return QJsonDocument(o).toJson(QJsonDocument::Compact);
@@ -71,6 +76,8 @@ QByteArray journalLine(const ArchiveWrite& w)
     o[u"unit"] = in.unit;
     o[u"fileName"] = in.fileName;
     o[u"installation"] = in.installation;
+    o[u"judgement"] = in.judgement;
+    o[u"met"] = in.verdictMet ? QJsonValue(*in.verdictMet) : QJsonValue();
     QJsonArray readings;
     for (const ArchivedReading& r : in.readings) readings.append(readingJson(r));
     o[u"readings"] = readings;
@@ -84,6 +91,11 @@ std::optional<ArchiveWrite> readJournalLine(const QByteArray& line)
     if (error.error != QJsonParseError::NoError || o.value(u"uuid").toString().isEmpty()) return std::nullopt;
     ArchiveWrite w;
     w.uuid = o.value(u"uuid").toString();
+    const std::optional<bool> met = o.value(u"met").isBool() ? std::optional<bool>(o.value(u"met").toBool()) : std::nullopt;
+    if (!o.contains(u"takenAt") && o.contains(u"judgement")) {
+        w.judged = ArchiveWrite::Judged{o.value(u"judgement").toString(), met};
+        return w;
+    }
     if (o.contains(u"reading")) {
         const std::optional<ArchivedReading> r = readingOf(o.value(u"reading"));
         if (!r) return std::nullopt;
@@ -109,6 +121,8 @@ std::optional<ArchiveWrite> readJournalLine(const QByteArray& line)
     in.unit = o.value(u"unit").toString();
     in.fileName = o.value(u"fileName").toString();
     in.installation = o.value(u"installation").toString();
+    in.judgement = o.value(u"judgement").toString();
+    in.verdictMet = met;
     for (const QJsonValue& v : o.value(u"readings").toArray()) {
         const std::optional<ArchivedReading> r = readingOf(v);
         if (!r) return std::nullopt;

@@ -14,12 +14,17 @@
 
 namespace kivo {
 
-// One write for the archive: a whole inspection, or one reading more for
-// the inspection `uuid`.
+// One write for the archive: a whole inspection, one reading more for the
+// inspection `uuid`, or the acceptance check chosen for it.
 struct ArchiveWrite {
     std::optional<Inspection> whole;
     QString uuid;
     ArchivedReading reading;
+    struct Judged {
+        QString judgement;
+        std::optional<bool> met;
+    };
+    std::optional<Judged> judged;
 };
 
 QByteArray journalLine(const ArchiveWrite& write);

@@ -37,6 +37,8 @@ struct Inspection {
     QString unit;        // the first reading's
     QString fileName;    // the measurement file it came from
     QString installation; // which program installation kept it
+    QString judgement;   // the acceptance check chosen for it ("" none), as judgementText writes it
+    std::optional<bool> verdictMet; // what that check found
     std::vector<ArchivedReading> readings;
 };
 

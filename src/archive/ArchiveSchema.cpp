@@ -50,6 +50,14 @@ QStringList sums(const QString& real)
                            " WHERE reading.inspection_id = inspection.id) > 1 THEN 1 ELSE 0 END")};
 }
 
+// Version 3: the acceptance check chosen for an inspection (its rule and
+// figures as one line) and the verdict it gave.
+QStringList judgement()
+{
+    return {QStringLiteral("ALTER TABLE inspection ADD COLUMN judgement TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("ALTER TABLE inspection ADD COLUMN verdict_met INTEGER")};
+}
+
 std::vector<Migration> build()
 {
     const QString versionTable = QStringLiteral("CREATE TABLE schema_version (version INTEGER NOT NULL)");
@@ -61,6 +69,7 @@ std::vector<Migration> build()
          {versionTable, inspectionTable(QStringLiteral("BIGSERIAL PRIMARY KEY"), QStringLiteral("DOUBLE PRECISION")),
           readingTable(QStringLiteral("DOUBLE PRECISION"), QString()), takenIndex}},
         {2, sums(QStringLiteral("REAL")), sums(QStringLiteral("DOUBLE PRECISION"))},
+        {3, judgement(), judgement()},
     };
 }
 

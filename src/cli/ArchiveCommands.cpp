@@ -154,6 +154,29 @@ ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream&
     return ExitCode::Done;
 }
 
+std::optional<Inspection> loadArchived(GaugeSession& session, const QString& idText, bool de, QTextStream& err,
+                                      ExitCode* code)
+{
+    *code = ExitCode::Usage;
+    const std::optional<qint64> id = inspectionId(idText, de, err);
+    if (!id) return std::nullopt;
+    const ArchiveLocation where = sessionArchive(session);
+    const std::unique_ptr<Archive> archive = openArchive(where);
+    if (!archive || !archive->isOpen()) {
+        err << phrase(Phrase::CliArchiveUnreachable, de).arg(archiveShown(where), whyUnreachable(where, archive.get()))
+            << Qt::endl;
+        *code = ExitCode::ArchiveTrouble;
+        return std::nullopt;
+    }
+    std::optional<Inspection> in = archive->load(*id);
+    if (!in) {
+        *code = archive->error().isEmpty() ? ExitCode::Usage : ExitCode::ArchiveTrouble;
+        err << (archive->error().isEmpty() ? phrase(Phrase::CliArchiveNoInspection, de).arg(*id) : archive->error())
+            << Qt::endl;
+    }
+    return in;
+}
+
 bool readingsMissedTheArchive() { return missed; }
 
 ArchiveKeeping::ArchiveKeeping(GaugeSession& session, bool german_, QTextStream& err_)

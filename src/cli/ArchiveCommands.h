@@ -14,6 +14,11 @@ namespace kivo::cli {
 
 ExitCode runArchive(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 
+// The archived inspection `id` of the session's archive; nullopt, said on
+// `err` with the exit code in `code`, when there is none or no archive.
+std::optional<Inspection> loadArchived(GaugeSession& session, const QString& id, bool german, QTextStream& err,
+                                      ExitCode* code);
+
 // While it lives, what the session reads is kept in the installation's
 // archive, as the window keeps it. An archive out of reach is said on
 // `err` when it is found so, and what it did not take when this ends.

@@ -4,7 +4,6 @@
 #include "session/TableOutput.h"
 
 #include "device/PortList.h"
-#include "evaluation/Acceptance.h"
 #include "output/CsvExport.h"
 #include "platform/SerialPorts.h"
 #include "session/InfoAndManual.h"
@@ -24,14 +23,13 @@
 
 namespace kivo::cli {
 
-namespace {
-
-// A number of the command line, with a decimal point or comma.
 std::optional<double> numberOption(const CliArgs& args, const QString& name)
 {
     const std::optional<double> v = parseLocaleNumber(args.options.value(name).trimmed());
     return v ? numberInRange(*v) : std::nullopt;
 }
+
+namespace {
 
 // The measurement file's readings, or why not (told on `err`).
 // The materials are kept as the file holds them, whatever the model. A
@@ -135,76 +133,6 @@ ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& 
             << Qt::endl;
     }
     return ExitCode::Done;
-}
-
-ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err)
-{
-    const bool de = context.german;
-    if (args.operands.size() != 1) {
-        err << phrase(Phrase::CliJudgeOneFile, de) << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const QString rule = args.options.value(QStringLiteral("rule"));
-    AcceptanceInput input;
-    if (rule == u"iso19840") {
-        input.rule = AcceptanceRule::Iso19840;
-    } else if (rule == u"imo-pspc") {
-        input.rule = AcceptanceRule::ImoPspc9010;
-    } else {
-        err << phrase(Phrase::CliRule, de) << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const std::optional<double> nominal = numberOption(args, QStringLiteral("nominal"));
-    if (!nominal || *nominal <= 0) {
-        err << phrase(Phrase::CliNominal, de) << Qt::endl;
-        return ExitCode::Usage;
-    }
-    input.nominal = *nominal;
-    for (const char* name : {"max", "correction"}) {
-        if (!args.options.contains(QLatin1String(name))) continue;
-        const std::optional<double> v = numberOption(args, QLatin1String(name));
-        if (!v || *v < 0) {
-            err << phrase(Phrase::CliNotNegative, de).arg(QLatin1String(name)) << Qt::endl;
-            return ExitCode::Usage;
-        }
-        if (QLatin1String(name) == QLatin1String("max")) input.maximum = *v;
-        else input.correction = *v;
-    }
-    if (input.rule == AcceptanceRule::Iso19840 && !args.options.contains(QStringLiteral("max")))
-        input.maximum = numberInRange(3 * input.nominal); // as the window proposes
-    if (input.rule == AcceptanceRule::ImoPspc9010) {
-        if (args.options.contains(QStringLiteral("max"))) err << phrase(Phrase::CliMaxIgnored, de) << Qt::endl;
-        input.maximum.reset();
-    }
-
-    const QString path = args.operands.first();
-    const QString model = chosenModel(args, context);
-    const std::optional<LoadedFile> file = loadFile(path, de, err);
-    if (!file) return ExitCode::FileTrouble;
-
-    // As the statistics count them: signed only for a model with signed
-    // statistics and --signed (the window's "+/-" off).
-    const bool signedModel = signedStatistics(model);
-    const bool absolut = !args.options.contains(QStringLiteral("signed"));
-    if (!absolut && !signedModel)
-        err << phrase(Phrase::CliSignedIgnored, de).arg(model.isEmpty() ? QStringLiteral("?") : model) << Qt::endl;
-    JudgedTable table;
-    table.name = QFileInfo(path).fileName();
-    for (const LoadedReading& r : file->readings) table.add(r.wert, r.einheit, signedModel, absolut);
-    if (const std::optional<QString> why = whyNotJudged(table.units, de)) {
-        err << *why << Qt::endl;
-        return ExitCode::Usage;
-    }
-    const AcceptanceResult result = judgeAcceptance(table.values, input);
-    const QLocale locale = localeFor(de);
-    out << judgedLine(table, de) << Qt::endl;
-    for (const QString& line : criterionLines(result, de, [&](double v) { return formatFixed(v, 1, locale); }))
-        out << line << Qt::endl;
-    out << (input.rule == AcceptanceRule::Iso19840 ? QStringLiteral("ISO 19840") : QStringLiteral("IMO PSPC 90/10"))
-        << QStringLiteral(": ") << verdictText(result.met, de) << Qt::endl;
-    // A verdict over the first readings of a longer file is no verdict on it.
-    if (file->rowsRead > kMaxReadings) return ExitCode::Incomplete;
-    return result.met ? ExitCode::Done : ExitCode::NotMet;
 }
 
 ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream&, QTextStream& err)

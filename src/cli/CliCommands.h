@@ -20,12 +20,18 @@ struct CliContext {
 // what the system knows of the device behind it.
 ExitCode runPorts(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runModels(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+// The acceptance check of a measurement file, and its inspection report.
 ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
+ExitCode runReport(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 ExitCode runConvert(const CliArgs& args, const CliContext& context, QTextStream& out, QTextStream& err);
 
 // A measurement file's readings, what is odd about it said on `err`;
 // nullopt, said, when it cannot be read or holds none.
 std::optional<LoadedFile> loadFile(const QString& path, bool german, QTextStream& err);
+
+// A number of the command line, with a decimal point or comma; nullopt for
+// none or one past any reading.
+std::optional<double> numberOption(const CliArgs& args, const QString& name);
 
 // The numbers of the language: a comma or a point.
 QLocale localeFor(bool german);

@@ -10,6 +10,8 @@
 #include "texts/Phrases.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <memory>
 #include <QLocale>
 #include <QTextStream>
 #include <cstdio>
@@ -56,6 +58,19 @@ const char* const kUsage =
     "                                      iso19840: --max defaults to 3 x N, as the window\n"
     "                                      proposes; --signed: the RK models' readings keep\n"
     "                                      their sign (the window's \"+/-\" off)\n"
+    "  judge FILE --rule iso19840 --nominal N [--max M] --roughness fine|medium|coarse\n"
+    "                                      ISO 19840 less the correction of the profile grade\n"
+    "                                      (10, 25 or 40 um) instead of a measured --correction\n"
+    "  judge FILE --rule sspc-pa2 --min A --max B [--spot N] [--low 80] [--high 120]\n"
+    "                                      SSPC-PA 2: spots of N readings (default 3), each\n"
+    "                                      within low % of A and high % of B, areas of five\n"
+    "                                      spots within A..B\n"
+    "  report FILE.mes --out FILE.pdf [--rule ... as for judge]\n"
+    "  report --archive ID --out FILE.pdf [--rule ...]\n"
+    "                                      the inspection report as a PDF: head, project\n"
+    "                                      data, statistics, the verdict of --rule (or of the\n"
+    "                                      check kept with the archived inspection), charts\n"
+    "                                      and every reading\n"
     "\n"
     "Options:\n"
     "  --model CODE    the gauge model (RKT, RKS, RKM, DOR, ZR, VX); else Konfi.ini\n"
@@ -93,12 +108,15 @@ const char* const kUsage =
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QStringList words;
+    for (int i = 1; i < argc; ++i) words << QString::fromLocal8Bit(argv[i]);
     QTextStream out(stdout);
     QTextStream err(stderr);
     QString error;
     const std::optional<CliArgs> args =
-        parseArgs(app.arguments().mid(1), {QStringLiteral("rule"), QStringLiteral("nominal"), QStringLiteral("max"),
+        parseArgs(words, {QStringLiteral("rule"), QStringLiteral("nominal"), QStringLiteral("max"), QStringLiteral("min"),
+                                            QStringLiteral("spot"), QStringLiteral("low"), QStringLiteral("high"),
+                                            QStringLiteral("roughness"), QStringLiteral("archive"),
                                             QStringLiteral("correction"), QStringLiteral("out"), QStringLiteral("model"),
                                             QStringLiteral("lang"), QStringLiteral("memory"), QStringLiteral("format"),
                                             QStringLiteral("timeout"), QStringLiteral("count"), QStringLiteral("seconds"),
@@ -107,6 +125,15 @@ int main(int argc, char** argv)
     if (!args) {
         err << error << Qt::endl << kUsage;
         return int(ExitCode::Usage);
+    }
+    // The report draws text and charts with Qt Gui, which needs a platform,
+    // but never a screen.
+    std::unique_ptr<QCoreApplication> app;
+    if (args->command == u"report") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
     }
     const QString lang = args->options.value(QStringLiteral("lang"), QStringLiteral("en"));
     if (lang != u"de" && lang != u"en") {
@@ -130,6 +157,8 @@ int main(int argc, char** argv)
         code = runModels(*args, context, out, err);
     else if (args->command == u"judge")
         code = runJudge(*args, context, out, err);
+    else if (args->command == u"report")
+        code = runReport(*args, context, out, err);
     else if (args->command == u"download")
         code = runDownload(*args, context, out, err);
     else if (args->command == u"online")

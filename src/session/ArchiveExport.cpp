@@ -5,6 +5,7 @@
 #include "session/ArchivedTable.h"
 #include "session/GaugeSession.h"
 #include "session/QuietSessionView.h"
+#include "session/ReportOfTable.h"
 
 namespace kivo {
 
@@ -15,12 +16,12 @@ int tableKindOf(const QString& source)
     return kFE;
 }
 
-QString writeInspection(const Inspection& in, const GaugeSession& like, const QString& path, TableFormat format)
+namespace {
+
+// `in` on show in `out`, a session of its own, so the operator's tables,
+// project data and limits stay as they are.
+void showInspection(GaugeSession& out, QuietSessionView& view, const Inspection& in, const GaugeSession& like)
 {
-    // A session of its own, so the operator's tables, project data and
-    // limits stay as they are.
-    QuietSessionView view;
-    GaugeSession out;
     out.attach(std::make_unique<QtSerialLink>(), view);
     out.identity() = like.identity();
     out.texte().languageIndex = like.texte().languageIndex;
@@ -31,7 +32,24 @@ QString writeInspection(const Inspection& in, const GaugeSession& like, const QS
     out.showTable(tableKindOf(in.source));
     out.takeInspection(in, archivedName(in.id, out.german()));
     out.adoptProjectOf(in);
+}
+
+} // namespace
+
+QString writeInspection(const Inspection& in, const GaugeSession& like, const QString& path, TableFormat format)
+{
+    QuietSessionView view;
+    GaugeSession out;
+    showInspection(out, view, in, like);
     return writeShownTable(out, path, format);
+}
+
+ReportSource inspectionReportSource(const Inspection& in, const GaugeSession& like, const QDateTime& madeAt)
+{
+    QuietSessionView view;
+    GaugeSession out;
+    showInspection(out, view, in, like);
+    return reportSourceOf(out, madeAt);
 }
 
 } // namespace kivo

@@ -4,6 +4,7 @@
 #include "session/ArchiveListing.h"
 #include "session/ArchivedTable.h"
 #include "session/ArchiveWriter.h"
+#include "evaluation/Judgement.h"
 
 #include "shared/LocaleNumber.h"
 #include "texts/Phrases.h"
@@ -104,20 +105,29 @@ ArchiveRecorder::ArchiveRecorder(GaugeSession& session_, Opener open, std::optio
     // Out of reach, the archive is tried on the timer, never waited for.
     connect(&retry, &QTimer::timeout, this, [this] { send(); });
     connect(&session, &GaugeSession::memoryTaken, this, [this](int kind) {
-        enqueue({inspectionOf(session, kind, sourceOf(kind)), {}, {}});
+        Inspection in = inspectionOf(session, kind, sourceOf(kind));
+        tableUuids[size_t(kind)] = in.uuid;
+        enqueue({std::move(in), {}, {}, {}});
     });
     connect(&session, &GaugeSession::fileTaken, this, [this](int kind, const QString& name) {
-        enqueue({fileInspectionOf(session, kind, name), {}, {}});
+        Inspection in = fileInspectionOf(session, kind, name);
+        if (kind >= kFE && kind <= kOnline) tableUuids[size_t(kind)] = in.uuid;
+        enqueue({std::move(in), {}, {}, {}});
         // Readings that follow a file opened into the online table are a
         // session of their own.
         if (kind == kOnline) onlineUuid.clear();
     });
-    connect(&session, &GaugeSession::onlineSessionBegins, this, [this] { onlineUuid.clear(); });
+    connect(&session, &GaugeSession::onlineSessionBegins, this, [this] {
+        onlineUuid.clear();
+        tableUuids[size_t(kOnline)].clear();
+    });
     // An inspection opened from the archive is kept there already; readings
     // that follow it in the online table are a session of their own.
     connect(&session, &GaugeSession::inspectionOpened, this, [this](int kind) {
         if (kind == kOnline) onlineUuid.clear();
+        if (kind >= kFE && kind <= kOnline) tableUuids[size_t(kind)] = session.origin(kind).archiveUuid;
     });
+    connect(&session, &GaugeSession::judged, this, &ArchiveRecorder::judged);
     connect(&session, &GaugeSession::readingTaken, this, [this](int kind, int slot) {
         if (kind == kOnline) onlineReading(slot);
     });
@@ -143,12 +153,30 @@ void ArchiveRecorder::onlineReading(int slot)
         in.readings.clear();
         in.unit = r.einheit;
         onlineUuid = in.uuid;
+        tableUuids[size_t(kOnline)] = in.uuid;
         onlineWhole = in;
-        enqueue({in, {}, {}});
+        enqueue({in, {}, {}, {}});
     }
     const ArchivedReading reading{int(onlineWhole->readings.size()) + 1, r.nr, r.wert, r.einheit, r.material, r.datum, r.zeit};
     onlineWhole->readings.push_back(reading);
-    enqueue({std::nullopt, onlineUuid, reading});
+    enqueue({std::nullopt, onlineUuid, reading, {}});
+}
+
+void ArchiveRecorder::judged(int kind)
+{
+    if (kind < kFE || kind > kOnline || tableUuids[size_t(kind)].isEmpty()) return;
+    const std::optional<Judgement>& chosen = session.origin(kind).judgement;
+    ArchiveWrite::Judged j;
+    if (chosen) {
+        j.judgement = judgementText(*chosen);
+        if (kind == session.tableKind())
+            j.met = judge(session.tableToJudge().values, *chosen, false, [](double v) { return QString::number(v); }).met;
+    }
+    if (onlineWhole && tableUuids[size_t(kind)] == onlineUuid) {
+        onlineWhole->judgement = j.judgement;
+        onlineWhole->verdictMet = j.met;
+    }
+    enqueue({std::nullopt, tableUuids[size_t(kind)], {}, j});
 }
 
 void ArchiveRecorder::enqueue(ArchiveWrite write)
@@ -208,7 +236,7 @@ void ArchiveRecorder::settle(const WriteOutcome& outcome)
             session.writeLog(QStringLiteral("Archive: the online session was deleted from the archive while it was "
                                             "taken; it is kept again with its %1 readings")
                                  .arg(onlineWhole->readings.size()));
-            queue.push_front({onlineWhole, {}, {}});
+            queue.push_front({onlineWhole, {}, {}, {}});
         }
         break;
     }

@@ -13,6 +13,7 @@
 #include <QObject>
 #include <QThread>
 #include <QTimer>
+#include <array>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -79,6 +80,8 @@ signals:
 private:
     void enqueue(ArchiveWrite write);
     void onlineReading(int slot);
+    // The check chosen for table `kind` goes with its inspection.
+    void judged(int kind);
     // The front write to the writer, unless one is under way.
     void send();
     // Sends and waits until nothing waits, the archive fails, or a write
@@ -101,6 +104,7 @@ private:
     QTimer retry;
     bool saidUnreachable = false;
     QString onlineUuid;      // the online session being kept; "" before its first reading
+    std::array<QString, 3> tableUuids; // the inspection each table is kept as, by table kind
     std::optional<Inspection> onlineWhole; // it whole, to keep it again should it be deleted meanwhile
 };
 

@@ -36,6 +36,10 @@ void ArchiveWriter::write(quint64 ticket, const ArchiveWrite& w)
     if (!archive || !archive->isOpen()) {
         outcome.why = archive ? archive->error() : QString();
         archive.reset();
+    } else if (w.judged) {
+        // A check on an inspection deleted meanwhile has nothing to go with.
+        if (archive->judge(w.uuid, w.judged->judgement, w.judged->met) != Archive::Appended::Failed)
+            outcome.kind = WriteOutcome::Kind::Kept;
     } else if (w.whole) {
         if (archive->keep(*w.whole)) outcome.kind = WriteOutcome::Kind::Kept;
     } else {

@@ -177,9 +177,38 @@ int GaugeSession::takeDumpLines(const QStringList& zeilen)
     return refused;
 }
 
+const TableOrigin& GaugeSession::origin(int kind) const
+{
+    static const TableOrigin none;
+    return kind >= kFE && kind <= kOnline ? origins[size_t(kind)] : none;
+}
+
+void GaugeSession::setJudgement(const std::optional<Judgement>& judgement)
+{
+    const int kind = shownKind;
+    if (kind < kFE || kind > kOnline) return;
+    origins[size_t(kind)].judgement = judgement;
+    emit judged(kind);
+}
+
+TableOrigin GaugeSession::gaugeOrigin(const QString& source) const
+{
+    TableOrigin o;
+    o.source = source;
+    o.gaugeCode = gauge->geraet();
+    const ModelRow* row = rowForGauge(gauge->geraet());
+    o.model = row ? QString::fromLatin1(row->code) : programIdentity.geraet;
+    o.gaugeVersion = gauge->device().geraetesoftware;
+    o.serial = gauge->device().macadr;
+    return o;
+}
+
 void GaugeSession::beginTakenTable(int kind, const QString& name)
 {
-    if (kind >= kFE && kind <= kOnline) fileNames[size_t(kind)] = name;
+    if (kind >= kFE && kind <= kOnline) {
+        fileNames[size_t(kind)] = name;
+        origins[size_t(kind)] = {QStringLiteral("file"), {}, {}, {}, {}, name, {}, std::nullopt};
+    }
     tableSet.ClearRecords(kind);
     tableSet.ResetStatistics();
 }
@@ -218,6 +247,10 @@ void GaugeSession::takeInspection(const Inspection& inspection, const QString& n
     const std::vector<Record> records = recordsOf(inspection, kMaxReadings);
     if (!records.empty()) tableSet.setTableDate(kind, leadingDate(records.front().datum));
     for (size_t i = 0; i < records.size(); ++i) tableSet.setRecord(kind, int(i + 1), records[i]);
+    TableOrigin& o = origins[size_t(kind)];
+    o = {QStringLiteral("archive"), inspection.model,  inspection.gaugeCode, inspection.gaugeVersion,
+         inspection.serial,         name,              inspection.uuid,      std::nullopt};
+    if (!inspection.judgement.isEmpty()) o.judgement = judgementFromText(inspection.judgement);
     endTakenTable(kind);
     emit inspectionOpened(kind);
 }
@@ -335,6 +368,8 @@ GaugeSession::MemoryDownload GaugeSession::downloadMemory()
     readingDay = dayText(QDateTime::currentDateTime());
     tableSet.ResetStatistics();
     tableSet.ClearRecords(kind);
+    if (kind >= kFE && kind <= kOnline)
+        origins[size_t(kind)] = gaugeOrigin(kind == kNFE ? QStringLiteral("memory2") : QStringLiteral("memory1"));
     gauge->resetOpenAttempts();
     gauge->OpenPort(gauge->portnr());
     if (!gauge->CheckConnect() || gauge->hasEnded()) return d;

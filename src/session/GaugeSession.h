@@ -17,6 +17,7 @@
 #include "output/WorkbookLayout.h"
 #include "session/ProgramState.h"
 #include "session/SessionView.h"
+#include "session/TableOrigin.h"
 #include "session/ShownTable.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
@@ -72,8 +73,14 @@ public:
     void onlineBegins()
     {
         onlineFullReported = false;
+        origins[size_t(kOnline)] = gaugeOrigin(QStringLiteral("online"));
         emit onlineSessionBegins();
     }
+    // Where table `kind` came from, and the check chosen for it.
+    const TableOrigin& origin(int kind) const;
+    // The acceptance check made on the table on show, kept with it (none:
+    // forgotten); the archive keeps it with the table's inspection.
+    void setJudgement(const std::optional<Judgement>& judgement);
 
     // Where the settings, the log and the measurement files live, from the
     // program folder, the model and the brand (Konfi.ini's fields).
@@ -210,6 +217,8 @@ signals:
     void memoryTaken(int kind);
     void fileTaken(int kind, const QString& name);
     void inspectionOpened(int kind);
+    // The check kept with table `kind` changed.
+    void judged(int kind);
     void onlineSessionBegins();
     // Many readings come at once (a dump): the views draw them at the end.
     void fillingTable(bool on);
@@ -222,6 +231,8 @@ private:
     // A table taken whole from a file or the archive: emptied and named
     // first, counted at the end.
     void beginTakenTable(int kind, const QString& name);
+    // The gauge on the line as the origin of a table.
+    TableOrigin gaugeOrigin(const QString& source) const;
     void endTakenTable(int kind);
 
     // The device link's view: what is the inspection's is kept here, the
@@ -271,6 +282,7 @@ private:
     std::unique_ptr<DeviceLink> gauge;
     ShownTable shownRows;
     std::array<QString, 3> fileNames; // by table kind
+    std::array<TableOrigin, 3> origins; // by table kind
     int shownKind = kFE;
     bool dumpExceeded = false; // the last dump held more than the table
     bool onlineFullReported = false; // said once per online session

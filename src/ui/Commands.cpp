@@ -30,6 +30,7 @@ void frmTransfer::DisableCommands()
     for (QWidget* w : commandControls()) w->setEnabled(false);
     mnuAbnahme->setEnabled(false);
     mnuCsv->setEnabled(false);
+    mnuPruefbericht->setEnabled(false);
 }
 
 void frmTransfer::EnableCommands()

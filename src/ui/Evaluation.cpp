@@ -7,6 +7,11 @@
 #include "output/CsvExport.h"
 #include "table/RecordDate.h"
 #include "settings/TextFile.h"
+#include "pdf/ReportPdf.h"
+#include "session/ReportOfTable.h"
+#include "ui/Hourglass.h"
+
+#include <QDateTime>
 
 #include <QAction>
 #include <QPushButton>
@@ -22,6 +27,7 @@ void frmTransfer::updateEvaluationCommands()
     abnahmeWindow->tableChanged();
     mnuAbnahme->setEnabled(readings);
     mnuCsv->setEnabled(readings);
+    mnuPruefbericht->setEnabled(readings);
     if (gauge->waiting()) return; // the commands are off meanwhile anyway
     for (QWidget* w : std::initializer_list<QWidget*>{cmdprint, cmdWord, cmdClipboard, cmdExcel}) w->setEnabled(readings);
 }
@@ -53,6 +59,33 @@ void frmTransfer::mnuCsv_Click()
         return;
     }
     showFileWritten(QStringLiteral("CSV: "), path);
+}
+
+void frmTransfer::mnuPruefbericht_Click()
+{
+    if (!mnuPruefbericht->isEnabled()) return;
+    const bool german = texte.languageIndex == kGerman;
+    const ReportSource source = reportSourceOf(core, QDateTime::currentDateTime());
+    // Mixed units or no readings: said, as the charts refuse them.
+    if (const QString why = whyNoReport(source); !why.isEmpty()) {
+        MsgBox(why);
+        return;
+    }
+    const QString folder = QDir(identity.MessDataPath).filePath(QStringLiteral("export"));
+    QDir().mkpath(folder);
+    QString path = platform.dialogs->saveFileName(this, folder, QStringLiteral("PDF (*.pdf)"));
+    if (path.trimmed().isEmpty()) return;
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) path += QStringLiteral(".pdf");
+    QString failure;
+    {
+        const Hourglass busy;
+        failure = writeReportPdf(buildInspectionReport(source), path);
+    }
+    if (!failure.isEmpty()) {
+        reportSaveFailure(path, failure);
+        return;
+    }
+    showFileWritten(phrase(Phrase::ReportTitle, german) + QStringLiteral(": "), path);
 }
 
 } // namespace kivo

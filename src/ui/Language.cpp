@@ -47,6 +47,7 @@ void frmTransfer::ApplyLanguage()
     mnuCsv->setText(texte.say(Phrase::MenuCsvExport)); // its Alt key is not its first letter
     abnahmeWindow->languageChanged(german);
     mnuArchiv->setText(texte.say(Phrase::ArchiveMenu));
+    mnuPruefbericht->setText(texte.say(Phrase::ReportMenu));
     archivWindow->languageChanged(german);
 
     cmdProjekt->setText(texte.text(Msg::Projektdaten));

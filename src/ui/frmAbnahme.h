@@ -1,10 +1,12 @@
 #pragma once
-// The acceptance check window: the rule, the nominal thickness, the maximum
-// and a correction, and per criterion whether the table on show meets it.
+// The acceptance check window: the rule (ISO 19840, IMO PSPC 90/10 or
+// SSPC-PA 2), its figures and a correction (typed, or by the profile grade),
+// and per criterion whether the table on show meets it. The check made is
+// handed on, so it stays with the table.
 // It asks for the table on show whenever it judges, so a verdict is never
 // over readings no longer on show, and knows nothing of the main window.
 
-#include "evaluation/Acceptance.h"
+#include "evaluation/Judgement.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -32,6 +34,8 @@ public:
     // something, and hands text on.
     void attach(const Texte& texte, std::function<JudgedTable()> tableOnShow,
                 std::function<void(const QString&)> message, std::function<void(const QString&)> toClipboard);
+    // Where a check made goes (the session keeps it with the table).
+    void onJudged(std::function<void(const Judgement&)> judged) { chosen = std::move(judged); }
     // Opened over the table on show; the target value of the limits fills
     // the nominal thickness when set.
     void showFor(std::optional<double> target, bool german);
@@ -49,6 +53,14 @@ public:
     QLineEdit* txtMax;
     QLabel* lblKorrektur;
     QLineEdit* txtKorrektur;
+    QLabel* lblRauheit;
+    QComboBox* cboRauheit; // measured, or the profile grade fine, medium, coarse
+    QLabel* lblSpot;
+    QLineEdit* txtSpot;    // SSPC-PA 2: readings a spot
+    QLabel* lblUnten;
+    QLineEdit* txtUnten;   // a spot's least, % of the minimum
+    QLabel* lblOben;
+    QLineEdit* txtOben;    // a spot's most, % of the maximum
     QPushButton* cmdPruefen;
     QListWidget* lstKriterien;
     QLabel* lblErgebnis;
@@ -56,6 +68,12 @@ public:
 
 private:
     void cboRegel_Change();
+    void cboRauheit_Change();
+    JudgeRule rule() const;
+    // The figures of the fields as a check; nullopt after telling why not.
+    std::optional<Judgement> readFigures();
+    // A whole number field within [least, most]; nullopt after telling.
+    std::optional<int> wholeField(QLineEdit* field, int least, int most);
     void cmdPruefen_Click();
     void cmdKopieren_Click();
     void fillMaximum();
@@ -67,6 +85,8 @@ private:
     // The table on show asked for anew: whether it can be judged, and why not.
     void readTable();
     void readTable(JudgedTable now);
+    // The fields the rule asks for, shown and enabled.
+    void showRuleFields();
 
     JudgedTable table;
     bool german = true;
@@ -77,6 +97,7 @@ private:
     std::function<JudgedTable()> tableOnShow;
     std::function<void(const QString&)> say;
     std::function<void(const QString&)> copy;
+    std::function<void(const Judgement&)> chosen;
 };
 
 } // namespace kivo

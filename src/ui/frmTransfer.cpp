@@ -101,6 +101,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
     abnahmeWindow = new frmAbnahme(this);
     abnahmeWindow->attach(texte, [this] { return core.tableToJudge(); }, [this](const QString& text) { MsgBox(text); },
                           [](const QString& text) { QApplication::clipboard()->setText(text); });
+    abnahmeWindow->onJudged([this](const Judgement& judgement) { core.setJudgement(judgement); });
     archivWindow = new frmArchiv(this);
     archivWindow->attach({[this] { return recorder ? recorder->openAnother() : nullptr; },
                           [this](const Inspection& in) { return openArchived(in); },
@@ -166,6 +167,8 @@ void frmTransfer::createMenus()
     mnuArchiv = makeMenuItem(this, "mnuArchiv", QStringLiteral("Archiv…"));
     mnuDatei->addAction(mnuArchiv);
     mnuDatei->addAction(mnuCsv);
+    mnuPruefbericht = makeMenuItem(this, "mnuPruefbericht", QStringLiteral("Prüfbericht (PDF)…"));
+    mnuDatei->addAction(mnuPruefbericht);
     mnuDatei->addAction(mnuEnd);
 
     Language = menuBar()->addMenu(QStringLiteral("Sprache"));
@@ -400,6 +403,7 @@ void frmTransfer::createShortcuts()
     shortcut(this, "keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), cmdOpen);
     shortcut(this, "keySave", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSave);
     mnuCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    mnuPruefbericht->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuArchiv->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
     shortcut(this, "keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), cmdprint);
     shortcut(MSFlex, "keyCopy", QKeySequence(Qt::CTRL | Qt::Key_C), cmdClipboard, Qt::WidgetWithChildrenShortcut);
@@ -431,6 +435,7 @@ void frmTransfer::connectHandlers()
     connect(mnuHelp1, &QAction::triggered, this, &frmTransfer::mnuHelp1_Click);
     connect(mnuAbnahme, &QAction::triggered, this, &frmTransfer::mnuAbnahme_Click);
     connect(mnuCsv, &QAction::triggered, this, &frmTransfer::mnuCsv_Click);
+    connect(mnuPruefbericht, &QAction::triggered, this, &frmTransfer::mnuPruefbericht_Click);
     connect(mnuArchiv, &QAction::triggered, this, &frmTransfer::mnuArchiv_Click);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);

@@ -144,6 +144,8 @@ private:
     void mnuHelp1_Click();
     void mnuAbnahme_Click();
     void mnuCsv_Click();
+    // The inspection report of the table on show as a PDF.
+    void mnuPruefbericht_Click();
     void mnuArchiv_Click();
     // An archived inspection into the table on show; "" or why not.
     QString openArchived(const Inspection& inspection);
@@ -170,6 +172,7 @@ private:
     QMenu* mnuAuswertung;
     QAction* mnuAbnahme;
     QAction* mnuCsv;
+    QAction* mnuPruefbericht;
     QAction* mnuArchiv;
 
     // Controls

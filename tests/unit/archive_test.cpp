@@ -172,7 +172,7 @@ TEST(ArchiveJournal, AWriteComesBackFromItsLineAsItWas)
     Inspection in = sample(QStringLiteral("Brücke \"7\"\n; DROP"));
     in.limitMax = 1e-7;
     in.readings[1].value = 0.1 + 0.2;
-    const std::optional<ArchiveWrite> back = readJournalLine(journalLine({in, {}, {}}));
+    const std::optional<ArchiveWrite> back = readJournalLine(journalLine({in, {}, {}, {}}));
     ASSERT_TRUE(back && back->whole);
     EXPECT_EQ(back->whole->uuid, in.uuid);
     EXPECT_EQ(back->whole->takenAt, in.takenAt);
@@ -183,7 +183,7 @@ TEST(ArchiveJournal, AWriteComesBackFromItsLineAsItWas)
     ASSERT_EQ(back->whole->readings.size(), 3u);
     EXPECT_EQ(back->whole->readings[1].value, 0.1 + 0.2); // to the last bit
     EXPECT_EQ(back->whole->readings[0].material, u" Fe");
-    const std::optional<ArchiveWrite> reading = readJournalLine(journalLine({std::nullopt, in.uuid, in.readings[2]}));
+    const std::optional<ArchiveWrite> reading = readJournalLine(journalLine({std::nullopt, in.uuid, in.readings[2], {}}));
     ASSERT_TRUE(reading && !reading->whole);
     EXPECT_EQ(reading->reading.time, u"09:30:03");
     for (const char* bad : {"", "{", "[]", "{\"uuid\":\"u\"}", "{\"uuid\":\"u\",\"reading\":[1,2]}"})
