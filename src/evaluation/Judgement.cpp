@@ -92,7 +92,7 @@ QString verdictLine(JudgeRule rule, bool met, bool german)
 
 namespace {
 
-QString cNumber(double v) { return QString::number(v, 'g', 15); }
+QString cNumber(double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); }
 
 QString gradeWord(ProfileGrade grade)
 {

@@ -3,6 +3,7 @@
 #include "charts/ChartTable.h"
 #include "table/NumberFormat.h"
 #include "texts/Phrases.h"
+#include "texts/Texte.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +74,7 @@ void addHead(InspectionReport& r, const ReportSource& s)
     }
     r.head.push_back({phrase(Phrase::ReportGauge, de), gauge});
     if (!s.gaugeVersion.trimmed().isEmpty()) r.head.push_back({phrase(Phrase::ReportGaugeSoftware, de), s.gaugeVersion.trimmed()});
-    if (!s.serial.trimmed().isEmpty()) r.head.push_back({phrase(Phrase::ReportSerial, de), s.serial.trimmed()});
+    if (!s.serial.trimmed().isEmpty()) r.head.push_back({phrase(Phrase::ArchiveSerial, de), s.serial.trimmed()});
     r.head.push_back({phrase(Phrase::ReportSource, de), orDash(s.memory)});
     const ReportReading& first = s.readings.front();
     const ReportReading& last = s.readings.back();
@@ -95,12 +96,12 @@ void addFigures(InspectionReport& r, const ReportSource& s, const QString& unit)
     const int n = int(v.size());
     const auto withUnit = [&](double x) { return formatFixed(x, r.decimals, loc) + u' ' + unit; };
     r.figuresTitle = phrase(Phrase::ReportFigures, de);
-    r.figures.push_back({phrase(Phrase::ReportCount, de), loc.toString(n)});
+    r.figures.push_back({phrase(Phrase::ArchiveCount, de), loc.toString(n)});
     if (n > 0) {
         const double mean = std::accumulate(v.begin(), v.end(), 0.0) / n;
-        r.figures.push_back({phrase(Phrase::ReportMinimum, de), withUnit(*std::min_element(v.begin(), v.end()))});
-        r.figures.push_back({phrase(Phrase::ReportMaximum, de), withUnit(*std::max_element(v.begin(), v.end()))});
-        r.figures.push_back({phrase(Phrase::ReportMean, de), withUnit(mean)});
+        r.figures.push_back({tableText(Stat::Minimum, de).trimmed(), withUnit(*std::min_element(v.begin(), v.end()))});
+        r.figures.push_back({tableText(Stat::Maximum, de).trimmed(), withUnit(*std::max_element(v.begin(), v.end()))});
+        r.figures.push_back({phrase(Phrase::ArchiveMean, de), withUnit(mean)});
         if (n > 1) {
             double squares = 0;
             for (double x : v) squares += (x - mean) * (x - mean);
@@ -128,7 +129,7 @@ void addVerdict(InspectionReport& r, const ReportSource& s)
 {
     if (!s.judgement) return;
     const bool de = s.german;
-    r.verdictTitle = phrase(Phrase::ReportVerdict, de) + QStringLiteral(": ") + ruleTitle(s.judgement->rule);
+    r.verdictTitle = phrase(Phrase::AcceptanceTitle, de) + QStringLiteral(": ") + ruleTitle(s.judgement->rule);
     JudgedTable table;
     table.name = s.tableName;
     table.values = s.counted;
@@ -167,8 +168,8 @@ void addReadings(InspectionReport& r, const ReportSource& s)
 {
     const bool de = s.german;
     r.readingsTitle = phrase(Phrase::ReportReadings, de);
-    r.columns = {phrase(Phrase::ReportColNr, de), phrase(Phrase::ReportColValue, de), phrase(Phrase::ReportColUnit, de),
-                 phrase(Phrase::ReportColMaterial, de), phrase(Phrase::ReportColTime, de)};
+    r.columns = {tableText(Msg::Nr, de).trimmed(), phrase(Phrase::ReportColValue, de), phrase(Phrase::ReportColUnit, de),
+                 phrase(Phrase::ReportColMaterial, de), phrase(Phrase::CsvTime, de)};
     r.cells.reserve(s.readings.size());
     bool anyOutside = false;
     for (const ReportReading& x : s.readings) {

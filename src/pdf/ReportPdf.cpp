@@ -25,7 +25,9 @@ QFont font(double points, bool bold = false)
     QFont f(QString::fromLatin1(kFamily));
     f.setPointSizeF(points);
     f.setBold(bold);
-    f.setStyleStrategy(QFont::PreferOutline);
+    // No ligatures ("ffi" as one glyph), so the text is found and copied as
+    // it is written.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
     return f;
 }
 
@@ -322,6 +324,7 @@ void Pages::readings()
         if (y + 3 * line > bottom()) newPage();
         const int rows = std::max(1, int((bottom() - y - line) / line));
         const double top = y;
+        const int used = int(std::min(size_t(rows), r.cells.size() - next)); // rows of the first column
         for (int g = 0; g < groups && next < r.cells.size(); ++g) {
             const double x0 = kMargin + g * groupStep;
             const double xs[] = {x0, x0 + nrW + pad, x0 + nrW + valueW + 2 * pad, x0 + nrW + valueW + unitW + 3 * pad,
@@ -352,7 +355,7 @@ void Pages::readings()
                     p->drawText(QRectF(xs[4] + timeW + pad, ry, markW, line), Qt::AlignLeft | Qt::AlignVCenter, sideMark(c.side));
             }
         }
-        y = top + line * (rows + 1);
+        y = top + line * (used + 1);
         if (next < r.cells.size()) newPage();
     }
 }

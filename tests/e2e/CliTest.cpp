@@ -77,6 +77,80 @@ TEST(Cli, JudgeGivesTheVerdictAsItsExitCode)
     EXPECT_TRUE(missing.err.contains(u"none.mes"_s)) << missing.err.toStdString();
 }
 
+TEST(Cli, JudgeBySspcPa2AndByTheProfileGrade)
+{
+    QTemporaryDir dir;
+    // Spots of three: 80, 100, 100, 100, 120 µm; their area's mean 100.
+    const QString spots = coatFile(dir, u"spots.mes"_s,
+                                   {u"79,0"_s, u"80,0"_s, u"81,0"_s, u"100,0"_s, u"100,0"_s, u"100,0"_s, u"100,0"_s,
+                                    u"100,0"_s, u"100,0"_s, u"100,0"_s, u"100,0"_s, u"100,0"_s, u"119,0"_s, u"120,0"_s,
+                                    u"121,0"_s, u"55,0"_s});
+    const QStringList sspc = {u"judge"_s, spots, u"--rule"_s, u"sspc-pa2"_s, u"--min"_s, u"100"_s, u"--max"_s, u"150"_s,
+                              u"--model"_s, u"VX"_s, u"--lang"_s, u"de"_s};
+    const CliRun met = cli(sspc);
+    EXPECT_EQ(met.exitCode, 0) << met.out.toStdString() << met.err.toStdString();
+    EXPECT_TRUE(met.out.contains(u"1 Messwerte am Ende füllen keinen Spot"_s)) << met.out.toStdString();
+    EXPECT_TRUE(met.out.endsWith(u"SSPC-PA 2: erfüllt\n"_s)) << met.out.toStdString();
+    // A spot at 80 % of 101 is short of it.
+    const CliRun notMet = cli(QStringList(sspc).replaceInStrings(u"100"_s, u"101"_s));
+    EXPECT_EQ(notMet.exitCode, 1) << notMet.out.toStdString();
+    EXPECT_TRUE(notMet.out.contains(u"Spot aus den Messwerten 1–3: 80,0 µm"_s)) << notMet.out.toStdString();
+    EXPECT_EQ(cli(sspc + QStringList{u"--low"_s, u"85"_s}).exitCode, 1);
+    EXPECT_EQ(cli({u"judge"_s, spots, u"--rule"_s, u"sspc-pa2"_s, u"--min"_s, u"100"_s}).exitCode, 2) << "no maximum";
+    EXPECT_EQ(cli(sspc + QStringList{u"--spot"_s, u"0"_s}).exitCode, 2);
+
+    // ISO 19840 less the grade's correction: 110 less 10 is 100, met; less 25 not.
+    const QString coat = coatFile(dir, u"coat.mes"_s, {u"110,0"_s, u"110,0"_s, u"110,0"_s});
+    const QStringList iso = {u"judge"_s, coat, u"--rule"_s, u"iso19840"_s, u"--nominal"_s, u"100"_s, u"--model"_s, u"VX"_s};
+    const CliRun fine = cli(iso + QStringList{u"--roughness"_s, u"fine"_s});
+    EXPECT_EQ(fine.exitCode, 0) << fine.out.toStdString() << fine.err.toStdString();
+    EXPECT_TRUE(fine.out.contains(u"Correction for roughness by ISO 19840, profile fine: 10.0 µm a reading"_s))
+        << fine.out.toStdString();
+    EXPECT_EQ(cli(iso + QStringList{u"--roughness"_s, u"MEDIUM"_s}).exitCode, 1);
+    EXPECT_EQ(cli(iso + QStringList{u"--roughness"_s, u"rough"_s}).exitCode, 2);
+    EXPECT_EQ(cli(iso + QStringList{u"--roughness"_s, u"fine"_s, u"--correction"_s, u"5"_s}).exitCode, 2);
+}
+
+TEST(Cli, ReportOfAFileAndOfAnArchivedInspection)
+{
+    QTemporaryDir dir;
+    const QString coat = coatFile(dir, u"coat.mes"_s, {u"110,0"_s, u"95,0"_s, u"130,0"_s});
+    const QString pdf = dir.filePath(u"coat.pdf"_s);
+    const CliRun made = cli({u"report"_s, coat, u"--out"_s, pdf, u"--model"_s, u"VX"_s, u"--lang"_s, u"de"_s, u"--rule"_s,
+                             u"iso19840"_s, u"--nominal"_s, u"100"_s, u"--roughness"_s, u"medium"_s});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    EXPECT_EQ(made.out, u"Prüfbericht geschrieben: "_s + pdf + u"\n"_s);
+    QProcess text;
+    text.start(u"pdftotext"_s, {u"-raw"_s, pdf, u"-"_s});
+    if (text.waitForFinished(20000)) {
+        const QString read = QString::fromUtf8(text.readAllStandardOutput());
+        EXPECT_TRUE(read.contains(u"Abnahmeprüfung: ISO 19840"_s)) << read.toStdString();
+        EXPECT_TRUE(read.contains(u"Profil mittel: 25,0 µm"_s)) << read.toStdString();
+        EXPECT_TRUE(read.contains(u"ISO 19840: nicht erfüllt"_s)) << read.toStdString();
+        EXPECT_TRUE(read.contains(u"coat.mes"_s));
+        EXPECT_TRUE(read.contains(u"Seite 1 von 2"_s));
+    }
+    // Refused: no .pdf, mixed units, a missing inspection.
+    EXPECT_EQ(cli({u"report"_s, coat, u"--out"_s, dir.filePath(u"coat.txt"_s)}).exitCode, 2);
+    QString mixed = u"Speicher\r\n\r\nStatistik:\r\n\r\n01.02.2024       Nr.      Messwert\r\n\r\n"_s
+                    + fileRow(u"10:00:01"_s, 1, u"12,5"_s, u"µm"_s) + u"\r\n"_s
+                    + fileRow(u"10:00:02"_s, 2, u"1,35"_s, u"mils"_s) + u"\r\n\r\n"_s;
+    DriveSession::writeFile(dir.filePath(u"mixed.mes"_s), toCp1252(mixed));
+    const CliRun refused = cli({u"report"_s, dir.filePath(u"mixed.mes"_s), u"--out"_s, pdf, u"--model"_s, u"VX"_s});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(u"more than one unit (µm, mils)"_s)) << refused.err.toStdString();
+
+    // Imported into an archive of its own, the report comes from it.
+    QProcessEnvironment env = cliEnvironment(dir.filePath(u"config"_s), dir.filePath(u"data"_s));
+    env.insert(u"KIVO_ARCHIVE"_s, u"sqlite://"_s + dir.filePath(u"a.sqlite"_s));
+    ASSERT_EQ(runCli({u"archive"_s, u"import"_s, coat, u"--model"_s, u"VX"_s}, env).exitCode, 0);
+    const QString archived = dir.filePath(u"archived.pdf"_s);
+    const CliRun fromArchive = runCli({u"report"_s, u"--archive"_s, u"1"_s, u"--out"_s, archived, u"--model"_s, u"VX"_s}, env);
+    EXPECT_EQ(fromArchive.exitCode, 0) << fromArchive.err.toStdString();
+    EXPECT_TRUE(QFileInfo(archived).size() > 1000);
+    EXPECT_EQ(runCli({u"report"_s, u"--archive"_s, u"99"_s, u"--out"_s, archived, u"--model"_s, u"VX"_s}, env).exitCode, 2);
+}
+
 TEST(Cli, ConvertWritesTheCsvTheWindowWrites)
 {
     QTemporaryDir dir;
@@ -129,14 +203,16 @@ TEST(Cli, ManPageFromItsHelp)
 }
 
 // Built from the logic alone: nothing that draws among its libraries.
-TEST(Cli, LinksNothingThatDraws)
+// Qt Gui only for the report's PDF writer, on the offscreen platform: no
+// widgets, charts or printing, and never a display.
+TEST(Cli, LinksNoWindowLibrary)
 {
     QProcess ldd;
     ldd.start(u"ldd"_s, {QStringLiteral(KIVO_CLI)});
     if (!ldd.waitForFinished(20000)) GTEST_SKIP() << "no ldd";
     const QString libraries = QString::fromUtf8(ldd.readAllStandardOutput());
     EXPECT_TRUE(libraries.contains(u"libQt6Core"_s)) << libraries.toStdString();
-    for (const char* drawing : {"libQt6Gui", "libQt6Widgets", "libQt6Charts", "libQt6PrintSupport"})
+    for (const char* drawing : {"libQt6Widgets", "libQt6Charts", "libQt6PrintSupport"})
         EXPECT_FALSE(libraries.contains(QLatin1String(drawing))) << drawing;
 }
 

@@ -214,6 +214,54 @@ namespace {
 
 // The rows of a CSV file as Python's csv module reads them, one line of
 // fields joined by "|" per row; empty when Python is not there.
+// SSPC-PA 2 and ISO 19840 by the profile grade in the window; the last
+// check made goes with the table into its inspection report.
+TEST(Acceptance, SspcPa2TheProfileGradeAndTheReport)
+{
+    DownloadBench bench("VX", PortType::Bluetooth);
+    bench.setLocale(u"de_DE"_s);
+    ASSERT_TRUE(startVelo(bench).ready());
+    const QString plain = bench.session.path(u"ohne Prüfung.pdf"_s);
+    const QString checked = bench.session.path(u"bericht"_s); // the program adds .pdf
+    const DriveResult result = bench.connect(
+        kUntilIdle + u"click optFE\nsave "_s + plain + u"\nkey Ctrl+R\n"_s + kUntilIdle + u"dump\n"_s
+        + u"click mnuAbnahme\nselect frmAbnahme.cboRegel SSPC-PA 2\ntype frmAbnahme.txtNenn 90\n"_s
+          u"type frmAbnahme.txtMax 120\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+          u"type frmAbnahme.txtUnten 100\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+          u"select frmAbnahme.cboRegel ISO 19840\ntype frmAbnahme.txtNenn 100\n"_s
+          u"select frmAbnahme.cboRauheit grob (40,0 µm)\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+        + u"save "_s + checked + u"\nclick mnuPruefbericht\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 5);
+    EXPECT_TRUE(result.dumps[0].messages().isEmpty());
+    EXPECT_EQ(result.dumps[0].text(u"lblExport"_s), u"Prüfbericht: "_s + plain);
+
+    // Spots (95, 110, 110), (110, 110, 110), (110, 110, 110) and one reading left.
+    const QStringList sspc = criteria(result.dumps[1]);
+    EXPECT_TRUE(sspc.contains(u"1 Messwerte am Ende füllen keinen Spot und sind nicht beurteilt."_s)) << sspc.join(u'\n').toStdString();
+    EXPECT_EQ(result.dumps[1].text(u"frmAbnahme.lblErgebnis"_s), u"erfüllt"_s);
+    // A spot of at least 100 % of the minimum: the first (105 µm) is still within.
+    EXPECT_EQ(result.dumps[2].text(u"frmAbnahme.lblErgebnis"_s), u"erfüllt"_s);
+
+    const Dump& grade = result.dumps[3];
+    EXPECT_EQ(grade.text(u"frmAbnahme.txtKorrektur"_s), u"40,0"_s);
+    EXPECT_EQ(criteria(grade).last(), u"Korrektur für die Rauheit nach ISO 19840, Profil grob: 40,0 µm je Messwert"_s);
+    EXPECT_EQ(grade.text(u"frmAbnahme.lblErgebnis"_s), u"nicht erfüllt"_s);
+
+    EXPECT_EQ(result.dumps[4].text(u"lblExport"_s), u"Prüfbericht: "_s + checked + u".pdf"_s);
+    QProcess text;
+    text.start(u"pdftotext"_s, {u"-raw"_s, checked + u".pdf"_s, u"-"_s});
+    if (!text.waitForFinished(20000)) GTEST_SKIP() << "no pdftotext";
+    const QString read = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_TRUE(read.contains(u"VELO-PROBA"_s) || read.contains(u"FNB"_s)) << read.toStdString();
+    EXPECT_TRUE(read.contains(u"Abnahmeprüfung: ISO 19840"_s)) << read.toStdString();
+    EXPECT_TRUE(read.contains(u"Profil grob: 40,0 µm"_s));
+    EXPECT_TRUE(read.contains(u"ISO 19840: nicht erfüllt"_s));
+    QProcess first;
+    first.start(u"pdftotext"_s, {u"-raw"_s, plain, u"-"_s});
+    first.waitForFinished(20000);
+    EXPECT_FALSE(QString::fromUtf8(first.readAllStandardOutput()).contains(u"Abnahmeprüfung"_s)) << "no check made yet";
+}
+
 QStringList pythonRows(const QString& path, QChar separator)
 {
     if (QStandardPaths::findExecutable(u"python3"_s).isEmpty()) return {};

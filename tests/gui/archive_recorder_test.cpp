@@ -261,3 +261,51 @@ TEST_F(Recording, AServerThatNeverAnswersHoldsUpNoReading)
 }
 
 } // namespace
+
+// The check made on a table goes with its inspection, through the journal
+// when the archive is out of reach, and comes back with it when the
+// inspection is opened again.
+TEST_F(Recording, TheCheckMadeOnATableIsKeptWithItsInspection)
+{
+    ArchiveTarget nowhere;
+    nowhere.sqlitePath = home.filePath(QStringLiteral("a-folder"));
+    QDir().mkpath(nowhere.sqlitePath);
+    ArchiveJournal journal(home.filePath(QStringLiteral("data/Archiv-wartend.jsonl")));
+    Judgement sspc;
+    sspc.rule = JudgeRule::SspcPa2;
+    sspc.nominal = 10;
+    sspc.maximum = 40;
+    sspc.spotSize = 1;
+    {
+        ArchiveRecorder recorder(session, [&] { return std::make_unique<Archive>(nowhere); }, journal);
+        DeviceLink::Command command(session.link());
+        session.link().prepareConnect();
+        ASSERT_EQ(session.reachGauge(), GaugeSession::Reach::Answered);
+        session.showTable(kFE);
+        ASSERT_TRUE(session.downloadMemory().complete);
+        EXPECT_EQ(session.origin(kFE).source, u"memory1");
+        EXPECT_EQ(session.origin(kFE).gaugeVersion, u"2.05");
+        session.setJudgement(sspc);
+        EXPECT_EQ(recorder.waiting(), 2);
+    }
+    ArchiveRecorder next(session, [&] { return std::make_unique<Archive>(target); }, journal);
+    QTRY_COMPARE(next.waiting(), 0);
+    Archive archive(target);
+    const std::vector<InspectionSummary> all = archive.list(QString(), {}, {});
+    ASSERT_EQ(all.size(), 1u);
+    std::optional<Inspection> kept = archive.load(all[0].id);
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->judgement, judgementText(sspc));
+    ASSERT_TRUE(kept->verdictMet.has_value());
+
+    // Opened again, the table has its check; a new check replaces it.
+    session.showTable(kNFE);
+    session.takeInspection(*kept, QStringLiteral("Archiv #1"));
+    ASSERT_TRUE(session.origin(kNFE).judgement);
+    EXPECT_EQ(*session.origin(kNFE).judgement, sspc);
+    EXPECT_EQ(session.origin(kNFE).gaugeVersion, u"2.05");
+    session.setJudgement(std::nullopt);
+    EXPECT_EQ(next.waiting(), 0);
+    EXPECT_TRUE(archive.load(all[0].id)->judgement.isEmpty());
+    EXPECT_FALSE(archive.load(all[0].id)->verdictMet.has_value());
+}

@@ -269,6 +269,11 @@ TEST_P(ArchiveOn, AnArchiveOfEachEarlierVersionIsBroughtUpToDate)
                 " VALUES ('%1', '%2', 'memory1', 'µm  ', %3, %4, '%5')");
             ASSERT_TRUE(q.exec(inspection.arg(u"u1", u"2026-11-02T08:00:00.000Z").arg(3).arg(-10).arg(u"bridge")));
             ASSERT_TRUE(q.exec(inspection.arg(u"u2", u"2026-11-03T08:00:00.000Z").arg(2).arg(3).arg(u"tank")));
+            // From version 2 on the program kept the sums of the sizes itself.
+            if (earlier >= 2) {
+                ASSERT_TRUE(q.exec(QStringLiteral("UPDATE inspection SET abs_sum = 30 WHERE uuid = 'u1'")));
+                ASSERT_TRUE(q.exec(QStringLiteral("UPDATE inspection SET abs_sum = 3, units_mixed = 1 WHERE uuid = 'u2'")));
+            }
             const QString reading = QStringLiteral(
                 "INSERT INTO reading (inspection_id, seq, nr, value, unit, material, date, time)"
                 " SELECT id, %2, %2, %3, '%4', '', '', '' FROM inspection WHERE uuid = '%1'");
@@ -286,6 +291,13 @@ TEST_P(ArchiveOn, AnArchiveOfEachEarlierVersionIsBroughtUpToDate)
         EXPECT_FALSE(all[1].mixedUnits);
         EXPECT_TRUE(all[0].mixedUnits);
         EXPECT_EQ(archive.load(all[1].id)->readings.size(), 3u);
+        // No check was kept with it before version 3.
+        EXPECT_TRUE(archive.load(all[1].id)->judgement.isEmpty());
+        EXPECT_FALSE(archive.load(all[1].id)->verdictMet.has_value());
+        EXPECT_EQ(archive.judge(QStringLiteral("u1"), QStringLiteral("imo-pspc nominal=5 correction=0"), true),
+                  Archive::Appended::Kept);
+        EXPECT_EQ(archive.load(all[1].id)->verdictMet, std::optional<bool>(true));
+        EXPECT_EQ(archive.judge(QStringLiteral("gone"), QString(), std::nullopt), Archive::Appended::NoInspection);
         // Growing on, the sums follow.
         EXPECT_EQ(archive.append(QStringLiteral("u1"), {4, 4, -10, QStringLiteral("µm  "), {}, {}, {}}), Archive::Appended::Kept);
         EXPECT_DOUBLE_EQ(archive.list(QStringLiteral("bridge"), {}, {}).at(0).mean, 10.0);
