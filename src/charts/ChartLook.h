@@ -10,6 +10,12 @@
 
 namespace kivo {
 
+// The pens of every chart the program draws: the readings, the target and
+// the limits.
+inline const Rgb kValueColour{0, 0, 153};
+inline const Rgb kTargetColour{150, 0, 0};
+inline const Rgb kLimitColour{0, 130, 0};
+
 struct ChartSeries {
     QString name;
     Rgb colour;

@@ -10,10 +10,6 @@ namespace kivo {
 
 namespace {
 
-const Rgb kValueColour{0, 0, 153};
-const Rgb kTargetColour{150, 0, 0};
-const Rgb kLimitColour{0, 130, 0};
-
 ChartSeries constant(const QString& name, const Rgb& colour, double width, double value, int n)
 {
     return {name, colour, width, true, std::vector<double>(size_t(n), value)};

@@ -96,32 +96,38 @@ void addFigures(InspectionReport& r, const ReportSource& s, const QString& unit)
     const int n = int(v.size());
     const auto withUnit = [&](double x) { return formatFixed(x, r.decimals, loc) + u' ' + unit; };
     r.figuresTitle = phrase(Phrase::ReportFigures, de);
-    r.figures.push_back({phrase(Phrase::ArchiveCount, de), loc.toString(n)});
+    // In pairs, as they stand side by side: count and mean, the extremes,
+    // the spread, the limits, the target, and the counts on each side.
+    std::vector<ReportPair>& f = r.figures;
+    f.push_back({phrase(Phrase::ArchiveCount, de), loc.toString(n)});
     if (n > 0) {
         const double mean = std::accumulate(v.begin(), v.end(), 0.0) / n;
-        r.figures.push_back({tableText(Stat::Minimum, de).trimmed(), withUnit(*std::min_element(v.begin(), v.end()))});
-        r.figures.push_back({tableText(Stat::Maximum, de).trimmed(), withUnit(*std::max_element(v.begin(), v.end()))});
-        r.figures.push_back({phrase(Phrase::ArchiveMean, de), withUnit(mean)});
+        f.push_back({phrase(Phrase::ArchiveMean, de), withUnit(mean)});
+        f.push_back({tableText(Stat::Minimum, de).trimmed(), withUnit(*std::min_element(v.begin(), v.end()))});
+        f.push_back({tableText(Stat::Maximum, de).trimmed(), withUnit(*std::max_element(v.begin(), v.end()))});
         if (n > 1) {
             double squares = 0;
             for (double x : v) squares += (x - mean) * (x - mean);
             const double sd = std::sqrt(squares / (n - 1));
-            r.figures.push_back({phrase(Phrase::ReportStdDev, de), formatFixed(sd, r.decimals + 1, loc) + u' ' + unit});
+            f.push_back({phrase(Phrase::ReportStdDev, de), formatFixed(sd, r.decimals + 1, loc) + u' ' + unit});
             // The spread as a share of the mean; none for a mean of 0.
-            if (std::fabs(mean) > 1e-12)
-                r.figures.push_back({phrase(Phrase::ReportCv, de), formatFixed(100 * sd / std::fabs(mean), 1, loc) + QStringLiteral(" %")});
+            f.push_back({phrase(Phrase::ReportCv, de), std::fabs(mean) > 1e-12
+                                                           ? formatFixed(100 * sd / std::fabs(mean), 1, loc) + QStringLiteral(" %")
+                                                           : QStringLiteral("–")});
         }
     }
+    if (f.size() % 2 == 1) f.push_back({});
     const auto limit = [&](double x) { return x != 0 ? withUnit(x) : phrase(Phrase::ReportNotSet, de); };
-    r.figures.push_back({phrase(Phrase::ReportLower, de), limit(s.limits.Emin)});
-    r.figures.push_back({phrase(Phrase::ReportUpper, de), limit(s.limits.Emax)});
-    r.figures.push_back({phrase(Phrase::ReportTarget, de), limit(s.limits.Esoll)});
+    f.push_back({phrase(Phrase::ReportLower, de), limit(s.limits.Emin)});
+    f.push_back({phrase(Phrase::ReportUpper, de), limit(s.limits.Emax)});
+    f.push_back({phrase(Phrase::ReportTarget, de), limit(s.limits.Esoll)});
+    f.push_back({});
     if (s.limits.Emin != 0 || s.limits.Emax != 0) {
         std::array<int, 4> sides{};
         for (const ReportReading& x : s.readings) ++sides[size_t(sideOf(x.value, s.absolut, s.limits))];
-        r.figures.push_back({phrase(Phrase::ReportBelow, de), loc.toString(sides[size_t(Side::Below)])});
-        r.figures.push_back({phrase(Phrase::ReportWithin, de), loc.toString(sides[size_t(Side::Within)])});
-        r.figures.push_back({phrase(Phrase::ReportAbove, de), loc.toString(sides[size_t(Side::Above)])});
+        f.push_back({phrase(Phrase::ReportBelow, de), loc.toString(sides[size_t(Side::Below)])});
+        f.push_back({phrase(Phrase::ReportAbove, de), loc.toString(sides[size_t(Side::Above)])});
+        f.push_back({phrase(Phrase::ReportWithin, de), loc.toString(sides[size_t(Side::Within)])});
     }
 }
 

@@ -97,7 +97,7 @@ public:
             for (int k = 0; k < perRow && i + size_t(k) < list.size(); ++k) {
                 const ReportPair& pr = list[i + size_t(k)];
                 const double x = kMargin + k * cell;
-                if (!drawing()) continue;
+                if (!drawing() || pr.caption.isEmpty()) continue; // a gap that starts the next row
                 p->setPen(Qt::black);
                 p->setFont(caption);
                 p->drawText(QRectF(x, y, captionWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
@@ -137,7 +137,7 @@ private:
         p->drawText(line, Qt::AlignRight | Qt::AlignVCenter, r.pageText.arg(page).arg(total));
     }
     // The axes of a plot in `box` from yMin to yMax, ticks labelled.
-    QRectF plotArea(const QRectF& box, double yMin, double yMax, double xMin, double xMax, bool xWhole);
+    QRectF plotArea(const QRectF& box, double yMin, double yMax, double xMin, double xMax, bool xWhole, bool yWhole = false);
 
     QPdfWriter* writer;
     QPainter* p;
@@ -160,13 +160,21 @@ double niceStep(double span, int count)
     return 10 * power;
 }
 
-QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin, double xMax, bool xWhole)
+// The decimals a step's multiples need: 0 for 5, 1 for 2.5, 2 for 0.25.
+int decimalsOf(double step)
+{
+    int d = 0;
+    for (double scaled = step; d < 6 && std::fabs(scaled - std::round(scaled)) > 1e-9 * std::max(1.0, scaled); scaled *= 10) ++d;
+    return d;
+}
+
+QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin, double xMax, bool xWhole, bool yWhole)
 {
     const QFont tick = font(7);
     const QFontMetricsF fm = metrics(tick);
     const QLocale locale = QLocale();
-    const double yStep = niceStep(yMax - yMin, 6);
-    const int decimals = std::max(0, -int(std::floor(std::log10(yStep) + 1e-9)));
+    const double yStep = yWhole ? std::max(1.0, std::round(niceStep(yMax - yMin, 6))) : niceStep(yMax - yMin, 6);
+    const int decimals = decimalsOf(yStep);
     double labelWidth = 0;
     for (double v = std::ceil(yMin / yStep) * yStep; v <= yMax + yStep * 1e-6; v += yStep)
         labelWidth = std::max(labelWidth, fm.horizontalAdvance(locale.toString(v, 'f', decimals)));
@@ -182,7 +190,7 @@ QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin,
                     locale.toString(v, 'f', decimals));
     }
     const double xStep = xWhole ? std::max(1.0, niceStep(xMax - xMin, 8)) : niceStep(xMax - xMin, 8);
-    const int xDecimals = xWhole ? 0 : std::max(0, -int(std::floor(std::log10(xStep) + 1e-9)));
+    const int xDecimals = xWhole ? 0 : decimalsOf(xStep);
     for (double v = std::ceil(xMin / xStep) * xStep; v <= xMax + xStep * 1e-6; v += xStep) {
         const double x = plot.left() + (v - xMin) / (xMax - xMin) * plot.width();
         p->setPen(QPen(Qt::black, 0.5));
@@ -258,7 +266,7 @@ void Pages::histogram(double h)
     const double xMin = hist.lo;
     const double xMax = hist.lo + hist.width * std::max(1, bins);
     const double yMax = std::max(1.0, most * 1.1);
-    const QRectF plot = plotArea(box, 0, yMax, xMin, xMax, false);
+    const QRectF plot = plotArea(box, 0, yMax, xMin, xMax, false, true);
     if (drawing()) {
         const auto xAt = [&](double v) { return plot.left() + (v - xMin) / (xMax - xMin) * plot.width(); };
         p->setPen(QPen(QColor(40, 40, 40), 0.4));
@@ -274,7 +282,7 @@ void Pages::histogram(double h)
             const bool target = mark.target;
             const double value = mark.value;
             const QString& caption = mark.caption;
-            p->setPen(QPen(target ? QColor(0, 128, 0) : QColor(192, 0, 0), 1.0, target ? Qt::DashDotLine : Qt::DashLine));
+            p->setPen(QPen(colour(target ? kTargetColour : kLimitColour), 1.0, target ? Qt::DashDotLine : Qt::DashLine));
             p->drawLine(QPointF(xAt(value), plot.top()), QPointF(xAt(value), plot.bottom()));
             p->drawLine(QPointF(box.right() + 8, ly + 5), QPointF(box.right() + 24, ly + 5));
             p->setPen(Qt::black);
