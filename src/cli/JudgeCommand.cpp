@@ -63,6 +63,13 @@ std::optional<Judgement> judgementOf(const CliArgs& args, bool de, QTextStream& 
         }
         j.correction = gradeCorrection(*j.grade);
     }
+    // What the other rules take is said, not silently passed over.
+    const QStringList others = j.rule == JudgeRule::SspcPa2
+                                   ? QStringList{QStringLiteral("nominal"), QStringLiteral("roughness")}
+                                   : QStringList{QStringLiteral("min"), QStringLiteral("spot"), QStringLiteral("low"), QStringLiteral("high")};
+    for (const QString& name : others)
+        if (args.options.contains(name) && name != u"roughness")
+            err << phrase(Phrase::CliOptionIgnored, de).arg(name, ruleWord(j.rule)) << Qt::endl;
     if (j.rule == JudgeRule::SspcPa2) {
         const std::optional<double> min = numberOption(args, QStringLiteral("min"));
         const std::optional<double> max = numberOption(args, QStringLiteral("max"));
@@ -128,6 +135,10 @@ ExitCode runJudge(const CliArgs& args, const CliContext& context, QTextStream& o
     for (const LoadedReading& r : file->readings) table.add(r.wert, r.einheit, signedModel, absolut);
     if (const std::optional<QString> why = whyNotJudged(table.units, de)) {
         err << *why << Qt::endl;
+        return ExitCode::Usage;
+    }
+    if (const QString why = whyNotJudgedBy(*judgement, int(table.values.size()), de); !why.isEmpty()) {
+        err << why << Qt::endl;
         return ExitCode::Usage;
     }
     const QLocale locale = localeFor(de);

@@ -61,7 +61,7 @@ const char* const kUsage =
     "  judge FILE --rule iso19840 --nominal N [--max M] --roughness fine|medium|coarse\n"
     "                                      ISO 19840 less the correction of the profile grade\n"
     "                                      (10, 25 or 40 um) instead of a measured --correction\n"
-    "  judge FILE --rule sspc-pa2 --min A --max B [--spot N] [--low 80] [--high 120]\n"
+    "  judge FILE --rule sspc-pa2 --min A --max B [--spot N] [--low 80] [--high 120] [--correction C]\n"
     "                                      SSPC-PA 2: spots of N readings (default 3), each\n"
     "                                      within low % of A and high % of B, areas of five\n"
     "                                      spots within A..B\n"

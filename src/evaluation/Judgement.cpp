@@ -58,11 +58,23 @@ bool finite(double v) { return std::isfinite(v) && std::abs(v) < 1e12; }
 
 QString whyNotJudgement(const Judgement& j, bool german)
 {
-    if (j.rule == JudgeRule::SspcPa2) return whyNotSspc(sspcInput(j), german);
-    if (!finite(j.nominal) || j.nominal <= 0) return phrase(Phrase::CliNominal, german);
-    if (j.maximum && (!finite(*j.maximum) || *j.maximum < 0)) return phrase(Phrase::CliNotNegative, german).arg(QStringLiteral("max"));
     if (!finite(j.correction) || j.correction < 0)
         return phrase(Phrase::CliNotNegative, german).arg(QStringLiteral("correction"));
+    if (j.grade && j.correction != gradeCorrection(*j.grade)) return phrase(Phrase::CliRoughness, german);
+    if (j.rule == JudgeRule::SspcPa2) {
+        if (!finite(j.nominal) || !j.maximum || !finite(*j.maximum) || j.spotSize > 100 || j.highPercent > 1000)
+            return phrase(Phrase::CliSspcFigures, german);
+        return whyNotSspc(sspcInput(j), german);
+    }
+    if (!finite(j.nominal) || j.nominal <= 0) return phrase(Phrase::CliNominal, german);
+    if (j.maximum && (!finite(*j.maximum) || *j.maximum < 0)) return phrase(Phrase::CliNotNegative, german).arg(QStringLiteral("max"));
+    return {};
+}
+
+QString whyNotJudgedBy(const Judgement& j, int readings, bool german)
+{
+    if (j.rule == JudgeRule::SspcPa2 && readings < j.spotSize)
+        return phrase(Phrase::SspcNoSpot, german).arg(readings).arg(j.spotSize);
     return {};
 }
 
@@ -147,6 +159,8 @@ std::optional<Judgement> judgementFromText(const QString& text)
         }
         if (!ok) return std::nullopt;
     }
+    // A line changed outside the program judges nothing it could not have chosen.
+    if (!whyNotJudgement(j, false).isEmpty()) return std::nullopt;
     return j;
 }
 

@@ -44,6 +44,9 @@ std::optional<JudgeRule> ruleOfWord(const QString& word);
 // Why the figures cannot judge anything; "" when they can.
 QString whyNotJudgement(const Judgement& judgement, bool german);
 
+// Why the check cannot judge `readings` readings (fewer than a spot); "".
+QString whyNotJudgedBy(const Judgement& judgement, int readings, bool german);
+
 // The readings (as the statistics count them) judged; numbers in
 // `formatNumber`.
 Verdict judge(const std::vector<double>& readings, const Judgement& judgement, bool german,
@@ -54,7 +57,8 @@ QString verdictLine(JudgeRule rule, bool met, bool german);
 
 // The check as one line of words and C-locale numbers, for the archive
 // ("sspc-pa2 min=75 max=125 spot=3 low=80 high=120 correction=0"), and back;
-// nullopt for a line that is no check.
+// nullopt for a line that is no check, or one whose figures the program
+// would refuse.
 QString judgementText(const Judgement& judgement);
 std::optional<Judgement> judgementFromText(const QString& text);
 

@@ -79,10 +79,13 @@ void addHead(InspectionReport& r, const ReportSource& s)
     const ReportReading& first = s.readings.front();
     const ReportReading& last = s.readings.back();
     const QString from = (first.date + u' ' + first.time).trimmed();
-    const QString to = (last.date + u' ' + last.time).trimmed();
+    // The day once when the readings end on the day they began.
+    const QString to = (last.date.isEmpty() || last.date == first.date ? last.time : last.date + u' ' + last.time).trimmed();
     r.head.push_back({phrase(Phrase::ReportTaken, de),
                       from == to ? orDash(from) : phrase(Phrase::ReportFromTo, de).arg(from, to)});
     r.projectTitle = phrase(Phrase::ReportProject, de);
+    if (!s.projectDate.trimmed().isEmpty())
+        r.project.push_back({phrase(Phrase::ArchiveProjectDate, de), s.projectDate.trimmed()});
     for (size_t i = 0; i < s.fields.size(); ++i)
         if (!s.captions[i].trimmed().isEmpty() || !s.fields[i].trimmed().isEmpty())
             r.project.push_back({s.captions[i].trimmed(), orDash(s.fields[i])});
@@ -96,6 +99,8 @@ void addFigures(InspectionReport& r, const ReportSource& s, const QString& unit)
     const int n = int(v.size());
     const auto withUnit = [&](double x) { return formatFixed(x, r.decimals, loc) + u' ' + unit; };
     r.figuresTitle = phrase(Phrase::ReportFigures, de);
+    // The figures of sizes where a reading had a sign, as the statistics beside the table.
+    if (s.signDropped) r.figuresTitle += QStringLiteral(" (") + tableText(Stat::MitAbsolutwerten, de).trimmed() + u')';
     // In pairs, as they stand side by side: count and mean, the extremes,
     // the spread, the limits, the target, and the counts on each side.
     std::vector<ReportPair>& f = r.figures;
@@ -139,9 +144,14 @@ void addVerdict(InspectionReport& r, const ReportSource& s)
     JudgedTable table;
     table.name = s.tableName;
     table.values = s.counted;
+    table.absolute = s.signDropped;
     for (const ReportReading& x : s.readings) table.units << x.unit;
     if (const std::optional<QString> why = whyNotJudged(table.units, de)) {
         r.verdictLines << *why;
+        return;
+    }
+    if (const QString why = whyNotJudgedBy(*s.judgement, int(s.counted.size()), de); !why.isEmpty()) {
+        r.verdictLines << judgedLine(table, de) << why;
         return;
     }
     const Verdict v = judge(s.counted, *s.judgement, de, [&](double x) { return formatFixed(x, 1, s.locale); });
@@ -160,11 +170,12 @@ void addCharts(InspectionReport& r, const ReportSource& s)
     r.chart = windowChart(table, false, s.limits, r.decimals, de, s.locale);
     r.histogramTitle = phrase(Phrase::ReportHistogram, de) + QStringLiteral(" (%1)").arg(r.unit);
     std::vector<double> marks;
-    for (const auto& [caption, value] : {std::pair{Phrase::ReportLower, s.limits.Emin},
-                                         std::pair{Phrase::ReportUpper, s.limits.Emax},
-                                         std::pair{Phrase::ReportTarget, s.limits.Esoll}})
+    // Named as the line chart names them.
+    for (const auto& [caption, value, target] :
+         {std::tuple{QStringLiteral("Minimum"), s.limits.Emin, false}, std::tuple{QStringLiteral("Maximum"), s.limits.Emax, false},
+          std::tuple{tableText(Stat::Sollwert, de).trimmed(), s.limits.Esoll, true}})
         if (value != 0) {
-            r.histogramMarks.push_back({phrase(caption, de), value, caption == Phrase::ReportTarget});
+            r.histogramMarks.push_back({caption, value, target});
             marks.push_back(value);
         }
     r.histogram = histogramOf(table.values, marks);
@@ -198,8 +209,8 @@ InspectionReport buildInspectionReport(const ReportSource& s)
     r.subtitle = QStringList{s.brand.trimmed(), s.program.trimmed()}.join(QStringLiteral(" – "));
     r.pageText = phrase(Phrase::ReportPage, de);
     r.signature = phrase(Phrase::ReportSignature, de);
-    r.madeText = phrase(Phrase::ReportMade, de)
-                     .arg(s.locale.toString(s.madeAt, QLocale::ShortFormat), s.program.trimmed());
+    // Dates as the readings carry them, in either language.
+    r.madeText = phrase(Phrase::ReportMade, de).arg(s.madeAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")), s.program.trimmed());
     if (s.readings.empty()) return r;
     r.unit = s.readings.front().unit.trimmed();
     r.decimals = decimalsForUnit(r.unit);

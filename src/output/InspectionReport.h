@@ -41,9 +41,11 @@ struct ReportSource {
     QString memory;       // the memory, "Online", a file's or an archived inspection's name
     std::array<QString, 6> captions;
     std::array<QString, 6> fields;
+    QString projectDate;         // as the project data give it, "" for none
     std::vector<ReportReading> readings;
     std::vector<double> counted; // the readings as the statistics count them
     bool absolut = true;         // the limits judge the readings' sizes
+    bool signDropped = false;    // `counted` holds the size of a reading that had a sign
     LimitFields limits;
     std::optional<Judgement> judgement;
     QString tableName;           // as the statistics name it

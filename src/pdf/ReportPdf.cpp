@@ -92,21 +92,27 @@ public:
         double captionWidth = 0;
         for (const ReportPair& pr : list) captionWidth = std::max(captionWidth, metrics(caption).horizontalAdvance(pr.caption + u':'));
         captionWidth = std::min(captionWidth + 6, cell * 0.55);
+        // A value is never cut short: a long one wraps, and its row grows.
+        const double valueWidth = cell - captionWidth - 4;
+        const int wrap = Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere;
         for (size_t i = 0; i < list.size(); i += size_t(perRow)) {
-            need(line);
+            double rowHeight = line;
+            for (int k = 0; k < perRow && i + size_t(k) < list.size(); ++k)
+                rowHeight = std::max(rowHeight, metrics(value).boundingRect(QRectF(0, 0, valueWidth, 10000), wrap,
+                                                                            list[i + size_t(k)].value).height() + 1.5);
+            need(rowHeight);
             for (int k = 0; k < perRow && i + size_t(k) < list.size(); ++k) {
                 const ReportPair& pr = list[i + size_t(k)];
                 const double x = kMargin + k * cell;
                 if (!drawing() || pr.caption.isEmpty()) continue; // a gap that starts the next row
                 p->setPen(Qt::black);
                 p->setFont(caption);
-                p->drawText(QRectF(x, y, captionWidth, line), Qt::AlignLeft | Qt::AlignVCenter,
+                p->drawText(QRectF(x, y, captionWidth, line), Qt::AlignLeft | Qt::AlignTop,
                             metrics(caption).elidedText(pr.caption + u':', Qt::ElideRight, captionWidth - 2));
                 p->setFont(value);
-                p->drawText(QRectF(x + captionWidth, y, cell - captionWidth - 4, line), Qt::AlignLeft | Qt::AlignVCenter,
-                            metrics(value).elidedText(pr.value, Qt::ElideRight, cell - captionWidth - 4));
+                p->drawText(QRectF(x + captionWidth, y, valueWidth, rowHeight), wrap, pr.value);
             }
-            y += line;
+            y += rowHeight;
         }
     }
 
@@ -210,8 +216,10 @@ void Pages::lineChart(double h)
     need(h);
     const ChartLook& c = r.chart;
     const QRectF box(kMargin, y, contentWidth() * 0.78, h);
-    const double xMin = 1;
-    const double xMax = std::max(2.0, c.xMax);
+    // One reading stands in the middle, not on the plot's edge.
+    const bool one = c.xMax <= 1;
+    const double xMin = one ? 0 : 1;
+    const double xMax = one ? 2 : c.xMax;
     const QRectF plot = plotArea(box, c.yMin, c.yMax, xMin, xMax, true);
     if (drawing() && !c.series.empty()) {
         const auto at = [&](double i, double v) {
@@ -227,7 +235,11 @@ void Pages::lineChart(double h)
             if (i == 0) path.moveTo(pt);
             else path.lineTo(pt);
         }
-        if (values.values.size() == 1) path.addEllipse(at(1, values.values[0]), 1.5, 1.5);
+        if (values.values.size() == 1) {
+            p->setBrush(colour(values.colour));
+            p->drawEllipse(at(1, values.values[0]), 2.0, 2.0);
+            p->setBrush(Qt::NoBrush);
+        }
         p->setPen(QPen(colour(values.colour), values.values.size() > 500 ? 0.4 : 0.9));
         p->drawPath(path);
         for (size_t s = 1; s < c.series.size(); ++s) {

@@ -250,7 +250,15 @@ void GaugeSession::takeInspection(const Inspection& inspection, const QString& n
     TableOrigin& o = origins[size_t(kind)];
     o = {QStringLiteral("archive"), inspection.model,  inspection.gaugeCode, inspection.gaugeVersion,
          inspection.serial,         name,              inspection.uuid,      std::nullopt};
-    if (!inspection.judgement.isEmpty()) o.judgement = judgementFromText(inspection.judgement);
+    // A measurement file's gauge is not known, whatever installation kept it.
+    if (inspection.source == u"file") o.model.clear();
+    if (!inspection.judgement.isEmpty()) {
+        o.judgement = judgementFromText(inspection.judgement);
+        if (!o.judgement)
+            logFile.WriteLog(QStringLiteral("Archive: the check kept with inspection %1 cannot be read and is left out: %2")
+                                 .arg(inspection.id)
+                                 .arg(inspection.judgement.left(200)));
+    }
     endTakenTable(kind);
     emit inspectionOpened(kind);
 }

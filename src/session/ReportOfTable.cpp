@@ -53,6 +53,9 @@ ReportSource reportSourceOf(const GaugeSession& session, const QDateTime& madeAt
                                                 : QString();
     s.captions = session.projectCaptions();
     s.fields = session.projectData().felder;
+    const ProjectData& project = session.projectData();
+    if (project.date.isValid())
+        s.projectDate = (project.date.toString(QStringLiteral("dd.MM.yyyy")) + u' ' + project.time.toString(QStringLiteral("HH:mm"))).trimmed();
     const MeasurementTables& tables = session.tables();
     const int n = kind >= kFE && kind <= kOnline ? tables.count(kind) : 0;
     s.readings.reserve(size_t(n));
@@ -62,6 +65,7 @@ ReportSource reportSourceOf(const GaugeSession& session, const QDateTime& madeAt
     }
     const JudgedTable judged = session.tableToJudge();
     s.counted = judged.values;
+    s.signDropped = judged.absolute;
     s.tableName = judged.name;
     s.absolut = tables.absolut();
     s.limits = tables.limits();

@@ -292,6 +292,9 @@ enum class Phrase {
     SspcRuleLabels,
     GradeLabel,
     GradeMeasured,
+    SspcNoSpot,
+    WholeNumberRange,
+    CliOptionIgnored,
     CliRoughness,
     CliSspcFigures,
 

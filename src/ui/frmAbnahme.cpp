@@ -266,7 +266,7 @@ std::optional<int> frmAbnahme::wholeField(QLineEdit* field, int least, int most)
     bool ok = false;
     const int value = field->text().trimmed().toInt(&ok);
     if (!ok || value < least || value > most) {
-        say(texte->text(Msg::NurZahlen) + QStringLiteral(" (%1–%2)").arg(least).arg(most));
+        say(phrase(Phrase::WholeNumberRange, german).arg(least).arg(most));
         field->setFocus();
         return std::nullopt;
     }
@@ -319,6 +319,10 @@ void frmAbnahme::cmdPruefen_Click()
     if (!judgeable) return;
     const std::optional<Judgement> j = readFigures();
     if (!j) return;
+    if (const QString why = whyNotJudgedBy(*j, int(table.values.size()), german); !why.isEmpty()) {
+        say(why);
+        return;
+    }
     const Verdict verdict = judge(table.values, *j, german, [this](double v) { return number(v); });
     lstKriterien->addItem(judgedLine(table, german));
     lstKriterien->addItems(verdict.lines);

@@ -98,6 +98,11 @@ TEST(Cli, JudgeBySspcPa2AndByTheProfileGrade)
     EXPECT_EQ(cli(sspc + QStringList{u"--low"_s, u"85"_s}).exitCode, 1);
     EXPECT_EQ(cli({u"judge"_s, spots, u"--rule"_s, u"sspc-pa2"_s, u"--min"_s, u"100"_s}).exitCode, 2) << "no maximum";
     EXPECT_EQ(cli(sspc + QStringList{u"--spot"_s, u"0"_s}).exitCode, 2);
+    // More readings a spot than the file holds: nothing judged, not "not met".
+    const CliRun tooFew = cli(sspc + QStringList{u"--spot"_s, u"50"_s});
+    EXPECT_EQ(tooFew.exitCode, 2);
+    EXPECT_TRUE(tooFew.err.contains(u"16 Messwerte füllen keinen Spot aus 50 Messwerten"_s)) << tooFew.err.toStdString();
+    EXPECT_TRUE(cli(sspc + QStringList{u"--nominal"_s, u"50"_s}).err.contains(u"--nominal gilt nicht für --rule sspc-pa2"_s));
 
     // ISO 19840 less the grade's correction: 110 less 10 is 100, met; less 25 not.
     const QString coat = coatFile(dir, u"coat.mes"_s, {u"110,0"_s, u"110,0"_s, u"110,0"_s});

@@ -39,7 +39,8 @@ ReportSource fiveThousand(bool german)
     s.serial = QStringLiteral("SN 4711");
     s.memory = QStringLiteral("FE-Speicher");
     s.captions = {QStringLiteral("Kunde"), QStringLiteral("Auftrag"), QStringLiteral("Prüfer")};
-    s.fields = {QStringLiteral("Werft Nord"), QStringLiteral("A-2026-117"), QStringLiteral("M. Berger")};
+    // The longest field the project window takes, never cut short.
+    s.fields = {QStringLiteral("Werft Nord"), QStringLiteral("A-2026-117-WWWWWWWWWWWWWWWWWWX"), QStringLiteral("M. Berger")};
     for (int i = 1; i <= 5000; ++i) {
         const double v = 60 + (i * 37 % 801) / 10.0;
         s.readings.push_back({i, v, QStringLiteral("µm  "), QStringLiteral(" Fe"), QStringLiteral("07.12.2026"),
@@ -77,6 +78,7 @@ TEST_F(ReportPdf, EveryReadingHeadVerdictAndPageLineReadBack)
     ASSERT_EQ(writeReportPdf(report, path), QString());
 
     const QString text = run(QStringLiteral("pdftotext"), {QStringLiteral("-raw"), path, QStringLiteral("-")});
+    EXPECT_TRUE(QString(text).remove(u'\n').contains(QStringLiteral("A-2026-117-WWWWWWWWWWWWWWWWWWX")));
     for (const char* expected : {"Prüfbericht", "Brenvor – RK-SIVAR RIDIVORI V3.02", "RKS", "SN 4711", "2.05", "FE-Speicher",
                                  "Kunde:", "Werft Nord", "Prüfer:", "M. Berger", "Anzahl:", "5.000", "Variationskoeffizient:",
                                  "unter der Untergrenze:", "über der Obergrenze:", "Abnahmeprüfung: SSPC-PA 2",

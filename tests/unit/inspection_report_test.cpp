@@ -36,7 +36,14 @@ TEST(Judgement, EveryRuleComesBackFromItsLine)
     }
     EXPECT_EQ(judgementText(sspc), u"sspc-pa2 min=75 max=125 spot=5 low=90 high=110 correction=0");
     for (const char* junk : {"", "iso19840 nominal=abc", "iso19841 nominal=1", "iso19840 nominal=inf",
-                             "sspc-pa2 min=1 colour=red", "iso19840 grade=smooth"})
+                             "sspc-pa2 min=1 colour=red", "iso19840 grade=smooth",
+                             // figures the program would refuse, as an edited archive row may hold them
+                             "iso19840 nominal=-5 max=300 correction=0", "iso19840 nominal=100 correction=-50",
+                             "sspc-pa2 min=100 max=150 spot=0 low=80 high=120 correction=0",
+                             "sspc-pa2 min=140 max=100 spot=3 low=80 high=120 correction=0",
+                             "sspc-pa2 min=100 max=150 spot=3 low=500 high=-20 correction=0",
+                             "sspc-pa2 min=100 spot=3 low=80 high=120 correction=0",
+                             "iso19840 nominal=100 correction=10 grade=coarse"})
         EXPECT_FALSE(judgementFromText(QString::fromUtf8(junk))) << junk;
 }
 
@@ -65,6 +72,9 @@ TEST(Judgement, TheVerdictCarriesTheCorrectionAndTheRule)
     const Verdict v = judge({100, 100, 100, 80, 80}, sspc, false, fmt);
     EXPECT_TRUE(v.met);
     EXPECT_EQ(v.lines.last(), u"2 readings at the end fill no spot and are not judged.");
+    // Fewer readings than a spot holds: nothing to judge, rather than "not met".
+    EXPECT_EQ(whyNotJudgedBy(sspc, 2, false), u"2 readings fill no spot of 3 readings: there is nothing to judge.");
+    EXPECT_TRUE(whyNotJudgedBy(sspc, 3, false).isEmpty());
     sspc.maximum = 50;
     EXPECT_FALSE(whyNotJudgement(sspc, false).isEmpty()) << "a maximum below the minimum";
 }
@@ -154,11 +164,20 @@ TEST(InspectionReport, FiguresCountsAndMarksInBothLanguages)
     EXPECT_FALSE(de.legend.isEmpty());
     EXPECT_TRUE(de.verdictTitle.isEmpty()) << "no check chosen";
     EXPECT_EQ(de.head.front().value, u"nicht bekannt (Messwerte aus einer Datei)");
-    EXPECT_EQ(de.head.back().value, u"07.12.2026 14:05:00 bis 07.12.2026 14:05:04");
+    EXPECT_EQ(de.head.back().value, u"07.12.2026 14:05:00 bis 14:05:04"); // the day once
     EXPECT_EQ(de.project.front().caption, u"Kunde");
     EXPECT_EQ(de.project.front().value, u"Werft Nord");
     EXPECT_EQ(de.project[1].value, u"–");
     EXPECT_EQ(de.pageText.arg(2).arg(9), u"Seite 2 von 9");
+
+    // Sizes of signed readings are said, as the statistics beside the table say them.
+    ReportSource signedReadings = source(true);
+    signedReadings.signDropped = true;
+    signedReadings.projectDate = QStringLiteral("07.12.2026 14:30");
+    const InspectionReport sizes = buildInspectionReport(signedReadings);
+    EXPECT_EQ(sizes.figuresTitle, u"Statistik und Grenzen (mit Absolutwerten)");
+    EXPECT_EQ(sizes.project.front().caption, u"Projektdatum");
+    EXPECT_EQ(sizes.project.front().value, u"07.12.2026 14:30");
 
     ReportSource en = source(false);
     en.gaugeModel = QStringLiteral("RKS");
