@@ -81,8 +81,8 @@ void addHead(InspectionReport& r, const ReportSource& s)
     const QString from = (first.date + u' ' + first.time).trimmed();
     // The day once when the readings end on the day they began.
     const QString to = (last.date.isEmpty() || last.date == first.date ? last.time : last.date + u' ' + last.time).trimmed();
-    r.head.push_back({phrase(Phrase::ReportTaken, de),
-                      from == to ? orDash(from) : phrase(Phrase::ReportFromTo, de).arg(from, to)});
+    const bool once = (last.date.isEmpty() || last.date == first.date) && last.time == first.time;
+    r.head.push_back({phrase(Phrase::ReportTaken, de), once ? orDash(from) : phrase(Phrase::ReportFromTo, de).arg(from, to)});
     r.projectTitle = phrase(Phrase::ReportProject, de);
     if (!s.projectDate.trimmed().isEmpty())
         r.project.push_back({phrase(Phrase::ArchiveProjectDate, de), s.projectDate.trimmed()});
