@@ -76,7 +76,14 @@ std::optional<Judgement> judgementOf(const CliArgs& args, bool de, QTextStream& 
         const std::optional<int> spot = wholeOption(args, "spot", 3, 1, 100);
         const std::optional<int> low = wholeOption(args, "low", 80, 1, 100);
         const std::optional<int> high = wholeOption(args, "high", 120, 100, 1000);
-        if (!min || !max || !spot || !low || !high) {
+        // The option at fault is named, with what it takes.
+        for (const auto& [name, value, least, most] : {std::tuple{"spot", spot, 1, 100}, std::tuple{"low", low, 1, 100},
+                                                       std::tuple{"high", high, 100, 1000}})
+            if (!value) {
+                err << phrase(Phrase::CliWholeOption, de).arg(QLatin1String(name)).arg(least).arg(most) << Qt::endl;
+                return std::nullopt;
+            }
+        if (!min || !max) {
             err << phrase(Phrase::CliSspcFigures, de) << Qt::endl;
             return std::nullopt;
         }

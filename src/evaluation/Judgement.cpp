@@ -61,6 +61,8 @@ QString whyNotJudgement(const Judgement& j, bool german)
     if (!finite(j.correction) || j.correction < 0)
         return phrase(Phrase::CliNotNegative, german).arg(QStringLiteral("correction"));
     if (j.grade && j.correction != gradeCorrection(*j.grade)) return phrase(Phrase::CliRoughness, german);
+    // A correction of the coat's own size leaves no thickness to judge: a slip of the finger.
+    if (j.correction > 0 && j.correction >= j.nominal && j.nominal > 0) return phrase(Phrase::CorrectionTooLarge, german);
     if (j.rule == JudgeRule::SspcPa2) {
         if (!finite(j.nominal) || !j.maximum || !finite(*j.maximum) || j.spotSize > 100 || j.highPercent > 1000)
             return phrase(Phrase::CliSspcFigures, german);

@@ -156,13 +156,14 @@ private:
 };
 
 // 1, 2 or 5 times a power of ten: about `count` steps over `span`.
-double niceStep(double span, int count)
+// (2.5 too, unless the axis counts whole things).
+double niceStep(double span, int count, bool whole = false)
 {
     if (span <= 0) return 1;
     const double raw = span / count;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (raw <= m * power) return m * power;
+        if (raw <= m * power && !(whole && m == 2.5 && m * power < 10)) return std::max(whole ? 1.0 : 0.0, m * power);
     return 10 * power;
 }
 
@@ -179,7 +180,7 @@ QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin,
     const QFont tick = font(7);
     const QFontMetricsF fm = metrics(tick);
     const QLocale locale = QLocale();
-    const double yStep = yWhole ? std::max(1.0, std::round(niceStep(yMax - yMin, 6))) : niceStep(yMax - yMin, 6);
+    const double yStep = niceStep(yMax - yMin, 6, yWhole);
     const int decimals = decimalsOf(yStep);
     double labelWidth = 0;
     for (double v = std::ceil(yMin / yStep) * yStep; v <= yMax + yStep * 1e-6; v += yStep)
@@ -195,7 +196,7 @@ QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin,
         p->drawText(QRectF(box.left(), yAt(v) - 6, labelWidth, 12), Qt::AlignRight | Qt::AlignVCenter,
                     locale.toString(v, 'f', decimals));
     }
-    const double xStep = xWhole ? std::max(1.0, niceStep(xMax - xMin, 8)) : niceStep(xMax - xMin, 8);
+    const double xStep = niceStep(xMax - xMin, 8, xWhole);
     const int xDecimals = xWhole ? 0 : decimalsOf(xStep);
     for (double v = std::ceil(xMin / xStep) * xStep; v <= xMax + xStep * 1e-6; v += xStep) {
         const double x = plot.left() + (v - xMin) / (xMax - xMin) * plot.width();
@@ -212,6 +213,7 @@ QRectF Pages::plotArea(const QRectF& box, double yMin, double yMax, double xMin,
 
 void Pages::lineChart(double h)
 {
+    need(h + 30); // the heading and its chart on one page
     heading(r.chartTitle);
     need(h);
     const ChartLook& c = r.chart;
@@ -269,6 +271,7 @@ void Pages::lineChart(double h)
 
 void Pages::histogram(double h)
 {
+    need(h + 30);
     heading(r.histogramTitle);
     need(h);
     const Histogram& hist = r.histogram;

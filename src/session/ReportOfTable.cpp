@@ -66,7 +66,9 @@ ReportSource reportSourceOf(const GaugeSession& session, const QDateTime& madeAt
     const JudgedTable judged = session.tableToJudge();
     s.counted = judged.values;
     s.signDropped = judged.absolute;
-    s.tableName = judged.name;
+    // A file's or an archived inspection's table is named as kivo-cli judge names it.
+    s.tableName = origin.source == u"file" || origin.source == u"archive" || judged.name.trimmed().isEmpty() ? s.memory
+                                                                                                         : judged.name;
     s.absolut = tables.absolut();
     s.limits = tables.limits();
     s.judgement = origin.judgement;

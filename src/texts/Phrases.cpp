@@ -369,6 +369,8 @@ constexpr Pair kPhrases[] = {
     {Phrase::GradeMeasured, "gemessen (Korrekturwert)", "measured (correction)"},
     {Phrase::SspcNoSpot, "%1 Messwerte füllen keinen Spot aus %2 Messwerten: es gibt nichts zu beurteilen.", "%1 readings fill no spot of %2 readings: there is nothing to judge."},
     {Phrase::WholeNumberRange, "Bitte eine ganze Zahl von %1 bis %2 eingeben.", "Please enter a whole number from %1 to %2."},
+    {Phrase::CorrectionTooLarge, "Der Korrekturwert muss kleiner als die Nennschichtdicke (das Minimum) sein.", "The correction must be less than the nominal thickness (the minimum)."},
+    {Phrase::CliWholeOption, "--%1 nimmt eine ganze Zahl von %2 bis %3", "--%1 takes a whole number from %2 to %3"},
     {Phrase::CliOptionIgnored, "--%1 gilt nicht für --rule %2 und wird nicht beachtet", "--%1 does not apply to --rule %2 and is ignored"},
     {Phrase::CliRoughness, "--roughness fine, medium oder coarse (nur mit --rule iso19840 und ohne --correction)", "--roughness fine, medium or coarse (only with --rule iso19840 and without --correction)"},
     {Phrase::CliSspcFigures, "sspc-pa2 braucht --min und --max; --spot ist eine ganze Zahl von 1 bis 100, --low von 1 bis 100, --high von 100 bis 1000", "sspc-pa2 needs --min and --max; --spot is a whole number from 1 to 100, --low from 1 to 100, --high from 100 to 1000"},

@@ -294,6 +294,8 @@ enum class Phrase {
     GradeMeasured,
     SspcNoSpot,
     WholeNumberRange,
+    CorrectionTooLarge,
+    CliWholeOption,
     CliOptionIgnored,
     CliRoughness,
     CliSspcFigures,

@@ -36,7 +36,8 @@ void frmTransfer::mnuAbnahme_Click()
 {
     if (!mnuAbnahme->isEnabled()) return;
     const double target = tables.limits().Esoll;
-    abnahmeWindow->showFor(target > 0 ? std::optional<double>(target) : std::nullopt, texte.languageIndex == kGerman);
+    abnahmeWindow->showFor(target > 0 ? std::optional<double>(target) : std::nullopt, texte.languageIndex == kGerman,
+                           core.origin(core.tableKind()).judgement);
     abnahmeWindow->show();
     abnahmeWindow->raise();
     abnahmeWindow->activateWindow();

@@ -144,12 +144,26 @@ void frmAbnahme::readTable(JudgedTable now)
     }
 }
 
-void frmAbnahme::showFor(std::optional<double> target, bool german_)
+void frmAbnahme::showFor(std::optional<double> target, bool german_, const std::optional<Judgement>& kept)
 {
     recaption(german_);
     readTable();
     if (!judgeable) return;
     if (txtKorrektur->text().isEmpty()) txtKorrektur->setText(number(0));
+    if (kept) {
+        // The check the report will name is the one the window shows.
+        cboRegel->setCurrentIndex(int(kept->rule));
+        cboRegel_Change();
+        txtNenn->setText(number(kept->nominal));
+        txtMax->setText(kept->maximum ? number(*kept->maximum) : QString());
+        maxChosen = true;
+        txtSpot->setText(QString::number(kept->spotSize));
+        txtUnten->setText(QString::number(kept->lowPercent));
+        txtOben->setText(QString::number(kept->highPercent));
+        cboRauheit->setCurrentIndex(kept->grade ? int(*kept->grade) + 1 : 0);
+        txtKorrektur->setText(number(kept->correction));
+        return;
+    }
     cboRegel_Change();
     if (target && *target > 0) txtNenn->setText(number(*target)); // else the nominal typed before stays
 }
@@ -320,6 +334,8 @@ void frmAbnahme::cmdPruefen_Click()
     const std::optional<Judgement> j = readFigures();
     if (!j) return;
     if (const QString why = whyNotJudgedBy(*j, int(table.values.size()), german); !why.isEmpty()) {
+        // Checked, with nothing to judge: the report says so too, not an older verdict.
+        if (chosen) chosen(*j);
         say(why);
         return;
     }

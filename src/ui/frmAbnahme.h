@@ -38,7 +38,8 @@ public:
     void onJudged(std::function<void(const Judgement&)> judged) { chosen = std::move(judged); }
     // Opened over the table on show; the target value of the limits fills
     // the nominal thickness when set.
-    void showFor(std::optional<double> target, bool german);
+    // The check kept with the table, when there is one, fills the fields.
+    void showFor(std::optional<double> target, bool german, const std::optional<Judgement>& kept = std::nullopt);
     // The table on show changed: a verdict on show belongs to the old one.
     void tableChanged();
     void recaption(bool german);

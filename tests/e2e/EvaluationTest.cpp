@@ -230,8 +230,14 @@ TEST(Acceptance, SspcPa2TheProfileGradeAndTheReport)
           u"type frmAbnahme.txtUnten 100\nclick frmAbnahme.cmdPruefen\ndump\n"_s
           u"select frmAbnahme.cboRegel ISO 19840\ntype frmAbnahme.txtNenn 100\n"_s
           u"select frmAbnahme.cboRauheit grob (40,0 µm)\nclick frmAbnahme.cmdPruefen\ndump\n"_s
-        + u"save "_s + checked + u"\nclick mnuPruefbericht\n"_s + kUntilIdle + u"dump\n"_s);
-    ASSERT_EQ(result.dumps.size(), 5);
+        + u"save "_s + checked + u"\nclick mnuPruefbericht\n"_s + kUntilIdle + u"dump\n"_s
+        // Opened again, the window shows the check kept with the table.
+        + u"close frmAbnahme\nclick mnuAbnahme\ndump\n"_s
+        // A check with nothing to judge replaces the verdict the report would name.
+        + u"select frmAbnahme.cboRegel SSPC-PA 2\ntype frmAbnahme.txtNenn 90\ntype frmAbnahme.txtMax 120\n"_s
+          u"type frmAbnahme.txtSpot 50\nclick frmAbnahme.cmdPruefen\ndump\n"_s
+        + u"save "_s + checked + u"2.pdf\nclick mnuPruefbericht\n"_s + kUntilIdle + u"dump\n"_s);
+    ASSERT_EQ(result.dumps.size(), 8);
     EXPECT_TRUE(result.dumps[0].messages().isEmpty());
     EXPECT_EQ(result.dumps[0].text(u"lblExport"_s), u"Prüfbericht: "_s + plain);
 
@@ -256,6 +262,19 @@ TEST(Acceptance, SspcPa2TheProfileGradeAndTheReport)
     EXPECT_TRUE(read.contains(u"Abnahmeprüfung: ISO 19840"_s)) << read.toStdString();
     EXPECT_TRUE(read.contains(u"Profil grob: 40,0 µm"_s));
     EXPECT_TRUE(read.contains(u"ISO 19840: nicht erfüllt"_s));
+    const Dump& again = result.dumps[5];
+    EXPECT_EQ(again.text(u"frmAbnahme.cboRegel"_s), u"ISO 19840"_s);
+    EXPECT_EQ(again.text(u"frmAbnahme.cboRauheit"_s), u"grob (40,0 µm)"_s);
+    EXPECT_EQ(again.text(u"frmAbnahme.txtNenn"_s), u"100,0"_s);
+    EXPECT_EQ(messageTexts(result.dumps[6]).value(0),
+              u"10 Messwerte füllen keinen Spot aus 50 Messwerten: es gibt nichts zu beurteilen."_s);
+    QProcess nothing;
+    nothing.start(u"pdftotext"_s, {u"-raw"_s, checked + u"2.pdf"_s, u"-"_s});
+    nothing.waitForFinished(20000);
+    const QString none = QString::fromUtf8(nothing.readAllStandardOutput());
+    EXPECT_TRUE(none.contains(u"es gibt nichts zu beurteilen"_s)) << none.toStdString();
+    EXPECT_FALSE(none.contains(u"erfüllt"_s)) << "no verdict of an earlier check";
+
     QProcess first;
     first.start(u"pdftotext"_s, {u"-raw"_s, plain, u"-"_s});
     first.waitForFinished(20000);

@@ -43,7 +43,8 @@ TEST(Judgement, EveryRuleComesBackFromItsLine)
                              "sspc-pa2 min=140 max=100 spot=3 low=80 high=120 correction=0",
                              "sspc-pa2 min=100 max=150 spot=3 low=500 high=-20 correction=0",
                              "sspc-pa2 min=100 spot=3 low=80 high=120 correction=0",
-                             "iso19840 nominal=100 correction=10 grade=coarse"})
+                             "iso19840 nominal=100 correction=10 grade=coarse",
+                             "imo-pspc nominal=100 correction=100"})
         EXPECT_FALSE(judgementFromText(QString::fromUtf8(junk))) << junk;
 }
 
