@@ -1,8 +1,8 @@
 // The inspection report of a full table of 5000 readings, with limits and
 // SSPC-PA 2 chosen: its content built and drawn into a PDF on disk.
 
-#include "output/InspectionReport.h"
-#include "pdf/ReportPdf.h"
+#include "output/CustomerReport.h"
+#include "ui/ReportPdf.h"
 #include "shared/LocaleNumber.h"
 
 #include <QFileInfo>
@@ -40,17 +40,17 @@ kivo::ReportSource fullTable()
     return s;
 }
 
-void BM_InspectionReport5000(benchmark::State& state)
+void BM_CustomerReport5000(benchmark::State& state)
 {
     const kivo::ReportSource source = fullTable();
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     for (auto _ : state) {
-        const QString failure = kivo::writeReportPdf(kivo::buildInspectionReport(source), path);
+        const QString failure = kivo::writeReportPdf(kivo::buildCustomerReport(source), path);
         if (!failure.isEmpty()) state.SkipWithError(failure.toStdString().c_str());
     }
     state.counters["bytes"] = double(QFileInfo(path).size());
 }
-BENCHMARK(BM_InspectionReport5000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CustomerReport5000)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "cli/CliSession.h"
 
 #include "evaluation/Judgement.h"
-#include "pdf/ReportPdf.h"
+#include "ui/ReportPdf.h"
 #include "session/ArchiveExport.h"
 #include "session/ModelTable.h"
 #include "session/ReportOfTable.h"
@@ -186,7 +186,7 @@ ExitCode runReport(const CliArgs& args, const CliContext& context, QTextStream& 
         ExitCode code = ExitCode::Done;
         const std::optional<Inspection> in = loadArchived(session, args.options.value(QStringLiteral("archive")), de, err, &code);
         if (!in) return code;
-        source = inspectionReportSource(*in, session, now);
+        source = customerReportSource(*in, session, now);
     } else {
         const std::optional<LoadedFile> file = loadFile(args.operands.first(), de, err);
         if (!file) return ExitCode::FileTrouble;
@@ -200,7 +200,7 @@ ExitCode runReport(const CliArgs& args, const CliContext& context, QTextStream& 
         err << why << Qt::endl;
         return ExitCode::Usage;
     }
-    const InspectionReport report = buildInspectionReport(source);
+    const CustomerReport report = buildCustomerReport(source);
     if (const QString failure = writeReportPdf(report, target); !failure.isEmpty()) {
         err << phrase(Phrase::ReportNotWritten, de).arg(target, failure) << Qt::endl;
         return ExitCode::FileTrouble;

@@ -9,8 +9,9 @@
 #include "session/ProgramState.h"
 #include "texts/Phrases.h"
 
+#include "ui/ReportPdf.h"
+
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <memory>
 #include <QLocale>
 #include <QTextStream>
@@ -130,8 +131,7 @@ int main(int argc, char** argv)
     // but never a screen.
     std::unique_ptr<QCoreApplication> app;
     if (args->command == u"report") {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        app = kivo::drawingApplication(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

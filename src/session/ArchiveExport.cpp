@@ -44,7 +44,7 @@ QString writeInspection(const Inspection& in, const GaugeSession& like, const QS
     return writeShownTable(out, path, format);
 }
 
-ReportSource inspectionReportSource(const Inspection& in, const GaugeSession& like, const QDateTime& madeAt)
+ReportSource customerReportSource(const Inspection& in, const GaugeSession& like, const QDateTime& madeAt)
 {
     QuietSessionView view;
     GaugeSession out;

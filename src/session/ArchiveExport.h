@@ -4,7 +4,7 @@
 // installation of a session alike, which is left as it is.
 
 #include "archive/ArchiveRecord.h"
-#include "output/InspectionReport.h"
+#include "output/CustomerReport.h"
 #include "session/TableOutput.h"
 
 #include <QString>
@@ -19,6 +19,6 @@ int tableKindOf(const QString& source);
 // Writes `inspection` to `path` as `like` would write it; "" or why not.
 QString writeInspection(const Inspection& inspection, const GaugeSession& like, const QString& path, TableFormat format);
 // What the inspection report of `inspection` says, with the check kept with it.
-ReportSource inspectionReportSource(const Inspection& inspection, const GaugeSession& like, const QDateTime& madeAt);
+ReportSource customerReportSource(const Inspection& inspection, const GaugeSession& like, const QDateTime& madeAt);
 
 } // namespace kivo

@@ -2,7 +2,7 @@
 // The table on show as the inspection report sees it: its readings, where
 // they came from, the project data, the limits and the check chosen for it.
 
-#include "output/InspectionReport.h"
+#include "output/CustomerReport.h"
 
 #include <QLocale>
 

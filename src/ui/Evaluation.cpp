@@ -7,7 +7,7 @@
 #include "output/CsvExport.h"
 #include "table/RecordDate.h"
 #include "settings/TextFile.h"
-#include "pdf/ReportPdf.h"
+#include "ui/ReportPdf.h"
 #include "session/ReportOfTable.h"
 #include "ui/Hourglass.h"
 
@@ -80,7 +80,7 @@ void frmTransfer::mnuPruefbericht_Click()
     QString failure;
     {
         const Hourglass busy;
-        failure = writeReportPdf(buildInspectionReport(source), path);
+        failure = writeReportPdf(buildCustomerReport(source), path);
     }
     if (!failure.isEmpty()) {
         reportSaveFailure(path, failure);

@@ -238,11 +238,11 @@ void frmAbnahme::cboRauheit_Change()
 
 void frmAbnahme::fillMaximum()
 {
-    // ISO 19840: three times the nominal, as most specifications allow; the
+    // ISO 19840: three times the nominal, as most coating orders allow; the
     // operator may change it. IMO PSPC knows no maximum.
     const std::optional<double> nominal = parseLocaleNumber(txtNenn->text());
     const bool iso = rule() == JudgeRule::Iso19840;
-    if (rule() == JudgeRule::SspcPa2) return; // SSPC-PA 2's maximum is the specification's, never guessed
+    if (rule() == JudgeRule::SspcPa2) return; // SSPC-PA 2's maximum is the one the coat is ordered with, never guessed
     // A nominal near the largest double has no three times: no maximum
     // then, rather than "inf" the field itself refuses.
     const std::optional<double> maximum = nominal ? numberInRange(3 * *nominal) : std::nullopt;

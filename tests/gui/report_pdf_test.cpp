@@ -2,8 +2,8 @@
 // pdftotext for every text and reading, pdffonts for the fonts, pdfinfo
 // for the paper.
 
-#include "output/InspectionReport.h"
-#include "pdf/ReportPdf.h"
+#include "output/CustomerReport.h"
+#include "ui/ReportPdf.h"
 #include "shared/LocaleNumber.h"
 
 #include <QDir>
@@ -73,7 +73,7 @@ protected:
 TEST_F(ReportPdf, EveryReadingHeadVerdictAndPageLineReadBack)
 {
     const ReportSource source = fiveThousand(true);
-    const InspectionReport report = buildInspectionReport(source);
+    const CustomerReport report = buildCustomerReport(source);
     const QString path = dir.filePath(QStringLiteral("bericht.pdf"));
     ASSERT_EQ(writeReportPdf(report, path), QString());
 
@@ -128,7 +128,7 @@ TEST_F(ReportPdf, LetterPaperEnglishAndAFileThatCannotBeWritten)
     source.counted.resize(12);
     source.judgement.reset();
     source.letter = true;
-    const InspectionReport report = buildInspectionReport(source);
+    const CustomerReport report = buildCustomerReport(source);
     const QString path = dir.filePath(QStringLiteral("report.pdf"));
     ASSERT_EQ(writeReportPdf(report, path), QString());
     EXPECT_TRUE(run(QStringLiteral("pdfinfo"), {path}).contains(QStringLiteral("612 x 792 pts (letter)")));

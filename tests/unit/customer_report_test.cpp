@@ -3,7 +3,7 @@
 // and what is refused; both languages.
 
 #include "evaluation/Judgement.h"
-#include "output/InspectionReport.h"
+#include "output/CustomerReport.h"
 #include "shared/LocaleNumber.h"
 
 #include <gtest/gtest.h>
@@ -80,7 +80,7 @@ TEST(Judgement, TheVerdictCarriesTheCorrectionAndTheRule)
     EXPECT_FALSE(whyNotJudgement(sspc, false).isEmpty()) << "a maximum below the minimum";
 }
 
-TEST(InspectionReport, SidesOfTheLimits)
+TEST(CustomerReport, SidesOfTheLimits)
 {
     LimitFields limits;
     EXPECT_EQ(sideOf(5, true, limits), Side::None);
@@ -99,7 +99,7 @@ TEST(InspectionReport, SidesOfTheLimits)
     EXPECT_TRUE(sideMark(Side::Within).isEmpty());
 }
 
-TEST(InspectionReport, TheHistogramHoldsEveryReadingAndTheLimits)
+TEST(CustomerReport, TheHistogramHoldsEveryReadingAndTheLimits)
 {
     std::vector<double> values;
     for (int i = 0; i < 400; ++i) values.push_back(100 + i % 40);
@@ -140,16 +140,16 @@ ReportSource source(bool german)
     return s;
 }
 
-QString figure(const InspectionReport& r, const QString& caption)
+QString figure(const CustomerReport& r, const QString& caption)
 {
     for (const ReportPair& p : r.figures)
         if (p.caption == caption) return p.value;
     return QStringLiteral("(none)");
 }
 
-TEST(InspectionReport, FiguresCountsAndMarksInBothLanguages)
+TEST(CustomerReport, FiguresCountsAndMarksInBothLanguages)
 {
-    const InspectionReport de = buildInspectionReport(source(true));
+    const CustomerReport de = buildCustomerReport(source(true));
     EXPECT_EQ(figure(de, u"Anzahl"_qs), u"5");
     EXPECT_EQ(figure(de, u"Mittelwert"_qs), u"100,0 µm");
     EXPECT_EQ(figure(de, u"Standardabweichung"_qs), u"22,36 µm"); // sqrt(2000 / 4)
@@ -175,7 +175,7 @@ TEST(InspectionReport, FiguresCountsAndMarksInBothLanguages)
     ReportSource signedReadings = source(true);
     signedReadings.signDropped = true;
     signedReadings.projectDate = QStringLiteral("07.12.2026 14:30");
-    const InspectionReport sizes = buildInspectionReport(signedReadings);
+    const CustomerReport sizes = buildCustomerReport(signedReadings);
     EXPECT_EQ(sizes.figuresTitle, u"Statistik und Grenzen (mit Absolutwerten)");
     EXPECT_EQ(sizes.project.front().caption, u"Projektdatum");
     EXPECT_EQ(sizes.project.front().value, u"07.12.2026 14:30");
@@ -186,7 +186,7 @@ TEST(InspectionReport, FiguresCountsAndMarksInBothLanguages)
     en.judgement = Judgement{};
     en.judgement->nominal = 100;
     en.judgement->maximum = 300;
-    const InspectionReport r = buildInspectionReport(en);
+    const CustomerReport r = buildCustomerReport(en);
     EXPECT_EQ(figure(r, u"Mean"_qs), u"100.0 µm");
     EXPECT_EQ(r.head.front().value, u"RKS");
     EXPECT_EQ(r.head[1].value, u"00:11:22:33:44:55");
@@ -196,7 +196,7 @@ TEST(InspectionReport, FiguresCountsAndMarksInBothLanguages)
     EXPECT_EQ(r.pageText.arg(1).arg(1), u"Page 1 of 1");
 }
 
-TEST(InspectionReport, NoReadingsOrMixedUnitsGiveNoReport)
+TEST(CustomerReport, NoReadingsOrMixedUnitsGiveNoReport)
 {
     ReportSource s = source(true);
     EXPECT_TRUE(whyNoReport(s).isEmpty());

@@ -88,7 +88,7 @@ struct HistogramMark {
     bool target = false;
 };
 
-struct InspectionReport {
+struct CustomerReport {
     bool letter = false;
     QString title;       // "Prüfbericht" / "Inspection report"
     QString subtitle;    // brand and program
@@ -121,6 +121,6 @@ struct InspectionReport {
 // than one unit; "" when it can.
 QString whyNoReport(const ReportSource& source);
 
-InspectionReport buildInspectionReport(const ReportSource& source);
+CustomerReport buildCustomerReport(const ReportSource& source);
 
 } // namespace kivo

@@ -1,6 +1,7 @@
-#include "pdf/ReportPdf.h"
+#include "ui/ReportPdf.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
@@ -37,7 +38,7 @@ QColor colour(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 // pages, once drawing them with "Page x of y" known.
 class Pages {
 public:
-    Pages(QPdfWriter* writer, QPainter* painter, const InspectionReport& report, int total)
+    Pages(QPdfWriter* writer, QPainter* painter, const CustomerReport& report, int total)
         : writer(writer), p(painter), r(report), total(total)
     {
         const QSizeF size = writer->pageLayout().fullRect(QPageLayout::Point).size();
@@ -147,7 +148,7 @@ private:
 
     QPdfWriter* writer;
     QPainter* p;
-    const InspectionReport& r;
+    const CustomerReport& r;
     int total;
     int page = 1;
     double width = 595;
@@ -384,7 +385,7 @@ void Pages::readings()
 }
 
 // The whole report, drawn or only counted (painter null): its page count.
-int layOut(QPdfWriter* writer, QPainter* painter, const InspectionReport& r, int total)
+int layOut(QPdfWriter* writer, QPainter* painter, const CustomerReport& r, int total)
 {
     Pages pg(writer, painter, r, total);
     pg.text(r.title, font(18, true));
@@ -422,7 +423,7 @@ int layOut(QPdfWriter* writer, QPainter* painter, const InspectionReport& r, int
 
 } // namespace
 
-QString writeReportPdf(const InspectionReport& report, const QString& path)
+QString writeReportPdf(const CustomerReport& report, const QString& path)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return file.errorString();
@@ -445,6 +446,12 @@ QString writeReportPdf(const InspectionReport& report, const QString& path)
     }
     if (!file.commit()) return file.errorString();
     return {};
+}
+
+std::unique_ptr<QCoreApplication> drawingApplication(int& argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace kivo

@@ -1,4 +1,4 @@
-#include "output/InspectionReport.h"
+#include "output/CustomerReport.h"
 
 #include "charts/ChartTable.h"
 #include "table/NumberFormat.h"
@@ -64,7 +64,7 @@ namespace {
 
 QString orDash(const QString& text) { return text.trimmed().isEmpty() ? QStringLiteral("–") : text.trimmed(); }
 
-void addHead(InspectionReport& r, const ReportSource& s)
+void addHead(CustomerReport& r, const ReportSource& s)
 {
     const bool de = s.german;
     QString gauge = phrase(Phrase::ReportGaugeUnknown, de);
@@ -91,7 +91,7 @@ void addHead(InspectionReport& r, const ReportSource& s)
             r.project.push_back({s.captions[i].trimmed(), orDash(s.fields[i])});
 }
 
-void addFigures(InspectionReport& r, const ReportSource& s, const QString& unit)
+void addFigures(CustomerReport& r, const ReportSource& s, const QString& unit)
 {
     const bool de = s.german;
     const QLocale& loc = s.locale;
@@ -136,7 +136,7 @@ void addFigures(InspectionReport& r, const ReportSource& s, const QString& unit)
     }
 }
 
-void addVerdict(InspectionReport& r, const ReportSource& s)
+void addVerdict(CustomerReport& r, const ReportSource& s)
 {
     if (!s.judgement) return;
     const bool de = s.german;
@@ -160,7 +160,7 @@ void addVerdict(InspectionReport& r, const ReportSource& s)
     r.met = v.met;
 }
 
-void addCharts(InspectionReport& r, const ReportSource& s)
+void addCharts(CustomerReport& r, const ReportSource& s)
 {
     const bool de = s.german;
     ChartTable table;
@@ -181,7 +181,7 @@ void addCharts(InspectionReport& r, const ReportSource& s)
     r.histogram = histogramOf(table.values, marks);
 }
 
-void addReadings(InspectionReport& r, const ReportSource& s)
+void addReadings(CustomerReport& r, const ReportSource& s)
 {
     const bool de = s.german;
     r.readingsTitle = phrase(Phrase::ReportReadings, de);
@@ -200,9 +200,9 @@ void addReadings(InspectionReport& r, const ReportSource& s)
 
 } // namespace
 
-InspectionReport buildInspectionReport(const ReportSource& s)
+CustomerReport buildCustomerReport(const ReportSource& s)
 {
-    InspectionReport r;
+    CustomerReport r;
     const bool de = s.german;
     r.letter = s.letter;
     r.title = phrase(Phrase::ReportTitle, de);
