@@ -65,10 +65,10 @@ std::optional<Judgement> judgementOf(const CliArgs& args, bool de, QTextStream& 
     }
     // What the other rules take is said, not silently passed over.
     const QStringList others = j.rule == JudgeRule::SspcPa2
-                                   ? QStringList{QStringLiteral("nominal"), QStringLiteral("roughness")}
+                                   ? QStringList{QStringLiteral("nominal")}
                                    : QStringList{QStringLiteral("min"), QStringLiteral("spot"), QStringLiteral("low"), QStringLiteral("high")};
     for (const QString& name : others)
-        if (args.options.contains(name) && name != u"roughness")
+        if (args.options.contains(name))
             err << phrase(Phrase::CliOptionIgnored, de).arg(name, ruleWord(j.rule)) << Qt::endl;
     if (j.rule == JudgeRule::SspcPa2) {
         const std::optional<double> min = numberOption(args, QStringLiteral("min"));

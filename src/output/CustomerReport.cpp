@@ -188,14 +188,12 @@ void addReadings(CustomerReport& r, const ReportSource& s)
     r.columns = {tableText(Msg::Nr, de).trimmed(), phrase(Phrase::ReportColValue, de), phrase(Phrase::ReportColUnit, de),
                  phrase(Phrase::ReportColMaterial, de), phrase(Phrase::CsvTime, de)};
     r.cells.reserve(s.readings.size());
-    bool anyOutside = false;
     for (const ReportReading& x : s.readings) {
         const Side side = sideOf(x.value, s.absolut, s.limits);
-        anyOutside = anyOutside || side == Side::Below || side == Side::Above;
         r.cells.push_back({QString::number(x.nr), FormatValue(x.value, x.unit, s.locale).trimmed(), x.unit.trimmed(),
                            x.material.trimmed(), x.time.trimmed(), side});
     }
-    if (s.limits.Emin != 0 || s.limits.Emax != 0 || anyOutside) r.legend = phrase(Phrase::ReportLegend, de);
+    if (s.limits.Emin != 0 || s.limits.Emax != 0) r.legend = phrase(Phrase::ReportLegend, de); // else no mark
 }
 
 } // namespace

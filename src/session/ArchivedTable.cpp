@@ -24,12 +24,11 @@ Inspection inspectionOf(const GaugeSession& session, int kind, const QString& so
     in.uuid = QUuid::createUuid().toString(QUuid::WithoutBraces);
     in.takenAt = QDateTime::currentDateTimeUtc();
     in.source = source;
-    const DeviceLink& link = session.link();
-    in.gaugeCode = link.geraet();
-    const ModelRow* row = rowForGauge(link.geraet());
-    in.model = row ? QString::fromLatin1(row->code) : session.identity().geraet;
-    in.gaugeVersion = link.device().geraetesoftware;
-    in.serial = link.device().macadr;
+    const TableOrigin gauge = session.gaugeOrigin(source);
+    in.gaugeCode = gauge.gaugeCode;
+    in.model = gauge.model;
+    in.gaugeVersion = gauge.gaugeVersion;
+    in.serial = gauge.serial;
     in.projectCaptions = session.projectCaptions();
     in.projectFields = session.projectData().felder;
     in.projectDate = session.projectData().date.toString(QStringLiteral("dd.MM.yyyy"));

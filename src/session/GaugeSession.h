@@ -76,6 +76,8 @@ public:
         origins[size_t(kOnline)] = gaugeOrigin(QStringLiteral("online"));
         emit onlineSessionBegins();
     }
+    // The gauge on the line as the origin of a table of `source`.
+    TableOrigin gaugeOrigin(const QString& source) const;
     // Where table `kind` came from, and the check chosen for it.
     const TableOrigin& origin(int kind) const;
     // The acceptance check made on the table on show, kept with it (none:
@@ -231,8 +233,6 @@ private:
     // A table taken whole from a file or the archive: emptied and named
     // first, counted at the end.
     void beginTakenTable(int kind, const QString& name);
-    // The gauge on the line as the origin of a table.
-    TableOrigin gaugeOrigin(const QString& source) const;
     void endTakenTable(int kind);
 
     // The device link's view: what is the inspection's is kept here, the
