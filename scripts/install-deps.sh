@@ -1,20 +1,32 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the program, its tests and benchmarks need.
-# Only missing packages are installed, so a second run is quick.
+# Installs the Debian packages the project needs. Only missing packages are
+# installed, so a second run is quick.
+#   scripts/install-deps.sh          what the tests, benchmarks and the
+#                                    Debian package need (./test.sh, CI)
+#   scripts/install-deps.sh --run    only what building and running the
+#                                    program needs (./run.sh)
 set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-translations-l10n libqt6opengl6-dev libgl-dev
-  libxlsxwriter-dev libminizip-dev libqt6sql6-sqlite libqt6sql6-psql postgresql
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-dejavu-core poppler-utils unzip help2man
-  clang libclang-rt-14-dev
+  libxlsxwriter-dev libminizip-dev libqt6sql6-sqlite fonts-dejavu-core
 )
+if [ "${1:-}" != --run ]; then
+  packages+=(
+    libqt6sql6-psql postgresql
+    libgtest-dev libgmock-dev libbenchmark-dev
+    poppler-utils unzip help2man
+    clang libclang-rt-14-dev
+    dpkg-dev lintian desktop-file-utils appstream
+  )
+fi
 
+# One question to dpkg for all of them: a second start stays quick.
+installed="$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null | awk '/install ok installed/ { print $1 }')"
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  grep -qx "$p" <<< "$installed" || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 
