@@ -8,6 +8,7 @@
 #include "platform/SerialPorts.h"
 #include "session/InfoAndManual.h"
 #include "session/ModelTable.h"
+#include "settings/SettingsFiles.h"
 #include "settings/TextFile.h"
 #include "shared/LocaleNumber.h"
 #include "table/LoadMeasurementFile.h"
@@ -65,7 +66,7 @@ QString chosenModel(const CliArgs& args, const CliContext& context)
 {
     if (args.options.contains(QStringLiteral("model"))) return args.options.value(QStringLiteral("model")).trimmed();
     const std::optional<QStringList> konfi =
-        readTextLines(QDir(context.programFolder).filePath(QStringLiteral("Konfi.ini")), nullptr, 64 * 1024);
+        readTextLines(konfiPath(context.programFolder), nullptr, 64 * 1024);
     return konfi && !konfi->isEmpty() ? konfi->first().trimmed() : QString();
 }
 

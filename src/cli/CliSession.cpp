@@ -1,4 +1,5 @@
 #include "cli/CliSession.h"
+#include "settings/SettingsFiles.h"
 
 #include "platform/QtSerialLink.h"
 #include "session/ModelTable.h"
@@ -26,7 +27,7 @@ CliSession::CliSession(QTextStream& err_, bool german_)
 bool CliSession::prepare(const CliArgs& args, const CliContext& context)
 {
     KonfiFields konfi;
-    if (QFileInfo::exists(QDir(context.programFolder).filePath(QStringLiteral("Konfi.ini")))) {
+    if (QFileInfo::exists(konfiPath(context.programFolder))) {
         session.settings().setFolders(context.programFolder, QString(), QString());
         session.reportSettings(session.settings().readKonfi(konfi));
     }

@@ -336,4 +336,6 @@ QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool ge
     return reason;
 }
 
+QString workbookLibraryVersion() { return QStringLiteral(LXW_VERSION); }
+
 } // namespace kivo

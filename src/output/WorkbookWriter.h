@@ -14,6 +14,9 @@ namespace kivo {
 // file could not be written, the system's reason in German or English.
 QString writeWorkbook(const WorkbookLayout& layout, const QString& path, bool german);
 
+// The version of libxlsxwriter the program was built with.
+QString workbookLibraryVersion();
+
 // A sheet's or chart's XML with every number a cell or a chart's cache holds
 // (<v>, <c:v>) written with the digits it has, as the CSV writes it: the
 // writer prints 16 digits, so 8.2 came out as 8.199999999999999, which a

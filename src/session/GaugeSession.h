@@ -19,6 +19,7 @@
 #include "session/SessionView.h"
 #include "session/TableOrigin.h"
 #include "session/ShownTable.h"
+#include "settings/DesktopMemory.h"
 #include "settings/LogFile.h"
 #include "settings/Settings.h"
 #include "table/MeasurementFile.h"
@@ -54,6 +55,8 @@ public:
     ProgramIdentity& identity() { return programIdentity; }
     const ProgramIdentity& identity() const { return programIdentity; }
     LogFile& log() { return logFile; }
+    // The recent files and the windows' places, kept for the user.
+    DesktopMemory& desktop() { return desktopMemory; }
     void writeLog(const QString& text) override { logFile.WriteLog(text); }
 
     // The installation's model: its profile goes to the link. False for a
@@ -273,6 +276,7 @@ private:
     Settings settingsFiles;
     ProgramIdentity programIdentity;
     LogFile logFile;
+    DesktopMemory desktopMemory;
     MeasurementTables tableSet;
     ProjectData project;
     ProjectCaptions captions;

@@ -1,5 +1,6 @@
 #include "settings/Settings.h"
 
+#include "settings/SettingsFiles.h"
 #include "settings/TextFile.h"
 
 #include <QDir>
@@ -15,7 +16,8 @@ void Settings::setFolders(const QString& programFolder_, const QString& appDataP
 
 QString Settings::path(const QString& aktion) const
 {
-    const QString folder = aktion == u"KL" ? programFolder : aktion == u"PI" ? messDataPath : appDataPath;
+    if (aktion == u"KL") return konfiPath(programFolder);
+    const QString folder = aktion == u"PI" ? messDataPath : appDataPath;
     return QDir(folder).filePath(settingsFileName(aktion));
 }
 

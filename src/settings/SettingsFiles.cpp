@@ -7,6 +7,8 @@
 #include "shared/FieldExcerpt.h"
 #include "texts/Phrases.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <cmath>
 
@@ -286,6 +288,16 @@ QStringList writeProjektdaten(const ProjectData& data)
     lines.append(QStringLiteral("DT ") + data.date.toString(QStringLiteral("dd.MM.yyyy")) + u';'
                  + data.time.toString(QStringLiteral("hh:mm")));
     return lines;
+}
+
+QString konfiPath(const QString& programFolder)
+{
+    const QDir folder(programFolder);
+    const QString own = folder.filePath(QStringLiteral("Konfi.ini"));
+    if (QFileInfo::exists(own)) return own;
+    const QString unpacked = folder.filePath(QStringLiteral("../../../etc/kivo-ridivori/Konfi.ini"));
+    if (QFileInfo(own).isSymLink() && QFileInfo::exists(unpacked)) return QDir::cleanPath(unpacked);
+    return own;
 }
 
 } // namespace kivo

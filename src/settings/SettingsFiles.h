@@ -22,6 +22,12 @@ using ReadFailure = std::optional<QString>;
 QString settingsFileName(const QString& aktion);
 QString settingsErrorText(const QString& aktion, int languageIndex);
 
+// Where the program folder's Konfi.ini is. An installed package links it to
+// the machine's own in <root>/etc/kivo-ridivori/; where that link leads
+// nowhere (the package unpacked into a folder of its own rather than
+// installed), the one in the unpacked etc/ folder is meant.
+QString konfiPath(const QString& programFolder);
+
 // The reasons that follow an action's message, in the interface language:
 // a file past the reading bound, refused whole ("… ist zu groß"); a model
 // code of no model, with the codes there are.

@@ -197,4 +197,6 @@ QString writeZip(const QString& path, const std::vector<ZipMember>& members, boo
     return ok ? QString() : reason();
 }
 
+QString zipLibraryVersion() { return QString::fromLatin1(zlibVersion()); }
+
 } // namespace kivo

@@ -21,6 +21,9 @@ struct ZipMember {
     quint32 crc = 0;
 };
 
+// The version of the zlib that minizip, and so the program, uses.
+QString zipLibraryVersion();
+
 // Writes the members in their order to `path`; "" or why it failed, the
 // system's reason in German or English.
 QString writeZip(const QString& path, const std::vector<ZipMember>& members, bool german);

@@ -75,4 +75,6 @@ std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString
     return result;
 }
 
+bool isMeasurementFileName(const QString& path) { return path.endsWith(QStringLiteral(".mes"), Qt::CaseInsensitive); }
+
 } // namespace kivo

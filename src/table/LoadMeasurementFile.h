@@ -9,9 +9,13 @@
 
 namespace kivo {
 
+// A measurement file by its name: it ends in .mes, in any case.
+bool isMeasurementFileName(const QString& path);
+
 // The readings of the file at `path`, at most `limit` of them, with the
 // count of all its reading rows; nullopt when it cannot be read, with the
 // reason in `error`. The file is UTF-8 or Windows-1252 as its bytes tell.
+
 std::optional<LoadedFile> loadMeasurementFile(const QString& path, const QString& materialart, int limit,
                                               FileError* error = nullptr);
 

@@ -374,6 +374,22 @@ constexpr Pair kPhrases[] = {
     {Phrase::CliOptionIgnored, "--%1 gilt nicht für --rule %2 und wird nicht beachtet", "--%1 does not apply to --rule %2 and is ignored"},
     {Phrase::CliRoughness, "--roughness fine, medium oder coarse (nur mit --rule iso19840 und ohne --correction)", "--roughness fine, medium or coarse (only with --rule iso19840 and without --correction)"},
     {Phrase::CliSspcFigures, "sspc-pa2 braucht --min und --max; --spot ist eine ganze Zahl von 1 bis 100, --low von 1 bis 100, --high von 100 bis 1000", "sspc-pa2 needs --min and --max; --spot is a whole number from 1 to 100, --low from 1 to 100, --high from 100 to 1000"},
+
+    {Phrase::MenuOpen, "Ö&ffnen…", "&Open…"},
+    {Phrase::MenuSave, "&Speichern…", "&Save…"},
+    {Phrase::MenuPrint, "&Drucken…", "&Print…"},
+    {Phrase::MenuRecent, "&Zuletzt verwendet", "&Recent files"},
+    {Phrase::MenuRecentNone, "(keine)", "(none)"},
+    {Phrase::MenuAbout, "Ü&ber Kivo RIDIVORI…", "&About Kivo RIDIVORI…"},
+    {Phrase::OpenBusy, "Während das Gerät arbeitet, kann keine Datei geöffnet werden.", "No file can be opened while the gauge is at work."},
+    {Phrase::OpenNotMeasurementFile, "%1 ist keine Messdatei (*.mes).", "%1 is no measurement file (*.mes)."},
+    {Phrase::RecentFileGone, "Die Datei %1 gibt es nicht mehr; sie wurde aus der Liste genommen.", "The file %1 is no longer there; it was taken off the list."},
+    {Phrase::AboutTitle, "Über Kivo RIDIVORI", "About Kivo RIDIVORI"},
+    {Phrase::AboutVersion, "Version %1", "Version %1"},
+    {Phrase::AboutQt, "Erstellt mit Qt %1, läuft mit Qt %2.", "Built with Qt %1, running with Qt %2."},
+    {Phrase::AboutLibraries, "Verwendete Bibliotheken und ihre Lizenzen:", "Libraries used and their licences:"},
+    {Phrase::AboutOwnLicence, "© 2026 Brenvor. Alle Rechte vorbehalten.", "© 2026 Brenvor. All rights reserved."},
+    {Phrase::AboutLicenceTexts, "Die Lizenztexte: %1", "The licence texts: %1"},
 };
 
 constexpr bool everyKeyInItsRow()

@@ -300,6 +300,23 @@ enum class Phrase {
     CliRoughness,
     CliSspcFigures,
 
+    // The File menu and the About box
+    MenuOpen,
+    MenuSave,
+    MenuPrint,
+    MenuRecent,
+    MenuRecentNone,
+    MenuAbout,
+    OpenBusy,
+    OpenNotMeasurementFile,
+    RecentFileGone,
+    AboutTitle,
+    AboutVersion,
+    AboutQt,
+    AboutLibraries,
+    AboutOwnLicence,
+    AboutLicenceTexts,
+
     Count // not a phrase: the number of them
 };
 

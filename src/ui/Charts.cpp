@@ -1,6 +1,7 @@
 // The chart in the place of the statistics list, and the chart window.
 
 #include "ui/frmTransfer.h"
+#include "ui/WindowPlaces.h"
 #include "ui/frmChartG.h"
 #include "ui/ChartPanel.h"
 #include "ui/Controls.h"
@@ -42,7 +43,9 @@ void frmTransfer::cmdGross_Click()
     frmChartG::Input input{core.chartTable(), tables.limits(), stats.anz_mean,
                            decimalsForUnit(stats.firstUnit)};
     chartWindow->Form_Activate(input, texte);
+    restorePlace(chartWindow, core.desktop());
     chartWindow->exec(); // the main window waits until it is closed
+    keepPlace(chartWindow, core.desktop());
 }
 
 } // namespace kivo

@@ -8,6 +8,7 @@
 #include "ui/frmArchiv.h"
 #include "ui/frmProjekt.h"
 #include "ui/frmWerte.h"
+#include "ui/WindowPlaces.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,6 +58,7 @@ void frmTransfer::EndProgram()
     flushOnlineSave();
     programEnded = true;
     gauge->end();
+    if (isVisible()) keepPlace(this, core.desktop());
     for (QWidget* w : std::initializer_list<QWidget*>{waitWindow, werteWindow, projektWindow, chartWindow, infoWindow,
                                                       abnahmeWindow, archivWindow})
         w->hide();

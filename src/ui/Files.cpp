@@ -52,7 +52,11 @@ void frmTransfer::cmdSave_Click()
     FileError error;
     if (writeTextFile(path, ReportText + QStringLiteral("\r\n"), &error)) {
         if (automatic) onlineSaveFailed = false;
-        else showFileWritten(texte.say(Phrase::FileSaved), path);
+        else {
+            showFileWritten(texte.say(Phrase::FileSaved), path);
+            core.desktop().rememberFile(path);
+            fillRecentMenu();
+        }
         if (automatic && ++onlineSaves % 50 == 0) releaseFreeMemory();
         QApplication::processEvents();
         return;
@@ -136,10 +140,15 @@ QString frmTransfer::openArchived(const Inspection& in)
 
 void frmTransfer::cmdOpen_Click()
 {
-    flushOnlineSave(); // a file may take the online table's place
     const QString folder = measurementFolder();
     const QString path = platform.dialogs->openFileName(this, folder, kFilter);
     if (path.isEmpty() || path == u" ") return;
+    openMeasurementFile(path);
+}
+
+void frmTransfer::openMeasurementFile(const QString& path)
+{
+    flushOnlineSave(); // a file may take the online table's place
     const bool german = texte.languageIndex == kGerman;
     const QString shownPath = QDir::toNativeSeparators(path);
     const auto tell = [this](const QString& text) {
@@ -161,8 +170,14 @@ void frmTransfer::cmdOpen_Click()
     }
 
     const int kind = core.tableKind();
+    if (kind < kFE || kind > kOnline) {
+        tell(texte.say(Phrase::ArchiveNoTable));
+        return;
+    }
     core.takeFile(*file, QFileInfo(path).fileName());
     showTakenTable(kind, QFileInfo(path).fileName() + QStringLiteral(" (%1)").arg(file->rowsRead));
+    core.desktop().rememberFile(path);
+    fillRecentMenu();
 
     // Rows that were no readings are not in the table; the operator must
     // know the file held more than was loaded.

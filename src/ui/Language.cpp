@@ -48,6 +48,12 @@ void frmTransfer::ApplyLanguage()
     abnahmeWindow->languageChanged(german);
     mnuArchiv->setText(texte.say(Phrase::ArchiveMenu));
     mnuPruefbericht->setText(texte.say(Phrase::ReportMenu));
+    mnuOpen->setText(texte.say(Phrase::MenuOpen));
+    mnuSave->setText(texte.say(Phrase::MenuSave));
+    mnuPrint->setText(texte.say(Phrase::MenuPrint));
+    mnuRecent->setTitle(texte.say(Phrase::MenuRecent));
+    mnuAbout->setText(texte.say(Phrase::MenuAbout));
+    fillRecentMenu(); // its "(none)" in the language of the moment
     archivWindow->languageChanged(german);
 
     cmdProjekt->setText(texte.text(Msg::Projektdaten));

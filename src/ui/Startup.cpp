@@ -19,6 +19,7 @@
 #include "platform/SingleInstance.h"
 #include "settings/SettingsFiles.h"
 #include "ui/frmProjekt.h"
+#include "ui/WindowPlaces.h"
 
 #include <QApplication>
 #include "ui/ChartPanel.h"
@@ -142,6 +143,7 @@ bool frmTransfer::Form_Load()
     showAbsoluteState();
     portWatcher->start(platform.portWatchIntervalMs);
     fitToScreen(); // now that every control has its content
+    restorePlace(this, core.desktop());
     return true;
 }
 

@@ -16,6 +16,8 @@
 #include "platform/SingleInstance.h"
 #include "ui/frmProjekt.h"
 #include "ui/frmWerte.h"
+#include "ui/MenuFollowsButton.h"
+#include "ui/WindowPlaces.h"
 
 #include <QAction>
 #include <QApplication>
@@ -119,6 +121,7 @@ frmTransfer::frmTransfer(const Platform& platform_, const QString& programFolder
                           [this] { return recorder ? recorder->recordingUuid() : QString(); }});
     connect(infoWindow, &frmInfo::activated, this, &frmTransfer::frmInfo_Activate);
     setWindowIcon(QIcon(QStringLiteral(":/pictures/app_icon.png")));
+    setAcceptDrops(true); // a measurement file dropped on the window opens
 
     portWatcher = new PortWatcher(this);
     connect(portWatcher, &PortWatcher::portChanged, this, &frmTransfer::SCom1_PortChange);
@@ -163,12 +166,25 @@ void frmTransfer::createMenus()
     mnuDatei->menuAction()->setObjectName(QStringLiteral("mnuDatei"));
     mnuDatei->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
     mnuEnd = makeMenuItem(this, "mnuEnd", QStringLiteral("Programm beenden"));
+    mnuOpen = makeMenuItem(this, "mnuOpen", QStringLiteral("Öffnen…"));
+    mnuRecent = new QMenu(QStringLiteral("Zuletzt verwendet"), this);
+    mnuRecent->menuAction()->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
+    mnuSave = makeMenuItem(this, "mnuSave", QStringLiteral("Speichern…"));
+    mnuPrint = makeMenuItem(this, "mnuPrint", QStringLiteral("Drucken…"));
     mnuCsv = makeMenuItem(this, "mnuCsv", QStringLiteral("Als CSV exportieren…"));
-    mnuArchiv = makeMenuItem(this, "mnuArchiv", QStringLiteral("Archiv…"));
-    mnuDatei->addAction(mnuArchiv);
-    mnuDatei->addAction(mnuCsv);
     mnuPruefbericht = makeMenuItem(this, "mnuPruefbericht", QStringLiteral("Prüfbericht (PDF)…"));
+    mnuArchiv = makeMenuItem(this, "mnuArchiv", QStringLiteral("Archiv…"));
+    mnuDatei->addAction(mnuOpen);
+    mnuDatei->addMenu(mnuRecent);
+    mnuDatei->addSeparator();
+    mnuDatei->addAction(mnuSave);
+    mnuDatei->addAction(mnuPrint);
+    mnuDatei->addAction(mnuCsv);
     mnuDatei->addAction(mnuPruefbericht);
+    mnuDatei->addSeparator();
+    mnuDatei->addAction(mnuArchiv);
+    mnuDatei->addSeparator();
     mnuDatei->addAction(mnuEnd);
 
     Language = menuBar()->addMenu(QStringLiteral("Sprache"));
@@ -190,8 +206,11 @@ void frmTransfer::createMenus()
     mnuHelp->menuAction()->setProperty(kKindProperty, QStringLiteral("menu"));
     mnuInfo = makeMenuItem(this, "mnuInfo", QStringLiteral("Info"));
     mnuHelp1 = makeMenuItem(this, "mnuHelp1", QStringLiteral("Bedienungsanleitung"));
+    mnuAbout = makeMenuItem(this, "mnuAbout", QStringLiteral("Über Kivo RIDIVORI…"));
     mnuHelp->addAction(mnuInfo);
     mnuHelp->addAction(mnuHelp1);
+    mnuHelp->addSeparator();
+    mnuHelp->addAction(mnuAbout);
 }
 
 // The captions here are those of German until ApplyLanguage sets them in the
@@ -400,12 +419,12 @@ void frmTransfer::createShortcuts()
             if (target->isVisible() && target->isEnabled()) target->click();
         });
     };
-    shortcut(this, "keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), cmdOpen);
-    shortcut(this, "keySave", QKeySequence(Qt::CTRL | Qt::Key_S), cmdSave);
+    mnuOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    mnuSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    mnuPrint->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     mnuCsv->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     mnuPruefbericht->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
     mnuArchiv->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
-    shortcut(this, "keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), cmdprint);
     shortcut(MSFlex, "keyCopy", QKeySequence(Qt::CTRL | Qt::Key_C), cmdClipboard, Qt::WidgetWithChildrenShortcut);
     mnuHelp1->setShortcut(QKeySequence(Qt::Key_F1));
 
@@ -437,6 +456,11 @@ void frmTransfer::connectHandlers()
     connect(mnuCsv, &QAction::triggered, this, &frmTransfer::mnuCsv_Click);
     connect(mnuPruefbericht, &QAction::triggered, this, &frmTransfer::mnuPruefbericht_Click);
     connect(mnuArchiv, &QAction::triggered, this, &frmTransfer::mnuArchiv_Click);
+    connect(mnuOpen, &QAction::triggered, this, &frmTransfer::mnuOpen_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmTransfer::mnuAbout_Click);
+    // Save and Print are their buttons, in the menu.
+    followButton(mnuSave, cmdSave);
+    followButton(mnuPrint, cmdprint);
     connect(English, &QAction::triggered, this, &frmTransfer::English_Click);
     connect(German, &QAction::triggered, this, &frmTransfer::German_Click);
     connect(cmdConnect, &QPushButton::clicked, this, &frmTransfer::cmdConnect_Click);

@@ -24,6 +24,8 @@
 #include <vector>
 
 class QAction;
+class QDragEnterEvent;
+class QDropEvent;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -105,6 +107,13 @@ public:
     void English_Click();
     void German_Click();
     void cmdEnde_Click();
+    // A measurement file into the memory table on show (or, before a gauge
+    // is connected, the first memory's): from the File menu, the recent
+    // files, the command line or dropped on the window.
+    void openMeasurementFile(const QString& path);
+    // A file named on the command line or dropped: only a measurement file,
+    // and not while the gauge is at work.
+    void openGivenFile(const QString& path);
     // Ports plugged in, pulled out or ready.
     void SCom1_PortChange(int kind, const QString& portName);
     // Many readings into the table on show at once, and the table drawn
@@ -119,6 +128,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The operator's other actions.
@@ -147,6 +158,11 @@ private:
     // The inspection report of the table on show as a PDF.
     void mnuPruefbericht_Click();
     void mnuArchiv_Click();
+    void mnuOpen_Click();
+    void mnuAbout_Click();
+    // The recent files as the File menu's submenu.
+    void fillRecentMenu();
+    void openRecentFile(const QString& path);
     // An archived inspection into the table on show; "" or why not.
     QString openArchived(const Inspection& inspection);
     // A table just taken from a file or the archive, drawn and named.
@@ -174,6 +190,12 @@ private:
     QAction* mnuCsv;
     QAction* mnuPruefbericht;
     QAction* mnuArchiv;
+    // The File menu's own items beside the buttons.
+    QAction* mnuOpen;
+    QAction* mnuSave;
+    QAction* mnuPrint;
+    QMenu* mnuRecent;
+    QAction* mnuAbout;
 
     // Controls
     QGroupBox* Frame1;

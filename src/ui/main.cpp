@@ -4,13 +4,14 @@
 #include "ui/Dialogs.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kivo-transfer"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setApplicationVersion(QStringLiteral(KIVO_VERSION));
+    // The desktop matches the window to its entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.brenvor.KivoRidivori"));
 
     kivo::QtDialogs dialogs;
     kivo::Platform platform;
@@ -18,5 +19,9 @@ int main(int argc, char* argv[])
     kivo::frmTransfer window(platform, QApplication::applicationDirPath());
     if (!window.Form_Load()) return 0; // another copy runs already
     window.show();
+    // kivo-transfer FILE.mes: the file into the memory table, as File → Open
+    // would load it.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty()) window.openGivenFile(files.constFirst());
     return app.exec();
 }

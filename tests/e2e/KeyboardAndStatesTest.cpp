@@ -23,9 +23,9 @@ TEST(Keyboard, ShortcutsReturnAndTab)
           "focus cmdSort\nkey Tab\ndump\nfocus cmdExcel\nkey Tab\ndump\nkey F1\ndump\n"_s);
     ASSERT_EQ(result.dumps.size(), 5);
     const Dump& start = result.dumps[0];
-    EXPECT_EQ(start.shortcut(u"keyOpen"_s), u"Ctrl+O");
-    EXPECT_EQ(start.shortcut(u"keySave"_s), u"Ctrl+S");
-    EXPECT_EQ(start.shortcut(u"keyPrint"_s), u"Ctrl+P");
+    EXPECT_EQ(start.shortcut(u"mnuOpen"_s), u"Ctrl+O");
+    EXPECT_EQ(start.shortcut(u"mnuSave"_s), u"Ctrl+S");
+    EXPECT_EQ(start.shortcut(u"mnuPrint"_s), u"Ctrl+P");
     EXPECT_EQ(start.shortcut(u"keyCopy"_s), u"Ctrl+C");
     EXPECT_EQ(start.shortcut(u"mnuHelp1"_s), u"F1");
     // Ctrl+C on the table copies the report, as the Clipboard button does.

@@ -11,12 +11,17 @@
 # Writes:
 #   install/pictures/  Kivologo.jpg Selmarlogo.jpg Selmar.ico Rahmen.jpg VX.gif RKS.gif ZR.gif
 #   src/ui/resources/ gauge_default.png usb.png bluetooth.png decoration.png app_icon.png
+#   packaging/icons/hicolor/<N>x<N>/apps/com.brenvor.KivoRidivori.png
+#                     the Debian package's theme icons, N = 16 24 32 48 64 128 256
 
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 INST="$ROOT/install/pictures"
 RES="$ROOT/src/ui/resources"
+ICONS="$ROOT/packaging/icons/hicolor"
+APP_ID=com.brenvor.KivoRidivori
+ICON_SIZES=(16 24 32 48 64 128 256)
 mkdir -p "$INST" "$RES"
 
 # --- tools ---------------------------------------------------------------
@@ -370,10 +375,24 @@ done
     -fill white -draw "circle 128,150 128,168" \
     -fill "$TEAL" -draw "circle 128,150 128,157" \
     -fill "$TEAL" -draw "roundrectangle 84,200 172,212 6,6" \
+    -write "$T/app_icon_256.mpc" \
     -filter Lanczos -resize 64x64 \
     "${PNG_OPTS[@]}" "$RES/app_icon.png"
+
+# The same drawing as the desktop's theme icons, each size reduced from the
+# 256 px drawing as it stands in memory (MPC keeps it exactly).
+for s in "${ICON_SIZES[@]}"; do
+    mkdir -p "$ICONS/${s}x${s}/apps"
+    if [ "$s" = 256 ]; then
+        "$IM" "$T/app_icon_256.mpc" "${PNG_OPTS[@]}" "$ICONS/${s}x${s}/apps/$APP_ID.png"
+    else
+        "$IM" "$T/app_icon_256.mpc" -filter Lanczos -resize ${s}x${s} \
+            "${PNG_OPTS[@]}" "$ICONS/${s}x${s}/apps/$APP_ID.png"
+    fi
+done
 
 echo "Artwork written with $IM:"
 ls -l "$INST"/Kivologo.jpg "$INST"/Selmarlogo.jpg "$INST"/Selmar.ico "$INST"/Rahmen.jpg \
       "$INST"/VX.gif "$INST"/RKS.gif "$INST"/ZR.gif \
       "$RES"/gauge_default.png "$RES"/usb.png "$RES"/bluetooth.png "$RES"/decoration.png "$RES"/app_icon.png
+for s in "${ICON_SIZES[@]}"; do ls -l "$ICONS/${s}x${s}/apps/$APP_ID.png"; done
