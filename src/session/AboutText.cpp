@@ -33,8 +33,8 @@ QString aboutText(const AboutFacts& facts, bool german)
                       phrase(Phrase::AboutQt, german).arg(facts.builtWithQt, facts.runningQt),
                       QString(),
                       phrase(Phrase::AboutLibraries, german),
-                      QStringLiteral("• Qt %1 – GNU Lesser General Public License 3 (LGPL-3.0-only)").arg(facts.runningQt),
-                      QStringLiteral("• Qt Charts %1 – GNU General Public License 3 (GPL-3.0-only)").arg(facts.runningQt),
+                      QStringLiteral("• Qt %1 – GNU Lesser General Public License 3 (LGPL-3)").arg(facts.runningQt),
+                      QStringLiteral("• Qt Charts %1 – GNU General Public License 3 (GPL-3)").arg(facts.runningQt),
                       QStringLiteral("• libxlsxwriter %1 – BSD 2-Clause License (BSD-2-Clause)").arg(facts.xlsxwriter),
                       QStringLiteral("• minizip (zlib %1) – zlib License (Zlib)").arg(facts.zlib)};
     if (!facts.licenceTexts.isEmpty()) lines << QString() << phrase(Phrase::AboutLicenceTexts, german).arg(facts.licenceTexts);

@@ -1,6 +1,7 @@
 // The File menu beside the buttons: opening a file without a gauge, the
 // recent files, a file dropped on the window, and the About box.
 
+#include "platform/SingleInstance.h"
 #include "session/AboutText.h"
 #include "settings/RecentFiles.h"
 #include "table/LoadMeasurementFile.h"
@@ -68,7 +69,8 @@ void frmTransfer::openRecentFile(const QString& path)
         MsgBox(texte.say(Phrase::OpenBusy), MsgButtons::OK, MsgIcon::Information);
         return;
     }
-    if (!QFileInfo(path).isFile()) {
+    // A path that is something else now is said by the loader, as Open says it.
+    if (!QFileInfo::exists(path)) {
         core.desktop().forgetFile(path);
         fillRecentMenu();
         MsgBox(texte.say(Phrase::RecentFileGone).arg(QDir::toNativeSeparators(path)), MsgButtons::OK,
@@ -103,6 +105,11 @@ void frmTransfer::openGivenFile(const QString& path)
         return;
     }
     openMeasurementFile(path);
+}
+
+bool frmTransfer::handOverToRunningCopy(const QString& path)
+{
+    return instance && instance->handOver(QFileInfo(path).absoluteFilePath());
 }
 
 void frmTransfer::mnuAbout_Click()

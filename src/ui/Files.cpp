@@ -104,8 +104,11 @@ void frmTransfer::showTakenTable(int kind, const QString& caption)
 {
     lstStat->clear();
     ResetStatistics();
-    if (kind == kFE) optFE->setText(caption);
-    if (kind == kNFE) optNFE->setText(caption);
+    // A file's name is shown as it is: "&" is no key here, a line break no new line.
+    QString shown = caption;
+    shown.replace(u'&', QStringLiteral("&&")).replace(u'\n', u' ').replace(u'\r', u' ');
+    if (kind == kFE) optFE->setText(shown);
+    if (kind == kNFE) optNFE->setText(shown);
     loadingFile = true;
     RebuildTable();
     loadingFile = false;

@@ -67,6 +67,13 @@ bool frmTransfer::Form_Load()
             programEnded = true;
             return false;
         }
+        // A file opened from the file manager while this copy runs comes here.
+        connect(instance.get(), &SingleInstance::fileHandedOver, this, [this](const QString& path) {
+            if (programEnded) return;
+            raise();
+            activateWindow();
+            openGivenFile(path);
+        });
     }
 
     // 3.

@@ -114,6 +114,9 @@ public:
     // A file named on the command line or dropped: only a measurement file,
     // and not while the gauge is at work.
     void openGivenFile(const QString& path);
+    // When Form_Load found another copy running: the file handed to that
+    // copy instead; false when it could not be.
+    bool handOverToRunningCopy(const QString& path);
     // Ports plugged in, pulled out or ready.
     void SCom1_PortChange(int kind, const QString& portName);
     // Many readings into the table on show at once, and the table drawn

@@ -7,16 +7,20 @@
 #include "platform/FakeSerialLink.h"
 #include "settings/TextFile.h"
 #include "settings/WindowPlace.h"
+#include "platform/SingleInstance.h"
 
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -152,6 +156,23 @@ TEST_F(DesktopHabits, AFileOpensBeforeAnyGaugeAndJoinsTheRecentFiles)
     again->cmdEnde_Click();
 }
 
+TEST_F(DesktopHabits, ANameIsShownAsItIsAndARecentPathNowAFolderIsSaidSo)
+{
+    auto window = start();
+    const QString odd = path(u"R&D coat.mes"_s);
+    ASSERT_TRUE(QFile::copy(path(u"coat.mes"_s), odd));
+    window->openGivenFile(odd);
+    // Doubled, the ampersand shows as itself instead of marking a key.
+    EXPECT_EQ(child<QRadioButton>(*window, u"optFE"_s)->text(), u"R&&D coat.mes (12)"_s);
+    ASSERT_TRUE(QFile::remove(odd) && QDir().mkdir(odd));
+    child<QAction>(*window, u"mnuRecent1"_s)->trigger();
+    ASSERT_EQ(dialogs.texts.size(), 1);
+    EXPECT_FALSE(dialogs.texts[0].contains(u"gibt es nicht mehr"_s)) << dialogs.texts[0].toStdString();
+    EXPECT_TRUE(dialogs.texts[0].contains(QDir::toNativeSeparators(odd))) << dialogs.texts[0].toStdString();
+    EXPECT_EQ(window->session().tables().count(kFE), 12);
+    window->cmdEnde_Click();
+}
+
 TEST_F(DesktopHabits, SaveAndPrintAreTheirButtonsInTheMenu)
 {
     auto window = start();
@@ -208,6 +229,44 @@ TEST_F(DesktopHabits, TheAboutBoxNamesTheVersionsAndLicences)
     for (const QString& library : {u"LGPL"_s, u"libxlsxwriter"_s, u"minizip"_s})
         EXPECT_TRUE(dialogs.texts[0].contains(library)) << library.toStdString();
     window->cmdEnde_Click();
+}
+
+} // namespace
+
+namespace {
+
+// A second copy started with a file hands it to the copy that runs; the
+// hand-overs come in the order they were made, and only the copy holding
+// the lock takes them.
+TEST(SingleCopy, ASecondCopyHandsItsFileToTheFirst)
+{
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    QFile::setPermissions(runtime.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QByteArray before = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+    const auto restore = qScopeGuard([&before] { qputenv("XDG_RUNTIME_DIR", before); });
+    const QString key = u"/opt/kivo|"_s + runtime.path();
+    SingleInstance running(key);
+    ASSERT_TRUE(running.acquire());
+    QSignalSpy taken(&running, &SingleInstance::fileHandedOver);
+
+    SingleInstance second(key);
+    EXPECT_FALSE(second.acquire());
+    ASSERT_TRUE(second.handOver(u"/data/first.mes"_s));
+    ASSERT_TRUE(second.handOver(u"/data/sec ond & more.mes"_s));
+    // Events handled by hand: a window test before may have ended the
+    // application's loop, which a spy's own wait would then leave at once.
+    QElapsedTimer waited;
+    waited.start();
+    while (taken.size() < 2 && waited.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    ASSERT_EQ(taken.size(), 2);
+    EXPECT_EQ(taken[0][0].toString(), u"/data/first.mes"_s);
+    EXPECT_EQ(taken[1][0].toString(), u"/data/sec ond & more.mes"_s);
+
+    // Another installation's copy is not this one.
+    SingleInstance other(u"/elsewhere|"_s + runtime.path());
+    EXPECT_TRUE(other.acquire());
 }
 
 } // namespace
