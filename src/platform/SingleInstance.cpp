@@ -23,12 +23,13 @@ SingleInstance::SingleInstance(const QString& key)
 {
     const QString hash =
         QString::fromLatin1(QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16));
-    lock = std::make_unique<QLockFile>(QDir::temp().filePath(QStringLiteral("kivo-transfer-%1.lock").arg(hash)));
-    lock->setStaleLockTime(0); // a crashed copy leaves a stale lock that is taken over
     // The runtime folder is the user's alone (mode 0700 on Linux): no other
-    // user can hand a file to this copy.
-    inbox = QDir(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation))
-                .filePath(QStringLiteral("kivo-transfer-%1").arg(hash));
+    // user can take the lock in this user's place or hand this copy a file.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) folder = QDir::tempPath();
+    lock = std::make_unique<QLockFile>(QDir(folder).filePath(QStringLiteral("kivo-transfer-%1.lock").arg(hash)));
+    lock->setStaleLockTime(0); // a crashed copy leaves a stale lock that is taken over
+    inbox = QDir(folder).filePath(QStringLiteral("kivo-transfer-%1").arg(hash));
 }
 
 SingleInstance::~SingleInstance() = default;

@@ -90,8 +90,12 @@ bool openForReading(QFile& file, FileError* error)
 {
     const QString path = file.fileName();
     if (!file.exists()) {
-        setError(error, QFileInfo(path).dir().exists() ? QStringLiteral("File not found: %1").arg(path)
-                                                        : QStringLiteral("Path not found: %1").arg(path));
+        // Said as the system says it, in the operator's language.
+        if (error) {
+            error->path = path;
+            error->systemError = ENOENT;
+            error->reason = fileErrorText(*error, false);
+        }
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {

@@ -35,7 +35,7 @@ int main(int argc, char* argv[])
     // application connects to one.
     for (int i = 1; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--help" || arg == "-h" || arg == "--version" || arg == "-v") {
+        if (arg == "--help" || arg == "-h" || arg == "--help-all" || arg == "--version" || arg == "-v") {
             QCoreApplication core(argc, argv);
             commandLine().process(core); // prints and ends
         }
@@ -62,8 +62,10 @@ int main(int argc, char* argv[])
     // kivo-transfer FILE.mes: the file into the memory table, as File → Open
     // would load it; with a copy running already, into that copy's.
     if (!window.Form_Load()) {
-        if (!files.isEmpty() && !window.handOverToRunningCopy(files.constFirst())) return 1;
-        return 0;
+        if (files.isEmpty() || window.handOverToRunningCopy(files.constFirst())) return 0;
+        std::fprintf(stderr, "kivo-transfer runs already, and the file could not be handed to it: %s\n",
+                     qPrintable(files.constFirst()));
+        return 1;
     }
     window.show();
     if (!files.isEmpty()) window.openGivenFile(files.constFirst());

@@ -140,6 +140,11 @@ TEST_F(DesktopHabits, AFileOpensBeforeAnyGaugeAndJoinsTheRecentFiles)
     ASSERT_EQ(dialogs.texts.size(), 1);
     EXPECT_TRUE(dialogs.texts[0].contains(u"keine Messdatei"_s)) << dialogs.texts[0].toStdString();
     EXPECT_EQ(window->session().tables().count(kFE), 12);
+    // A file not there is said in the operator's language.
+    window->openGivenFile(path(u"gone.mes"_s));
+    ASSERT_EQ(dialogs.texts.size(), 2);
+    EXPECT_TRUE(dialogs.texts[1].contains(u"Datei oder Verzeichnis nicht gefunden"_s)) << dialogs.texts[1].toStdString();
+    dialogs.texts.removeLast();
     window->cmdEnde_Click();
 
     // The next start offers them again; one deleted meanwhile is said and
