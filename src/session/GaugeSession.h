@@ -55,8 +55,13 @@ public:
     ProgramIdentity& identity() { return programIdentity; }
     const ProgramIdentity& identity() const { return programIdentity; }
     LogFile& log() { return logFile; }
-    // The recent files and the windows' places, kept for the user.
-    DesktopMemory& desktop() { return desktopMemory; }
+    // The recent files and the windows' places, kept for the user; opened
+    // on first use, so sessions without a window never read it.
+    DesktopMemory& desktop()
+    {
+        if (!desktopMemory) desktopMemory = std::make_unique<DesktopMemory>();
+        return *desktopMemory;
+    }
     void writeLog(const QString& text) override { logFile.WriteLog(text); }
 
     // The installation's model: its profile goes to the link. False for a
@@ -276,7 +281,7 @@ private:
     Settings settingsFiles;
     ProgramIdentity programIdentity;
     LogFile logFile;
-    DesktopMemory desktopMemory;
+    std::unique_ptr<DesktopMemory> desktopMemory;
     MeasurementTables tableSet;
     ProjectData project;
     ProjectCaptions captions;

@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
-#include <QPushButton>
 #include <QUrl>
 
 namespace kivo {
@@ -31,21 +30,18 @@ QString droppedFile(const QMimeData* data)
 
 } // namespace
 
-void frmTransfer::mnuOpen_Click()
+bool frmTransfer::refusedWhileBusy()
 {
     // The table must not change under a download or a wait for the gauge.
-    if (gauge->waiting() || downloading) {
-        MsgBox(texte.say(Phrase::OpenBusy), MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
-    if (cmdOpen->isEnabled() && cmdOpen->isVisible()) {
-        cmdOpen->click();
-        return;
-    }
-    // No gauge yet: the same dialog as the button's.
-    const QString path = platform.dialogs->openFileName(this, measurementFolder(), QStringLiteral("Messdaten (*.mes)"));
-    if (path.isEmpty() || path == u" ") return;
-    openMeasurementFile(path);
+    if (!gauge->waiting() && !downloading) return false;
+    MsgBox(texte.say(Phrase::OpenBusy), MsgButtons::OK, MsgIcon::Information);
+    return true;
+}
+
+void frmTransfer::mnuOpen_Click()
+{
+    // The button's own way, with or without a gauge.
+    if (!refusedWhileBusy()) cmdOpen_Click();
 }
 
 void frmTransfer::fillRecentMenu()
@@ -65,10 +61,7 @@ void frmTransfer::fillRecentMenu()
 
 void frmTransfer::openRecentFile(const QString& path)
 {
-    if (gauge->waiting() || downloading) {
-        MsgBox(texte.say(Phrase::OpenBusy), MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
+    if (refusedWhileBusy()) return;
     // A path that is something else now is said by the loader, as Open says it.
     if (!QFileInfo::exists(path)) {
         core.desktop().forgetFile(path);
@@ -95,10 +88,7 @@ void frmTransfer::dropEvent(QDropEvent* event)
 
 void frmTransfer::openGivenFile(const QString& path)
 {
-    if (gauge->waiting() || downloading) {
-        MsgBox(texte.say(Phrase::OpenBusy), MsgButtons::OK, MsgIcon::Information);
-        return;
-    }
+    if (refusedWhileBusy()) return;
     if (!isMeasurementFileName(path)) {
         MsgBox(texte.say(Phrase::OpenNotMeasurementFile).arg(QDir::toNativeSeparators(path)), MsgButtons::OK,
                MsgIcon::Warning);

@@ -162,6 +162,8 @@ private:
     void mnuPruefbericht_Click();
     void mnuArchiv_Click();
     void mnuOpen_Click();
+    // True, with a word to the operator, while the gauge is at work.
+    bool refusedWhileBusy();
     void mnuAbout_Click();
     // The recent files as the File menu's submenu.
     void fillRecentMenu();
