@@ -25,6 +25,16 @@ appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
 # The command-line program from the unpacked package.
 models="$("$root/usr/bin/kivo-cli" models --tab)"
 grep -q '^RKS' <<< "$models" || { echo "kivo-cli models gave: $models" >&2; exit 1; }
+# The package, its programs and its metainfo name one version.
+version="$(dpkg-deb -f "$deb" Version)"
+cli_version="$("$root/usr/bin/kivo-cli" --version)"
+window_version="$("$root/usr/bin/kivo-transfer" --version)"
+if [ "$cli_version" != "kivo-cli V$version" ] || [ "$window_version" != "kivo-transfer $version" ] \
+   || ! grep -q "<release version=\"$version\"" "$root"/usr/share/metainfo/*.metainfo.xml; then
+  echo "The package is version $version, but: $cli_version; $window_version; metainfo:" >&2
+  grep '<release ' "$root"/usr/share/metainfo/*.metainfo.xml >&2
+  exit 1
+fi
 
 # The window program starts off screen from there: it finds its program
 # folder, reads the package's Konfi.ini and writes its start into the log.
@@ -54,4 +64,4 @@ if grep -qi "Konfi.ini" "$log"; then
   iconv -f CP1252 -t UTF-8 "$log" >&2
   exit 1
 fi
-echo "The package is sound: lintian, desktop entry, metainfo, kivo-cli models and kivo-transfer's start."
+echo "The package $version is sound: lintian, desktop entry, metainfo, one version, kivo-cli models and kivo-transfer's start."

@@ -1,22 +1,19 @@
 #include "session/AboutText.h"
 
 #include "output/WorkbookWriter.h"
+#include "session/Version.h"
 #include "shared/ZipArchive.h"
 #include "texts/Phrases.h"
 
 #include <QStringList>
 #include <QtGlobal>
 
-#ifndef KIVO_VERSION
-#define KIVO_VERSION ""
-#endif
-
 namespace kivo {
 
 AboutFacts aboutFacts(const QString& title, const QString& licenceTexts)
 {
     return {title,
-            QStringLiteral(KIVO_VERSION),
+            QString::fromLatin1(kVersion),
             QStringLiteral(QT_VERSION_STR),
             QString::fromLatin1(qVersion()),
             workbookLibraryVersion(),

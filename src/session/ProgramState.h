@@ -3,6 +3,7 @@
 // Plain data, named as the rest of the program names it.
 
 #include "session/ModelTable.h"
+#include "session/Version.h"
 #include "device/IdentReply.h"
 #include "settings/SettingsFiles.h"
 #include "table/Records.h"
@@ -11,7 +12,6 @@
 
 namespace kivo {
 
-inline constexpr const char* kVersnr = "V3.02";
 inline constexpr const char* kOwnBrand = "Brenvor";
 inline constexpr const char* kPartnerBrandCode = "SR";
 

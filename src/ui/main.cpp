@@ -2,6 +2,7 @@
 
 #include "ui/frmTransfer.h"
 #include "ui/Dialogs.h"
+#include "session/Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -30,7 +31,7 @@ QCommandLineParser& commandLine()
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("kivo-transfer"));
-    QCoreApplication::setApplicationVersion(QStringLiteral(KIVO_VERSION));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kivo::kVersion));
     // Help and version need no display: answered before the window's
     // application connects to one.
     for (int i = 1; i < argc; ++i) {

@@ -2,6 +2,7 @@
 // with what the gauge told, and the manual handed to the desktop.
 
 #include "MeasurementText.h"
+#include "ProjectVersion.h"
 
 #include <QDir>
 #include <QProcess>
@@ -21,7 +22,7 @@ TEST(HelpMenu, VersionBoxBeforeAnyGauge)
     const QJsonArray shown = result.dumps[0].messages();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_EQ(shown[0].toObject().value(u"caption").toString(), u"Version");
-    EXPECT_EQ(shown[0].toObject().value(u"text").toString(), u"RK-MENO RIDIVORI V3.02");
+    EXPECT_EQ(shown[0].toObject().value(u"text").toString(), u"RK-MENO RIDIVORI "_s + titleVersion());
     EXPECT_TRUE(result.dumps[0].windows().isEmpty());
 }
 
@@ -37,7 +38,7 @@ TEST(HelpMenu, InfoWindowShowsTheIdentifiedGauge)
     EXPECT_EQ(d.windows(), QStringList({u"frmInfo"_s}));
     EXPECT_EQ(d.text(u"frmInfo.txtGeraet"_s), u"VELO-PROBA (FE-B)");
     EXPECT_EQ(d.text(u"frmInfo.lblGeraet"_s), u"Geraet");
-    EXPECT_EQ(d.text(u"frmInfo.txtPCSoft"_s), u"V3.02");
+    EXPECT_EQ(d.text(u"frmInfo.txtPCSoft"_s), titleVersion());
     EXPECT_FALSE(d.text(u"frmInfo.txtGeraeteSoft"_s).isEmpty());
     // Recaptioned in the new language; the other labels keep theirs.
     const Dump& english = result.dumps[1];

@@ -3,6 +3,7 @@
 // limits button and the stored choice.
 
 #include "DriveSession.h"
+#include "ProjectVersion.h"
 
 #include <QDir>
 #include <gtest/gtest.h>
@@ -138,7 +139,7 @@ TEST_F(LanguageSwitch, EnglishIsStored)
     const DriveResult result = play(QStringLiteral("start\nclick English\nwait-ms 300\ndump\n"));
     ASSERT_EQ(result.dumps.size(), 1);
     EXPECT_EQ(languageIni(), QByteArray("1\r\n"));
-    EXPECT_EQ(result.dumps[0].title(), QStringLiteral("RK-SIVAR RIDIVORI V3.02"));
+    EXPECT_EQ(result.dumps[0].title(), QStringLiteral("RK-SIVAR RIDIVORI ") + titleVersion());
 }
 
 TEST_F(LanguageSwitch, EnglishStartSwitchesToGerman)

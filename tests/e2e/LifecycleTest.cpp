@@ -1,6 +1,7 @@
 // How the program ends, and that one installation runs only once per user.
 
 #include "DriveSession.h"
+#include "ProjectVersion.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -22,7 +23,7 @@ TEST(Lifecycle, DisabledEndButtonIsRefused)
     EXPECT_TRUE(result.errors.contains(QStringLiteral("click cmdEnde: not available"))) << result.errors.toStdString();
     // The program is still there to be dumped.
     ASSERT_EQ(result.dumps.size(), 1);
-    EXPECT_EQ(result.dumps[0].title(), QStringLiteral("RK-SIVAR RIDIVORI V3.02"));
+    EXPECT_EQ(result.dumps[0].title(), QStringLiteral("RK-SIVAR RIDIVORI ") + titleVersion());
 }
 
 TEST(Lifecycle, EndMenuEndsTheProcess)

@@ -2,6 +2,7 @@
 // start-up, and what it makes of the files a previous run left behind.
 
 #include "DriveSession.h"
+#include "ProjectVersion.h"
 
 #include <QDate>
 #include <QDir>
@@ -109,7 +110,7 @@ TEST_F(SettingsFiles, MissingKonfiIsReportedAndLogged)
     ASSERT_TRUE(result.endedInTime);
     ASSERT_EQ(result.dumps.size(), 1);
     const Dump& dump = result.dumps[0];
-    EXPECT_EQ(dump.title(), QStringLiteral(" V3.02"));
+    EXPECT_EQ(dump.title(), u' ' + titleVersion());
     ASSERT_EQ(dump.messages().size(), 1);
     const QJsonObject message = dump.messages()[0].toObject();
     const QString prefix = QStringLiteral("Probleme beim Lesen Datei Konfi.ini: ");
@@ -142,7 +143,7 @@ TEST(SettingsFilePastTheBound, KonfiIsRefusedWhole)
     ASSERT_EQ(result.dumps.size(), 1);
     const Dump& dump = result.dumps[0];
     // As without a Konfi.ini: no model, no brand line.
-    EXPECT_EQ(dump.title(), QStringLiteral(" V3.02"));
+    EXPECT_EQ(dump.title(), u' ' + titleVersion());
     EXPECT_EQ(dump.text(QStringLiteral("Frame5")), QStringLiteral("Brenvor GmbH"));
     ASSERT_EQ(dump.messages().size(), 1);
     const QString text = dump.messages()[0].toObject().value(u"text").toString();

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Starts ./run.sh in a checkout as a newcomer would, waits until the
+# program's window is up (off screen when there is no display), ends it, and
+# says how long it took.
+#   scripts/run-until-window.sh CHECKOUT [SECONDS]   (default 1800)
+# Exit 0 when the window came up and stayed up, 1 otherwise.
+set -uo pipefail
+checkout="$(cd "$1" && pwd)"
+limit="${2:-1800}"
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
+
+start=$(date +%s.%N)
+SECONDS=0
+# A session of its own, so the program and the simulated gauge end with it.
+(cd "$checkout" && exec setsid ./run.sh) > "$log" 2>&1 < /dev/null &
+pid=$!
+# The program writes its start (its folders) into its log once its window
+# is made; that log lies in the demo's own settings folder.
+up=no
+while kill -0 "$pid" 2>/dev/null; do
+  if find "$checkout/build-run/demo/config" -name '*Log*.txt' -exec grep -lq "MessDataPath" {} + 2>/dev/null; then
+    up=yes
+    break
+  fi
+  [ "$SECONDS" -lt "$limit" ] || break
+  sleep 0.2
+done
+elapsed=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
+# Still there a moment later: the window did not fall over on its first steps.
+if [ "$up" = yes ]; then
+  sleep 3
+  kill -0 "$pid" 2>/dev/null || up=no
+fi
+kill -TERM -- "-$pid" 2>/dev/null
+wait "$pid" 2>/dev/null
+if [ "$up" != yes ]; then
+  echo "./run.sh did not bring the window up within $limit s; it said:" >&2
+  tail -n 40 "$log" >&2
+  exit 1
+fi
+echo "./run.sh brought the window up after $elapsed s"
+echo "$elapsed" > "${KIVO_ELAPSED_FILE:-/dev/null}"
