@@ -62,15 +62,20 @@ if [ "$(id -u)" -ne 0 ]; then
   fi
   sudo=(sudo)
 fi
-echo "Installing ${#missing[@]} missing packages: ${missing[*]}"
-# apt-get says what went wrong on stderr; this names what could not be had.
+echo "Installing ${#missing[@]} missing packages (on a fresh machine this takes a few minutes): ${missing[*]}"
+# dpkg's progress goes to a log, shown only when something fails; apt-get's
+# errors come on stderr as they are, and this names what could not be had.
+log="$(mktemp)"
+trap 'rm -f "$log"' EXIT
 failed() {
+  tail -n 20 "$log" >&2
   echo "Could not install the packages the project needs (apt-get $1 ended with exit $2): ${missing[*]}" >&2
   exit 1
 }
 rc=0
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" update -qq || rc=$?
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" update -qq > "$log" || rc=$?
 [ $rc -eq 0 ] || failed update $rc
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" install -y -qq --no-install-recommends "${missing[@]}" || rc=$?
+"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" install -y -qq --no-install-recommends "${missing[@]}" \
+  > "$log" || rc=$?
 [ $rc -eq 0 ] || failed install $rc
 echo "Installed: ${missing[*]}"
