@@ -72,10 +72,11 @@ failed() {
   echo "Could not install the packages the project needs (apt-get $1 ended with exit $2): ${missing[*]}" >&2
   exit 1
 }
+# A fresh desktop often runs its own updates first: wait for them a while.
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" -oDPkg::Lock::Timeout=300)
 rc=0
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" update -qq > "$log" || rc=$?
+"${apt[@]}" update -qq > "$log" || rc=$?
 [ $rc -eq 0 ] || failed update $rc
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" install -y -qq --no-install-recommends "${missing[@]}" \
-  > "$log" || rc=$?
+"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" > "$log" || rc=$?
 [ $rc -eq 0 ] || failed install $rc
 echo "Installed: ${missing[*]}"
