@@ -37,6 +37,9 @@ cleanup() {
   rm -rf --one-file-system "$work"
 }
 trap cleanup EXIT
+# A signal ends the script through its exit, so the cleanup runs then too.
+trap 'exit 130' INT
+trap 'exit 143' TERM HUP
 
 clock=$SECONDS
 say_time() { echo "== $1: $((SECONDS - clock)) s"; clock=$SECONDS; }
