@@ -1,5 +1,6 @@
 // The version is written once, in CMakeLists.txt: every place the program,
-// the package's metainfo and the man pages name it must follow it.
+// the package's metainfo, the man pages and the manuals name it must follow
+// it.
 
 #include "CliRun.h"
 #include "ProjectVersion.h"
@@ -61,6 +62,13 @@ TEST(Version, EveryPlaceFollowsTheProjectVersion)
     EXPECT_EQ(captured(metainfo, uR"re(<release version="([^"]+)")re"_s), version);
     EXPECT_EQ(captured(readFile(build + u"/CPackConfig.cmake"_s), uR"re(^set\(CPACK_PACKAGE_VERSION "([^"]+)"\))re"_s),
               version);
+    // The manuals' first page.
+    for (const char* manual : {"EN_Manual_RK-SIVAR_TRANSFER.pdf", "DE_Manual_DORNA_TRANSFER.pdf"}) {
+        QProcess text;
+        text.start(u"pdftotext"_s, {u"-l"_s, u"1"_s, QStringLiteral(KIVO_MANUALS_DIR "/") + QLatin1String(manual), u"-"_s});
+        ASSERT_TRUE(text.waitForFinished(20000)) << "pdftotext";
+        EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains(u"Version "_s + titleVersion())) << manual;
+    }
     // The Debian changelog's newest entry: a new version wants its own entry.
     EXPECT_EQ(captured(readFile(QStringLiteral(KIVO_CHANGELOG)), uR"re(^kivo-ridivori \(([^)]+)\))re"_s), version);
 }

@@ -1,6 +1,7 @@
 #include "ManualText.h"
 
 #include "ManualSections.h"
+#include "session/Version.h"
 
 #include <QRegularExpression>
 
@@ -14,7 +15,8 @@ ManualSource manualText(const QString& markdown, const ManualModel& model)
     if (!numbered.error.isEmpty()) return numbered;
     QString text = numbered.text.replace(QStringLiteral("{{MODEL}}"), model.name)
                        .replace(QStringLiteral("{{CODE}}"), model.code)
-                       .replace(QStringLiteral("{{PICTURE}}"), model.picture);
+                       .replace(QStringLiteral("{{PICTURE}}"), model.picture)
+                       .replace(QStringLiteral("{{VERSION}}"), QLatin1String(kVersnr));
     static const QRegularExpression placeholder(QStringLiteral(R"(\{\{[^}]*\}\})"));
     if (const QRegularExpressionMatch left = placeholder.match(text); left.hasMatch())
         return {QString(), QStringLiteral("unknown placeholder %1").arg(left.captured(0))};
