@@ -14,7 +14,7 @@ if [ ! -f "$out/build.ninja" ]; then
   echo "The first build takes a few minutes (later starts take a second or two)."
   cmake --preset run >/dev/null
 fi
-cmake --build --preset run | { grep -v '^ninja: no work to do' || true; }
+cmake --build --preset run | { grep -v -e '^ninja: no work to do' -e 'Re-checking globbed directories' || true; }
 # What the demo needs of the model comes from the program's model table.
 row="$($out/kivo-cli models --tab | awk -F'\t' -v m="$model" 'NR > 1 && $1 == m')"
 if [ -z "$row" ]; then
@@ -30,6 +30,12 @@ printf '%s\r\n#\r\n' "$model" > "$out/Konfi.ini"
 demo="$PWD/$out/demo"
 mkdir -p "$demo"
 export XDG_CONFIG_HOME="$demo/config" XDG_DATA_HOME="$demo/data"
+# A root shell on a bare machine has no runtime folder; the program keeps
+# its single-copy lock there.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR="$demo/runtime"
+  mkdir -p -m 700 "$XDG_RUNTIME_DIR"
+fi
 
 # The simulated gauge on a pseudo-terminal, offered as an extra port and
 # preselected as the last used port.

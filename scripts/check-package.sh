@@ -8,7 +8,8 @@ cd "$(dirname "$0")/.."
 build="${1:-build}"
 
 cmake --build "$build" --target package
-deb="$(ls "$build"/kivo-ridivori_*_amd64.deb)"
+# The package of this build's version, not one an earlier version left.
+deb="$build/$(sed -n 's/^set(CPACK_DEBIAN_FILE_NAME "\(.*\)")$/\1/p' "$build/CPackConfig.cmake")"
 echo "Checking $deb"
 
 # No errors from lintian (warnings are shown, not fatal).

@@ -38,8 +38,9 @@ cleanup() {
 }
 trap cleanup EXIT
 # A signal ends the script through its exit, so the cleanup runs then too.
-trap 'exit 130' INT
-trap 'exit 143' TERM HUP
+interrupted() { echo "Interrupted: ending what runs in the fresh root and removing it." >&2; exit "$1"; }
+trap 'interrupted 130' INT
+trap 'interrupted 143' TERM HUP
 
 clock=$SECONDS
 say_time() { echo "== $1: $((SECONDS - clock)) s"; clock=$SECONDS; }
@@ -76,9 +77,21 @@ in_root() {
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
-in_root bash /root/kivo/scripts/run-until-window.sh /root/kivo 2400
-say_time "./run.sh until the window is up (installing what it needs and building)"
-in_root bash -c 'cd /root/kivo && ./test.sh'
-say_time "./test.sh"
-in_root bash -c 'cd /root/kivo && ./scripts/check-package.sh build'
-say_time "The Debian package's checks"
+# Each step runs as a child the script waits for, so a signal is acted on at
+# once rather than when the step ends.
+step() { # NAME COMMAND...
+  local name="$1" rc=0
+  shift
+  "$@" &
+  wait $! || rc=$?
+  if [ $rc -ne 0 ]; then
+    echo "FAILED: $name (exit $rc)" >&2
+    exit $rc
+  fi
+  say_time "$name"
+}
+
+step "./run.sh until the window is up (installing what it needs and building)" \
+  in_root bash /root/kivo/scripts/run-until-window.sh /root/kivo 2400
+step "./test.sh" in_root bash -c 'cd /root/kivo && ./test.sh'
+step "The Debian package's checks" in_root bash -c 'cd /root/kivo && ./scripts/check-package.sh build'

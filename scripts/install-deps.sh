@@ -26,6 +26,7 @@ tests=(
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream
 )
+[ $# -le 1 ] || { echo "usage: scripts/install-deps.sh [--run|--ci]" >&2; exit 2; }
 case "${1:-}" in
   --run) ;;
   "") packages+=("${tests[@]}") ;;
@@ -33,23 +34,28 @@ case "${1:-}" in
   *) echo "usage: scripts/install-deps.sh [--run|--ci]" >&2; exit 2 ;;
 esac
 
+admindir=()
+[ -n "${KIVO_DPKG_ADMINDIR:-}" ] && admindir=(--admindir="$KIVO_DPKG_ADMINDIR")
+native="$(dpkg --print-architecture 2>/dev/null || echo amd64)"
+# The names of the packages not installed for this machine's architecture.
 # One question to dpkg for all of them, so a second start stays quick.
 # dpkg-query ends with 1 when it has never heard of one of the names (a
 # fresh machine's database knows only what is installed or was listed), yet
 # still answers for the others: a name it does not list as installed is
 # missing, whatever the reason.
-admindir=()
-[ -n "${KIVO_DPKG_ADMINDIR:-}" ] && admindir=(--admindir="$KIVO_DPKG_ADMINDIR")
-status=0
-answer="$(dpkg-query "${admindir[@]}" -W -f='${Package} ${db:Status-Status}\n' "${packages[@]}" 2>/dev/null)" || status=$?
-if [ "$status" -gt 1 ]; then
-  echo "dpkg-query could not read the package database (exit $status); asking apt for every package." >&2
-fi
-installed="$(awk '$2 == "installed" { print $1 }' <<< "$answer")"
-missing=()
-for p in "${packages[@]}"; do
-  grep -qxF "$p" <<< "$installed" || missing+=("$p")
-done
+missing_packages() {
+  local answer status=0 installed p
+  answer="$(dpkg-query "${admindir[@]}" -W -f='${Package} ${Architecture} ${db:Status-Status}\n' "$@" 2>/dev/null)" \
+    || status=$?
+  if [ "$status" -gt 1 ]; then
+    echo "dpkg-query could not read the package database (exit $status); asking apt for every package." >&2
+  fi
+  installed="$(awk -v arch="$native" '$3 == "installed" && ($2 == arch || $2 == "all") { print $1 }' <<< "$answer")"
+  for p in "$@"; do
+    grep -qxF "$p" <<< "$installed" || echo "$p"
+  done
+}
+mapfile -t missing < <(missing_packages "${packages[@]}")
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 apt_get="${KIVO_APT_GET:-apt-get}"
@@ -60,23 +66,49 @@ if [ "$(id -u)" -ne 0 ]; then
     echo "Installing them needs root: run this as root, or install sudo and be allowed to use it." >&2
     exit 1
   fi
+  if ! sudo true; then
+    echo "These packages are missing: ${missing[*]}" >&2
+    echo "Installing them needs root, and sudo did not allow it." >&2
+    exit 1
+  fi
   sudo=(sudo)
 fi
-echo "Installing ${#missing[@]} missing packages (on a fresh machine this takes a few minutes): ${missing[*]}"
-# dpkg's progress goes to a log, shown only when something fails; apt-get's
-# errors come on stderr as they are, and this names what could not be had.
-log="$(mktemp)"
+log="$(mktemp)" || { echo "No temporary file for apt's output: is TMPDIR writable?" >&2; exit 1; }
 trap 'rm -f "$log"' EXIT
+echo "Installing ${#missing[@]} missing packages (on a fresh machine this takes a few minutes): ${missing[*]}"
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes "$apt_get"
+     -oDPkg::Lock::Timeout=300)
 failed() {
-  tail -n 20 "$log" >&2
-  echo "Could not install the packages the project needs (apt-get $1 ended with exit $2): ${missing[*]}" >&2
+  echo "Could not install the packages the project needs ($1): ${missing[*]}" >&2
   exit 1
 }
-# A fresh desktop often runs its own updates first: wait for them a while.
-apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive "$apt_get" -oDPkg::Lock::Timeout=300)
+
+# The package lists. Another apt (a fresh desktop's own updates) may hold
+# them for a while: wait up to five minutes. Any other trouble with a list
+# (say a third-party source out of reach) is shown, and the install goes on:
+# it says at once whether our packages can be had.
+said_waiting=no
+for _ in $(seq 60); do
+  rc=0
+  "${apt[@]}" update -qq > "$log" 2>&1 || rc=$?
+  grep -q "Could not get lock" "$log" || break
+  [ "$said_waiting" = yes ] || echo "Waiting for another package manager to finish..."
+  said_waiting=yes
+  sleep 5
+done
+if [ $rc -ne 0 ]; then
+  cat "$log" >&2
+  echo "apt-get update ended with exit $rc; trying to install all the same." >&2
+fi
+
+# dpkg's progress goes to the log, shown when something fails; apt's own
+# messages (errors, a wait for dpkg's lock) come on stderr as they are.
 rc=0
-"${apt[@]}" update -qq > "$log" || rc=$?
-[ $rc -eq 0 ] || failed update $rc
 "${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" > "$log" || rc=$?
-[ $rc -eq 0 ] || failed install $rc
+if [ $rc -ne 0 ]; then
+  tail -n 20 "$log" >&2
+  failed "apt-get install ended with exit $rc"
+fi
+mapfile -t still < <(missing_packages "${missing[@]}")
+[ ${#still[@]} -eq 0 ] || failed "apt-get ended well, yet dpkg does not list as installed: ${still[*]}"
 echo "Installed: ${missing[*]}"

@@ -7,8 +7,12 @@
 set -uo pipefail
 checkout="$(cd "$1" && pwd)"
 limit="${2:-1800}"
-log="$(mktemp)"
-trap 'rm -f "$log"' EXIT
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+log="$work/run.log"
+# Only a log written by this start counts, not one left by an earlier one.
+touch "$work/started"
+sleep 1
 
 start=$(date +%s.%N)
 SECONDS=0
@@ -18,12 +22,12 @@ pid=$!
 # The program writes its start (its folders) into its log once its window
 # is made; that log lies in the demo's own settings folder.
 up=no
-while kill -0 "$pid" 2>/dev/null; do
-  if find "$checkout/build-run/demo/config" -name '*Log*.txt' -exec grep -lq "MessDataPath" {} + 2>/dev/null; then
+while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$limit" ]; do
+  if find "$checkout/build-run/demo/config" -name '*Log*.txt' -newer "$work/started" \
+       -exec grep -lq "MessDataPath" {} + 2>/dev/null; then
     up=yes
     break
   fi
-  [ "$SECONDS" -lt "$limit" ] || break
   sleep 0.2
 done
 elapsed=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
@@ -32,10 +36,16 @@ if [ "$up" = yes ]; then
   sleep 3
   kill -0 "$pid" 2>/dev/null || up=no
 fi
-kill -TERM -- "-$pid" 2>/dev/null
-wait "$pid" 2>/dev/null
+if kill -0 "$pid" 2>/dev/null; then
+  kill -TERM -- "-$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  ended="was ended after $limit s"
+else
+  wait "$pid"
+  ended="ended with exit $?"
+fi
 if [ "$up" != yes ]; then
-  echo "./run.sh did not bring the window up within $limit s; it said:" >&2
+  echo "./run.sh did not bring the window up: it $ended. It said:" >&2
   tail -n 40 "$log" >&2
   exit 1
 fi
