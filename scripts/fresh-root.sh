@@ -25,6 +25,8 @@ root="$work/root"
 mounted=()
 cleanup() {
   set +e
+  # A second Ctrl+C must not leave the host's /dev bound under /var/tmp.
+  trap '' INT TERM HUP
   # Whatever still runs inside the root (a server, the program) goes first,
   # then the mounts, innermost first; rm never crosses into a mount left.
   for p in /proc/[0-9]*; do
@@ -40,7 +42,11 @@ trap cleanup EXIT
 # A signal ends the script through its exit, so the cleanup runs then too.
 interrupted() { echo "Interrupted: ending what runs in the fresh root and removing it." >&2; exit "$1"; }
 trap 'interrupted 130' INT
-trap 'interrupted 143' TERM HUP
+trap 'interrupted 143' TERM
+trap 'interrupted 129' HUP
+# Long commands run as children the script waits for, so a signal is acted
+# on at once rather than when the command ends.
+waiting() { "$@" & wait $!; }
 
 clock=$SECONDS
 say_time() { echo "== $1: $((SECONDS - clock)) s"; clock=$SECONDS; }
@@ -49,12 +55,12 @@ mkdir -p "$cache_dir"
 find "$cache" -mtime +30 -delete 2>/dev/null || true
 if [ -s "$cache" ]; then
   mkdir "$root"
-  tar -C "$root" -xf "$cache"
+  waiting tar -C "$root" -xf "$cache"
   say_time "Debian 12 root unpacked from debootstrap's kept output"
 else
-  debootstrap --variant=minbase bookworm "$root" "$mirror" > "$work/debootstrap.log" 2>&1 \
-    || { tail -n 30 "$work/debootstrap.log" >&2; exit 1; }
-  tar -C "$root" -cf "$cache.part" . && mv "$cache.part" "$cache"
+  waiting debootstrap --variant=minbase bookworm "$root" "$mirror" > "$work/debootstrap.log" 2>&1 \
+    || { tail -n 30 "$work/debootstrap.log" >&2; echo "FAILED: debootstrap" >&2; exit 1; }
+  waiting tar -C "$root" -cf "$cache.part" . && mv "$cache.part" "$cache"
   say_time "Debian 12 root made by debootstrap"
 fi
 cp -L /etc/resolv.conf "$root/etc/resolv.conf"
@@ -66,10 +72,13 @@ for fs in proc sys dev dev/pts dev/shm; do
     *) mkdir -p "$root/$fs"; mount --bind "/$fs" "$root/$fs" ;;
   esac
   mounted+=("$root/$fs")
+  # Nothing mounted inside the root reaches the host's own mounts.
+  mount --make-private "$root/$fs"
 done
 
-git clone -q --no-hardlinks "$repo" "$root/root/kivo"
+waiting git clone -q --no-hardlinks "$repo" "$root/root/kivo"
 echo "Clean clone of $(git -C "$root/root/kivo" log -1 --format='%h %s')"
+say_time "Mounts and a clean clone"
 
 # As a root shell on a fresh machine has it: no display, no locale.
 in_root() {
@@ -95,3 +104,4 @@ step "./run.sh until the window is up (installing what it needs and building)" \
   in_root bash /root/kivo/scripts/run-until-window.sh /root/kivo 2400
 step "./test.sh" in_root bash -c 'cd /root/kivo && ./test.sh'
 step "The Debian package's checks" in_root bash -c 'cd /root/kivo && ./scripts/check-package.sh build'
+echo "On a fresh Debian 12 root: ./run.sh brought the window up, ./test.sh passed, the package is sound."

@@ -78,6 +78,8 @@ trap 'rm -f "$log"' EXIT
 echo "Installing ${#missing[@]} missing packages (on a fresh machine this takes a few minutes): ${missing[*]}"
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes "$apt_get"
      -oDPkg::Lock::Timeout=300)
+# The lists' log is read for apt's lock message: in apt's own words.
+apt_update=("${sudo[@]}" env LC_ALL=C DEBIAN_FRONTEND=noninteractive "$apt_get" update -qq)
 failed() {
   echo "Could not install the packages the project needs ($1): ${missing[*]}" >&2
   exit 1
@@ -90,7 +92,7 @@ failed() {
 said_waiting=no
 for _ in $(seq 60); do
   rc=0
-  "${apt[@]}" update -qq > "$log" 2>&1 || rc=$?
+  "${apt_update[@]}" > "$log" 2>&1 || rc=$?
   grep -q "Could not get lock" "$log" || break
   [ "$said_waiting" = yes ] || echo "Waiting for another package manager to finish..."
   said_waiting=yes
@@ -109,6 +111,7 @@ if [ $rc -ne 0 ]; then
   tail -n 20 "$log" >&2
   failed "apt-get install ended with exit $rc"
 fi
-mapfile -t still < <(missing_packages "${missing[@]}")
+# All of them again: apt may have removed one to make room for another.
+mapfile -t still < <(missing_packages "${packages[@]}")
 [ ${#still[@]} -eq 0 ] || failed "apt-get ended well, yet dpkg does not list as installed: ${still[*]}"
 echo "Installed: ${missing[*]}"

@@ -3,12 +3,31 @@
 # program's window is up (off screen when there is no display), ends it, and
 # says how long it took.
 #   scripts/run-until-window.sh CHECKOUT [SECONDS]   (default 1800)
-# Exit 0 when the window came up and stayed up, 1 otherwise.
+# Exit 0 when the window came up and stayed up, 1 when not, 2 on bad words.
 set -uo pipefail
-checkout="$(cd "$1" && pwd)"
+usage() { echo "usage: scripts/run-until-window.sh CHECKOUT [SECONDS]" >&2; exit 2; }
+[ $# -ge 1 ] && [ $# -le 2 ] || usage
+checkout="$(cd "$1" 2>/dev/null && pwd)" && [ -x "$checkout/run.sh" ] || { echo "No run.sh in $1" >&2; usage; }
 limit="${2:-1800}"
-work="$(mktemp -d)"
-trap 'rm -rf "$work"' EXIT
+[[ "$limit" =~ ^[0-9]+$ ]] || usage
+work="$(mktemp -d)" || exit 1
+pid=""
+# The program, its simulated gauge and all run.sh started end with this
+# script, however it ends: TERM to the whole session, KILL for what stays.
+end_run() {
+  [ -n "$pid" ] || return 0
+  kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null
+  for _ in $(seq 50); do
+    kill -0 -- "-$pid" 2>/dev/null || kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -KILL -- "-$pid" 2>/dev/null
+  kill -KILL "$pid" 2>/dev/null
+  pid=""
+}
+trap 'end_run; rm -rf "$work"' EXIT
+trap 'echo "Interrupted." >&2; exit 130' INT
+trap 'echo "Interrupted." >&2; exit 143' TERM HUP
 log="$work/run.log"
 # Only a log written by this start counts, not one left by an earlier one.
 touch "$work/started"
@@ -21,10 +40,13 @@ SECONDS=0
 pid=$!
 # The program writes its start (its folders) into its log once its window
 # is made; that log lies in the demo's own settings folder.
+window_log() {
+  find "$checkout/build-run/demo/config" -name '*Log*.txt' -newer "$work/started" \
+    -exec grep -l "MessDataPath" {} + 2>/dev/null
+}
 up=no
 while kill -0 "$pid" 2>/dev/null && [ "$SECONDS" -lt "$limit" ]; do
-  if find "$checkout/build-run/demo/config" -name '*Log*.txt' -newer "$work/started" \
-       -exec grep -lq "MessDataPath" {} + 2>/dev/null; then
+  if [ -n "$(window_log)" ]; then
     up=yes
     break
   fi
@@ -37,13 +59,12 @@ if [ "$up" = yes ]; then
   kill -0 "$pid" 2>/dev/null || up=no
 fi
 if kill -0 "$pid" 2>/dev/null; then
-  kill -TERM -- "-$pid" 2>/dev/null
-  wait "$pid" 2>/dev/null
-  ended="was ended after $limit s"
+  ended="was ended after $SECONDS s"
 else
   wait "$pid"
   ended="ended with exit $?"
 fi
+end_run
 if [ "$up" != yes ]; then
   echo "./run.sh did not bring the window up: it $ended. It said:" >&2
   tail -n 40 "$log" >&2
