@@ -6,7 +6,6 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 rounds="${1:-1}"
-"$here/scripts/install-deps.sh" --run
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 for ((round = 1; round <= rounds; round++)); do
   work="$(mktemp -d)"

@@ -86,13 +86,11 @@ in_root() {
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin "$@"
 }
 
-# Each step runs as a child the script waits for, so a signal is acted on at
-# once rather than when the step ends.
+# A step is timed, and named with its exit when it fails.
 step() { # NAME COMMAND...
   local name="$1" rc=0
   shift
-  "$@" &
-  wait $! || rc=$?
+  waiting "$@" || rc=$?
   if [ $rc -ne 0 ]; then
     echo "FAILED: $name (exit $rc)" >&2
     exit $rc

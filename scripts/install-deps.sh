@@ -26,12 +26,13 @@ tests=(
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream
 )
-[ $# -le 1 ] || { echo "usage: scripts/install-deps.sh [--run|--ci]" >&2; exit 2; }
+usage() { echo "usage: scripts/install-deps.sh [--run|--ci]" >&2; exit 2; }
+[ $# -le 1 ] || usage
 case "${1:-}" in
   --run) ;;
   "") packages+=("${tests[@]}") ;;
   --ci) packages+=("${tests[@]}" debootstrap git) ;;
-  *) echo "usage: scripts/install-deps.sh [--run|--ci]" >&2; exit 2 ;;
+  *) usage ;;
 esac
 
 admindir=()
@@ -76,10 +77,7 @@ fi
 log="$(mktemp)" || { echo "No temporary file for apt's output: is TMPDIR writable?" >&2; exit 1; }
 trap 'rm -f "$log"' EXIT
 echo "Installing ${#missing[@]} missing packages (on a fresh machine this takes a few minutes): ${missing[*]}"
-apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes "$apt_get"
-     -oDPkg::Lock::Timeout=300)
-# The lists' log is read for apt's lock message: in apt's own words.
-apt_update=("${sudo[@]}" env LC_ALL=C DEBIAN_FRONTEND=noninteractive "$apt_get" update -qq)
+apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive DEBCONF_NOWARNINGS=yes)
 failed() {
   echo "Could not install the packages the project needs ($1): ${missing[*]}" >&2
   exit 1
@@ -92,7 +90,8 @@ failed() {
 said_waiting=no
 for _ in $(seq 60); do
   rc=0
-  "${apt_update[@]}" > "$log" 2>&1 || rc=$?
+  # The log is read for apt's lock message: in apt's own words.
+  "${apt[@]}" LC_ALL=C "$apt_get" update -qq > "$log" 2>&1 || rc=$?
   grep -q "Could not get lock" "$log" || break
   [ "$said_waiting" = yes ] || echo "Waiting for another package manager to finish..."
   said_waiting=yes
@@ -106,7 +105,8 @@ fi
 # dpkg's progress goes to the log, shown when something fails; apt's own
 # messages (errors, a wait for dpkg's lock) come on stderr as they are.
 rc=0
-"${apt[@]}" install -y -qq --no-install-recommends "${missing[@]}" > "$log" || rc=$?
+"${apt[@]}" "$apt_get" -oDPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "${missing[@]}" \
+  > "$log" || rc=$?
 if [ $rc -ne 0 ]; then
   tail -n 20 "$log" >&2
   failed "apt-get install ended with exit $rc"
